@@ -1,0 +1,175 @@
+#include "grid_control.h"
+
+#include "platform.h"
+#include "twips.h"
+
+#include <QHeaderView>
+#include <QMouseEvent>
+
+namespace tvx {
+
+FlexGrid::FlexGrid(QWidget* parent, const QString& name) : QTableWidget(parent) {
+    setObjectName(name);
+    horizontalHeader()->hide();
+    verticalHeader()->hide();
+    verticalHeader()->setDefaultSectionSize(17);
+    horizontalHeader()->setMinimumSectionSize(1);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectItems);
+    setWordWrap(false);
+    setColumnCount(2);
+    setRowCount(2);
+    connect(this, &QTableWidget::currentCellChanged, this, [this](int row, int, int, int) {
+        if (row >= fixedRows_)
+            currentRow_ = row;
+    });
+}
+
+void FlexGrid::Clear() {
+    for (int r = 0; r < rowCount(); ++r) {
+        for (int c = 0; c < columnCount(); ++c) {
+            if (QTableWidgetItem* it = item(r, c))
+                it->setText(QString());
+        }
+    }
+}
+
+void FlexGrid::setRows(int rows) {
+    setRowCount(qMax(rows, 0));
+    for (int r = 0; r < rowCount(); ++r)
+        styleRow(r);
+    if (currentRow_ >= rowCount())
+        currentRow_ = qMax(qMin(fixedRows_, rowCount() - 1), 0);
+}
+
+void FlexGrid::setCols(int cols) {
+    setColumnCount(qMax(cols, 0));
+    for (int r = 0; r < rowCount(); ++r)
+        styleRow(r);
+}
+
+void FlexGrid::setFixedRows(int rows) {
+    if (rows < 0 || rows > rowCount())
+        throw PlatformError(30009, u"Invalid Row value"_qs);
+    fixedRows_ = rows;
+    for (int r = 0; r < rowCount(); ++r)
+        styleRow(r);
+    if (currentRow_ < fixedRows_)
+        currentRow_ = qMin(fixedRows_, qMax(rowCount() - 1, 0));
+}
+
+void FlexGrid::setColWidth(int col, int twipsWidth) {
+    if (col < 0 || col >= columnCount())
+        throw PlatformError(30010, u"Invalid Col value"_qs);
+    colTwips_[col] = twipsWidth;
+    setColumnWidth(col, twips(twipsWidth));
+}
+
+int FlexGrid::ColWidth(int col) const {
+    return colTwips_.value(col, columnWidth(col) * 15);
+}
+
+void FlexGrid::setColAlignment(int col, int alignment) {
+    if (col < 0 || col >= columnCount())
+        throw PlatformError(30010, u"Invalid Col value"_qs);
+    Q_UNUSED(alignment); // every column is aligned left and top
+}
+
+void FlexGrid::AddItem(const QString& tabbed, int index) {
+    const int at = index < 0 ? rowCount() : index;
+    if (at > rowCount())
+        throw PlatformError(30009, u"Invalid Row value"_qs);
+    insertRow(at);
+    const QStringList cells = tabbed.split(u'\t');
+    for (int c = 0; c < columnCount(); ++c) {
+        auto* it = new QTableWidgetItem(c < cells.size() ? cells[c] : QString());
+        it->setTextAlignment(Qt::AlignLeft | Qt::AlignTop);
+        setItem(at, c, it);
+    }
+    if (at <= currentRow_ && currentRow_ < rowCount() - 1 && rowCount() > 1)
+        ++currentRow_;
+    styleRow(at);
+}
+
+void FlexGrid::RemoveItem(int index) {
+    if (index < 0 || index >= rowCount())
+        throw PlatformError(30009, u"Invalid Row value"_qs);
+    if (index < fixedRows_)
+        throw PlatformError(30015, u"Cannot remove a fixed row"_qs);
+    if (rowCount() - fixedRows_ <= 1)
+        throw PlatformError(30015, u"Cannot remove last non-fixed row"_qs);
+    removeRow(index);
+    if (currentRow_ >= rowCount())
+        currentRow_ = rowCount() - 1;
+}
+
+void FlexGrid::setRow(int row) {
+    if (row < 0 || row >= rowCount())
+        throw PlatformError(30009, u"Invalid Row value"_qs);
+    currentRow_ = row;
+    setCurrentCell(row, 0);
+}
+
+QString FlexGrid::TextMatrix(int row, int col) const {
+    if (row < 0 || row >= rowCount() || col < 0 || col >= columnCount())
+        throw PlatformError(381, u"Subscript out of range"_qs);
+    const QTableWidgetItem* it = item(row, col);
+    return it ? it->text() : QString();
+}
+
+void FlexGrid::setTextMatrix(int row, int col, const QString& text) {
+    if (row < 0 || row >= rowCount() || col < 0 || col >= columnCount())
+        throw PlatformError(381, u"Subscript out of range"_qs);
+    QTableWidgetItem* it = item(row, col);
+    if (!it) {
+        it = new QTableWidgetItem;
+        setItem(row, col, it);
+    }
+    it->setText(text);
+    styleRow(row);
+}
+
+void FlexGrid::styleRow(int row) {
+    const bool fixed = row < fixedRows_;
+    for (int c = 0; c < columnCount(); ++c) {
+        QTableWidgetItem* it = item(row, c);
+        if (!it) {
+            it = new QTableWidgetItem;
+            setItem(row, c, it);
+        }
+        it->setTextAlignment(Qt::AlignLeft | Qt::AlignTop);
+        it->setFlags(fixed ? Qt::ItemIsEnabled : (Qt::ItemIsEnabled | Qt::ItemIsSelectable));
+        it->setBackground(fixed ? palette().button() : palette().base());
+        QFont f = font();
+        f.setBold(fixed);
+        it->setFont(f);
+    }
+}
+
+void FlexGrid::mousePressEvent(QMouseEvent* event) {
+    int button = 0;
+    switch (event->button()) {
+    case Qt::LeftButton:
+        button = 1;
+        break;
+    case Qt::RightButton:
+        button = 2;
+        break;
+    case Qt::MiddleButton:
+        button = 4;
+        break;
+    default:
+        break;
+    }
+    const auto mods = event->modifiers();
+    const int shift = ((mods & Qt::ShiftModifier) ? 1 : 0) | ((mods & Qt::ControlModifier) ? 2 : 0) |
+                      ((mods & Qt::AltModifier) ? 4 : 0);
+    // Only the left button moves the current row; the right one leaves it for the player menu.
+    if (button == 1)
+        QTableWidget::mousePressEvent(event);
+    const QPointF p = event->position();
+    emit mouseDown(button, shift, p.x() * 15, p.y() * 15);
+}
+
+} // namespace tvx

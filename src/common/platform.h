@@ -1,0 +1,167 @@
+#pragma once
+// The services the console needs from the operating system, behind small interfaces: a Qt implementation
+// for the program and one shared fake for the tests. Windows reach them only through the registry.
+#include <QByteArray>
+#include <QDateTime>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <exception>
+#include <functional>
+#include <memory>
+
+class QWidget;
+
+namespace tvx {
+
+// A failure raised by a platform operation, with the number and description the caller may show.
+class PlatformError : public std::exception {
+public:
+    PlatformError(int number, QString description) : number_(number), description_(std::move(description)) {}
+    int number() const { return number_; }
+    const QString& description() const { return description_; }
+    const char* what() const noexcept override { return "platform error"; }
+
+private:
+    int number_;
+    QString description_;
+};
+
+// Error numbers the console shows or tests.
+namespace err {
+inline constexpr int WrongState = 40006; // operation in the wrong connection state, or a lost link
+inline constexpr int InvalidPort = 13;   // a port text that is not a number ("Type mismatch")
+inline constexpr int PortOutOfRange = 6; // "Overflow"
+inline constexpr int ConnectionRefused = 10061;
+inline constexpr int HostNotFound = 11001;
+inline constexpr int TimedOut = 10060;
+inline constexpr int ConnectionReset = 10054;
+inline constexpr int FileAlreadyOpen = 55;
+inline constexpr int PathFileAccess = 75;
+inline constexpr int PathNotFound = 76;
+inline constexpr int PermissionDenied = 70;
+} // namespace err
+
+// Message box styles and answers, with the values the console's texts were written against.
+namespace mb {
+inline constexpr int OkOnly = 0;
+inline constexpr int OkCancel = 1;
+inline constexpr int YesNo = 4;
+inline constexpr int Critical = 16;
+inline constexpr int Question = 32;
+inline constexpr int Exclamation = 48;
+inline constexpr int Information = 64;
+inline constexpr int DefaultButton2 = 256;
+inline constexpr int DefaultButton3 = 512;
+inline constexpr int DefaultButton4 = 768;
+inline constexpr int Ok = 1;
+inline constexpr int Cancel = 2;
+inline constexpr int Yes = 6;
+inline constexpr int No = 7;
+} // namespace mb
+
+inline const QString kAppTitle = QStringLiteral("TorvaNex");
+
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+    // Modal message box; an empty title shows the application title. Returns one of the mb answers.
+    virtual int msgBox(const QString& text, int style = mb::OkOnly, const QString& title = {}) = 0;
+    // Modal input box; Cancel answers the empty text.
+    virtual QString inputBox(const QString& prompt, const QString& title = {},
+                             const QString& defaultText = {}) = 0;
+    // Open-file dialog; the empty text when cancelled.
+    virtual QString openFile(QWidget* owner, const QString& title, const QString& filter,
+                             const QString& initialFolder) = 0;
+};
+
+// Connection states the console tests.
+namespace sock {
+inline constexpr int Closed = 0;
+inline constexpr int Connecting = 6;
+inline constexpr int Connected = 7;
+inline constexpr int Error = 9;
+} // namespace sock
+
+// One UDP socket: a datagram in, one dataArrival out (always by a queued call).
+class UdpSocket : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+    virtual void setRemoteHost(const QString& host) = 0;
+    virtual void setRemotePort(int port) = 0;
+    // Fixes the peer; may raise PlatformError.
+    virtual void connectSocket() = 0;
+    virtual void close() = 0;
+    // Raises PlatformError(err::WrongState) when the socket is closed.
+    virtual void sendData(const QByteArray& data) = 0;
+    virtual int state() const = 0;
+signals:
+    void dataArrival(const QByteArray& data);
+    void error(int number, const QString& description);
+};
+
+// One TCP client: whatever is waiting when data arrives is one dataArrival (by a queued call).
+class TcpClient : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+    virtual void setRemoteHost(const QString& host) = 0;
+    virtual void setRemotePort(int port) = 0;
+    virtual void connectSocket() = 0;
+    virtual void close() = 0;
+    // Raises PlatformError(err::WrongState) unless connected.
+    virtual void sendData(const QByteArray& data) = 0;
+    virtual int state() const = 0;
+    // This computer's address as the socket would report it, connected or not.
+    virtual QString localIP() const = 0;
+signals:
+    void dataArrival(const QByteArray& data);
+    void error(int number, const QString& description);
+    void sendComplete();
+};
+
+class Shell {
+public:
+    virtual ~Shell() = default;
+    virtual void openUrl(const QString& url) = 0;
+    // Starts a program detached with an argument list; returns its process id, 0 when it did not start.
+    virtual qint64 execute(const QString& program, const QStringList& arguments, const QString& workingFolder,
+                           bool hidden) = 0;
+    // Ends every process of this user whose executable name is `name`; returns how many.
+    virtual int killProcesses(const QString& name) = 0;
+    virtual bool isRunning(qint64 pid) const = 0;
+};
+
+class System {
+public:
+    virtual ~System() = default;
+    virtual QDateTime now() const = 0;
+    // Blocks the program's only thread.
+    virtual void sleep(int ms) = 0;
+    virtual QString programFolder() const = 0;
+    virtual QString currentFolder() const = 0;
+    // Ends the program at once.
+    virtual void endProgram() = 0;
+};
+
+// Per-user string settings addressed by section and key (the application is fixed by the store).
+class SettingsStore {
+public:
+    virtual ~SettingsStore() = default;
+    virtual QString get(const QString& section, const QString& key, const QString& defaultValue) const = 0;
+    virtual void set(const QString& section, const QString& key, const QString& value) = 0;
+};
+
+// Everything the windows may reach of the platform.
+struct Platform {
+    Dialogs* dialogs = nullptr;
+    Shell* shell = nullptr;
+    System* system = nullptr;
+    SettingsStore* settings = nullptr;
+    // Sockets are made per window.
+    std::function<UdpSocket*(QObject* parent)> makeUdp;
+    std::function<TcpClient*(QObject* parent)> makeTcp;
+};
+
+} // namespace tvx

@@ -1,0 +1,81 @@
+#pragma once
+// The program's own platform services, over Qt.
+#include "platform.h"
+
+#include <QHostAddress>
+#include <QPointer>
+
+class QUdpSocket;
+class QTcpSocket;
+
+namespace tvx {
+
+class QtUdpSocket final : public UdpSocket {
+    Q_OBJECT
+public:
+    explicit QtUdpSocket(QObject* parent = nullptr);
+    ~QtUdpSocket() override;
+    void setRemoteHost(const QString& host) override;
+    void setRemotePort(int port) override;
+    void connectSocket() override;
+    void close() override;
+    void sendData(const QByteArray& data) override;
+    int state() const override;
+
+private:
+    void readPending();
+    void flushQueued();
+
+    QString host_;
+    int port_ = 0;
+    QUdpSocket* socket_ = nullptr;
+    QHostAddress peer_;
+    bool resolving_ = false;
+    int lookupId_ = -1;
+    QList<QByteArray> queued_;
+};
+
+class QtTcpClient final : public TcpClient {
+    Q_OBJECT
+public:
+    explicit QtTcpClient(QObject* parent = nullptr);
+    ~QtTcpClient() override;
+    void setRemoteHost(const QString& host) override;
+    void setRemotePort(int port) override;
+    void connectSocket() override;
+    void close() override;
+    void sendData(const QByteArray& data) override;
+    int state() const override;
+    QString localIP() const override;
+
+private:
+    QString host_;
+    int port_ = 0;
+    QTcpSocket* socket_ = nullptr;
+    bool failed_ = false;
+    bool wasConnected_ = false;
+};
+
+class QtShell final : public Shell {
+public:
+    void openUrl(const QString& url) override;
+    qint64 execute(const QString& program, const QStringList& arguments, const QString& workingFolder,
+                   bool hidden) override;
+    int killProcesses(const QString& name) override;
+    bool isRunning(qint64 pid) const override;
+};
+
+class QtSystem final : public System {
+public:
+    QDateTime now() const override;
+    void sleep(int ms) override;
+    QString programFolder() const override;
+    QString currentFolder() const override;
+    void endProgram() override;
+};
+
+// This computer's address in dotted decimal: the first IPv4 address of an interface that is up and not the
+// loopback, else 127.0.0.1.
+QString primaryLocalAddress();
+
+} // namespace tvx

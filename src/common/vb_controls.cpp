@@ -1,0 +1,132 @@
+#include "vb_controls.h"
+
+#include "text_util.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextCursor>
+
+namespace tvx {
+
+VbLabel::VbLabel(QWidget* parent, const QString& name, const QString& caption) : QLabel(parent) {
+    setObjectName(name);
+    setTextFormat(Qt::PlainText);
+    setText(caption);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
+
+void VbLabel::setBorderStyle(int style) {
+    border_ = style == 1 ? 1 : 0;
+    setFrameStyle(border_ ? (QFrame::Box | QFrame::Plain) : QFrame::NoFrame);
+    setLineWidth(1);
+}
+
+void VbLabel::setHandCursor() {
+    setCursor(Qt::PointingHandCursor);
+}
+
+void VbLabel::mouseReleaseEvent(QMouseEvent* event) {
+    QLabel::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
+}
+
+QString displayText(const QString& text) {
+    QString s = text;
+    s.replace(u"\r\n"_qs, u"\n"_qs);
+    s.remove(u'\r');
+    return s;
+}
+
+VbTextBox::VbTextBox(QWidget* parent, const QString& name) : QPlainTextEdit(parent) {
+    setObjectName(name);
+    setLineWrapMode(QPlainTextEdit::NoWrap);
+    setUndoRedoEnabled(false);
+    connect(this, &QPlainTextEdit::textChanged, this, &VbTextBox::syncFromEditor);
+}
+
+void VbTextBox::setText(const QString& text) {
+    if (text == text_)
+        return;
+    updating_ = true;
+    text_ = text;
+    setPlainText(displayText(text));
+    updating_ = false;
+}
+
+void VbTextBox::append(const QString& more) {
+    if (more.isEmpty())
+        return;
+    updating_ = true;
+    // A CR LF split over two appends still shows as one break: the display keeps no lone CR.
+    const bool joinsBreak = text_.endsWith(u'\r') && more.startsWith(u'\n');
+    text_ += more;
+    QTextCursor c(document());
+    c.movePosition(QTextCursor::End);
+    QString shown = more;
+    if (joinsBreak)
+        shown.remove(0, 1).prepend(u'\n');
+    c.insertText(displayText(shown));
+    updating_ = false;
+}
+
+void VbTextBox::caretToEnd() {
+    QTextCursor c = textCursor();
+    c.movePosition(QTextCursor::End);
+    setTextCursor(c);
+    ensureCursorVisible();
+}
+
+void VbTextBox::syncFromEditor() {
+    if (updating_)
+        return;
+    // The user typed: take the editor's text, with the edit control's CR LF line ends.
+    text_ = toPlainText();
+    text_.replace(u"\n"_qs, kCrLf);
+}
+
+void VbTextBox::keyPressEvent(QKeyEvent* event) {
+    const int shift = (event->modifiers() & Qt::ShiftModifier) ? 1 : 0;
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        emit keyDown(kKeyReturn, shift);
+    QPlainTextEdit::keyPressEvent(event);
+}
+
+VbLineEdit::VbLineEdit(QWidget* parent, const QString& name, const QString& text) : QLineEdit(parent) {
+    setObjectName(name);
+    setText(text);
+    setCursorPosition(0);
+}
+
+void VbLineEdit::setBackColor(const QColor& color) {
+    QPalette p = palette();
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        p.setColor(group, QPalette::Base, color);
+    setPalette(p);
+}
+
+void VbLineEdit::keyPressEvent(QKeyEvent* event) {
+    const int shift = (event->modifiers() & Qt::ShiftModifier) ? 1 : 0;
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        emit keyDown(kKeyReturn, shift);
+        event->accept();
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+VbTimer::VbTimer(QObject* parent, const QString& name, int intervalMs) : QTimer(parent) {
+    setObjectName(name);
+    setInterval(intervalMs);
+}
+
+void VbTimer::setEnabled(bool enabled) {
+    if (enabled && !isActive())
+        start();
+    else if (!enabled)
+        stop();
+}
+
+} // namespace tvx

@@ -1,0 +1,89 @@
+#pragma once
+// Small controls with the behaviour the console's windows were designed against.
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTimer>
+
+namespace tvx {
+
+// A label that shows text as plain text (never rich text: captions often come from outside), can carry a
+// fixed single border, and reports clicks.
+class VbLabel : public QLabel {
+    Q_OBJECT
+public:
+    explicit VbLabel(QWidget* parent, const QString& name, const QString& caption = {});
+    void setCaption(const QString& caption) { setText(caption); }
+    QString Caption() const { return text(); }
+    // 0 = no border, 1 = fixed single.
+    void setBorderStyle(int style);
+    int BorderStyle() const { return border_; }
+    // The hand-shaped pointer of the clickable labels.
+    void setHandCursor();
+
+signals:
+    void clicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    int border_ = 0;
+};
+
+// A multi-line text box whose text is kept exactly as set (CR LF line ends, lone CR and LF included).
+// Appending costs the size of what is appended, not of what is already there.
+class VbTextBox : public QPlainTextEdit {
+    Q_OBJECT
+public:
+    explicit VbTextBox(QWidget* parent, const QString& name);
+    const QString& Text() const { return text_; }
+    void setText(const QString& text);
+    void append(const QString& more);
+    // Caret to the end: the box shows its last lines.
+    void caretToEnd();
+    // "Locked": the user may read and select but not edit.
+    void setLocked(bool locked) { setReadOnly(locked); }
+
+signals:
+    void keyDown(int keyCode, int shift);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void syncFromEditor();
+    QString text_;
+    bool updating_ = false;
+};
+
+// A single-line text box reporting its key presses with the key codes the handlers test (13 = Enter).
+class VbLineEdit : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit VbLineEdit(QWidget* parent, const QString& name, const QString& text = {});
+    // Background colour; kept whether the box is enabled or not.
+    void setBackColor(const QColor& color);
+
+signals:
+    void keyDown(int keyCode, int shift);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+};
+
+// A window timer: enabling one that already runs does not restart it.
+class VbTimer : public QTimer {
+    Q_OBJECT
+public:
+    VbTimer(QObject* parent, const QString& name, int intervalMs);
+    void setEnabled(bool enabled);
+    bool Enabled() const { return isActive(); }
+};
+
+// Display form of a text kept with CR LF line ends.
+QString displayText(const QString& text);
+
+inline constexpr int kKeyReturn = 13;
+
+} // namespace tvx

@@ -1,0 +1,16 @@
+#pragma once
+// The text viewer "Reader": one editable multi-line box in a fixed-pitch font; nothing reads it back.
+#include "common/forms.h"
+#include "common/vb_controls.h"
+
+namespace tvx {
+
+// The window's system name is `log`.
+class log : public VbForm { // NOLINT(readability-identifier-naming)
+    Q_OBJECT
+public:
+    log();
+    VbTextBox* Text1 = nullptr;
+};
+
+} // namespace tvx

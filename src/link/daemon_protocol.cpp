@@ -1,0 +1,34 @@
+#include "daemon_protocol.h"
+
+#include "common/text_util.h"
+
+namespace tvx {
+
+QString daemonLoginLine(const QString& user, const QString& password, const QString& level) {
+    return user + u':' + password + u'-' + trimBlanks(level);
+}
+
+QString daemonCommandCopy(const QString& user, const QString& command) {
+    return user + u" - "_qs + command;
+}
+
+bool isLevelWord(const QString& text) {
+    return text == u"admin" || text == u"poweradmin" || text == u"mp";
+}
+
+DaemonMessage classifyDaemonMessage(const QString& message, const QString& rconPassPending,
+                                    const QString& logRequested) {
+    if (rconPassPending == u"1")
+        return {DaemonMessage::RconPassword, message};
+    if (logRequested == u"1")
+        return {DaemonMessage::Log, message};
+    if (isLevelWord(message))
+        return {DaemonMessage::LevelWord, message};
+    if (message.left(7) == u"ADDUSER")
+        return {DaemonMessage::AddUserNotice, removeAll(message, u"ADDUSER "_qs)};
+    if (message.left(10) == u"CHANGERCON")
+        return {DaemonMessage::ChangeRconNotice, removeAll(message, u"CHANGERCON "_qs)};
+    return {DaemonMessage::Refusal, message};
+}
+
+} // namespace tvx

@@ -1,0 +1,493 @@
+#include "form4.h"
+
+#include "common/codepage.h"
+#include "common/text_util.h"
+#include "common/twips.h"
+#include "console/main_window.h"
+#include "console/reader_window.h"
+#include "link/daemon_protocol.h"
+#include "link/rcon_protocol.h"
+#include "pblog/ucon_config.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+
+namespace tvx {
+namespace {
+
+const QColor kWhite(255, 255, 255);
+const QColor kGrey(240, 240, 240); // the system colour of button faces
+constexpr int kMenuHeight = 22;
+
+QString profileSection(int n) {
+    return u"[LOGIN"_qs + QString::number(n) + u']';
+}
+
+} // namespace
+
+QLabel* Form4::fieldLabel(QWidget* parent, const QString& name, const QString& caption, int left, int top,
+                          int width) {
+    auto* l = new VbLabel(parent, name, caption);
+    l->setGeometry(twipsRect(left, top, width, 255));
+    return l;
+}
+
+VbLineEdit* Form4::field(QWidget* parent, const QString& name, int left, int top, int width) {
+    auto* e = new VbLineEdit(parent, name);
+    e->setGeometry(twipsRect(left, top, width, 315));
+    return e;
+}
+
+Form4::Form4() {
+    setObjectName(u"Form4"_qs);
+    setWindowTitle(u"     Torvanex"_qs);
+    setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
+    QFont f(u"Tahoma"_qs);
+    f.setPointSizeF(8.25);
+    setFont(f);
+
+    menuBar = new QMenuBar(this);
+    menuBar->setObjectName(u"menuBar"_qs);
+    menuBar->setNativeMenuBar(false);
+    loadz = menuBar->addMenu(u"Load Server"_qs);
+    loadz->setObjectName(u"loadz"_qs);
+    save = menuBar->addMenu(u"Save Server"_qs);
+    save->setObjectName(u"save"_qs);
+    static const char16_t* const loadNames[] = {u"LoadServer1", u"LoadServer2z", u"LoadServer3z", u"ls4",
+                                                u"ls5",         u"ls6",          u"ls7",          u"ls8",
+                                                u"ls9",         u"ls10"};
+    for (int n = 1; n <= 10; ++n) {
+        QAction* l = loadz->addAction(u"Load Server "_qs + QString::number(n));
+        l->setObjectName(QString::fromUtf16(loadNames[n - 1]));
+        connect(l, &QAction::triggered, this, [this, n] { LoadServer(n); });
+        loadItems << l;
+        QAction* s = save->addAction(u"Save Server "_qs + QString::number(n));
+        s->setObjectName(u"ss"_qs + QString::number(n));
+        connect(s, &QAction::triggered, this, [this, n] { SaveServer(n); });
+        saveItems << s;
+    }
+
+    auto* client = new QWidget(this);
+    client->setObjectName(u"client"_qs);
+    client->setGeometry(0, kMenuHeight, twips(5055), twips(4935));
+    menuBar->setGeometry(0, 0, twips(5055), kMenuHeight);
+
+    Frame1 = new QFrame(client);
+    Frame1->setObjectName(u"Frame1"_qs);
+    Frame1->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    Frame1->setGeometry(twipsRect(120, 0, 4815, 3135));
+
+    fieldLabel(Frame1, u"Label1"_qs, u"CODWAW Daemon IP :"_qs, 120, 240, 2175);
+    Text3 = field(Frame1, u"Text3"_qs, 120, 480, 2175);
+    fieldLabel(Frame1, u"Label2"_qs, u"Port:"_qs, 2400, 240, 855);
+    Text9 = field(Frame1, u"Text9"_qs, 2400, 480, 855);
+    fieldLabel(Frame1, u"Label8"_qs, u"Rcon Password"_qs, 3360, 240, 1335);
+    Text6 = field(Frame1, u"Text6"_qs, 3360, 480, 1335);
+    Text6->setEchoMode(QLineEdit::Password);
+    Text6->setStyleSheet(u"lineedit-password-character: 42;"_qs);
+
+    fieldLabel(Frame1, u"Label4"_qs, u"IP Address :"_qs, 120, 960, 2175);
+    Text4 = field(Frame1, u"Text4"_qs, 120, 1200, 2175);
+    fieldLabel(Frame1, u"Label5"_qs, u"Port :"_qs, 2400, 960, 855);
+    Text5 = field(Frame1, u"Text5"_qs, 2400, 1200, 855);
+
+    fieldLabel(Frame1, u"Label6"_qs, u"Username :"_qs, 120, 1680, 2175);
+    Text1 = field(Frame1, u"Text1"_qs, 120, 1920, 2175);
+    fieldLabel(Frame1, u"Label7"_qs, u"Password :"_qs, 2400, 1680, 2295);
+    Text2 = field(Frame1, u"Text2"_qs, 2400, 1920, 2295);
+    Text2->setEchoMode(QLineEdit::Password);
+    Text2->setStyleSheet(u"lineedit-password-character: 42;"_qs);
+
+    fieldLabel(Frame1, u"Label9"_qs, u"Access Level:"_qs, 120, 2400, 2175);
+    Combo1 = new QComboBox(Frame1);
+    Combo1->setObjectName(u"Combo1"_qs);
+    Combo1->setEditable(true);
+    Combo1->addItems({u"mp"_qs, u"admin"_qs, u"poweradmin"_qs});
+    Combo1->setCurrentIndex(-1);
+    Combo1->setEditText(QString());
+    Combo1->setGeometry(twipsRect(120, 2640, 2175, 315));
+    fieldLabel(Frame1, u"Label10"_qs, u"PBUCON Port:"_qs, 2400, 2400, 1335);
+    Text7 = field(Frame1, u"Text7"_qs, 2400, 2640, 1095);
+    Text7->setText(u"55556"_qs);
+
+    Frame2 = new QGroupBox(u"Connection Type"_qs, client);
+    Frame2->setObjectName(u"Frame2"_qs);
+    Frame2->setGeometry(twipsRect(120, 3240, 4815, 735));
+    Option1 = new QRadioButton(u"TORVANEX Daemon"_qs, Frame2);
+    Option1->setObjectName(u"Option1"_qs);
+    Option1->setGeometry(twipsRect(240, 360, 2175, 255));
+    Option2 = new QRadioButton(u"TORVANEX RCON"_qs, Frame2);
+    Option2->setObjectName(u"Option2"_qs);
+    Option2->setGeometry(twipsRect(2520, 360, 2175, 255));
+    Option2->setChecked(true);
+
+    Label3 = new VbLabel(client, u"Label3"_qs);
+    Label3->setGeometry(twipsRect(120, 4080, 4815, 255));
+    Label3->setFont(QFont(u"Tahoma"_qs));
+
+    Command3 = new QPushButton(u"Login"_qs, client);
+    Command3->setObjectName(u"Command3"_qs);
+    Command3->setGeometry(twipsRect(120, 4440, 1455, 375));
+    Command1 = new QPushButton(u"Connect"_qs, client);
+    Command1->setObjectName(u"Command1"_qs);
+    Command1->setGeometry(twipsRect(1800, 4440, 1455, 375));
+    Command2 = new QPushButton(u"Quit"_qs, client);
+    Command2->setObjectName(u"Command2"_qs);
+    Command2->setGeometry(twipsRect(3480, 4440, 1455, 375));
+
+    Timer1 = new VbTimer(this, u"Timer1"_qs, 60);
+    Winsock1 = platform().makeTcp(this);
+    Winsock1->setObjectName(u"Winsock1"_qs);
+    passTimer_ = new QTimer(this);
+    passTimer_->setSingleShot(true);
+
+    connect(Command1, &QPushButton::clicked, this, [this] { resumeNext([this] { Command1_Click(); }); });
+    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+    connect(Command3, &QPushButton::clicked, this, [this] { resumeNext([this] { Command3_Click(); }); });
+    connect(Option1, &QRadioButton::clicked, this, [this] { Option1_Click(); });
+    connect(Option2, &QRadioButton::clicked, this, [this] { Option2_Click(); });
+    connect(Timer1, &QTimer::timeout, this, [this] { resumeNext([this] { Timer1_Timer(); }); });
+    connect(Winsock1, &TcpClient::dataArrival, this, &Form4::Winsock1_DataArrival);
+    connect(Winsock1, &TcpClient::error, this, &Form4::Winsock1_Error);
+    connect(Winsock1, &TcpClient::sendComplete, this, &Form4::Winsock1_SendComplete);
+    connect(passTimer_, &QTimer::timeout, this, [this] {
+        RconPassPending = u"0"_qs;
+        abandonHandOver(u"The TORVANEX Daemon did not send the rcon password!"_qs + kCrLf +
+                        u"Please check the daemon and login again."_qs);
+    });
+
+    applyMode(false);
+    setClientTwips(5055, 4935 + kMenuHeight * 15);
+}
+
+void Form4::Form_Load() {
+    for (int n = 1; n <= 10; ++n) {
+        resumeNext([&] {
+            loadItems[n - 1]->setText(platform().settings->get(profileSection(n), u"Name"_qs,
+                                                               u"Load Server "_qs + QString::number(n)));
+        });
+    }
+}
+
+void Form4::Form_QueryClose() {
+    // Closing the login window while the console is on screen only puts it away; otherwise it is "Quit".
+    if (Main* m = Forms::ifLoaded<Main>(); m && m->isVisible())
+        hide();
+    else
+        Command2_Click();
+}
+
+// ---- Mode switch ----
+
+void Form4::applyMode(bool daemon) {
+    for (QWidget* w : {static_cast<QWidget*>(Text3), static_cast<QWidget*>(Text9),
+                       static_cast<QWidget*>(Text1), static_cast<QWidget*>(Text2)}) {
+        w->setEnabled(daemon);
+        static_cast<VbLineEdit*>(w)->setBackColor(daemon ? kWhite : kGrey);
+    }
+    Combo1->setEnabled(daemon);
+    QPalette p = Combo1->palette();
+    for (auto g : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        p.setColor(g, QPalette::Base, daemon ? kWhite : kGrey);
+        p.setColor(g, QPalette::Button, daemon ? kWhite : kGrey);
+    }
+    Combo1->setPalette(p);
+    Text6->setEnabled(!daemon);
+    Text6->setBackColor(daemon ? kGrey : kWhite);
+    Text4->setBackColor(kWhite);
+    Text5->setBackColor(kWhite);
+    Text7->setBackColor(kWhite);
+    Command3->setEnabled(daemon);
+    Command1->setEnabled(!daemon);
+    (daemon ? Text3 : Text4)->setFocus();
+}
+
+void Form4::Option1_Click() {
+    applyMode(Option1->isChecked());
+}
+void Form4::Option2_Click() {
+    applyMode(!Option2->isChecked());
+}
+
+// ---- Buttons ----
+
+void Form4::Command1_Click() {
+    DONELoad();
+}
+
+void Form4::Command2_Click() {
+    resumeNext([this] { Winsock1->close(); });
+    platform().system->endProgram();
+}
+
+void Form4::Command3_Click() {
+    // A port that is not a whole number in the port range is answered like a missing one.
+    bool whole = false;
+    const int port = Text9->text().trimmed().toInt(&whole);
+    if (Text3->text().isEmpty() || Text9->text().isEmpty() || !whole || port < 0 || port > 65535) {
+        platform().dialogs->msgBox(u"Please set your TORVANEX Daemon IP and Port"_qs, mb::Information,
+                                   u"TORVANEX"_qs);
+        return;
+    }
+    if (Winsock1->state() != sock::Closed)
+        Winsock1->close();
+    Winsock1->setRemoteHost(Text3->text());
+    Winsock1->setRemotePort(port);
+    Winsock1->connectSocket();
+    Timer1->setEnabled(true);
+}
+
+void Form4::Timer1_Timer() {
+    const QString level = Combo1->currentText();
+    if (level == u" " || level.isEmpty() || Text2->text().isEmpty() || Text1->text().isEmpty()) {
+        // Stopped before the box: a modal box does not stop the 60 ms ticks, which would stack boxes.
+        Timer1->setEnabled(false);
+        platform().dialogs->msgBox(u"Please enter both username, password and select level!"_qs, mb::Critical,
+                                   u"Login"_qs);
+        return;
+    }
+    if (Winsock1->state() == sock::Connected) {
+        Timer1->setEnabled(false);
+        Winsock1->sendData(toAnsi(daemonLoginLine(Text1->text(), Text2->text(), level)));
+        Label3->setCaption(u"Sending Data"_qs);
+        Command1->setEnabled(true);
+        return;
+    }
+    Label3->setCaption(u"Not currently connected to host"_qs);
+}
+
+// ---- Daemon link events ----
+
+void Form4::Winsock1_DataArrival(const QByteArray& bytes) {
+    const QString message = fromAnsi(bytes);
+    const DaemonMessage m = classifyDaemonMessage(message, RconPassPending, LogRequested);
+    switch (m.kind) {
+    case DaemonMessage::RconPassword:
+        resumeNext([&] { Forms::get<Main>().txtRcon = m.text; });
+        RconPassPending = u"0"_qs;
+        if (awaitingPass_)
+            finishDaemonHandOver();
+        return;
+    case DaemonMessage::Log:
+        resumeNext([&] {
+            log& reader = Forms::get<log>();
+            reader.Text1->setText(m.text);
+        });
+        Label3->setCaption(u"Received Log"_qs);
+        LogRequested = u"0"_qs;
+        resumeNext([] { Forms::show<log>(); });
+        return;
+    default:
+        break;
+    }
+    Label3->setCaption(u"Received Data!"_qs);
+    switch (m.kind) {
+    case DaemonMessage::LevelWord:
+        statusz = Combo1->currentText();
+        resumeNext([this] { Winsock1->sendData(QByteArrayLiteral("getrconpass")); });
+        RconPassPending = u"1"_qs;
+        resumeNext([this] { DONELoad(); });
+        break;
+    case DaemonMessage::AddUserNotice:
+    case DaemonMessage::ChangeRconNotice:
+        platform().dialogs->msgBox(m.text, mb::Information, u"TORVANEX Daemon"_qs);
+        break;
+    default:
+        statusz = u"none"_qs;
+        break;
+    }
+}
+
+void Form4::Winsock1_Error(int number, const QString& description) {
+    if (awaitingPass_) {
+        resumeNext([this] { Winsock1->close(); });
+        RconPassPending = u"0"_qs;
+        abandonHandOver(u"TORVANEX lost connection with the daemon before the rcon password arrived!"_qs +
+                        kCrLf + description);
+        return;
+    }
+    if (number == err::WrongState) {
+        platform().dialogs->msgBox(u"TORVANEX lost connection with the daemon!"_qs + kCrLf +
+                                       u"Please wait a few seconds and reconnect again!"_qs,
+                                   mb::Critical, u"TORVANEX"_qs);
+        resumeNext([this] { Winsock1->close(); });
+        if (Main* m = Forms::ifLoaded<Main>()) {
+            const bool wasInSession = m->isVisible();
+            m->Disconnect();
+            // Never leave the administrator without a window.
+            if (wasInSession)
+                Show();
+        }
+        if (!isVisible())
+            Show();
+        return;
+    }
+    platform().dialogs->msgBox(u"An error has occured!"_qs + kCrLf + description, mb::Critical,
+                               u"Error n:"_qs + QString::number(number));
+}
+
+void Form4::Winsock1_SendComplete() {
+    Label3->setCaption(u"Completed Data Transmission"_qs);
+}
+
+// ---- Login ----
+
+void Form4::DONELoad() {
+    UCONLoad();
+    const bool daemon = Option1->isChecked();
+    if (daemon && isLevelWord(statusz)) {
+        platform().dialogs->msgBox(u"Access Granted to "_qs + Text1->text() + u" as "_qs + statusz,
+                                   mb::OkOnly);
+        Main& main = Forms::get<Main>();
+        main.level = statusz;
+        main.Text3->setText(Text4->text());
+        main.Text4->setText(Text5->text());
+        if (RconPassPending == u"1") {
+            // The password reply has not arrived yet: go on when it does.
+            awaitingPass_ = true;
+            passTimer_->start(rconPassTimeoutMs);
+            Label3->setCaption(u"Waiting for the rcon password..."_qs);
+            return;
+        }
+        finishDaemonHandOver();
+        return;
+    }
+    if (daemon) {
+        platform().dialogs->msgBox(u"Access Denied to "_qs + Text1->text() +
+                                       u" : Check is password, username and level are correct!"_qs,
+                                   mb::OkOnly);
+        Command1->setEnabled(false);
+        return;
+    }
+    if (Text4->text().isEmpty() || Text5->text().isEmpty() || Text6->text().isEmpty() ||
+        Text7->text().isEmpty()) {
+        platform().dialogs->msgBox(u"Please type Server IP , Port , UCON Port and Rcon password"_qs,
+                                   mb::Information);
+        return;
+    }
+    Main& main = Forms::get<Main>();
+    main.Text3->setText(Text4->text());
+    main.Text4->setText(Text5->text());
+    main.txtRcon = Text6->text();
+    main.IdentDaemon(u"0"_qs);
+    // A failed connect has shown this window again with its error: the session is not handed over.
+    if (!main.Connect())
+        return;
+    main.Show();
+    Unload();
+}
+
+void Form4::finishDaemonHandOver() {
+    awaitingPass_ = false;
+    passTimer_->stop();
+    Main& main = Forms::get<Main>();
+    main.IdentDaemon(u"1"_qs);
+    if (!main.Connect())
+        return;
+    main.Show();
+    hide();
+}
+
+void Form4::abandonHandOver(const QString& why) {
+    awaitingPass_ = false;
+    passTimer_->stop();
+    Label3->setCaption(QString());
+    platform().dialogs->msgBox(why, mb::Critical, u"TORVANEX"_qs);
+    if (!isVisible())
+        Show();
+}
+
+// ---- UCON client configuration ----
+
+void Form4::UCONLoad() {
+    QString address;
+    resumeNext([&] { address = Winsock1->localIP(); });
+    const UconCredentials c = uconCredentials(address);
+    resumeNext([&] {
+        Main& main = Forms::get<Main>();
+        main.Text40 = c.address;
+        main.Text41 = c.login;
+        main.Text42 = c.password;
+    });
+    Text8 = uconIniText(Text4->text(), Text5->text(), address, Text7->text());
+    const QString folder = platform().system->programFolder();
+    const QString ini = folder + u"/codwaw.ini"_qs;
+    const QString logFile = folder + u"/pbucon.log"_qs;
+    QFile::remove(ini);
+    QFile::remove(logFile);
+    SaveUCONIni(ini);
+}
+
+void Form4::SaveUCONIni(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        const QFileInfo dir(QFileInfo(path).absolutePath());
+        int number = err::PathFileAccess;
+        QString description = u"Path/File access error"_qs;
+        if (!dir.exists()) {
+            number = err::PathNotFound;
+            description = u"Path not found"_qs;
+        } else if (file.error() == QFileDevice::OpenError || !dir.isWritable()) {
+            number = err::PermissionDenied;
+            description = u"Permission denied"_qs;
+        }
+        if (number != err::PathFileAccess)
+            platform().dialogs->msgBox(description, mb::Exclamation, u"Error "_qs + QString::number(number));
+        return;
+    }
+    const QByteArray bytes = toAnsi(QString(Text8 + kCrLf));
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        const QString why = file.errorString();
+        file.close();
+        platform().dialogs->msgBox(why, mb::Exclamation, u"Error 61"_qs);
+        return;
+    }
+    file.close();
+}
+
+bool Form4::SaveTextToFile(const QString& path, const QString& text, bool overwrite) {
+    QFile file(path);
+    if (!file.open(overwrite ? (QIODevice::WriteOnly | QIODevice::Truncate)
+                             : (QIODevice::WriteOnly | QIODevice::Append)))
+        return false;
+    const QByteArray bytes = toAnsi(QString(text + kCrLf));
+    return file.write(bytes) == bytes.size();
+}
+
+// ---- Server profiles ----
+
+void Form4::LoadServer(int n) {
+    SettingsStore& s = *platform().settings;
+    const QString sec = profileSection(n);
+    resumeNext([&] { Text3->setText(s.get(sec, u"DaemonIP"_qs, {})); });
+    resumeNext([&] { Text9->setText(s.get(sec, u"DaemonPort"_qs, {})); });
+    resumeNext([&] { Text1->setText(s.get(sec, u"Username"_qs, {})); });
+    resumeNext([&] { Text2->setText(s.get(sec, u"Password"_qs, {})); });
+    resumeNext([&] { Text4->setText(s.get(sec, u"IPAddress"_qs, {})); });
+    resumeNext([&] { Text6->setText(s.get(sec, u"Pass"_qs, {})); });
+    resumeNext([&] { Text5->setText(s.get(sec, u"Port"_qs, {})); });
+    resumeNext([&] { Text7->setText(s.get(sec, u"UPort"_qs, u"55555"_qs)); });
+    resumeNext([&] { Combo1->setEditText(s.get(sec, u"Levelz"_qs, {})); });
+}
+
+void Form4::SaveServer(int n) {
+    const QString name = platform().dialogs->inputBox(u"Please enter a name for the server"_qs,
+                                                      u"TORVANEX - ADD SERVER"_qs, u"New Server"_qs);
+    SettingsStore& s = *platform().settings;
+    const QString sec = profileSection(n);
+    resumeNext([&] { s.set(sec, u"Username"_qs, Text1->text()); });
+    resumeNext([&] { s.set(sec, u"Password"_qs, Text2->text()); });
+    resumeNext([&] { s.set(sec, u"DaemonIP"_qs, Text3->text()); });
+    resumeNext([&] { s.set(sec, u"DaemonPort"_qs, Text9->text()); });
+    resumeNext([&] { s.set(sec, u"IPAddress"_qs, Text4->text()); });
+    resumeNext([&] { s.set(sec, u"Pass"_qs, Text6->text()); });
+    resumeNext([&] { s.set(sec, u"Port"_qs, Text5->text()); });
+    resumeNext([&] { s.set(sec, u"UPort"_qs, Text7->text()); });
+    resumeNext([&] { s.set(sec, u"Name"_qs, name); });
+    resumeNext([&] { s.set(sec, u"Levelz"_qs, Combo1->currentText()); });
+}
+
+} // namespace tvx

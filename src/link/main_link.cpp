@@ -1,0 +1,80 @@
+// The main window's rcon link: connect, send at once or delayed, the console echo and the daemon copies.
+#include "common/codepage.h"
+#include "common/text_util.h"
+#include "console/main_window.h"
+#include "link/daemon_protocol.h"
+#include "link/form4.h"
+#include "link/rcon_protocol.h"
+
+namespace tvx {
+namespace {
+
+void sendDaemonCopy(const QString& cmd) {
+    Form4& login = Forms::get<Form4>();
+    login.Winsock1->sendData(toAnsi(daemonCommandCopy(login.Text1->text(), cmd)));
+}
+
+} // namespace
+
+void Main::Send(const QString& cmd) {
+    if (DaemonMode == u"1")
+        sendDaemonCopy(cmd);
+    LastCommand = cmd;
+    txtOutput->append(consoleEchoLine(platform().system->now(), cmd));
+    udpClient->sendData(buildRconDatagram(RconPassword, cmd));
+}
+
+void Main::WaitSend(const QString& Cmdz) {
+    if (DaemonMode == u"1")
+        sendDaemonCopy(Cmdz);
+    TickCount = u"1"_qs;
+    PendingCommand = Cmdz;
+    Timer2->setEnabled(true);
+}
+
+void Main::Timer2_Timer() {
+    if (TickCount != u"2") {
+        TickCount = incrementCounter(TickCount);
+        return;
+    }
+    // A refused send is not tried again: the timer stops either way.
+    resumeNext([this] { Send(PendingCommand); });
+    Timer2->setEnabled(false);
+}
+
+bool Main::Connect() {
+    try {
+        udpClient->close();
+        ServerHost = Text3->text();
+        RconPassword = txtRcon;
+        ServerPort = Text4->text();
+        udpClient->setRemoteHost(ServerHost);
+        udpClient->setRemotePort(portFromText(ServerPort));
+        udpClient->connectSocket();
+        Send(u"status"_qs);
+        return true;
+    } catch (const PlatformError& e) {
+        platform().dialogs->msgBox(u"An Error Has Occured!"_qs + kCrLf + e.description(), mb::Critical,
+                                   u"Error nº: "_qs + QString::number(e.number()));
+        resumeNext([] { Forms::show<Form4>(); });
+        return false;
+    }
+}
+
+void Main::Disconnect() {
+    resumeNext([this] { udpClient->close(); });
+    Label6->setCaption(u"loading..."_qs);
+    Label3->setCaption(u"loading..."_qs);
+    Label4->setCaption(u"0"_qs);
+    txtOutput->setText(QString());
+    txtRcon.clear();
+    hide();
+}
+
+void Main::udpClient_Error(int number, const QString& description) {
+    // The rcon socket's errors are ignored: a server that refuses or does not answer changes nothing.
+    Q_UNUSED(number);
+    Q_UNUSED(description);
+}
+
+} // namespace tvx

@@ -1,0 +1,70 @@
+// Every datagram from the game server: cleaned, appended to the terminal and the reply collector, then
+// acted on according to the last command sent.
+#include "common/text_util.h"
+#include "console/main_window.h"
+#include "console/reader_window.h"
+#include "link/form4.h"
+#include "link/rcon_protocol.h"
+
+namespace tvx {
+
+void Main::udpClient_DataArrival(const QByteArray& bytes) {
+    LastReply = cleanReply(bytes);
+    resumeNext([this] { txtOutput->append(LastReply); });
+    Text6 += LastReply;
+    const ReplyRoute route = routeReply(LastCommand, LastReply, Text9);
+    switch (route.kind) {
+    case ReplyRoute::Status:
+        resumeNext([this] { GetPlayers(); });
+        break;
+    case ReplyRoute::PbList:
+        PbListText += LastReply;
+        Timer3->setEnabled(true);
+        break;
+    case ReplyRoute::Reader:
+        resumeNext([this] {
+            log& reader = Forms::get<log>();
+            reader.Text1->setText(LastReply);
+            reader.Show();
+        });
+        break;
+    case ReplyRoute::OnOff: {
+        auto* first = findChild<VbLabel*>(route.firstLabel);
+        auto* second = findChild<VbLabel*>(route.secondLabel);
+        if (first && second) {
+            first->setBorderStyle(route.firstBordered ? 1 : 0);
+            second->setBorderStyle(route.firstBordered ? 0 : 1);
+        }
+        break;
+    }
+    case ReplyRoute::HostName:
+        Label6->setCaption(route.caption);
+        break;
+    case ReplyRoute::MapName:
+        Label3->setCaption(route.caption);
+        if (route.invalidPassword) {
+            platform().dialogs->msgBox(u"You have an Invalid password for RCON!"_qs, mb::Critical,
+                                       u"TORVANEX"_qs);
+            resumeNext([] { Forms::show<Form4>(); });
+            resumeNext([this] { Disconnect(); });
+        }
+        if (Label6->Caption() == u"loading..." || Label6->Caption() == u"nohostname")
+            resumeNext([this] { WaitSend(u"sv_hostname"_qs); });
+        break;
+    case ReplyRoute::None:
+        break;
+    }
+    txtOutput->caretToEnd();
+}
+
+void Main::Timer3_Timer() {
+    if (TickCount != u"3") {
+        TickCount = incrementCounter(TickCount);
+        return;
+    }
+    Timer3->setEnabled(false);
+    PbListText = cleanPbList(PbListText);
+    Text10->setText(PbListText);
+}
+
+} // namespace tvx

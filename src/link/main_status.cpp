@@ -1,0 +1,68 @@
+// The players grid, rebuilt from the collected "status" replies.
+#include "common/text_util.h"
+#include "common/textbox_lines.h"
+#include "console/main_window.h"
+#include "link/status_parser.h"
+
+namespace tvx {
+
+void Main::GetPlayers() {
+    Cleanup();
+    FillGrid();
+}
+
+void Main::Cleanup() {
+    Text1 = cleanupStatus(Text6);
+    RemoveBlanks();
+}
+
+void Main::RemoveBlanks() {
+    Text1 = collapseBlankLines(Text1);
+    StatusLineCount = QString::number(lineCount(Text1));
+}
+
+qsizetype Main::GetLineCount(const QString& box) {
+    return lineCount(box);
+}
+
+QString Main::GetTextboxLine(const QString& txtTextbox, qsizetype lngLineNumber) {
+    return textboxLine(txtTextbox, lngLineNumber);
+}
+
+void Main::GetFourthLine() {
+    Text2 = GetTextboxLine(Text1, 4);
+}
+
+void Main::FillGrid() {
+    static const int widths[] = {2000, 665, 545, 4040, 545, 2720};
+    Grid->setUpdatesEnabled(false);
+    resumeNext([this] { Grid->Clear(); });
+    resumeNext([this] { Grid->setCols(6); });
+    resumeNext([this] { Grid->setRows(1); });
+    resumeNext([this] { Grid->setFixedRows(0); });
+    resumeNext([this] { Grid->AddItem(kGridHeader, 0); });
+    StatusLineCount = QString::number(GetLineCount(Text1));
+    resumeNext([this] { Grid->setFixedRows(1); });
+    // Lines are taken in one pass over the text; each is the same as GetTextboxLine(Text1, i).
+    const std::vector<qsizetype> starts = lineStarts(Text1);
+    for (std::size_t i = 0; i < starts.size(); ++i) {
+        const qsizetype end = i + 1 < starts.size() ? starts[i + 1] - 2 : Text1.size();
+        Text2 = Text1.mid(starts[i], end - starts[i]);
+        const PlayerRow row = cutPlayerRow(Text2);
+        for (int c = 0; c < 6; ++c) {
+            resumeNext([&] { Grid->setColWidth(c, widths[c]); });
+            resumeNext([&] { Grid->setColAlignment(c, 0); });
+        }
+        resumeNext([&] { Grid->AddItem(row.tabbed()); });
+    }
+    // The header row is fixed and stays; the two removals at index 1 take the empty row left by the
+    // reset and the first line of the cleaned text.
+    resumeNext([this] { Grid->RemoveItem(0); });
+    resumeNext([this] { Grid->RemoveItem(1); });
+    resumeNext([this] { Grid->RemoveItem(1); });
+    Grid->setUpdatesEnabled(true);
+    Label4->setCaption(QString::number(Grid->Rows() - 2));
+    resumeNext([this] { WaitSend(u"mapname"_qs); });
+}
+
+} // namespace tvx

@@ -1,0 +1,145 @@
+#include "rcon_protocol.h"
+
+#include "common/codepage.h"
+#include "common/platform.h"
+#include "common/text_util.h"
+
+#include <array>
+#include <cmath>
+#include <limits>
+
+namespace tvx {
+namespace {
+
+const QString kColourCodes[] = {u"^0"_qs, u"^1"_qs, u"^2"_qs, u"^3"_qs,
+                                u"^4"_qs, u"^5"_qs, u"^6"_qs, u"^7"_qs};
+
+QString removeColourCodes(QString s) {
+    for (const QString& c : kColourCodes)
+        s = removeAll(std::move(s), c);
+    return s;
+}
+
+struct OnOffRow {
+    const char16_t* command;
+    const char16_t* name;
+    const char16_t* digit;
+    const char16_t* first;
+    const char16_t* second;
+};
+
+constexpr std::array<OnOffRow, 4> kOnOff = {{
+    {u"g_allowvote", u"g_allowVote", u"1", u"Label80", u"Label81"},
+    {u"sv_punkbuster", u"sv_punkbuster", u"1", u"Label83", u"Label84"},
+    {u"sv_voice", u"sv_voice", u"0", u"Label86", u"Label87"},
+    {u"scr_teambalance", u"scr_teambalance", u"1", u"Label89", u"Label90"},
+}};
+
+QString parseQuery(QString r, const QString& name, const QString& domain, const QString& quote,
+                   const QString& extra = {}) {
+    r = removeAll(std::move(r), name);
+    r = removeAll(std::move(r), u" is: "_qs);
+    r = removeAll(std::move(r), u" default: "_qs);
+    if (!extra.isEmpty())
+        r = removeAll(std::move(r), extra);
+    r = removeAll(std::move(r), domain);
+    r = removeColourCodes(std::move(r));
+    r = removeAll(std::move(r), kCrLf);
+    return removeAll(std::move(r), quote);
+}
+
+} // namespace
+
+QByteArray buildRconDatagram(const QString& password, const QString& command) {
+    QByteArray d("\xFF\xFF\xFF\xFFrcon ", 9);
+    d += toAnsi(password);
+    d += ' ';
+    d += toAnsi(command);
+    return d;
+}
+
+QString consoleEchoLine(const QDateTime& now, const QString& command) {
+    return kCrLf + u'[' + timeOfDay(now) + u"] - /"_qs + command + kCrLf;
+}
+
+int portFromText(const QString& text) {
+    const QString t = text.trimmed();
+    bool ok = false;
+    const double v = t.toDouble(&ok);
+    if (t.isEmpty() || !ok || !std::isfinite(v))
+        throw PlatformError(err::InvalidPort, u"Type mismatch"_qs);
+    const double r = std::nearbyint(v);
+    if (r < std::numeric_limits<qint32>::min() || r > std::numeric_limits<qint32>::max())
+        throw PlatformError(err::PortOutOfRange, u"Overflow"_qs);
+    return static_cast<int>(r);
+}
+
+QString cleanReply(const QByteArray& datagram) {
+    QString r = fromAnsi(datagram);
+    r = removeAll(std::move(r), QString(4, QChar(0xFF)) + u"print\n"_qs);
+    r = replaceAll(std::move(r), u"\n"_qs, kCrLf);
+    return replaceAll(std::move(r), u"^7 "_qs, u"   "_qs);
+}
+
+bool onOffValueIsOne(const QString& reply, const QString& name, const QString& defaultDigit,
+                     const QString& quote) {
+    QString r = removeAll(reply, name);
+    r = removeAll(std::move(r), u" is: "_qs);
+    r = removeAll(std::move(r), u" default: "_qs + quote + defaultDigit);
+    r = removeAll(std::move(r), u"  Domain is 0 or 1"_qs);
+    r = removeColourCodes(std::move(r));
+    r = removeAll(std::move(r), kCrLf);
+    r = removeAll(std::move(r), quote);
+    return r == u"1";
+}
+
+QString parseHostName(const QString& reply, const QString& quote) {
+    return parseQuery(reply, u"sv_hostname"_qs, u"  Domain is any text"_qs, quote, u"CoDWaWHost"_qs);
+}
+
+QString parseMapName(const QString& reply, const QString& quote) {
+    return parseQuery(reply, u"mapname"_qs, u"  Domain is any text"_qs, quote);
+}
+
+ReplyRoute routeReply(const QString& lastCommand, const QString& reply, const QString& quote) {
+    ReplyRoute route;
+    if (lastCommand == u"status") {
+        route.kind = ReplyRoute::Status;
+    } else if (lastCommand == u"pb_sv_banlist" || lastCommand == u"PB_SV_BadNameList") {
+        route.kind = ReplyRoute::PbList;
+    } else if (lastCommand == u"serverinfo" || lastCommand == u"systeminfo") {
+        route.kind = ReplyRoute::Reader;
+    } else if (lastCommand == u"sv_hostname") {
+        route.kind = ReplyRoute::HostName;
+        route.caption = parseHostName(reply, quote);
+    } else if (lastCommand == u"mapname") {
+        route.kind = ReplyRoute::MapName;
+        route.caption = parseMapName(reply, quote);
+        route.invalidPassword = route.caption == u"Invalid password.";
+    } else {
+        for (const OnOffRow& row : kOnOff) {
+            if (lastCommand != QStringView(row.command))
+                continue;
+            route.kind = ReplyRoute::OnOff;
+            route.firstLabel = QString::fromUtf16(row.first);
+            route.secondLabel = QString::fromUtf16(row.second);
+            route.firstBordered =
+                onOffValueIsOne(reply, QString::fromUtf16(row.name), QString::fromUtf16(row.digit), quote);
+            break;
+        }
+    }
+    return route;
+}
+
+QString cleanPbList(QString text) {
+    static const char16_t* const prefixes[] = {
+        u"^3PunkBuster Server:", u"^1PunkBuster Server:", u"^2PunkBuster Server:", u"^4PunkBuster Server:",
+        u"^6PunkBuster Server:", u"^7PunkBuster Server:", u"^5PunkBustr Server:",  u"^5PunkBuster Server:",
+        u"^5PunkBuster Server",  u"^4PunkBuster Server",  u"^3PunkBuster Server",  u"^2PunkBuster Server",
+        u"^1PunkBuster Server",  u"^6PunkBuster Server",  u"^7PunkBuster Server",  u"^3PunkBuster Serve:"};
+    for (const char16_t* p : prefixes)
+        text = removeAll(std::move(text), QString::fromUtf16(p));
+    return text;
+}
+
+} // namespace tvx

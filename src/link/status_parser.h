@@ -1,0 +1,29 @@
+#pragma once
+// Turning the collected "status" replies into player rows.
+#include <QString>
+#include <QStringList>
+
+namespace tvx {
+
+// One row of the players grid, cut from fixed character positions of a status line.
+struct PlayerRow {
+    QString name;   // characters 27..41
+    QString score;  // 5..9
+    QString ping;   // 11..14
+    QString guid;   // 16..25
+    QString slot;   // 1..3
+    QString ipPort; // 51..71, trimmed, every "0 " removed
+
+    // Name, Score, Ping, Guid, Slot, IP:Port joined by TAB: the grid's row text.
+    QString tabbed() const;
+};
+
+// Strips the header words, the known map names and the dash rules from the collected replies, then
+// collapses empty lines: the text the grid is filled from.
+QString cleanupStatus(const QString& collected);
+
+PlayerRow cutPlayerRow(const QString& line);
+
+inline const QString kGridHeader = QStringLiteral("Name\tScore\tPing\tGuid\tSlot\tIP:Port");
+
+} // namespace tvx

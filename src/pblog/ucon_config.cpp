@@ -1,0 +1,27 @@
+#include "ucon_config.h"
+
+#include "common/text_util.h"
+
+namespace tvx {
+namespace {
+
+// The password's prefix is kept in two pieces and joined only when a password is built, so the binary
+// holds no copy of it in one piece.
+QString passwordPrefix() {
+    return QStringLiteral("KQVR") + QStringLiteral("MWZD-");
+}
+
+} // namespace
+
+UconCredentials uconCredentials(const QString& localAddress) {
+    return {localAddress, u"TORVANEX-"_qs + localAddress, passwordPrefix() + localAddress};
+}
+
+QString uconIniText(const QString& serverHost, const QString& serverPort, const QString& localAddress,
+                    const QString& uconPort) {
+    const UconCredentials c = uconCredentials(localAddress);
+    return u"server="_qs + serverHost + u':' + serverPort + kCrLf + u"myaddr="_qs + localAddress + u':' +
+           uconPort + kCrLf + u"login="_qs + c.login + kCrLf + u"password="_qs + c.password;
+}
+
+} // namespace tvx

@@ -1,0 +1,134 @@
+#include "fake_platform.h"
+
+#include "common/forms.h"
+#include "common/platform_qt.h"
+
+#include <QPointer>
+
+namespace tvx::test {
+
+void FakeDialogs::runWhileOpen() {
+    if (auto step = std::exchange(whileOpen, {}))
+        step();
+}
+
+int FakeDialogs::msgBox(const QString& text, int style, const QString& title) {
+    shown.append({u"msg"_qs, text, style, title, {}});
+    runWhileOpen();
+    if (!msgAnswers.isEmpty())
+        return msgAnswers.takeFirst();
+    switch (style & 0x7) {
+    case mb::YesNo:
+        return mb::Yes;
+    default:
+        return mb::Ok;
+    }
+}
+
+QString FakeDialogs::inputBox(const QString& prompt, const QString& title, const QString& defaultText) {
+    shown.append({u"input"_qs, prompt, 0, title, defaultText});
+    runWhileOpen();
+    return inputAnswers.isEmpty() ? defaultText : inputAnswers.takeFirst();
+}
+
+QString FakeDialogs::openFile(QWidget*, const QString& title, const QString& filter, const QString&) {
+    shown.append({u"file"_qs, title, 0, title, filter});
+    return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
+}
+
+QStringList FakeDialogs::texts() const {
+    QStringList out;
+    for (const ShownBox& b : shown)
+        out << b.text;
+    return out;
+}
+
+void FakeUdpSocket::setRemotePort(int port) {
+    if (port < 0 || port > 65535)
+        throw PlatformError(380, u"Invalid property value"_qs);
+    remotePort = port;
+}
+
+void FakeUdpSocket::sendData(const QByteArray& data) {
+    if (!open)
+        throw PlatformError(err::WrongState, u"Wrong protocol or connection state"_qs);
+    sent << data;
+}
+
+void FakeTcpClient::sendData(const QByteArray& data) {
+    if (currentState != sock::Connected)
+        throw PlatformError(err::WrongState, u"Wrong protocol or connection state"_qs);
+    sent << data;
+}
+
+qint64 FakeShell::execute(const QString& program, const QStringList& arguments, const QString& workingFolder,
+                          bool hidden) {
+    started.append({program, arguments, workingFolder, hidden});
+    running << nextPid;
+    return nextPid++;
+}
+
+int FakeShell::killProcesses(const QString& name) {
+    killed << name;
+    const int n = static_cast<int>(running.size());
+    running.clear();
+    return n;
+}
+
+void FakeSystem::sleep(int ms) {
+    sleeps << ms;
+    if (onSleep)
+        onSleep(ms);
+}
+
+QString FakeSettings::get(const QString& section, const QString& key, const QString& defaultValue) const {
+    const auto it = values.constFind(section + u'/' + key);
+    return it == values.constEnd() ? defaultValue : *it;
+}
+
+void FakeSettings::set(const QString& section, const QString& key, const QString& value) {
+    values.insert(section + u'/' + key, value);
+}
+
+FakePlatform::FakePlatform(bool realSockets) : real_(realSockets) {
+    system.folder = dir_.path();
+}
+FakePlatform::~FakePlatform() = default;
+
+Platform FakePlatform::platform() {
+    Platform p;
+    p.dialogs = &dialogs;
+    p.shell = &shell;
+    p.system = &system;
+    p.settings = &settings;
+    p.makeUdp = [this](QObject* parent) -> UdpSocket* {
+        UdpSocket* s = real_ ? static_cast<UdpSocket*>(new QtUdpSocket(parent)) : new FakeUdpSocket(parent);
+        udpSockets << s;
+        return s;
+    };
+    p.makeTcp = [this](QObject* parent) -> TcpClient* {
+        TcpClient* s = real_ ? static_cast<TcpClient*>(new QtTcpClient(parent)) : new FakeTcpClient(parent);
+        tcpClients << s;
+        return s;
+    };
+    return p;
+}
+
+FakeUdpSocket* FakePlatform::udp() const {
+    return udpSockets.isEmpty() ? nullptr : qobject_cast<FakeUdpSocket*>(udpSockets.last().data());
+}
+
+FakeTcpClient* FakePlatform::tcp() const {
+    return tcpClients.isEmpty() ? nullptr : qobject_cast<FakeTcpClient*>(tcpClients.last().data());
+}
+
+WindowsFixture::WindowsFixture(bool realSockets) : fake(realSockets) {
+    Forms::unloadAll();
+    Forms::install(fake.platform());
+}
+
+WindowsFixture::~WindowsFixture() {
+    Forms::unloadAll();
+}
+
+} // namespace tvx::test

@@ -1,0 +1,156 @@
+#pragma once
+// The one fake platform every test uses: scripted boxes, recorded sends, a settable clock, no real sleep.
+#include "common/platform.h"
+
+#include <QDir>
+#include <QHash>
+#include <QList>
+#include <QPointer>
+#include <QTemporaryDir>
+#include <functional>
+#include <memory>
+
+namespace tvx::test {
+
+struct ShownBox {
+    QString kind; // "msg", "input" or "file"
+    QString text;
+    int style = 0;
+    QString title; // as given (empty = the application title)
+    QString defaultText;
+};
+
+class FakeDialogs final : public Dialogs {
+public:
+    QList<ShownBox> shown;
+    // Answers for the next message boxes, in order; without one a box answers its first button.
+    QList<int> msgAnswers;
+    // Answers for the next input boxes; without one the proposed text is taken.
+    QList<QString> inputAnswers;
+    QList<QString> fileAnswers;
+    // Runs while the next box is open (as the event loop would, while a modal box is up).
+    std::function<void()> whileOpen;
+
+    int msgBox(const QString& text, int style, const QString& title) override;
+    QString inputBox(const QString& prompt, const QString& title, const QString& defaultText) override;
+    QString openFile(QWidget* owner, const QString& title, const QString& filter,
+                     const QString& initialFolder) override;
+    QStringList texts() const;
+
+private:
+    void runWhileOpen();
+};
+
+class FakeUdpSocket final : public UdpSocket {
+    Q_OBJECT
+public:
+    using UdpSocket::UdpSocket;
+    QString remoteHost;
+    int remotePort = 0;
+    bool open = false;
+    QList<QByteArray> sent;
+    void setRemoteHost(const QString& host) override { remoteHost = host; }
+    void setRemotePort(int port) override;
+    void connectSocket() override { open = true; }
+    void close() override { open = false; }
+    void sendData(const QByteArray& data) override;
+    int state() const override { return open ? 1 : sock::Closed; }
+    // A datagram from the server, delivered at once.
+    void deliver(const QByteArray& datagram) { emit dataArrival(datagram); }
+};
+
+class FakeTcpClient final : public TcpClient {
+    Q_OBJECT
+public:
+    using TcpClient::TcpClient;
+    QString remoteHost;
+    int remotePort = 0;
+    int currentState = sock::Closed;
+    // Connecting completes at once unless this is false.
+    bool connectsAtOnce = true;
+    QList<QByteArray> sent;
+    QString address = QStringLiteral("192.168.1.20");
+    void setRemoteHost(const QString& host) override { remoteHost = host; }
+    void setRemotePort(int port) override { remotePort = port; }
+    void connectSocket() override { currentState = connectsAtOnce ? sock::Connected : sock::Connecting; }
+    void close() override { currentState = sock::Closed; }
+    void sendData(const QByteArray& data) override;
+    int state() const override { return currentState; }
+    QString localIP() const override { return address; }
+    void deliver(const QByteArray& message) { emit dataArrival(message); }
+    void fail(int number, const QString& description) { emit error(number, description); }
+};
+
+class FakeShell final : public Shell {
+public:
+    struct Started {
+        QString program;
+        QStringList arguments;
+        QString workingFolder;
+        bool hidden = false;
+    };
+    QStringList openedUrls;
+    QList<Started> started;
+    QStringList killed;
+    qint64 nextPid = 4242;
+    QList<qint64> running;
+    void openUrl(const QString& url) override { openedUrls << url; }
+    qint64 execute(const QString& program, const QStringList& arguments, const QString& workingFolder,
+                   bool hidden) override;
+    int killProcesses(const QString& name) override;
+    bool isRunning(qint64 pid) const override { return running.contains(pid); }
+};
+
+class FakeSystem final : public System {
+public:
+    QDateTime clock = QDateTime(QDate(2026, 12, 8), QTime(22, 10, 0));
+    QList<int> sleeps;
+    // Runs before each sleep returns (to look at the screen during a pause).
+    std::function<void(int)> onSleep;
+    QString folder;
+    int endCalls = 0;
+    QDateTime now() const override { return clock; }
+    void sleep(int ms) override;
+    QString programFolder() const override { return folder; }
+    QString currentFolder() const override { return folder; }
+    void endProgram() override { ++endCalls; }
+};
+
+class FakeSettings final : public SettingsStore {
+public:
+    QHash<QString, QString> values; // "section/key"
+    QString get(const QString& section, const QString& key, const QString& defaultValue) const override;
+    void set(const QString& section, const QString& key, const QString& value) override;
+};
+
+// A whole platform. With real sockets the windows talk to real peers on 127.0.0.1.
+class FakePlatform {
+public:
+    explicit FakePlatform(bool realSockets = false);
+    ~FakePlatform();
+    FakeDialogs dialogs;
+    FakeShell shell;
+    FakeSystem system;
+    FakeSettings settings;
+    QList<QPointer<UdpSocket>> udpSockets;
+    QList<QPointer<TcpClient>> tcpClients;
+    Platform platform();
+    // The newest socket the windows made, as a fake (null with real sockets).
+    FakeUdpSocket* udp() const;
+    FakeTcpClient* tcp() const;
+    QString folder() const { return dir_.path(); }
+
+private:
+    bool real_;
+    QTemporaryDir dir_;
+};
+
+// Installs a fresh platform and unloads every window when the test ends.
+class WindowsFixture {
+public:
+    explicit WindowsFixture(bool realSockets = false);
+    ~WindowsFixture();
+    FakePlatform fake;
+};
+
+} // namespace tvx::test

@@ -1,0 +1,314 @@
+// The main window's rcon link and reply routing, driven through fake sockets and a fixed clock.
+#include "console/main_window.h"
+#include "console/reader_window.h"
+#include "link/form4.h"
+#include "support/fake_platform.h"
+
+#include <QRandomGenerator>
+#include <QTest>
+
+using namespace tvx;
+using namespace tvx::test;
+
+namespace {
+
+QByteArray datagram(const QByteArray& text) {
+    return QByteArray("\xFF\xFF\xFF\xFFprint\n", 10) + text;
+}
+QByteArray rcon(const QByteArray& command) {
+    return QByteArray("\xFF\xFF\xFF\xFFrcon pw ") + command;
+}
+
+const QByteArray kStatus =
+    "map: mp_airfield\n"
+    "num score ping guid       name            lastmsg address               qport  rate\n"
+    "--- ----- ---- ---------- --------------- ------- --------------------- ------ -----\n"
+    "  0    12   48 1234567890 Bob^7                   0 10.0.0.5:28960         12345 25000\n"
+    "  1     3  112  987654321 ^1Al^2ice^7             0 192.168.77.141:28960   54321 25000\n"
+    "\n";
+
+struct Session {
+    WindowsFixture fx;
+    Main& main = Forms::get<Main>();
+    FakeUdpSocket* udp = fx.fake.udp();
+    Form4& login = Forms::get<Form4>();
+    FakeTcpClient* daemon = fx.fake.tcp();
+    explicit Session(const QString& mode = u"0"_qs) {
+        main.Text3->setText(u"127.0.0.1"_qs);
+        main.Text4->setText(u"28960"_qs);
+        main.txtRcon = u"pw"_qs;
+        main.IdentDaemon(mode);
+    }
+    // Runs the delayed-send timer until it sends (at most `ticks` ticks).
+    void tick2(int ticks = 2) {
+        for (int i = 0; i < ticks && main.Timer2->Enabled(); ++i)
+            main.Timer2_Timer();
+    }
+};
+
+} // namespace
+
+class TstLink : public QObject {
+    Q_OBJECT
+private slots:
+    void connectAimsTheSocketAndSendsStatus() {
+        Session s;
+        QVERIFY(s.main.Connect());
+        QCOMPARE(s.udp->remoteHost, u"127.0.0.1"_qs);
+        QCOMPARE(s.udp->remotePort, 28960);
+        QCOMPARE(s.udp->sent, QList<QByteArray>{rcon("status")});
+        QCOMPARE(s.main.LastCommand, u"status"_qs);
+        QCOMPARE(s.main.txtOutput->Text(), u"\r\n[22:10:00] - /status\r\n"_qs);
+        // The password box is copied once: later changes do not reach the datagram.
+        s.main.txtRcon = u"other"_qs;
+        s.main.Send(u"say hi"_qs);
+        QCOMPARE(s.udp->sent.last(), rcon("say hi"));
+    }
+
+    void connectWithBadPortShowsTheErrorAndTheLoginWindow() {
+        Session s;
+        s.main.Text4->setText(u"abc"_qs);
+        QVERIFY(!s.main.Connect());
+        const ShownBox box = s.fx.fake.dialogs.shown.value(0);
+        QCOMPARE(box.title, u"Error nº: 13"_qs);
+        QCOMPARE(box.text, u"An Error Has Occured!\r\nType mismatch"_qs);
+        QCOMPARE(box.style, mb::Critical);
+        QVERIFY(Forms::isLoaded<Form4>());
+        QVERIFY(Forms::get<Form4>().isVisible());
+        QCOMPARE(s.main.ServerPort, u"abc"_qs);
+        QCOMPARE(s.main.RconPassword, u"pw"_qs);
+        QCOMPARE(s.udp->state(), sock::Closed);
+    }
+
+    void delayedSendLeavesOnTheSecondTick() {
+        Session s;
+        s.main.Connect();
+        s.main.WaitSend(u"mapname"_qs);
+        s.main.Timer2_Timer();
+        QCOMPARE(s.main.TickCount, u"2"_qs);
+        QCOMPARE(s.udp->sent.size(), 1);
+        s.main.Timer2_Timer();
+        QCOMPARE(s.udp->sent.last(), rcon("mapname"));
+        QVERIFY(!s.main.Timer2->Enabled());
+        QCOMPARE(s.main.TickCount, u"2"_qs);
+        QCOMPARE(s.main.PendingCommand, u"mapname"_qs);
+    }
+
+    void secondDelayedSendReplacesTheFirst() {
+        Session s(u"1"_qs);
+        FakeTcpClient* daemon = s.daemon;
+        daemon->currentState = sock::Connected;
+        s.login.Text1->setText(u"bob"_qs);
+        s.main.Connect();
+        s.main.WaitSend(u"first"_qs);
+        s.main.Timer2_Timer();
+        s.main.WaitSend(u"second"_qs);
+        s.tick2();
+        QCOMPARE(s.udp->sent, (QList<QByteArray>{rcon("status"), rcon("second")}));
+        QCOMPARE(daemon->sent,
+                 (QList<QByteArray>{"bob - status", "bob - first", "bob - second", "bob - second"}));
+    }
+
+    void refusedDelayedSendIsNotRetried() {
+        Session s;
+        s.main.Connect();
+        s.main.WaitSend(u"mapname"_qs);
+        s.main.Disconnect();
+        s.tick2();
+        QVERIFY(!s.main.Timer2->Enabled());
+        QCOMPARE(s.udp->sent.size(), 1);
+    }
+
+    void daemonCopyFailureStopsTheSend() {
+        Session s(u"1"_qs);
+        s.main.Connect(); // the copy fails: no datagram
+        QCOMPARE(s.udp->sent.size(), 0);
+        QCOMPARE(s.fx.fake.dialogs.shown.value(0).title, u"Error nº: 40006"_qs);
+    }
+
+    void modeFlagMirror_data() {
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<QString>("mirror");
+        QTest::newRow("daemon") << u"1"_qs << u"1"_qs;
+        QTest::newRow("rcon") << u"0"_qs << u"0"_qs;
+        QTest::newRow("empty") << QString() << u"0"_qs;
+        QTest::newRow("blank one") << u" 1"_qs << u"0"_qs;
+    }
+    void modeFlagMirror() {
+        QFETCH(QString, mode);
+        QFETCH(QString, mirror);
+        Session s(mode);
+        s.main.IsThisDaemon();
+        QCOMPARE(s.main.Text43, mirror);
+        s.main.Connect();
+        QCOMPARE(s.daemon->sent.size(), 0);
+    }
+
+    void statusFillsTheGridAndAsksTheMap() {
+        Session s;
+        s.main.Connect();
+        s.udp->deliver(datagram(kStatus));
+        FlexGrid* g = s.main.Grid;
+        QCOMPARE(g->FixedRows(), 1);
+        QCOMPARE(g->TextMatrix(0, 0), u"Name"_qs);
+        QCOMPARE(g->TextMatrix(0, 5), u"IP:Port"_qs);
+        // The header's leftovers and the dash rule stay as rows above the players.
+        QCOMPARE(g->Rows(), 6);
+        QCOMPARE(g->TextMatrix(3, 0), u"Bob            "_qs);
+        QCOMPARE(g->TextMatrix(3, 3), u"1234567890"_qs);
+        QCOMPARE(g->TextMatrix(3, 4), u"  0"_qs);
+        QCOMPARE(g->TextMatrix(3, 5), u"10.0.0.5:28960"_qs);
+        QCOMPARE(g->TextMatrix(4, 0), u"^1Al^2ice      "_qs);
+        QCOMPARE(g->TextMatrix(4, 5), u"192.168.77.141:2896"_qs);
+        QCOMPARE(s.main.Label4->Caption(), QString::number(g->Rows() - 2));
+        QCOMPARE(g->ColWidth(3), 4040);
+        s.tick2();
+        QCOMPARE(s.udp->sent.last(), rcon("mapname"));
+    }
+
+    void invalidPasswordChain() {
+        Session s;
+        s.main.Show();
+        s.main.Connect();
+        s.udp->deliver(datagram("Invalid password.\n"));
+        QCOMPARE(s.main.Label4->Caption(), u"0"_qs);
+        s.tick2();
+        s.udp->deliver(datagram("Invalid password.\n"));
+        QCOMPARE(s.fx.fake.dialogs.texts(), QStringList{u"You have an Invalid password for RCON!"_qs});
+        QCOMPARE(s.fx.fake.dialogs.shown[0].title, u"TORVANEX"_qs);
+        QCOMPARE(s.fx.fake.dialogs.shown[0].style, mb::Critical);
+        QVERIFY(Forms::get<Form4>().isVisible());
+        QVERIFY(!s.main.isVisible());
+        QCOMPARE(s.main.Label6->Caption(), u"loading..."_qs);
+        QCOMPARE(s.main.txtOutput->Text(), QString());
+        // "sv_hostname" still leaves, into a closed socket: refused, not retried.
+        QCOMPARE(s.main.PendingCommand, u"sv_hostname"_qs);
+        s.tick2();
+        QVERIFY(!s.main.Timer2->Enabled());
+    }
+
+    void mapThenHostName() {
+        Session s;
+        s.main.Connect();
+        s.main.Send(u"mapname"_qs);
+        s.udp->deliver(datagram("\"mapname\" is: \"mp_castle^7\" default: \"^7\"\n  Domain is any text\n"));
+        QCOMPARE(s.main.Label3->Caption(), u"mp_castle"_qs);
+        s.tick2();
+        QCOMPARE(s.udp->sent.last(), rcon("sv_hostname"));
+        s.udp->deliver(
+            datagram("\"sv_hostname\" is: \"^2Home^7\" default: \"CoDWaWHost^7\"\n  Domain is any text\n"));
+        QCOMPARE(s.main.Label6->Caption(), u"Home"_qs);
+        // Once the host name is known the map answer asks nothing more.
+        s.main.Send(u"mapname"_qs);
+        s.udp->deliver(datagram("\"mapname\" is: \"mp_dome^7\" default: \"^7\"\n  Domain is any text\n"));
+        QVERIFY(!s.main.Timer2->Enabled());
+    }
+
+    void onOffMarksTheLabels() {
+        Session s;
+        s.main.Connect();
+        s.main.Send(u"g_allowvote"_qs);
+        s.udp->deliver(datagram("\"g_allowVote\" is: \"0^7\" default: \"1^7\"\n  Domain is 0 or 1\n"));
+        QCOMPARE(s.main.Label80->BorderStyle(), 0);
+        QCOMPARE(s.main.Label81->BorderStyle(), 1);
+        s.udp->deliver(datagram("\"g_allowVote\" is: \"1^7\" default: \"1^7\"\n  Domain is 0 or 1\n"));
+        QCOMPARE(s.main.Label80->BorderStyle(), 1);
+        QCOMPARE(s.main.Label81->BorderStyle(), 0);
+    }
+
+    void serverInfoShowsTheLastDatagramInTheReader() {
+        Session s;
+        s.main.Connect();
+        s.main.Send(u"serverinfo"_qs);
+        s.udp->deliver(datagram("part one\n"));
+        s.udp->deliver(datagram("part two\n"));
+        QVERIFY(Forms::get<tvx::log>().isVisible());
+        QCOMPARE(Forms::get<tvx::log>().Text1->Text(), u"part two\r\n"_qs);
+        QVERIFY(s.main.txtOutput->Text().endsWith(u"part one\r\npart two\r\n"_qs));
+    }
+
+    void listShowsOnTheSecondTickAfterADelayedSend() {
+        Session s;
+        s.main.Connect();
+        s.main.PbListText.clear();
+        s.main.WaitSend(u"pb_sv_banlist"_qs);
+        s.tick2();
+        s.udp->deliver(datagram("^3PunkBuster Server: Ban List\n"));
+        s.udp->deliver(datagram("^3PunkBuster Server: End of Ban List\n"));
+        s.main.Timer3_Timer();
+        QCOMPARE(s.main.TickCount, u"3"_qs);
+        QCOMPARE(s.main.Text10->Text(), QString());
+        s.main.Timer3_Timer();
+        QVERIFY(!s.main.Timer3->Enabled());
+        QCOMPARE(s.main.Text10->Text(), u" Ban List\r\n End of Ban List\r\n"_qs);
+    }
+
+    void timerPassedOverKeepsCounting() {
+        Session s;
+        s.main.Connect();
+        s.main.WaitSend(u"mapname"_qs); // "1"
+        s.main.LastCommand = u"pb_sv_banlist"_qs;
+        s.udp->deliver(datagram("x\n")); // Timer3 runs too
+        s.main.Timer3_Timer();           // "2", reached on the other timer's tick
+        s.main.Timer3_Timer();           // "3"
+        s.main.Timer2_Timer();           // "4": Timer3's "3" passed over as well
+        for (int i = 0; i < 3; ++i) {
+            s.main.Timer3_Timer();
+            s.main.Timer2_Timer();
+        }
+        QCOMPARE(s.main.TickCount, u"10"_qs);
+        QVERIFY(s.main.Timer2->Enabled());
+        QVERIFY(s.main.Timer3->Enabled());
+        QCOMPARE(s.udp->sent.size(), 1);
+        QCOMPARE(s.main.Text10->Text(), QString());
+        // A new delayed send sets the counter back: each timer fires again on its own value.
+        s.main.WaitSend(u"mapname"_qs);
+        s.tick2();
+        QCOMPARE(s.udp->sent.last(), rcon("mapname"));
+        s.main.Timer3_Timer();
+        s.main.Timer3_Timer();
+        QVERIFY(!s.main.Timer3->Enabled());
+        QVERIFY(s.main.Text10->Text().contains(u"x"_qs));
+    }
+
+    void strangeDatagramsAreHandled() {
+        Session s;
+        s.main.Connect();
+        QRandomGenerator rng(7);
+        QList<QByteArray> inputs = {QByteArray(), QByteArray(65507, 'x'), QByteArray("no header"),
+                                    QByteArray("\xFF\xFF\xFF\xFF", 4)};
+        for (int i = 0; i < 50; ++i) {
+            QByteArray r(static_cast<int>(rng.bounded(600)), Qt::Uninitialized);
+            for (char& c : r)
+                c = static_cast<char>(rng.bounded(256));
+            inputs << r;
+        }
+        const char* commands[] = {"status",      "mapname",    "sv_hostname",
+                                  "g_allowvote", "serverinfo", "pb_sv_banlist"};
+        for (const char* cmd : commands) {
+            s.main.LastCommand = QString::fromLatin1(cmd);
+            for (const QByteArray& in : inputs)
+                s.udp->deliver(in);
+        }
+        QVERIFY(s.main.Text6.size() > 65507);
+    }
+
+    void disconnectResetsTheStatusRow() {
+        Session s;
+        s.main.Show();
+        s.main.Connect();
+        s.main.Label6->setCaption(u"x"_qs);
+        s.main.Label4->setCaption(u"5"_qs);
+        s.main.Disconnect();
+        QCOMPARE(s.main.Label6->Caption(), u"loading..."_qs);
+        QCOMPARE(s.main.Label3->Caption(), u"loading..."_qs);
+        QCOMPARE(s.main.Label4->Caption(), u"0"_qs);
+        QCOMPARE(s.main.txtRcon, QString());
+        QVERIFY(!s.main.isVisible());
+        QCOMPARE(s.udp->state(), sock::Closed);
+        QCOMPARE(s.main.RconPassword, u"pw"_qs);
+    }
+};
+
+QTEST_MAIN(TstLink)
+#include "tst_link.moc"

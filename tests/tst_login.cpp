@@ -1,0 +1,209 @@
+// The login window: design state, the mode switch, "Connect" in RCON mode with the UCON configuration,
+// the saved server profiles and "Quit".
+#include "console/main_window.h"
+#include "link/form4.h"
+#include "support/fake_platform.h"
+
+#include <QFile>
+#include <QTest>
+
+using namespace tvx;
+using namespace tvx::test;
+
+namespace {
+
+QByteArray readFile(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+void fillRcon(Form4& w) {
+    w.Text4->setText(u"127.0.0.1"_qs);
+    w.Text5->setText(u"28960"_qs);
+    w.Text6->setText(u"pw"_qs);
+}
+
+} // namespace
+
+class TstLogin : public QObject {
+    Q_OBJECT
+private slots:
+    void freshStartIsRconMode() {
+        WindowsFixture fx;
+        Form4& w = Forms::get<Form4>();
+        QCOMPARE(w.windowTitle(), u"     Torvanex"_qs);
+        QVERIFY(w.Option2->isChecked());
+        QVERIFY(w.Text6->isEnabled());
+        QVERIFY(!w.Text3->isEnabled() && !w.Text9->isEnabled() && !w.Text1->isEnabled() &&
+                !w.Text2->isEnabled());
+        QVERIFY(!w.Combo1->isEnabled());
+        QVERIFY(!w.Command3->isEnabled());
+        QVERIFY(w.Command1->isEnabled());
+        QCOMPARE(w.Text7->text(), u"55556"_qs);
+        QCOMPARE(w.statusz, u"none"_qs);
+        QCOMPARE(w.Text6->echoMode(), QLineEdit::Password);
+        QCOMPARE(w.Combo1->count(), 3);
+        QCOMPARE(w.Combo1->itemText(2), u"poweradmin"_qs);
+        QCOMPARE(w.loadItems.size(), 10);
+        QCOMPARE(w.loadItems[0]->objectName(), u"LoadServer1"_qs);
+        QCOMPARE(w.loadItems[3]->objectName(), u"ls4"_qs);
+        QCOMPARE(w.saveItems[9]->text(), u"Save Server 10"_qs);
+        QCOMPARE(w.loadItems[9]->text(), u"Load Server 10"_qs);
+    }
+
+    void modeSwitchBothWays() {
+        WindowsFixture fx;
+        Form4& w = Forms::get<Form4>();
+        w.Text4->setText(u"kept"_qs);
+        for (int round = 0; round < 2; ++round) {
+            w.Option1->click();
+            QVERIFY(w.Text3->isEnabled() && w.Text9->isEnabled() && w.Text1->isEnabled() &&
+                    w.Text2->isEnabled());
+            QVERIFY(w.Combo1->isEnabled());
+            QVERIFY(!w.Text6->isEnabled());
+            QVERIFY(w.Command3->isEnabled());
+            QVERIFY(!w.Command1->isEnabled());
+            QCOMPARE(w.Text3->palette().color(QPalette::Base), QColor(255, 255, 255));
+            w.Option2->click();
+            QVERIFY(!w.Text3->isEnabled());
+            QVERIFY(w.Text6->isEnabled());
+            QVERIFY(!w.Command3->isEnabled());
+            QVERIFY(w.Command1->isEnabled());
+            QVERIFY(w.Text4->isEnabled() && w.Text5->isEnabled() && w.Text7->isEnabled());
+            QCOMPARE(w.Text6->palette().color(QPalette::Base), QColor(255, 255, 255));
+        }
+        QCOMPARE(w.Text4->text(), u"kept"_qs);
+    }
+
+    void connectHandsOverAndWritesTheUconFiles() {
+        WindowsFixture fx;
+        const QString folder = fx.fake.folder();
+        writeFile(folder + u"/pbucon.log"_qs, "old log");
+        writeFile(folder + u"/codwaw.ini"_qs, "a much longer old configuration that must not survive\r\n");
+        Form4& w = Forms::get<Form4>();
+        w.Show();
+        fillRcon(w);
+        w.Command1->click();
+        QVERIFY(fx.fake.dialogs.shown.isEmpty());
+        Main& m = Forms::get<Main>();
+        QVERIFY(m.isVisible());
+        QVERIFY(!Forms::isLoaded<Form4>());
+        QCOMPARE(m.Text3->text(), u"127.0.0.1"_qs);
+        QCOMPARE(m.Text4->text(), u"28960"_qs);
+        QCOMPARE(m.RconPassword, u"pw"_qs);
+        QCOMPARE(m.DaemonMode, u"0"_qs);
+        QCOMPARE(m.Text40, u"192.168.1.20"_qs);
+        QCOMPARE(m.Text41, u"TORVANEX-192.168.1.20"_qs);
+        QCOMPARE(fx.fake.udp()->sent.size(), 1);
+        QVERIFY(!QFile::exists(folder + u"/pbucon.log"_qs));
+        QCOMPARE(readFile(folder + u"/codwaw.ini"_qs),
+                 QByteArray(
+                     "server=127.0.0.1:28960\r\nmyaddr=192.168.1.20:55556\r\nlogin=TORVANEX-192.168.1.20\r\n"
+                     "password=") +
+                     m.Text42.toLatin1() + "\r\n");
+    }
+
+    void missingFieldsAreReportedAfterTheUconFileIsWritten() {
+        WindowsFixture fx;
+        Form4& w = Forms::get<Form4>();
+        fillRcon(w);
+        w.Text7->clear();
+        w.Command1->click();
+        QCOMPARE(fx.fake.dialogs.texts(),
+                 QStringList{u"Please type Server IP , Port , UCON Port and Rcon password"_qs});
+        QCOMPARE(fx.fake.dialogs.shown[0].style, mb::Information);
+        QCOMPARE(fx.fake.dialogs.shown[0].title, QString());
+        QVERIFY(Forms::isLoaded<Form4>());
+        QVERIFY(!Forms::get<Main>().isVisible());
+        QVERIFY(readFile(fx.fake.folder() + u"/codwaw.ini"_qs)
+                    .startsWith("server=127.0.0.1:28960\r\nmyaddr=192.168.1.20:\r\n"));
+    }
+
+    void failedConnectKeepsTheLoginWindow() {
+        WindowsFixture fx;
+        Form4& w = Forms::get<Form4>();
+        w.Show();
+        fillRcon(w);
+        w.Text5->setText(u"port"_qs);
+        w.Command1->click();
+        QCOMPARE(fx.fake.dialogs.shown.value(0).title, u"Error nº: 13"_qs);
+        QVERIFY(Forms::isLoaded<Form4>());
+        QVERIFY(Forms::get<Form4>().isVisible());
+        QVERIFY(!Forms::get<Main>().isVisible());
+    }
+
+    void unwritableFolderIsReported() {
+        WindowsFixture fx;
+        fx.fake.system.folder = fx.fake.folder() + u"/missing"_qs;
+        Form4& w = Forms::get<Form4>();
+        fillRcon(w);
+        w.Command1->click();
+        QCOMPARE(fx.fake.dialogs.shown.value(0).title, u"Error 76"_qs);
+        QCOMPARE(fx.fake.dialogs.shown.value(0).style, mb::Exclamation);
+        QVERIFY(Forms::get<Main>().isVisible()); // the login goes on
+    }
+
+    void daemonConnectBeforeAnyLevelIsDenied() {
+        WindowsFixture fx;
+        Form4& w = Forms::get<Form4>();
+        w.Option1->click();
+        w.Text1->setText(u"bob"_qs);
+        w.Command1->setEnabled(true);
+        w.Command1->click();
+        QCOMPARE(
+            fx.fake.dialogs.texts(),
+            QStringList{u"Access Denied to bob : Check is password, username and level are correct!"_qs});
+        QVERIFY(!w.Command1->isEnabled());
+    }
+
+    void profiles() {
+        WindowsFixture fx;
+        Form4& w = Forms::get<Form4>();
+        // A profile never saved loads empty fields and the UCON port 55555.
+        w.Text4->setText(u"x"_qs);
+        w.LoadServer(3);
+        QCOMPARE(w.Text4->text(), QString());
+        QCOMPARE(w.Text7->text(), u"55555"_qs);
+        w.Text1->setText(u"bob"_qs);
+        w.Text4->setText(u"10.0.0.1"_qs);
+        w.Combo1->setEditText(u"admin"_qs);
+        fx.fake.dialogs.inputAnswers << u"Home"_qs;
+        w.SaveServer(3);
+        QCOMPARE(fx.fake.dialogs.shown[0].text, u"Please enter a name for the server"_qs);
+        QCOMPARE(fx.fake.dialogs.shown[0].title, u"TORVANEX - ADD SERVER"_qs);
+        QCOMPARE(fx.fake.dialogs.shown[0].defaultText, u"New Server"_qs);
+        QCOMPARE(fx.fake.settings.get(u"[LOGIN3]"_qs, u"Levelz"_qs, {}), u"admin"_qs);
+        // Captions are read again only when the window loads again.
+        QCOMPARE(w.loadItems[2]->text(), u"Load Server 3"_qs);
+        fx.fake.dialogs.inputAnswers << QString(); // Cancel still saves, with an empty name
+        w.SaveServer(4);
+        Forms::unload<Form4>();
+        Form4& again = Forms::get<Form4>();
+        QCOMPARE(again.loadItems[2]->text(), u"Home"_qs);
+        QCOMPARE(again.loadItems[3]->text(), QString());
+        QCOMPARE(again.loadItems[4]->text(), u"Load Server 5"_qs);
+        again.LoadServer(3);
+        QCOMPARE(again.Text1->text(), u"bob"_qs);
+        QCOMPARE(again.Text4->text(), u"10.0.0.1"_qs);
+        QCOMPARE(again.Combo1->currentText(), u"admin"_qs);
+        QVERIFY(again.Option2->isChecked()); // loading switches no mode
+    }
+
+    void quitEndsTheProgram() {
+        WindowsFixture fx;
+        Form4& w = Forms::get<Form4>();
+        fx.fake.tcp()->currentState = sock::Connected;
+        w.Command2->click();
+        QCOMPARE(fx.fake.system.endCalls, 1);
+        QCOMPARE(fx.fake.tcp()->state(), sock::Closed);
+    }
+};
+
+QTEST_MAIN(TstLogin)
+#include "tst_login.moc"

@@ -1,0 +1,286 @@
+// The wire formats and the text rules of the link: datagrams, echo, reply cleaning and routing, the
+// status table, the daemon's messages and the UCON configuration text.
+#include "common/platform.h"
+#include "link/daemon_protocol.h"
+#include "link/rcon_protocol.h"
+#include "link/status_parser.h"
+#include "pblog/ucon_config.h"
+
+#include <QTest>
+
+using namespace tvx;
+
+namespace {
+QByteArray reply(const QByteArray& text) {
+    return QByteArray("\xFF\xFF\xFF\xFFprint\n", 10) + text;
+}
+const QString q = u"\""_qs;
+} // namespace
+
+class TstRconProtocol : public QObject {
+    Q_OBJECT
+private slots:
+    void datagram_data() {
+        QTest::addColumn<QString>("password");
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("plain") << u"secret"_qs << u"status"_qs
+                               << QByteArray("\xFF\xFF\xFF\xFFrcon secret status");
+        QTest::newRow("empty password")
+            << QString() << u"status"_qs << QByteArray("\xFF\xFF\xFF\xFFrcon  status");
+        QTest::newRow("empty command") << u"pw"_qs << QString() << QByteArray("\xFF\xFF\xFF\xFFrcon pw ");
+        QTest::newRow("blanks unchanged")
+            << u"a b"_qs << u"say  hi "_qs << QByteArray("\xFF\xFF\xFF\xFFrcon a b say  hi ");
+        QTest::newRow("code page") << u"p\u00fa"_qs << u"say \u20ac"_qs
+                                   << QByteArray("\xFF\xFF\xFF\xFFrcon p\xFA say \x80");
+    }
+    void datagram() {
+        QFETCH(QString, password);
+        QFETCH(QString, command);
+        QFETCH(QByteArray, bytes);
+        QCOMPARE(buildRconDatagram(password, command), bytes);
+    }
+
+    void echoLine() {
+        const QDateTime t(QDate(2026, 12, 8), QTime(9, 5, 7));
+        QCOMPARE(consoleEchoLine(t, u"status"_qs), u"\r\n[09:05:07] - /status\r\n"_qs);
+        QCOMPARE(consoleEchoLine(t, QString()), u"\r\n[09:05:07] - /\r\n"_qs);
+    }
+
+    void port_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<int>("error");
+        QTest::newRow("number") << u"28960"_qs << 28960 << 0;
+        QTest::newRow("blanks") << u" 28960 "_qs << 28960 << 0;
+        QTest::newRow("letters") << u"abc"_qs << 0 << err::InvalidPort;
+        QTest::newRow("empty") << QString() << 0 << err::InvalidPort;
+        QTest::newRow("too large") << u"99999999999"_qs << 0 << err::PortOutOfRange;
+    }
+    void port() {
+        QFETCH(QString, text);
+        QFETCH(int, value);
+        QFETCH(int, error);
+        try {
+            QCOMPARE(portFromText(text), value);
+            QCOMPARE(error, 0);
+        } catch (const PlatformError& e) {
+            QCOMPARE(e.number(), error);
+        }
+    }
+
+    void cleaning_data() {
+        QTest::addColumn<QByteArray>("datagram");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("header and LF") << reply("a\nb\n") << u"a\r\nb\r\n"_qs;
+        QTest::newRow("CR LF becomes CR CR LF") << reply("a\r\n") << u"a\r\r\n"_qs;
+        QTest::newRow("no header") << QByteArray("x\n") << u"x\r\n"_qs;
+        QTest::newRow("colour seven and blank") << reply("Bob^7 x^7") << u"Bob   x^7"_qs;
+        QTest::newRow("header anywhere") << reply("a") + reply("b") << u"ab"_qs;
+        QTest::newRow("empty") << QByteArray() << QString();
+        QTest::newRow("random bytes") << QByteArray("\x00\xFE\xFF\n", 4) << u"\u0000\u00fe\u00ff\r\n"_qs;
+    }
+    void cleaning() {
+        QFETCH(QByteArray, datagram);
+        QFETCH(QString, text);
+        QCOMPARE(cleanReply(datagram), text);
+    }
+
+    void routes_data() {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<int>("kind");
+        QTest::newRow("status") << u"status"_qs << int(ReplyRoute::Status);
+        QTest::newRow("Status is not status") << u"Status"_qs << int(ReplyRoute::None);
+        QTest::newRow("ban list") << u"pb_sv_banlist"_qs << int(ReplyRoute::PbList);
+        QTest::newRow("bad names") << u"PB_SV_BadNameList"_qs << int(ReplyRoute::PbList);
+        QTest::newRow("bad names lower case") << u"pb_sv_badnamelist"_qs << int(ReplyRoute::None);
+        QTest::newRow("serverinfo") << u"serverinfo"_qs << int(ReplyRoute::Reader);
+        QTest::newRow("systeminfo") << u"systeminfo"_qs << int(ReplyRoute::Reader);
+        QTest::newRow("vote") << u"g_allowvote"_qs << int(ReplyRoute::OnOff);
+        QTest::newRow("hostname") << u"sv_hostname"_qs << int(ReplyRoute::HostName);
+        QTest::newRow("hostname with value") << u"sv_hostname x"_qs << int(ReplyRoute::None);
+        QTest::newRow("mapname") << u"mapname"_qs << int(ReplyRoute::MapName);
+        QTest::newRow("say") << u"say hi"_qs << int(ReplyRoute::None);
+    }
+    void routes() {
+        QFETCH(QString, command);
+        QFETCH(int, kind);
+        QCOMPARE(int(routeReply(command, u"x"_qs, q).kind), kind);
+    }
+
+    void onOff_data() {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QByteArray>("answer");
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<bool>("firstBordered");
+        QTest::newRow("vote on") << u"g_allowvote"_qs
+                                 << QByteArray(
+                                        "\"g_allowVote\" is: \"1^7\" default: \"1^7\"\n  Domain is 0 or 1\n")
+                                 << u"Label80"_qs << true;
+        QTest::newRow("vote off") << u"g_allowvote"_qs
+                                  << QByteArray(
+                                         "\"g_allowVote\" is: \"0^7\" default: \"1^7\"\n  Domain is 0 or 1\n")
+                                  << u"Label80"_qs << false;
+        QTest::newRow("default differs from the table")
+            << u"sv_voice"_qs << QByteArray("\"sv_voice\" is: \"1^7\" default: \"1^7\"\n  Domain is 0 or 1\n")
+            << u"Label86"_qs << false;
+        QTest::newRow("voice on, default 0")
+            << u"sv_voice"_qs << QByteArray("\"sv_voice\" is: \"1^7\" default: \"0^7\"\n  Domain is 0 or 1\n")
+            << u"Label86"_qs << true;
+        QTest::newRow("punkbuster")
+            << u"sv_punkbuster"_qs
+            << QByteArray("\"sv_punkbuster\" is: \"1^7\" default: \"1^7\"\n  Domain is 0 or 1\n")
+            << u"Label83"_qs << true;
+        QTest::newRow("team balance")
+            << u"scr_teambalance"_qs
+            << QByteArray("\"scr_teambalance\" is: \"1^7\" default: \"1^7\"\n  Domain is 0 or 1\n")
+            << u"Label89"_qs << true;
+    }
+    void onOff() {
+        QFETCH(QString, command);
+        QFETCH(QByteArray, answer);
+        QFETCH(QString, first);
+        QFETCH(bool, firstBordered);
+        const ReplyRoute r = routeReply(command, cleanReply(reply(answer)), q);
+        QCOMPARE(r.firstLabel, first);
+        QCOMPARE(r.firstBordered, firstBordered);
+    }
+
+    void hostAndMap_data() {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QByteArray>("answer");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<bool>("invalid");
+        QTest::newRow("host") << u"sv_hostname"_qs
+                              << QByteArray("\"sv_hostname\" is: \"^1My ^2Server^7\" default: "
+                                            "\"CoDWaWHost^7\"\n  Domain is any text\n")
+                              << u"My Server"_qs << false;
+        QTest::newRow("host with colour seven and blank")
+            << u"sv_hostname"_qs
+            << QByteArray("\"sv_hostname\" is: \"A^7 B^7\" default: \"CoDWaWHost^7\"\n  Domain is any text\n")
+            << u"A   B"_qs << false;
+        QTest::newRow("default host name is empty")
+            << u"sv_hostname"_qs
+            << QByteArray(
+                   "\"sv_hostname\" is: \"CoDWaWHost^7\" default: \"CoDWaWHost^7\"\n  Domain is any text\n")
+            << QString() << false;
+        QTest::newRow("map") << u"mapname"_qs
+                             << QByteArray(
+                                    "\"mapname\" is: \"mp_castle^7\" default: \"^7\"\n  Domain is any text\n")
+                             << u"mp_castle"_qs << false;
+        QTest::newRow("wrong password")
+            << u"mapname"_qs << QByteArray("Invalid password.\n") << u"Invalid password."_qs << true;
+    }
+    void hostAndMap() {
+        QFETCH(QString, command);
+        QFETCH(QByteArray, answer);
+        QFETCH(QString, caption);
+        QFETCH(bool, invalid);
+        const ReplyRoute r = routeReply(command, cleanReply(reply(answer)), q);
+        QCOMPARE(r.caption, caption);
+        QCOMPARE(r.invalidPassword, invalid);
+    }
+
+    void pbList() {
+        QCOMPARE(
+            cleanPbList(u"^3PunkBuster Server: 1 Bob\r\n^5PunkBustr Server: x\r\n^7PunkBuster Server y"_qs),
+            u" 1 Bob\r\n x\r\n y"_qs);
+    }
+
+    void statusCleanup() {
+        const QString text = cleanReply(
+            reply("map: mp_airfield\n"
+                  "num score ping guid       name            lastmsg address               qport  rate\n"
+                  "--- ----- ---- ---------- --------------- ------- --------------------- ------ -----\n"
+                  "  0    12   48 1234567890 Bob^7                   0 10.0.0.5:28960         12345 25000\n"
+                  "\n"));
+        const QString cleaned = cleanupStatus(text);
+        QVERIFY(cleaned.startsWith(u"\r\n     \r\n"_qs));
+        QVERIFY(cleaned.endsWith(u"\r\n"_qs));
+        QVERIFY(!cleaned.contains(u"\r\n\r\n"_qs));
+        const QString player = cleaned.split(u"\r\n"_qs).at(3);
+        const PlayerRow row = cutPlayerRow(player);
+        QCOMPARE(row.slot, u"  0"_qs);
+        QCOMPARE(row.score, u"   12"_qs);
+        QCOMPARE(row.ping, u"  48"_qs);
+        QCOMPARE(row.guid, u"1234567890"_qs);
+        QCOMPARE(row.name, u"Bob            "_qs);
+        QCOMPARE(row.ipPort, u"10.0.0.5:28960"_qs); // the last-message digit and its blank go
+    }
+
+    void playerRows_data() {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("ipPort");
+        QTest::newRow("short line") << u"  3   "_qs << QString() << QString();
+        QTest::newRow("name only") << QString(26, u' ') + u"Alice"_qs << u"Alice"_qs << QString();
+        QTest::newRow("zero blank removed")
+            << QString(50, u' ') + u"0 0 5:1"_qs << QString(15, u' ') << u"5:1"_qs;
+    }
+    void playerRows() {
+        QFETCH(QString, line);
+        QFETCH(QString, name);
+        QFETCH(QString, ipPort);
+        const PlayerRow r = cutPlayerRow(line);
+        QCOMPARE(r.name, name);
+        QCOMPARE(r.ipPort, ipPort);
+    }
+
+    void daemonMessages_data() {
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("pass");
+        QTest::addColumn<QString>("log");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("level") << u"admin"_qs << u"0"_qs << u"0"_qs << int(DaemonMessage::LevelWord)
+                               << u"admin"_qs;
+        QTest::newRow("other case") << u"Admin"_qs << u"0"_qs << u"0"_qs << int(DaemonMessage::Refusal)
+                                    << u"Admin"_qs;
+        QTest::newRow("trailing blank")
+            << u"admin "_qs << QString() << QString() << int(DaemonMessage::Refusal) << u"admin "_qs;
+        QTest::newRow("password first")
+            << u"ADDUSER x"_qs << u"1"_qs << u"1"_qs << int(DaemonMessage::RconPassword) << u"ADDUSER x"_qs;
+        QTest::newRow("log") << u"mp"_qs << u"0"_qs << u"1"_qs << int(DaemonMessage::Log) << u"mp"_qs;
+        QTest::newRow("adduser") << u"ADDUSER done"_qs << u"0"_qs << u"0"_qs
+                                 << int(DaemonMessage::AddUserNotice) << u"done"_qs;
+        QTest::newRow("adduser alone")
+            << u"ADDUSER"_qs << u"0"_qs << u"0"_qs << int(DaemonMessage::AddUserNotice) << u"ADDUSER"_qs;
+        QTest::newRow("adduser twice") << u"ADDUSER a ADDUSER b"_qs << u"0"_qs << u"0"_qs
+                                       << int(DaemonMessage::AddUserNotice) << u"a b"_qs;
+        QTest::newRow("changercon") << u"CHANGERCON ok"_qs << u"0"_qs << u"0"_qs
+                                    << int(DaemonMessage::ChangeRconNotice) << u"ok"_qs;
+    }
+    void daemonMessages() {
+        QFETCH(QString, message);
+        QFETCH(QString, pass);
+        QFETCH(QString, log);
+        QFETCH(int, kind);
+        QFETCH(QString, text);
+        const DaemonMessage m = classifyDaemonMessage(message, pass, log);
+        QCOMPARE(int(m.kind), kind);
+        QCOMPARE(m.text, text);
+    }
+
+    void daemonLines() {
+        QCOMPARE(daemonLoginLine(u"bob"_qs, u"pw"_qs, u"  admin "_qs), u"bob:pw-admin"_qs);
+        QCOMPARE(daemonCommandCopy(u"bob"_qs, u"status"_qs), u"bob - status"_qs);
+    }
+
+    void uconIni() {
+        const UconCredentials c = uconCredentials(u"192.168.1.20"_qs);
+        QCOMPARE(c.login, u"TORVANEX-192.168.1.20"_qs);
+        QCOMPARE(c.password.size(), 9 + 12);
+        QVERIFY(c.password.endsWith(u"-192.168.1.20"_qs));
+        QVERIFY(c.password.left(8) == c.password.left(8).toUpper());
+        QVERIFY(c.password != c.login);
+        QCOMPARE(
+            uconIniText(u"1.2.3.4"_qs, u"28960"_qs, u"192.168.1.20"_qs, u"55556"_qs),
+            u"server=1.2.3.4:28960\r\nmyaddr=192.168.1.20:55556\r\nlogin=TORVANEX-192.168.1.20\r\npassword="_qs +
+                c.password);
+        QCOMPARE(uconIniText({}, {}, {}, {}).split(u"\r\n"_qs).mid(0, 3),
+                 (QStringList{u"server=:"_qs, u"myaddr=:"_qs, u"login=TORVANEX-"_qs}));
+    }
+};
+
+QTEST_GUILESS_MAIN(TstRconProtocol)
+#include "tst_rcon_protocol.moc"
