@@ -180,7 +180,11 @@ void QtTcpClient::connectSocket() {
     wasConnected_ = false;
     socket_ = new QTcpSocket(this);
     QTcpSocket* s = socket_;
-    connect(s, &QTcpSocket::connected, this, [this] { wasConnected_ = true; });
+    connect(s, &QTcpSocket::connected, this, [this, s] {
+        wasConnected_ = true;
+        // Every send is one message of its own: do not hold small ones back to join them.
+        s->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+    });
     connect(s, &QTcpSocket::readyRead, this, [this, s] {
         const QByteArray data = s->readAll();
         if (!data.isEmpty())

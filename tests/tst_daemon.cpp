@@ -1,0 +1,284 @@
+// Daemon mode through fake sockets: "Login", the login timer, the daemon's messages, the hand-over that
+// waits for the rcon password, lost links and socket errors.
+#include "console/main_window.h"
+#include "console/reader_window.h"
+#include "link/form4.h"
+#include "support/fake_platform.h"
+
+#include <QTest>
+
+using namespace tvx;
+using namespace tvx::test;
+
+namespace {
+
+QByteArray rcon(const QByteArray& password, const QByteArray& command) {
+    return QByteArray("\xFF\xFF\xFF\xFFrcon ") + password + ' ' + command;
+}
+
+struct DaemonLogin {
+    WindowsFixture fx;
+    Form4& w = Forms::get<Form4>();
+    FakeTcpClient* link = fx.fake.tcp();
+    explicit DaemonLogin(const QString& level = u"poweradmin"_qs) {
+        w.Show();
+        w.Option1->click();
+        w.Text3->setText(u"127.0.0.1"_qs);
+        w.Text9->setText(u"28970"_qs);
+        w.Text1->setText(u"bob"_qs);
+        w.Text2->setText(u"pass"_qs);
+        w.Combo1->setEditText(level);
+        w.Text4->setText(u"127.0.0.1"_qs);
+        w.Text5->setText(u"28960"_qs);
+    }
+    void login() {
+        w.Command3->click();
+        w.Timer1_Timer();
+    }
+    Main& main() { return Forms::get<Main>(); }
+    FakeUdpSocket* udp() { return fx.fake.udp(); }
+};
+
+} // namespace
+
+class TstDaemon : public QObject {
+    Q_OBJECT
+private slots:
+    void loginNeedsAddressAndWholePort_data() {
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<QString>("port");
+        QTest::addColumn<bool>("connects");
+        QTest::newRow("good") << u"127.0.0.1"_qs << u"28970"_qs << true;
+        QTest::newRow("no address") << QString() << u"28970"_qs << false;
+        QTest::newRow("no port") << u"127.0.0.1"_qs << QString() << false;
+        QTest::newRow("letters") << u"127.0.0.1"_qs << u"abc"_qs << false;
+        QTest::newRow("fraction") << u"127.0.0.1"_qs << u"12.5"_qs << false;
+        QTest::newRow("out of range") << u"127.0.0.1"_qs << u"70000"_qs << false;
+        QTest::newRow("negative") << u"127.0.0.1"_qs << u"-1"_qs << false;
+    }
+    void loginNeedsAddressAndWholePort() {
+        QFETCH(QString, address);
+        QFETCH(QString, port);
+        QFETCH(bool, connects);
+        DaemonLogin d;
+        d.w.Text3->setText(address);
+        d.w.Text9->setText(port);
+        d.w.Command3->click();
+        QCOMPARE(d.w.Timer1->Enabled(), connects);
+        QCOMPARE(d.link->state(), connects ? sock::Connected : sock::Closed);
+        if (!connects) {
+            QCOMPARE(d.fx.fake.dialogs.texts(),
+                     QStringList{u"Please set your TORVANEX Daemon IP and Port"_qs});
+            QCOMPARE(d.fx.fake.dialogs.shown[0].title, u"TORVANEX"_qs);
+            QCOMPARE(d.fx.fake.dialogs.shown[0].style, mb::Information);
+            QCOMPARE(d.fx.fake.system.endCalls, 0);
+        } else {
+            QCOMPARE(d.link->remotePort, 28970);
+        }
+    }
+
+    void loginTimer() {
+        DaemonLogin d(u"  admin "_qs);
+        d.link->connectsAtOnce = false;
+        d.w.Command3->click();
+        d.w.Timer1_Timer();
+        QCOMPARE(d.w.Label3->Caption(), u"Not currently connected to host"_qs);
+        QVERIFY(d.w.Timer1->Enabled());
+        QVERIFY(!d.w.Command1->isEnabled());
+        d.link->currentState = sock::Connected;
+        d.w.Timer1_Timer();
+        QCOMPARE(d.link->sent, QList<QByteArray>{"bob:pass-admin"});
+        QCOMPARE(d.w.Label3->Caption(), u"Sending Data"_qs);
+        QVERIFY(d.w.Command1->isEnabled());
+        QVERIFY(!d.w.Timer1->Enabled());
+        d.link->sendComplete();
+        QCOMPARE(d.w.Label3->Caption(), u"Completed Data Transmission"_qs);
+    }
+
+    void loginTimerWantsEveryField_data() {
+        QTest::addColumn<QString>("user");
+        QTest::addColumn<QString>("password");
+        QTest::addColumn<QString>("level");
+        QTest::newRow("blank level") << u"bob"_qs << u"pass"_qs << u" "_qs;
+        QTest::newRow("no level") << u"bob"_qs << u"pass"_qs << QString();
+        QTest::newRow("no password") << u"bob"_qs << QString() << u"mp"_qs;
+        QTest::newRow("no user") << QString() << u"pass"_qs << u"mp"_qs;
+    }
+    void loginTimerWantsEveryField() {
+        QFETCH(QString, user);
+        QFETCH(QString, password);
+        QFETCH(QString, level);
+        DaemonLogin d(level);
+        d.w.Text1->setText(user);
+        d.w.Text2->setText(password);
+        d.login();
+        QCOMPARE(d.fx.fake.dialogs.texts(),
+                 QStringList{u"Please enter both username, password and select level!"_qs});
+        QCOMPARE(d.fx.fake.dialogs.shown[0].title, u"Login"_qs);
+        QCOMPARE(d.fx.fake.dialogs.shown[0].style, mb::Critical);
+        QVERIFY(!d.w.Timer1->Enabled());
+        QVERIFY(d.link->sent.isEmpty());
+    }
+
+    void passwordArrivingWhileTheGreetingIsOpen() {
+        DaemonLogin d;
+        d.login();
+        d.fx.fake.dialogs.whileOpen = [&] { d.link->deliver("secret"); };
+        d.link->deliver("mp"); // the word only signals acceptance
+        QCOMPARE(d.fx.fake.dialogs.texts(), QStringList{u"Access Granted to bob as poweradmin"_qs});
+        QCOMPARE(d.fx.fake.dialogs.shown[0].title, QString());
+        QCOMPARE(d.fx.fake.dialogs.shown[0].style, mb::OkOnly);
+        QCOMPARE(d.w.statusz, u"poweradmin"_qs);
+        QCOMPARE(d.w.RconPassPending, u"0"_qs);
+        Main& m = d.main();
+        QVERIFY(m.isVisible());
+        QVERIFY(!d.w.isVisible());
+        QVERIFY(Forms::isLoaded<Form4>());
+        QCOMPARE(m.level, u"poweradmin"_qs);
+        QCOMPARE(m.DaemonMode, u"1"_qs);
+        QCOMPARE(d.udp()->sent, QList<QByteArray>{rcon("secret", "status")});
+        QCOMPARE(d.link->sent, (QList<QByteArray>{"bob:pass-poweradmin", "getrconpass", "bob - status"}));
+        QCOMPARE(d.w.Label3->Caption(), u"Received Data!"_qs);
+    }
+
+    void passwordArrivingAfterTheGreetingClosed() {
+        DaemonLogin d;
+        d.login();
+        d.link->deliver("poweradmin");
+        QVERIFY(d.w.awaitingRconPass());
+        QVERIFY(!d.main().isVisible());
+        QVERIFY(d.udp()->sent.isEmpty());
+        d.link->deliver("late secret");
+        QVERIFY(d.main().isVisible());
+        QVERIFY(!d.w.awaitingRconPass());
+        QCOMPARE(d.udp()->sent, QList<QByteArray>{rcon("late secret", "status")});
+    }
+
+    void passwordThatNeverComes() {
+        DaemonLogin d;
+        d.w.rconPassTimeoutMs = 1;
+        d.login();
+        d.link->deliver("poweradmin");
+        QTRY_VERIFY_WITH_TIMEOUT(!d.w.awaitingRconPass(), 2000);
+        QCOMPARE(d.fx.fake.dialogs.shown.size(), 2);
+        QCOMPARE(d.fx.fake.dialogs.shown[1].title, u"TORVANEX"_qs);
+        QCOMPARE(d.fx.fake.dialogs.shown[1].style, mb::Critical);
+        QVERIFY(d.w.isVisible());
+        QVERIFY(!d.main().isVisible());
+        QCOMPARE(d.w.RconPassPending, u"0"_qs);
+    }
+
+    void linkLostWhileWaitingForThePassword() {
+        DaemonLogin d;
+        d.login();
+        d.link->deliver("poweradmin");
+        d.link->fail(err::WrongState, u"lost"_qs);
+        QVERIFY(!d.w.awaitingRconPass());
+        QCOMPARE(d.fx.fake.dialogs.shown.last().title, u"TORVANEX"_qs);
+        QVERIFY(d.w.isVisible());
+        QVERIFY(!d.main().isVisible());
+        QCOMPARE(d.link->state(), sock::Closed);
+    }
+
+    void refusedLoginIsReportedByConnect() {
+        DaemonLogin d;
+        d.login();
+        d.link->deliver("Login refused");
+        QCOMPARE(d.w.statusz, u"none"_qs);
+        QVERIFY(d.fx.fake.dialogs.shown.isEmpty());
+        d.w.Command1->click();
+        QCOMPARE(
+            d.fx.fake.dialogs.texts(),
+            QStringList{u"Access Denied to bob : Check is password, username and level are correct!"_qs});
+        QVERIFY(!d.w.Command1->isEnabled());
+    }
+
+    void notices_data() {
+        QTest::addColumn<QByteArray>("message");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("adduser") << QByteArray("ADDUSER User x added") << u"User x added"_qs;
+        QTest::newRow("changercon") << QByteArray("CHANGERCON Rcon password changed")
+                                    << u"Rcon password changed"_qs;
+    }
+    void notices() {
+        QFETCH(QByteArray, message);
+        QFETCH(QString, shown);
+        DaemonLogin d;
+        d.w.statusz = u"admin"_qs;
+        d.link->deliver(message);
+        QCOMPARE(d.fx.fake.dialogs.texts(), QStringList{shown});
+        QCOMPARE(d.fx.fake.dialogs.shown[0].title, u"TORVANEX Daemon"_qs);
+        QCOMPARE(d.fx.fake.dialogs.shown[0].style, mb::Information);
+        QCOMPARE(d.w.statusz, u"admin"_qs);
+    }
+
+    void requestedLogOpensTheReader() {
+        DaemonLogin d;
+        d.w.islo(u"1"_qs);
+        d.link->deliver("line one\r\nline two");
+        QVERIFY(Forms::get<tvx::log>().isVisible());
+        QCOMPARE(Forms::get<tvx::log>().Text1->Text(), u"line one\r\nline two"_qs);
+        QCOMPARE(d.w.Label3->Caption(), u"Received Log"_qs);
+        QCOMPARE(d.w.LogRequested, u"0"_qs);
+    }
+
+    void lostLinkOnceLoggedIn() {
+        DaemonLogin d;
+        d.login();
+        d.fx.fake.dialogs.whileOpen = [&] { d.link->deliver("secret"); };
+        d.link->deliver("poweradmin");
+        QVERIFY(d.main().isVisible());
+        d.link->fail(err::WrongState, u"lost"_qs);
+        QCOMPARE(
+            d.fx.fake.dialogs.texts().last(),
+            u"TORVANEX lost connection with the daemon!\r\nPlease wait a few seconds and reconnect again!"_qs);
+        QCOMPARE(d.fx.fake.dialogs.shown.last().title, u"TORVANEX"_qs);
+        QCOMPARE(d.link->state(), sock::Closed);
+        QVERIFY(!d.main().isVisible());
+        QCOMPARE(d.main().Label6->Caption(), u"loading..."_qs);
+        QVERIFY(d.w.isVisible()); // never left without a window
+    }
+
+    void otherSocketErrors() {
+        DaemonLogin d;
+        d.link->connectsAtOnce = false;
+        d.w.Command3->click();
+        d.link->fail(err::ConnectionRefused, u"Connection is forcefully rejected"_qs);
+        QCOMPARE(d.fx.fake.dialogs.texts(),
+                 QStringList{u"An error has occured!\r\nConnection is forcefully rejected"_qs});
+        QCOMPARE(d.fx.fake.dialogs.shown[0].title, u"Error n:10061"_qs);
+        QCOMPARE(d.fx.fake.dialogs.shown[0].style, mb::Critical);
+        QVERIFY(d.w.Timer1->Enabled());
+        QCOMPARE(d.link->state(), sock::Connecting);
+    }
+
+    void levelWordAgainRepeatsTheAcceptance() {
+        DaemonLogin d;
+        d.login();
+        d.fx.fake.dialogs.whileOpen = [&] { d.link->deliver("secret"); };
+        d.link->deliver("poweradmin");
+        d.fx.fake.dialogs.whileOpen = [&] { d.link->deliver("secret2"); };
+        d.link->deliver("admin");
+        QCOMPARE(d.link->sent.count("getrconpass"), 2);
+        QCOMPARE(d.udp()->sent.last(), rcon("secret2", "status"));
+    }
+
+    void everyCommandLeavesTwice() {
+        DaemonLogin d;
+        d.login();
+        d.fx.fake.dialogs.whileOpen = [&] { d.link->deliver("secret"); };
+        d.link->deliver("poweradmin");
+        Main& m = d.main();
+        d.link->sent.clear();
+        m.Send(u"say hi"_qs);
+        m.WaitSend(u"mapname"_qs);
+        QCOMPARE(d.link->sent, (QList<QByteArray>{"bob - say hi", "bob - mapname"}));
+        m.Timer2_Timer();
+        m.Timer2_Timer();
+        QCOMPARE(d.link->sent.last(), QByteArray("bob - mapname"));
+        QCOMPARE(d.udp()->sent.last(), rcon("secret", "mapname"));
+    }
+};
+
+QTEST_MAIN(TstDaemon)
+#include "tst_daemon.moc"

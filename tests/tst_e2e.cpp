@@ -1,0 +1,233 @@
+// End to end: the real windows over real sockets against the simulated game server and daemon, started
+// as a separate process on 127.0.0.1.
+#include "console/main_window.h"
+#include "link/form4.h"
+#include "support/fake_platform.h"
+#include "support/sim_server_process.h"
+
+#include <QTemporaryFile>
+#include <QTest>
+
+using namespace tvx;
+using namespace tvx::test;
+
+namespace {
+
+QByteArray rcon(const QByteArray& password, const QByteArray& command) {
+    return QByteArray("\xFF\xFF\xFF\xFFrcon ") + password + ' ' + command;
+}
+
+const QByteArray kPlayers = "0\t12\t48\t1234567890\tBob\t10.0.0.5:28960\t12345\t25000\t0\n"
+                            "3\t7\t95\t55\t^1Al^2ice\t192.168.1.77:28961\t4321\t25000\t0\n";
+
+struct Rig {
+    WindowsFixture fx{true};
+    SimServerProcess sim;
+    QTemporaryFile players;
+
+    bool start(QStringList args, bool daemon = false) {
+        if (!players.open())
+            return false;
+        players.write(kPlayers);
+        players.flush();
+        args << u"--no-throttle"_qs << u"--rcon-password"_qs << u"secret"_qs << u"--map"_qs << u"mp_castle"_qs
+             << u"--hostname"_qs << u"^2Torvanex ^3Test"_qs << u"--players"_qs << players.fileName();
+        if (daemon)
+            args << u"--users"_qs << SimServerProcess::demoFile(u"demo_users.txt"_qs);
+        return sim.start(args, daemon);
+    }
+    Form4& login() { return Forms::get<Form4>(); }
+    Main& main() { return Forms::get<Main>(); }
+    // The delayed-send timer is ticked by hand; its real interval must never fire during a test.
+    void holdTimers() {
+        main().Timer2->setInterval(3600000);
+        main().Timer3->setInterval(3600000);
+    }
+    void tickDelayedSend() {
+        main().Timer2_Timer();
+        main().Timer2_Timer();
+    }
+    void fillServer(Form4& w, const QString& password) {
+        w.Text4->setText(u"127.0.0.1"_qs);
+        w.Text5->setText(QString::number(sim.udpPort()));
+        w.Text6->setText(password);
+    }
+    void fillDaemon(Form4& w, const QString& user, const QString& level) {
+        w.Option1->click();
+        w.Text3->setText(u"127.0.0.1"_qs);
+        w.Text9->setText(QString::number(sim.tcpPort()));
+        w.Text1->setText(user);
+        w.Text2->setText(u"pass"_qs);
+        w.Combo1->setEditText(level);
+        fillServer(w, {});
+    }
+};
+
+} // namespace
+
+class TstE2e : public QObject {
+    Q_OBJECT
+private slots:
+    void rconSession() {
+        Rig r;
+        QVERIFY2(r.start({}), qPrintable(r.sim.errorString()));
+        r.holdTimers();
+        Form4& w = r.login();
+        w.Show();
+        r.fillServer(w, u"secret"_qs);
+        w.Command1->click();
+        QVERIFY(r.main().isVisible());
+        QVERIFY(r.sim.waitForUdp(1));
+        QCOMPARE(r.sim.udpReceived().at(0), rcon("secret", "status"));
+
+        Main& m = r.main();
+        QTRY_VERIFY(m.Grid->Rows() > 4);
+        QCOMPARE(m.Grid->TextMatrix(3, 0), u"Bob            "_qs);
+        QCOMPARE(m.Grid->TextMatrix(3, 5), u"10.0.0.5:28960"_qs);
+        QCOMPARE(m.Grid->TextMatrix(4, 0).trimmed(), u"^1Al^2ice"_qs);
+        QCOMPARE(m.Label4->Caption(), QString::number(m.Grid->Rows() - 2));
+        QVERIFY(m.txtOutput->Text().contains(u"/status"_qs));
+
+        r.tickDelayedSend();
+        QVERIFY(r.sim.waitForUdp(2));
+        QCOMPARE(r.sim.udpReceived().at(1), rcon("secret", "mapname"));
+        QTRY_COMPARE(m.Label3->Caption(), u"mp_castle"_qs);
+        r.tickDelayedSend();
+        QVERIFY(r.sim.waitForUdp(3));
+        QCOMPARE(r.sim.udpReceived().at(2), rcon("secret", "sv_hostname"));
+        QTRY_COMPARE(m.Label6->Caption(), u"Torvanex Test"_qs);
+
+        m.Send(u"g_allowvote"_qs);
+        QTRY_COMPARE(m.Label80->BorderStyle() + m.Label81->BorderStyle(), 1);
+    }
+
+    void wrongPassword() {
+        Rig r;
+        QVERIFY2(r.start({}), qPrintable(r.sim.errorString()));
+        r.holdTimers();
+        Form4& w = r.login();
+        w.Show();
+        r.fillServer(w, u"wrong"_qs);
+        w.Command1->click();
+        Main& m = r.main();
+        QTRY_VERIFY(m.Text6.contains(u"Invalid password."_qs));
+        QString mapCaption;
+        r.fx.fake.dialogs.whileOpen = [&] { mapCaption = m.Label3->Caption(); };
+        r.tickDelayedSend();
+        QTRY_COMPARE(r.fx.fake.dialogs.texts(), QStringList{u"You have an Invalid password for RCON!"_qs});
+        QCOMPARE(mapCaption, u"Invalid password."_qs);
+        QCOMPARE(m.Label3->Caption(), u"loading..."_qs); // reset by the disconnect
+        QVERIFY(!m.isVisible());
+        QVERIFY(Forms::get<Form4>().isVisible());
+    }
+
+    void silentServerNeverFreezes() {
+        WindowsFixture fx(true);
+        Main& m = Forms::get<Main>();
+        m.Text3->setText(u"127.0.0.1"_qs);
+        m.Text4->setText(u"9"_qs); // nothing listens: the datagram is lost or refused
+        m.txtRcon = u"pw"_qs;
+        QVERIFY(m.Connect());
+        m.Send(u"status"_qs);
+        for (int i = 0; i < 20; ++i)
+            QCoreApplication::processEvents(); // let a refusal arrive, if the system reports one
+        QVERIFY(fx.fake.dialogs.shown.isEmpty());
+        QCOMPARE(m.Label4->Caption(), u"0"_qs);
+    }
+
+    void daemonLogin_data() {
+        QTest::addColumn<QString>("user");
+        QTest::addColumn<QString>("level");
+        QTest::newRow("mp") << u"mp1"_qs << u"mp"_qs;
+        QTest::newRow("admin") << u"admin1"_qs << u"admin"_qs;
+        QTest::newRow("poweradmin") << u"power1"_qs << u"poweradmin"_qs;
+    }
+    void daemonLogin() {
+        QFETCH(QString, user);
+        QFETCH(QString, level);
+        Rig r;
+        QVERIFY2(r.start({}, true), qPrintable(r.sim.errorString()));
+        r.holdTimers();
+        Form4& w = r.login();
+        w.Show();
+        r.fillDaemon(w, user, level);
+        // The password reply is taken while the greeting is still open.
+        r.fx.fake.dialogs.whileOpen = [&] { QTRY_COMPARE(w.RconPassPending, u"0"_qs); };
+        w.Command3->click();
+        QTRY_VERIFY(r.main().isVisible());
+        QCOMPARE(r.fx.fake.dialogs.texts(),
+                 QStringList{u"Access Granted to "_qs + user + u" as "_qs + level});
+        QVERIFY(!w.isVisible());
+        QCOMPARE(r.main().level, level);
+        QVERIFY(r.sim.waitForUdp(1));
+        QCOMPARE(r.sim.udpReceived().at(0), rcon("secret", "status"));
+        QTRY_VERIFY(r.main().Grid->Rows() > 4); // the grid asks "mapname" (copied at once)
+        r.main().Send(u"say one"_qs);
+        r.main().Send(u"say two"_qs);
+        // TCP may hand the daemon two quick copies in one read; their bytes and order are what counts.
+        const QByteArray who = user.toLatin1();
+        const QByteArray expected = who + ":pass-" + level.toLatin1() + "getrconpass" + who + " - status" +
+                                    who + " - mapname" + who + " - say one" + who + " - say two";
+        QTRY_COMPARE(r.sim.tcpReceived().join(), expected);
+    }
+
+    void passwordAfterTheGreetingClosed() {
+        Rig r;
+        QVERIFY2(r.start({u"--rconpass-delay-ms"_qs, u"300"_qs}, true), qPrintable(r.sim.errorString()));
+        r.holdTimers();
+        Form4& w = r.login();
+        r.fillDaemon(w, u"power1"_qs, u"poweradmin"_qs);
+        w.Command3->click();
+        QTRY_VERIFY(w.awaitingRconPass());
+        QTRY_VERIFY(r.main().isVisible());
+        QVERIFY(r.sim.waitForUdp(1));
+        QCOMPARE(r.sim.udpReceived().at(0), rcon("secret", "status"));
+    }
+
+    void refusedLogin() {
+        Rig r;
+        QVERIFY2(r.start({}, true), qPrintable(r.sim.errorString()));
+        Form4& w = r.login();
+        r.fillDaemon(w, u"mp1"_qs, u"poweradmin"_qs); // above the allowed level
+        w.Command3->click();
+        QTRY_COMPARE(w.Label3->Caption(), u"Received Data!"_qs);
+        QCOMPARE(w.statusz, u"none"_qs);
+        w.Command1->click();
+        QCOMPARE(
+            r.fx.fake.dialogs.texts(),
+            QStringList{u"Access Denied to mp1 : Check is password, username and level are correct!"_qs});
+    }
+
+    void daemonKilledMidSession() {
+        Rig r;
+        QVERIFY2(r.start({}, true), qPrintable(r.sim.errorString()));
+        r.holdTimers();
+        Form4& w = r.login();
+        r.fillDaemon(w, u"admin1"_qs, u"admin"_qs);
+        w.Command3->click();
+        QTRY_VERIFY(r.main().isVisible());
+        r.sim.kill();
+        QTRY_VERIFY(!r.main().isVisible());
+        QVERIFY(r.fx.fake.dialogs.texts().contains(
+            u"TORVANEX lost connection with the daemon!\r\nPlease wait a few seconds and reconnect again!"_qs));
+        QVERIFY(w.isVisible());
+        QCOMPARE(w.Winsock1->state(), sock::Closed);
+    }
+
+    void daemonThatKeepsThePassword() {
+        Rig r;
+        QVERIFY2(r.start({u"--no-rconpass"_qs}, true), qPrintable(r.sim.errorString()));
+        Form4& w = r.login();
+        w.rconPassTimeoutMs = 200;
+        r.fillDaemon(w, u"power1"_qs, u"poweradmin"_qs);
+        w.Command3->click();
+        QTRY_VERIFY(w.awaitingRconPass());
+        QTRY_VERIFY(!w.awaitingRconPass());
+        QCOMPARE(r.fx.fake.dialogs.shown.last().title, u"TORVANEX"_qs);
+        QVERIFY(!r.main().isVisible());
+        QVERIFY(w.isVisible());
+    }
+};
+
+QTEST_MAIN(TstE2e)
+#include "tst_e2e.moc"

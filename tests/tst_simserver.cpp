@@ -1,0 +1,286 @@
+// The simulated game server and daemon answer as the real ones do, over real sockets on 127.0.0.1.
+#include "support/sim_server_process.h"
+
+#include <QNetworkDatagram>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUdpSocket>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QByteArray kHeader = QByteArrayLiteral("\xff\xff\xff\xffprint\n");
+
+QByteArray rconPacket(const QByteArray& password, const QByteArray& command) {
+    return QByteArrayLiteral("\xff\xff\xff\xffrcon ") + password + ' ' + command;
+}
+
+// A client socket that gathers every datagram the server sends back.
+class RconPeer {
+public:
+    explicit RconPeer(quint16 serverPort) : m_port(serverPort) { m_socket.bind(QHostAddress::LocalHost, 0); }
+
+    void send(const QByteArray& datagram) {
+        m_socket.writeDatagram(datagram, QHostAddress::LocalHost, m_port);
+    }
+
+    // Takes what has arrived and returns how many datagrams there are so far.
+    qsizetype collect() {
+        while (m_socket.hasPendingDatagrams())
+            m_replies.append(m_socket.receiveDatagram().data());
+        return m_replies.size();
+    }
+
+    const QList<QByteArray>& replies() const { return m_replies; }
+
+    QByteArray text() {
+        collect();
+        QByteArray all;
+        for (const QByteArray& r : std::as_const(m_replies))
+            all += r.mid(kHeader.size());
+        return all;
+    }
+
+private:
+    quint16 m_port;
+    QUdpSocket m_socket;
+    QList<QByteArray> m_replies;
+};
+
+QString writeFile(const QTemporaryDir& dir, const QString& name, const QByteArray& content) {
+    const QString path = dir.filePath(name);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
+        return {};
+    return path;
+}
+
+} // namespace
+
+class tst_SimServer : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void statusIsByteExact();
+    void longReplyIsCutIntoPieces();
+    void replies_data();
+    void replies();
+    void throttleDropsASecondPacket();
+    void daemonLogin_data();
+    void daemonLogin();
+    void daemonSession();
+    void daemonNotices();
+
+private:
+    QByteArray exchange(QTcpSocket& socket, const QByteArray& message);
+
+    QTemporaryDir m_dir;
+    SimServerProcess m_plain; // --no-throttle, no players, no daemon
+};
+
+void tst_SimServer::initTestCase() {
+    QVERIFY(m_dir.isValid());
+    QVERIFY2(m_plain.start({u"--no-throttle"_s}), qPrintable(m_plain.errorString()));
+}
+
+void tst_SimServer::statusIsByteExact() {
+    const QString players =
+        writeFile(m_dir, u"two.txt"_s,
+                  "# slot score ping guid name address qport rate lastmsg\n"
+                  "3\t-2\t999\t87654321\t^1Red^7Baron\t198.51.100.42:28961\t501\t5000\t1150\n"
+                  "\n"
+                  "0\t15\t48\t1234567\tSniper\t203.0.113.17:28960\t12345\t25000\t0\n");
+    SimServerProcess server;
+    QVERIFY2(server.start({u"--no-throttle"_s, u"--players"_s, players}), qPrintable(server.errorString()));
+    RconPeer peer(server.udpPort());
+    peer.send(rconPacket("secret", "status"));
+    QTRY_COMPARE(peer.collect(), 1);
+
+    const QByteArray plainLine =
+        "  0    15   48    1234567 Sniper^7                0 203.0.113.17:28960     12345 25000\n";
+    QCOMPARE(
+        peer.replies().first(),
+        kHeader +
+            "map: mp_airfield\n"
+            "num score ping guid       name            lastmsg address               qport  rate\n"
+            "--- ----- ---- ---------- --------------- ------- --------------------- ------ -----\n" +
+            plainLine +
+            "  3    -2  999   87654321 ^1Red^7Baron^7           1150 198.51.100.42:28961      501  5000\n"
+            "\n");
+    // 1-based columns: the name at 27, the address at 53 (the "^7" after the name takes two).
+    QCOMPARE(plainLine.indexOf("Sniper") + 1, 27);
+    QCOMPARE(plainLine.indexOf("203.0.113.17") + 1, 53);
+}
+
+void tst_SimServer::longReplyIsCutIntoPieces() {
+    QByteArray file;
+    for (int slot = 0; slot < 24; ++slot) {
+        file += QByteArray::number(slot) + "\t" + QByteArray::number(slot * 3) + "\t50\t" +
+                QByteArray::number(1000000 + slot) + "\t^" + QByteArray::number(slot % 10) + "Player" +
+                QByteArray::number(slot) + "\t203.0.113." + QByteArray::number(slot + 1) + ":28960\t" +
+                QByteArray::number(1000 + slot) + "\t25000\t0\n";
+    }
+    SimServerProcess server;
+    QVERIFY2(server.start({u"--no-throttle"_s, u"--players"_s, writeFile(m_dir, u"many.txt"_s, file)}),
+             qPrintable(server.errorString()));
+    RconPeer peer(server.udpPort());
+    peer.send(rconPacket("secret", "status"));
+    QTRY_VERIFY(peer.text().endsWith("\n\n"));
+
+    const QList<QByteArray>& pieces = peer.replies();
+    QVERIFY(pieces.size() >= 2);
+    for (qsizetype i = 0; i < pieces.size(); ++i) {
+        QVERIFY(pieces[i].startsWith(kHeader));
+        const qsizetype textSize = pieces[i].size() - kHeader.size();
+        if (i + 1 < pieces.size())
+            QCOMPARE(textSize, 1294);
+        else
+            QVERIFY(textSize > 0 && textSize <= 1294);
+    }
+    const QByteArray text = peer.text();
+    QCOMPARE(text.count('\n'), 3 + 24 + 1);
+    QVERIFY(text.contains("^3Player23^7"));
+}
+
+void tst_SimServer::replies_data() {
+    QTest::addColumn<QByteArray>("request");
+    QTest::addColumn<QByteArray>("reply");
+
+    QTest::newRow("wrong password") << rconPacket("Secret", "status") << QByteArray("Invalid password.\n");
+    QTest::newRow("RCON in upper case")
+        << QByteArray("\xff\xff\xff\xffRCON secret say hi") << QByteArray("console: hi\n");
+    QTest::newRow("request ends at LF")
+        << rconPacket("secret", "say hi\nsay bye") << QByteArray("console: hi\n");
+    QTest::newRow("request ends at NUL")
+        << rconPacket("secret", QByteArray("say hi\0say bye", 14)) << QByteArray("console: hi\n");
+    QTest::newRow("empty command") << rconPacket("secret", "") << QByteArray();
+    QTest::newRow("command without output")
+        << rconPacket("secret", "set torvanex_note hello") << QByteArray();
+    QTest::newRow("registered name of g_allowVote")
+        << rconPacket("secret", "g_allowvote")
+        << QByteArray("\"g_allowVote\" is: \"1^7\" default: \"1^7\"\n"
+                      "  Domain is 0 or 1\n");
+    QTest::newRow("host name") << rconPacket("secret", "sv_hostname")
+                               << QByteArray("\"sv_hostname\" is: \"^1Torvanex ^7Test Server^7\" default: "
+                                             "\"CoDWaWHost^7\"\n  Domain is any text\n");
+    QTest::newRow("unknown command") << rconPacket("secret", "nosuchthing 1")
+                                     << QByteArray("Unknown command \"nosuchthing\"\n");
+}
+
+void tst_SimServer::replies() {
+    QFETCH(QByteArray, request);
+    QFETCH(QByteArray, reply);
+    RconPeer peer(m_plain.udpPort());
+    peer.send(request);
+    QTRY_COMPARE(peer.collect(), 1);
+    QCOMPARE(peer.replies().first(), kHeader + reply);
+}
+
+void tst_SimServer::throttleDropsASecondPacket() {
+    SimServerProcess server;
+    QVERIFY2(server.start(), qPrintable(server.errorString()));
+    RconPeer peer(server.udpPort());
+    const QByteArray second = rconPacket("secret", "sv_hostname");
+    peer.send(rconPacket("secret", "say first"));
+    peer.send(second);
+    QTRY_COMPARE(server.udpDropped().size(), 1);
+    QCOMPARE(server.udpDropped().first(), second);
+    QTRY_COMPARE(peer.collect(), 1);
+    QCOMPARE(peer.replies().first(), kHeader + "console: first\n");
+}
+
+QByteArray tst_SimServer::exchange(QTcpSocket& socket, const QByteArray& message) {
+    socket.write(message);
+    if (!QTest::qWaitFor([&] { return socket.bytesAvailable() > 0; }, 5000))
+        return "(no answer)";
+    return socket.readAll();
+}
+
+void tst_SimServer::daemonLogin_data() {
+    QTest::addColumn<QByteArray>("login");
+    QTest::addColumn<bool>("granted");
+
+    QTest::newRow("mp") << QByteArray("mp1:pass-mp") << true;
+    QTest::newRow("poweradmin") << QByteArray("power1:pass-poweradmin") << true;
+    QTest::newRow("below the allowed level") << QByteArray("admin1:pass-mp") << true;
+    QTest::newRow("above the allowed level") << QByteArray("mp1:pass-admin") << false;
+    QTest::newRow("wrong password") << QByteArray("admin1:Pass-admin") << false;
+    QTest::newRow("unknown user") << QByteArray("nobody:pass-mp") << false;
+    QTest::newRow("level word in another case") << QByteArray("admin1:pass-Admin") << false;
+}
+
+void tst_SimServer::daemonLogin() {
+    QFETCH(QByteArray, login);
+    QFETCH(bool, granted);
+    SimServerProcess server;
+    QVERIFY2(server.start({u"--users"_s, SimServerProcess::demoFile(u"demo_users.txt"_s)}, true),
+             qPrintable(server.errorString()));
+    QTcpSocket socket;
+    socket.connectToHost(QHostAddress::LocalHost, server.tcpPort());
+    QVERIFY(socket.waitForConnected(5000));
+
+    const QByteArray reply = exchange(socket, login);
+    if (granted) {
+        QCOMPARE(reply, login.mid(login.lastIndexOf('-') + 1));
+    } else {
+        QVERIFY2(reply.startsWith("Login refused"), reply.constData());
+    }
+}
+
+void tst_SimServer::daemonSession() {
+    SimServerProcess server;
+    QVERIFY2(server.start({u"--users"_s, SimServerProcess::demoFile(u"demo_users.txt"_s), u"--daemon-log"_s,
+                           u"line one\r\nline two\r\n"_s},
+                          true),
+             qPrintable(server.errorString()));
+    QTcpSocket socket;
+    socket.connectToHost(QHostAddress::LocalHost, server.tcpPort());
+    QVERIFY(socket.waitForConnected(5000));
+
+    QCOMPARE(exchange(socket, "admin1:pass-admin"), QByteArray("admin"));
+    QCOMPARE(exchange(socket, "getrconpass"), QByteArray("secret"));
+
+    // Neither a command copy nor "startserver" is answered: the next reply is the log alone.
+    socket.write("admin1 - kick Sniper");
+    QVERIFY(server.waitForTcp(3));
+    socket.write("startserver");
+    QVERIFY(server.waitForTcp(4));
+    QCOMPARE(exchange(socket, "getlog"), QByteArray("line one\r\nline two\r\n"));
+    QCOMPARE(server.tcpReceived(), (QList<QByteArray>{"admin1:pass-admin", "getrconpass",
+                                                      "admin1 - kick Sniper", "startserver", "getlog"}));
+}
+
+void tst_SimServer::daemonNotices() {
+    SimServerProcess server;
+    QVERIFY2(server.start({u"--no-throttle"_s, u"--users"_s, SimServerProcess::demoFile(u"demo_users.txt"_s)},
+                          true),
+             qPrintable(server.errorString()));
+    QTcpSocket socket;
+    socket.connectToHost(QHostAddress::LocalHost, server.tcpPort());
+    QVERIFY(socket.waitForConnected(5000));
+    QCOMPARE(exchange(socket, "power1:pass-poweradmin"), QByteArray("poweradmin"));
+
+    QCOMPARE(exchange(socket, "ADDUSER newbie+s3-cret-admin"),
+             QByteArray("ADDUSER User newbie added as admin"));
+    QTcpSocket second;
+    second.connectToHost(QHostAddress::LocalHost, server.tcpPort());
+    QVERIFY(second.waitForConnected(5000));
+    QCOMPARE(exchange(second, "newbie:s3-cret-admin"), QByteArray("admin"));
+
+    QCOMPARE(exchange(socket, "CHANGERCON n3wpass"), QByteArray("CHANGERCON Rcon password changed"));
+    QCOMPARE(exchange(socket, "getrconpass"), QByteArray("n3wpass"));
+    // The game server takes the new password and refuses the old one.
+    RconPeer peer(server.udpPort());
+    peer.send(rconPacket("secret", "say old"));
+    QTRY_COMPARE(peer.collect(), 1);
+    peer.send(rconPacket("n3wpass", "say new"));
+    QTRY_COMPARE(peer.collect(), 2);
+    QCOMPARE(peer.replies(),
+             (QList<QByteArray>{kHeader + "Invalid password.\n", kHeader + "console: new\n"}));
+}
+
+QTEST_GUILESS_MAIN(tst_SimServer)
+#include "tst_simserver.moc"

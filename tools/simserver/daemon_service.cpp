@@ -1,0 +1,175 @@
+#include "daemon_service.h"
+
+#include "common/codepage.h"
+#include "game_server.h"
+#include "report.h"
+
+#include <QFile>
+#include <QPointer>
+#include <QTcpSocket>
+#include <QTimer>
+
+#include <array>
+
+using namespace Qt::StringLiterals;
+
+namespace sim {
+namespace {
+
+const std::array<QByteArray, 3> kLevels = {QByteArrayLiteral("mp"), QByteArrayLiteral("admin"),
+                                           QByteArrayLiteral("poweradmin")};
+
+int levelIndex(QByteArrayView word) {
+    for (std::size_t i = 0; i < kLevels.size(); ++i) {
+        if (kLevels[i] == word)
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
+} // namespace
+
+bool loadUsers(const QString& path, QList<DaemonUser>& users, QString& error) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        error = u"cannot read users file "_s + path + u": "_s + file.errorString();
+        return false;
+    }
+    const QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n');
+    users.clear();
+    for (qsizetype lineNo = 0; lineNo < lines.size(); ++lineNo) {
+        QString line = lines[lineNo];
+        if (line.endsWith(u'\r'))
+            line.chop(1);
+        if (line.isEmpty() || line.startsWith(u'#'))
+            continue;
+        const QStringList f = line.split(u'\t');
+        const int level = f.size() >= 3 ? levelIndex(tvx::toAnsi(f[2].trimmed())) : -1;
+        if (level < 0) {
+            error = path + u" line "_s + QString::number(lineNo + 1) +
+                    u": expected name TAB password TAB level (mp, admin or poweradmin)"_s;
+            return false;
+        }
+        users.append({tvx::toAnsi(f[0]), tvx::toAnsi(f[1]), level});
+    }
+    return true;
+}
+
+DaemonService::DaemonService(GameServer& server, Settings settings, QObject* parent)
+    : QObject(parent), m_game(server), m_settings(std::move(settings)) {
+    connect(&m_server, &QTcpServer::newConnection, this, &DaemonService::accept);
+}
+
+bool DaemonService::listen(quint16 port, QString& error) {
+    if (m_server.listen(QHostAddress::LocalHost, port))
+        return true;
+    error = u"cannot listen on TCP port "_s + QString::number(port) + u": "_s + m_server.errorString();
+    return false;
+}
+
+void DaemonService::accept() {
+    while (QTcpSocket* socket = m_server.nextPendingConnection()) {
+        connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+        // The protocol has no framing: whatever one read brings is one message.
+        connect(socket, &QTcpSocket::readyRead, this, [this, socket] {
+            const QByteArray message = socket->readAll();
+            reportLine("TCP", message);
+            handle(socket, message);
+        });
+    }
+}
+
+void DaemonService::send(QTcpSocket* socket, const QByteArray& reply) {
+    socket->write(reply);
+    socket->flush();
+}
+
+void DaemonService::handle(QTcpSocket* socket, const QByteArray& message) {
+    if (message == "getrconpass") {
+        if (!m_settings.answerRconPass)
+            return;
+        if (m_settings.rconPassDelayMs <= 0) {
+            send(socket, m_game.rconPassword());
+            return;
+        }
+        QTimer::singleShot(m_settings.rconPassDelayMs, socket, [this, guard = QPointer<QTcpSocket>(socket)] {
+            if (guard)
+                send(guard, m_game.rconPassword());
+        });
+        return;
+    }
+    if (message == "getlog") {
+        send(socket, m_settings.log);
+        return;
+    }
+    if (message == "startserver")
+        return; // the game server is already up
+    if (message.startsWith("ADDUSER ")) {
+        send(socket, addUser(message.mid(8)));
+        return;
+    }
+    if (message.startsWith("CHANGERCON ")) {
+        const QByteArray password = message.mid(11);
+        if (password.isEmpty()) {
+            send(socket, "CHANGERCON Rcon password not changed: the new password is empty");
+            return;
+        }
+        m_game.setRconPassword(password);
+        send(socket, "CHANGERCON Rcon password changed");
+        return;
+    }
+    // "user - command" is a copy of an rcon command, kept for the daemon's records; it gets no answer.
+    // A login line "user:password-level" has its colon before any " - ".
+    const qsizetype colon = message.indexOf(':');
+    const qsizetype copyMark = message.indexOf(" - ");
+    if (colon < 0 || (copyMark >= 0 && copyMark < colon))
+        return;
+    send(socket, login(message));
+}
+
+QByteArray DaemonService::login(const QByteArray& message) const {
+    const qsizetype colon = message.indexOf(':');
+    const qsizetype dash = message.lastIndexOf('-');
+    if (dash < colon)
+        return "Login refused: malformed login";
+    const QByteArray name = message.left(colon);
+    const QByteArray password = message.mid(colon + 1, dash - colon - 1);
+    const QByteArray levelWord = message.mid(dash + 1);
+    const int asked = levelIndex(levelWord);
+    for (const DaemonUser& user : m_settings.users) {
+        if (user.name != name || user.password != password)
+            continue;
+        if (asked < 0)
+            return "Login refused: unknown access level";
+        if (asked > user.level)
+            return "Login refused: access level not allowed for this user";
+        return kLevels[static_cast<std::size_t>(asked)];
+    }
+    return "Login refused: wrong user name or password";
+}
+
+QByteArray DaemonService::addUser(const QByteArray& spec) {
+    // name+password-level; the password may hold '-', the level is what follows the last one.
+    const qsizetype plus = spec.indexOf('+');
+    const qsizetype dash = spec.lastIndexOf('-');
+    if (plus <= 0 || dash < plus)
+        return "ADDUSER User not added: expected name+password-level";
+    const QByteArray name = spec.left(plus);
+    const QByteArray levelWord = spec.mid(dash + 1);
+    const int level = levelIndex(levelWord);
+    if (level < 0)
+        return "ADDUSER User " + name + " not added: unknown level " + levelWord;
+    const DaemonUser added{name, spec.mid(plus + 1, dash - plus - 1), level};
+    bool replaced = false;
+    for (DaemonUser& user : m_settings.users) {
+        if (user.name == name) {
+            user = added;
+            replaced = true;
+        }
+    }
+    if (!replaced)
+        m_settings.users.append(added);
+    return "ADDUSER User " + name + " added as " + levelWord;
+}
+
+} // namespace sim

@@ -1,0 +1,97 @@
+#include "rcon_service.h"
+
+#include "game_server.h"
+#include "report.h"
+
+#include <QNetworkDatagram>
+
+using namespace Qt::StringLiterals;
+
+namespace sim {
+namespace {
+
+const QByteArray kConnectionless = QByteArrayLiteral("\xff\xff\xff\xff");
+const QByteArray kPrintHeader = QByteArrayLiteral("\xff\xff\xff\xffprint\n");
+
+} // namespace
+
+RconService::RconService(GameServer& server, bool throttle, QObject* parent)
+    : QObject(parent), m_server(server), m_throttle(throttle) {
+    connect(&m_socket, &QUdpSocket::readyRead, this, &RconService::readPending);
+}
+
+bool RconService::listen(quint16 port, QString& error) {
+    if (m_socket.bind(QHostAddress::LocalHost, port))
+        return true;
+    error = u"cannot bind UDP port "_s + QString::number(port) + u": "_s + m_socket.errorString();
+    return false;
+}
+
+void RconService::readPending() {
+    while (m_socket.hasPendingDatagrams()) {
+        const QNetworkDatagram d = m_socket.receiveDatagram();
+        if (!d.isValid())
+            continue;
+        reportLine("UDP", d.data());
+        handle(d.data(), d.senderAddress(), static_cast<quint16>(d.senderPort()));
+    }
+}
+
+void RconService::handle(const QByteArray& datagram, const QHostAddress& from, quint16 fromPort) {
+    // Anything else is in-game traffic from a client that is not connected, or a query this stand-in
+    // does not serve; the engine drops both without a word.
+    if (!datagram.startsWith(kConnectionless))
+        return;
+    QByteArray text = datagram.mid(kConnectionless.size());
+    const qsizetype lf = text.indexOf('\n');
+    const qsizetype nul = text.indexOf('\0');
+    qsizetype end = text.size();
+    if (lf >= 0)
+        end = lf;
+    if (nul >= 0 && nul < end)
+        end = nul;
+    text.truncate(end);
+
+    const QList<QByteArray> args = tokenize(text);
+    if (args.isEmpty() || args.first().compare("rcon", Qt::CaseInsensitive) != 0)
+        return;
+
+    if (m_throttle) {
+        if (m_lastAccepted.isValid() && m_lastAccepted.elapsed() < kThrottleMs) {
+            reportLine("DROP", datagram);
+            return;
+        }
+        m_lastAccepted.start();
+    }
+
+    // The password is the second word; the command is whatever follows it, as typed.
+    qsizetype i = text.indexOf(args.first()) + args.first().size();
+    while (i < text.size() && text[i] == ' ')
+        ++i;
+    while (i < text.size() && text[i] != ' ')
+        ++i;
+    while (i < text.size() && text[i] == ' ')
+        ++i;
+    const QByteArray command = text.mid(i);
+    const QByteArray password = args.value(1);
+
+    const QByteArray expected = m_server.rconPassword();
+    if (expected.isEmpty())
+        reply("The server must set 'rcon_password' for clients to use 'rcon'.\n", from, fromPort);
+    else if (password != expected)
+        reply("Invalid password.\n", from, fromPort);
+    else
+        reply(m_server.execute(command), from, fromPort);
+}
+
+void RconService::reply(const QByteArray& text, const QHostAddress& to, quint16 toPort) {
+    // Cut by size alone, even inside a line; a command that printed nothing still gets its header.
+    qsizetype at = 0;
+    do {
+        const QByteArray piece = text.mid(at, kMaxReplyText);
+        m_socket.writeDatagram(kPrintHeader + piece, to, toPort);
+        at += kMaxReplyText;
+    } while (at < text.size());
+}
+
+} // namespace sim
