@@ -305,6 +305,15 @@ QString procArgv0Name(const QString& pidDir) {
     return QFileInfo(QString::fromLocal8Bit(argv0)).fileName();
 }
 
+bool isZombie(qint64 pid) {
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray s = stat.readAll();
+    const qsizetype close = s.lastIndexOf(')');
+    return close > 0 && close + 2 < s.size() && s[close + 2] == 'Z';
+}
+
 } // namespace
 
 int QtShell::killProcesses(const QString& name) {
@@ -317,7 +326,7 @@ int QtShell::killProcesses(const QString& name) {
     for (const QString& entry : proc.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
         bool numeric = false;
         const qint64 pid = entry.toLongLong(&numeric);
-        if (!numeric || pid == self)
+        if (!numeric || pid == self || isZombie(pid))
             continue;
         const QString dir = proc.filePath(entry);
         if (QFileInfo(dir).ownerId() != me)
@@ -333,14 +342,7 @@ int QtShell::killProcesses(const QString& name) {
 }
 
 bool QtShell::isRunning(qint64 pid) const {
-    if (pid <= 0 || ::kill(static_cast<pid_t>(pid), 0) != 0)
-        return false;
-    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
-    if (!stat.open(QIODevice::ReadOnly))
-        return true;
-    const QByteArray s = stat.readAll();
-    const qsizetype close = s.lastIndexOf(')');
-    return !(close > 0 && close + 2 < s.size() && s[close + 2] == 'Z');
+    return pid > 0 && ::kill(static_cast<pid_t>(pid), 0) == 0 && !isZombie(pid);
 }
 
 // ---- System ----
