@@ -3,6 +3,7 @@
 #include "twips.h"
 
 #include <QCloseEvent>
+#include <QFont>
 #include <QGuiApplication>
 #include <QScreen>
 

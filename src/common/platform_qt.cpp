@@ -195,8 +195,8 @@ void QtTcpClient::connectSocket() {
         if (s != socket_)
             return;
         failed_ = true;
-        const auto [number, text] = mapTcpError(e, wasConnected_, s->errorString());
-        later(this, [this, number, text] { emit error(number, text); });
+        const std::pair<int, QString> mapped = mapTcpError(e, wasConnected_, s->errorString());
+        later(this, [this, mapped] { emit error(mapped.first, mapped.second); });
     });
     s->connectToHost(host_, static_cast<quint16>(port_));
 }

@@ -1,17 +1,28 @@
 #include "main_window.h"
 
 #include "common/twips.h"
+#include "console/artwork.h"
+#include "console/chat_input.h"
 
 #include <QFontDatabase>
+#include <QPainter>
 
 namespace tvx {
 namespace {
 
-QFont tahoma(double points, bool bold = false) {
-    QFont f(u"Tahoma"_qs);
-    f.setPointSizeF(points);
-    f.setBold(bold);
-    return f;
+using art::tahoma;
+
+const QColor kDarkRed(128, 0, 0);
+const QColor kOliveText(128, 128, 0);
+const QColor kSilver(192, 192, 192);
+
+void setTextColour(QWidget* w, const QColor& c) {
+    QPalette p = w->palette();
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        p.setColor(group, QPalette::WindowText, c);
+        p.setColor(group, QPalette::Text, c);
+    }
+    w->setPalette(p);
 }
 
 QFrame* page(QWidget* parent, const QString& name, const QRect& r) {
@@ -29,6 +40,72 @@ VbLabel* statusLabel(QWidget* parent, const QString& name, const QString& captio
     l->setGeometry(twipsRect(left, 1800, width, 255));
     l->setFont(tahoma(9, bold));
     return l;
+}
+
+VbLabel* plainLabel(QWidget* parent, const QString& name, const QString& caption, const QRect& r,
+                    const QFont& font) {
+    auto* l = new VbLabel(parent, name, caption);
+    l->setGeometry(r);
+    l->setFont(font);
+    return l;
+}
+
+// A label that acts on a click: bold, dark red, with the hand pointer.
+VbLabel* clickLabel(QWidget* parent, const QString& name, const QString& caption, const QRect& r,
+                    const QFont& font = tahoma(9, true), const QColor& colour = kDarkRed) {
+    VbLabel* l = plainLabel(parent, name, caption, r, font);
+    setTextColour(l, colour);
+    l->setCursor(art::handCursor());
+    return l;
+}
+
+VbLabel* picture(QWidget* parent, const QString& name, const QRect& r, const QPixmap& pm) {
+    auto* l = new VbLabel(parent, name);
+    l->setGeometry(r);
+    l->setPixmap(pm);
+    l->setScaledContents(true);
+    return l;
+}
+
+// A frame drawn the classic way: the caption sits on the border line, so that the positions of the
+// controls inside (measured from the frame's top) leave room for it.
+class VbFrame final : public QGroupBox {
+public:
+    using QGroupBox::QGroupBox;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        const QFontMetrics fm(font());
+        const int top = title().isEmpty() ? 0 : fm.height() / 2;
+        p.setPen(QColor(0xa4, 0xae, 0xa6));
+        p.drawRect(rect().adjusted(0, top, -1, -1));
+        if (title().isEmpty())
+            return;
+        const QRect caption(6, 0, fm.horizontalAdvance(title()) + 6, fm.height());
+        p.fillRect(caption, palette().window());
+        p.setPen(palette().color(QPalette::WindowText));
+        p.drawText(caption, Qt::AlignCenter, title());
+    }
+};
+
+QGroupBox* frame(QWidget* parent, const QString& name, const QString& caption, const QRect& r) {
+    auto* f = new VbFrame(caption, parent);
+    f->setObjectName(name);
+    f->setGeometry(r);
+    return f;
+}
+
+VbLineEdit* lineBox(QWidget* parent, const QString& name, const QString& text, const QRect& r) {
+    auto* e = new VbLineEdit(parent, name, text);
+    e->setGeometry(r);
+    return e;
+}
+
+QFont terminalFont() {
+    QFont f = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    f.setPointSize(9);
+    return f;
 }
 
 } // namespace
@@ -59,21 +136,31 @@ Main::Main() {
 
 Main::~Main() = default;
 
-VbLabel* Main::onOffLabel(const QString& name, const QString& caption) {
-    auto* l = new VbLabel(SeeSettings, name, caption);
+VbLabel* Main::onOffLabel(QWidget* parent, const QString& name, const QString& caption) {
+    auto* l = new VbLabel(parent, name, caption);
     l->setFont(tahoma(9, true));
-    l->setHandCursor();
+    setTextColour(l, kDarkRed);
+    l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    l->setCursor(art::handCursor());
     return l;
 }
 
 void Main::buildLayout() {
+    // Banners first: everything else lies on top of them.
+    Image1 = picture(this, u"Image1"_qs, twipsRect(0, 0, 13095, 1335), art::topBanner(QSize(873, 89)));
+    Image2 = picture(this, u"Image2"_qs, twipsRect(0, 1200, 13095, 975), art::statusBanner(QSize(873, 65)));
+    Image3 = picture(this, u"Image3"_qs, twipsRect(0, 7680, 13140, 1500), art::bottomBanner(QSize(876, 100)));
+    buildTabs();
+
     // Status row.
     Label5 = statusLabel(this, u"Label5"_qs, u"Server Name:"_qs, 240, 1215, false);
     Label6 = statusLabel(this, u"Label6"_qs, u"loading..."_qs, 1440, 4575, true);
     Label6->setToolTip(u"Click here to refresh hostname"_qs);
+    Label6->setCursor(art::handCursor());
     Label1 = statusLabel(this, u"Label1"_qs, u"Map:"_qs, 6120, 495, false);
     Label3 = statusLabel(this, u"Label3"_qs, u"loading..."_qs, 6720, 3135, true);
     Label3->setToolTip(u"Click here to refresh map name"_qs);
+    Label3->setCursor(art::handCursor());
     Label2 = statusLabel(this, u"Label2"_qs, u"Online Players:"_qs, 9960, 1215, false);
     Label4 = statusLabel(this, u"Label4"_qs, u"0"_qs, 11280, 1335, true);
 
@@ -81,6 +168,8 @@ void Main::buildLayout() {
     Grid = new FlexGrid(this, u"Grid"_qs);
     Grid->setGeometry(twipsRect(240, 2280, 12495, 5415));
     Grid->setCols(6);
+    connect(Grid, &FlexGrid::mouseDown, this,
+            [this](int button, int shift, double x, double y) { Grid_MouseDown(button, shift, x, y); });
     Picture1 = page(this, u"Picture1"_qs, twipsRect(10800, 2400, 1575, 5175));
     SeeChatp = page(this, u"SeeChatp"_qs, twipsRect(0, 2160, 12735, 5415));
     SeeSettings = page(this, u"SeeSettings"_qs, twipsRect(240, 2280, 12495, 5415));
@@ -93,45 +182,376 @@ void Main::buildLayout() {
     // Terminal page.
     Text7 = new VbLineEdit(SeeTerminalp, u"Text7"_qs);
     Text7->setGeometry(twipsRect(0, 240, 12495, 315));
+    connect(Text7, &VbLineEdit::keyDown, this,
+            [this](int key, int shift) { resumeNext([&] { Text7_KeyDown(key, shift); }); });
     txtOutput = new VbTextBox(SeeTerminalp, u"txtOutput"_qs);
     txtOutput->setGeometry(twipsRect(0, 600, 12495, 4695));
-    QFont terminal = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    terminal.setPointSize(9);
-    txtOutput->setFont(terminal);
+    txtOutput->setFont(terminalFont());
     txtOutput->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtOutput->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     QPalette tp = txtOutput->palette();
-    tp.setColor(QPalette::Base, QColor(192, 192, 192));
-    tp.setColor(QPalette::Text, QColor(128, 128, 0));
+    tp.setColor(QPalette::Base, kSilver);
+    tp.setColor(QPalette::Text, kOliveText);
     txtOutput->setPalette(tp);
 
-    // Settings page: the option labels the query answers mark.
-    Label80 = onOffLabel(u"Label80"_qs, u"YES"_qs);
-    Label81 = onOffLabel(u"Label81"_qs, u"NO"_qs);
-    Label83 = onOffLabel(u"Label83"_qs, u"ON"_qs);
-    Label84 = onOffLabel(u"Label84"_qs, u"OFF"_qs);
-    Label86 = onOffLabel(u"Label86"_qs, u"YES"_qs);
-    Label87 = onOffLabel(u"Label87"_qs, u"NO"_qs);
-    Label89 = onOffLabel(u"Label89"_qs, u"ON"_qs);
-    Label90 = onOffLabel(u"Label90"_qs, u"OFF"_qs);
-    VbLabel* const pairs[][2] = {
-        {Label80, Label81}, {Label83, Label84}, {Label86, Label87}, {Label89, Label90}};
-    int top = 3240;
-    for (auto& pair : pairs) {
-        pair[0]->setGeometry(twipsRect(10440, top, 615, 255));
-        pair[1]->setGeometry(twipsRect(11160, top, 615, 255));
-        top += 360;
+    buildPlayersPage();
+    buildChatPage();
+    buildSettingsPage();
+    buildMapsPage();
+    buildAdminPage();
+    buildBottomBand();
+}
+
+void Main::buildTabs() {
+    static const art::Tab pictures[] = {art::Tab::Reset,    art::Tab::Players, art::Tab::Chat,
+                                        art::Tab::Settings, art::Tab::Maps,    art::Tab::Admin,
+                                        art::Tab::Terminal, art::Tab::Exit};
+    VbLabel** tabs[] = {&Image4, &Image5, &Image6, &Image7, &Image8, &Image9, &Image10, &Image11};
+    void (Main::*handlers[])() = {&Main::Image4_Click,  &Main::Image5_Click, &Main::Image6_Click,
+                                  &Main::Image7_Click,  &Main::Image8_Click, &Main::Image9_Click,
+                                  &Main::Image10_Click, &Main::Image11_Click};
+    for (int k = 0; k < 8; ++k) {
+        const QRect r = twipsRect(240 + 1560 * k, 120, 1500, 1500);
+        VbLabel* tab =
+            picture(this, u"Image"_qs + QString::number(4 + k), r, art::tabPicture(pictures[k], r.size()));
+        tab->setCursor(art::handCursor());
+        // A failure that a handler does not skip itself ends that handler, not the program.
+        connect(tab, &VbLabel::clicked, this, [this, h = handlers[k]] { resumeNext([&] { (this->*h)(); }); });
+        *tabs[k] = tab;
+    }
+    Image5->setToolTip(u"Click here to refresh player list"_qs);
+}
+
+void Main::buildPlayersPage() {
+    QPalette pp = Picture1->palette();
+    pp.setColor(QPalette::Window, QColor(0xf4, 0xf6, 0xf1));
+    Picture1->setPalette(pp);
+    Label9 =
+        plainLabel(Picture1, u"Label9"_qs,
+                   u"TIP: To warn, kick, ban or screenshot a player just right click on his name a select "
+                   "the option you want! You can also copy his hash, ip or name by right clicking on the "
+                   "text and select Copy Name, Hash or IP or even create a player report!"_qs,
+                   twipsRect(120, 120, 1335, 4935), tahoma(8.25));
+    Label9->setWordWrap(true);
+    setTextColour(Label9, kOliveText);
+    Image30 =
+        picture(Picture1, u"Image30"_qs, twipsRect(480, 4440, 615, 615), art::tipPicture(QSize(41, 41)));
+}
+
+void Main::buildChatPage() {
+    txtsay1 = lineBox(SeeChatp, u"txtsay1"_qs, u"Type here what you want to say to the server"_qs,
+                      twipsRect(240, 240, 9615, 315));
+    txtsay1->setToolTip(u"To add color just press one of the colored "_qs);
+    connect(txtsay1, &VbLineEdit::keyDown, this,
+            [this](int key, int shift) { resumeNext([&] { txtsay1_KeyDown(key, shift); }); });
+
+    QPushButton** buttons[] = {&Command6,  &Command7,  &Command8,  &Command9,
+                               &Command10, &Command11, &Command12, &Command13};
+    void (Main::*handlers[])() = {&Main::Command6_Click,  &Main::Command7_Click,  &Main::Command8_Click,
+                                  &Main::Command9_Click,  &Main::Command10_Click, &Main::Command11_Click,
+                                  &Main::Command12_Click, &Main::Command13_Click};
+    for (int k = 0; k < 8; ++k) {
+        const ColourButton& c = colourButtons()[k];
+        auto* b = new QPushButton(SeeChatp);
+        b->setObjectName(QString::fromUtf16(c.name));
+        b->setGeometry(twipsRect(9960 + 360 * k, 240, 255, 255));
+        const QString face = QStringLiteral("rgb(%1,%2,%3)").arg(c.red).arg(c.green).arg(c.blue);
+        b->setStyleSheet(
+            u"QPushButton{background-color:"_qs + face +
+            u";border:1px solid rgb(64,64,64);}QPushButton:pressed{border:2px solid rgb(0,0,0);}"_qs);
+        connect(b, &QPushButton::clicked, this, [this, h = handlers[k]] { (this->*h)(); });
+        *buttons[k] = b;
     }
 
-    // Admin page: the PunkBuster list.
-    Text10 = new VbTextBox(seeAdmin, u"Text10"_qs);
-    Text10->setGeometry(twipsRect(120, 480, 6975, 3255));
+    // Beneath the chat log, which takes the clicks over its area.
+    Label93 =
+        plainLabel(SeeChatp, u"Label93"_qs, QString(), twipsRect(240, 4200, 1575, 255), tahoma(9, true));
+    txtsay2 = new VbTextBox(SeeChatp, u"txtsay2"_qs);
+    txtsay2->setGeometry(twipsRect(240, 600, 12495, 4695));
+    txtsay2->setLocked(true);
+    txtsay2->setFont(tahoma(9, true));
+    txtsay2->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    txtsay2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    QPalette cp = txtsay2->palette();
+    cp.setColor(QPalette::Base, kSilver);
+    cp.setColor(QPalette::Text, kDarkRed);
+    txtsay2->setPalette(cp);
+}
+
+void Main::buildSettingsPage() {
+    QWidget* const pg = SeeSettings;
+    // Top row: the server name and the three on/off switches.
+    Frame4 = frame(pg, u"Frame4"_qs, u"Server Name"_qs, twipsRect(0, 0, 3855, 975));
+    Text8 = lineBox(Frame4, u"Text8"_qs, QString(), twipsRect(120, 420, 2895, 315));
+    Label18 = clickLabel(Frame4, u"Label18"_qs, u"Set"_qs, twipsRect(3120, 450, 615, 255));
+    struct Switch {
+        QGroupBox** box;
+        const char16_t* name;
+        const char16_t* caption;
+        int left, width;
+        VbLabel** on;
+        const char16_t* onName;
+        VbLabel** off;
+        const char16_t* offName;
+    };
+    const Switch switches[] = {
+        {&Frame5, u"Frame5", u"Hardcore Mode", 3975, 1455, &Label19, u"Label19", &Label20, u"Label20"},
+        {&Frame6, u"Frame6", u"Old School Mode", 5550, 1575, &Label21, u"Label21", &Label22, u"Label22"},
+        {&Frame7, u"Frame7", u"Allow KillCam", 7245, 1410, &Label24, u"Label24", &Label25, u"Label25"},
+    };
+    for (const Switch& s : switches) {
+        QGroupBox* f = frame(pg, QString::fromUtf16(s.name), QString::fromUtf16(s.caption),
+                             twipsRect(s.left, 0, s.width, 975));
+        *s.box = f;
+        const int mid = s.width / 2;
+        *s.on = onOffLabel(f, QString::fromUtf16(s.onName), u"ON"_qs);
+        (*s.on)->setGeometry(twipsRect(mid - 615, 450, 555, 255));
+        *s.off = onOffLabel(f, QString::fromUtf16(s.offName), u"OFF"_qs);
+        (*s.off)->setGeometry(twipsRect(mid + 60, 450, 555, 255));
+    }
+
+    // Map rotation.
+    Frame11 = frame(pg, u"Frame11"_qs, u"Map Rotation"_qs, twipsRect(0, 1080, 8655, 1575));
+    Label37 =
+        plainLabel(Frame11, u"Label37"_qs, u"Map:"_qs, twipsRect(120, 360, 855, 375), tahoma(9.75, true));
+    Combo1 = new QComboBox(Frame11);
+    Combo1->setObjectName(u"Combo1"_qs);
+    Combo1->setGeometry(twipsRect(720, 360, 2175, 330));
+    Combo1->addItems({u"mp_airfield"_qs, u"mp_asylum"_qs, u"mp_castle"_qs, u"mp_courtyard"_qs, u"mp_dome"_qs,
+                      u"mp_downfall"_qs, u"mp_hangar"_qs, u"mp_makin"_qs, u"mp_outskirts"_qs,
+                      u"mp_roundhouse"_qs, u"mp_seelow"_qs, u"mp_shrine"_qs, u"mp_suburban"_qs});
+    Combo1->setCurrentIndex(-1);
+    Label38 = plainLabel(Frame11, u"Label38"_qs, u"Game Mode:"_qs, twipsRect(3000, 360, 1335, 255),
+                         tahoma(9.75, true));
+    Combo2 = new QComboBox(Frame11);
+    Combo2->setObjectName(u"Combo2"_qs);
+    Combo2->setGeometry(twipsRect(4320, 360, 1335, 330));
+    Combo2->addItems({u"twar"_qs, u"dm"_qs, u"tdm"_qs, u"dom"_qs, u"koth"_qs, u"sab"_qs, u"sd"_qs});
+    Combo2->setCurrentIndex(-1);
+    const QRect backs[] = {twipsRect(5760, 360, 660, 330), twipsRect(6480, 360, 780, 330),
+                           twipsRect(7320, 360, 900, 330)};
+    for (int i = 0; i < 3; ++i) {
+        Image44[i] = picture(Frame11, u"Image44"_qs, backs[i], art::buttonBackground(QSize(100, 30)));
+        Image44[i]->setProperty("Index", i);
+    }
+    VbLabel** buttons[] = {&Label39, &Label40, &Label41};
+    const char16_t* names[] = {u"Label39", u"Label40", u"Label41"};
+    const char16_t* captions[] = {u"Add", u"Clear", u"Send"};
+    const QRect labels[] = {twipsRect(5760, 405, 615, 255), twipsRect(6480, 405, 735, 255),
+                            twipsRect(7320, 405, 855, 255)};
+    for (int i = 0; i < 3; ++i) {
+        *buttons[i] = clickLabel(Frame11, QString::fromUtf16(names[i]), QString::fromUtf16(captions[i]),
+                                 labels[i], tahoma(9.75, true), Qt::white);
+        (*buttons[i])->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    }
+    Text12 = new VbTextBox(Frame11, u"Text12"_qs);
+    Text12->setGeometry(twipsRect(120, 720, 8415, 735));
+    Text12->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    Text12->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Text12->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+
+    // Bottom row: game mode, friendly fire, ping.
+    Frame9 = frame(pg, u"Frame9"_qs, u"Change Game Mode"_qs, twipsRect(0, 2760, 4215, 1815));
+    struct Mode {
+        VbLabel** label;
+        const char16_t* name;
+        const char16_t* caption;
+        int left, top;
+    };
+    // The caption " Search && Destroy" shows its doubled ampersand as one.
+    const Mode modes[] = {
+        {&Label28, u"Label28", u"Domination", 240, 360},
+        {&Label29, u"Label29", u"Team Death Match", 240, 720},
+        {&Label30, u"Label30", u"Free For All", 240, 1080},
+        {&Label31, u"Label31", u"Headquarters", 240, 1440},
+        {&Label32, u"Label32", u"Sabotage", 2280, 360},
+        {&Label33, u"Label33", u" Search & Destroy", 2280, 720},
+        {&Label42, u"Label42", u" WAR", 2280, 1080},
+    };
+    for (const Mode& m : modes)
+        *m.label = clickLabel(Frame9, QString::fromUtf16(m.name), QString::fromUtf16(m.caption),
+                              twipsRect(m.left, m.top, 1815, 255));
+
+    Frame8 = frame(pg, u"Frame8"_qs, u"Friendly Fire"_qs, twipsRect(4335, 2760, 2055, 1815));
+    Label26 = onOffLabel(Frame8, u"Label26"_qs, u"ON"_qs);
+    Label26->setGeometry(twipsRect(240, 480, 735, 255));
+    Label26->setToolTip(u"Enabled"_qs);
+    Label27 = onOffLabel(Frame8, u"Label27"_qs, u"OFF"_qs);
+    Label27->setGeometry(twipsRect(1080, 480, 735, 255));
+    Label27->setToolTip(u"Disabled"_qs);
+    Label77 = onOffLabel(Frame8, u"Label77"_qs, u"ON 2"_qs);
+    Label77->setGeometry(twipsRect(240, 1080, 735, 255));
+    Label77->setToolTip(u"Reflect Damage"_qs);
+    Label78 = onOffLabel(Frame8, u"Label78"_qs, u"ON 3"_qs);
+    Label78->setGeometry(twipsRect(1080, 1080, 735, 255));
+    Label78->setToolTip(u"Share Damage"_qs);
+
+    Frame10 = frame(pg, u"Frame10"_qs, u"Ping"_qs, twipsRect(6510, 2760, 2145, 1815));
+    Label56 = plainLabel(Frame10, u"Label56"_qs, u"Max Ping"_qs, twipsRect(120, 360, 855, 255), tahoma(9));
+    Text26 = lineBox(Frame10, u"Text26"_qs, u"300"_qs, twipsRect(120, 600, 855, 315));
+    Label57 = plainLabel(Frame10, u"Label57"_qs, u"Min Ping"_qs, twipsRect(1140, 360, 855, 255), tahoma(9));
+    Text27 = lineBox(Frame10, u"Text27"_qs, u"0"_qs, twipsRect(1140, 600, 855, 315));
+    Label58 = clickLabel(Frame10, u"Label58"_qs, u"Change"_qs, twipsRect(120, 1200, 1875, 255));
+    Label58->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+
+    // Right column: the four queried options and the note.
+    Frame12 = frame(pg, u"Frame12"_qs, u"Other Options"_qs, twipsRect(8775, 0, 3720, 2895));
+    Label43 = clickLabel(Frame12, u"Label43"_qs,
+                         u"TIP: Click on the option to see its current setting, for example try clicking on "
+                         "\"Allow Vote\""_qs,
+                         twipsRect(120, 300, 3480, 615), tahoma(8.25), kOliveText);
+    Label43->setWordWrap(true);
+    struct Option {
+        VbLabel** name;
+        const char16_t* objectName;
+        const char16_t* caption;
+        VbLabel** yes;
+        const char16_t* yesName;
+        const char16_t* yesCaption;
+        VbLabel** no;
+        const char16_t* noName;
+        const char16_t* noCaption;
+    };
+    const Option options[] = {
+        {&Label79, u"Label79", u"Allow Vote:", &Label80, u"Label80", u"YES", &Label81, u"Label81", u"NO"},
+        {&Label82, u"Label82", u"Punkbuster:", &Label83, u"Label83", u"ON", &Label84, u"Label84", u"OFF"},
+        {&Label85, u"Label85", u"Allow Voice:", &Label86, u"Label86", u"YES", &Label87, u"Label87", u"NO"},
+        {&Label88, u"Label88", u"Balance Teams:", &Label89, u"Label89", u"ON", &Label90, u"Label90", u"OFF"},
+    };
+    int top = 1020;
+    for (const Option& o : options) {
+        *o.name = clickLabel(Frame12, QString::fromUtf16(o.objectName), QString::fromUtf16(o.caption),
+                             twipsRect(240, top, 1575, 255));
+        *o.yes = onOffLabel(Frame12, QString::fromUtf16(o.yesName), QString::fromUtf16(o.yesCaption));
+        (*o.yes)->setGeometry(twipsRect(1920, top, 615, 255));
+        *o.no = onOffLabel(Frame12, QString::fromUtf16(o.noName), QString::fromUtf16(o.noCaption));
+        (*o.no)->setGeometry(twipsRect(2640, top, 615, 255));
+        top += 420;
+    }
+    Label44 = plainLabel(pg, u"Label44"_qs, u"Keep in mind..."_qs, twipsRect(8775, 3120, 3720, 255),
+                         tahoma(9, true));
+    Label45 =
+        plainLabel(pg, u"Label45"_qs,
+                   u"After you change a game mode you need to fast restart a map, by going to MAPS, and "
+                   "keep in mind that this options will change to default upon server restart!"_qs,
+                   twipsRect(8775, 3420, 3720, 1335), tahoma(9));
+    Label45->setWordWrap(true);
+}
+
+void Main::buildMapsPage() {
+    QWidget* const pg = seeMaps;
+    Frame2 = frame(pg, u"Frame2"_qs, u"Map List"_qs, twipsRect(600, 360, 2415, 3855));
+    List1 = new QListWidget(Frame2);
+    List1->setObjectName(u"List1"_qs);
+    List1->setGeometry(twipsRect(120, 240, 2175, 3420));
+    List1->setFont(tahoma(9, true));
+    List1->setSelectionMode(QAbstractItemView::SingleSelection);
+    List1->addItems({u"mp_airfield"_qs, u"mp_asylum"_qs, u"mp_castle"_qs, u"mp_courtyard"_qs, u"mp_dome"_qs,
+                     u"mp_downfall"_qs, u"mp_hangar"_qs, u"mp_makin"_qs, u"mp_outskirts"_qs,
+                     u"mp_roundhouse"_qs, u"mp_seelow"_qs, u"mp_shrine"_qs, u"mp_suburban"_qs,
+                     u"Custom Map"_qs});
+
+    Frame1 = frame(pg, u"Frame1"_qs, u"Map Preview"_qs, twipsRect(3240, 360, 2775, 2175));
+    Image27 =
+        picture(Frame1, u"Image27"_qs, twipsRect(120, 240, 2550, 1695), art::mapPreview({}, QSize(170, 106)));
+    struct Preview {
+        VbLabel** picture;
+        const char16_t* name;
+        const char16_t* map;
+    };
+    const Preview previews[] = {
+        {&Image12, u"Image12", u"mp_airfield"},   {&Image13, u"Image13", u"mp_asylum"},
+        {&Image14, u"Image14", u"mp_castle"},     {&Image15, u"Image15", u"mp_shrine"},
+        {&Image16, u"Image16", u"mp_courtyard"},  {&Image17, u"Image17", u"mp_dome"},
+        {&Image18, u"Image18", u"mp_downfall"},   {&Image19, u"Image19", u"mp_hangar"},
+        {&Image20, u"Image20", u"mp_makin"},      {&Image21, u"Image21", u"mp_outskirts"},
+        {&Image22, u"Image22", u"mp_roundhouse"}, {&Image23, u"Image23", u"mp_seelow"},
+        {&Image24, u"Image24", u"mp_suburban"},
+    };
+    for (const Preview& p : previews) {
+        const QString map = QString::fromUtf16(p.map);
+        VbLabel* l = picture(Frame1, QString::fromUtf16(p.name), twipsRect(120, 240, 2550, 1620),
+                             art::mapPreview(map, QSize(170, 108)));
+        l->setScaledContents(false);
+        l->setProperty("map", map);
+        l->hide();
+        *p.picture = l;
+    }
+
+    Frame3 = frame(pg, u"Frame3"_qs, QString(), twipsRect(3240, 2640, 2775, 1575));
+    Label13 = plainLabel(Frame3, u"Label13"_qs, u"Select a map"_qs, twipsRect(120, 360, 2535, 375),
+                         tahoma(9, true));
+    Label13->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    Label14 = clickLabel(Frame3, u"Label14"_qs, u"Change map to select"_qs, twipsRect(120, 960, 2535, 375),
+                         tahoma(11.25, true));
+    Label14->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    Label10 =
+        clickLabel(pg, u"Label10"_qs, u"Next Map "_qs, twipsRect(6960, 960, 2655, 495), tahoma(20.25, true));
+    Label11 = clickLabel(pg, u"Label11"_qs, u"Restart Map"_qs, twipsRect(6960, 1920, 2535, 615),
+                         tahoma(20.25, true));
+    Label12 = clickLabel(pg, u"Label12"_qs, u"Fast Map Restart"_qs, twipsRect(6960, 2880, 3975, 615),
+                         tahoma(20.25, true));
+    Image28 = picture(pg, u"Image28"_qs, twipsRect(8280, 3600, 720, 720), art::compassPicture(QSize(48, 48)));
+}
+
+void Main::buildAdminPage() {
+    QWidget* const pg = seeAdmin;
+    QPalette white = pg->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    pg->setPalette(white);
+
+    // Server commands down the left, each with its bullet.
+    struct Command {
+        VbLabel** label;
+        const char16_t* name;
+        const char16_t* caption;
+    };
+    const Command commands[] = {
+        {&Label15, u"Label15", u"Restart Server"},
+        {&Label76, u"Label76", u"Stop Server"},
+        {&Labelstart, u"Labelstart", u"Start Server"},
+        {&Label16, u"Label16", u"Server Info"},
+        {&Label17, u"Label17", u"System Info"},
+        {&Label94, u"Label94", u"Restart Punkbuster"},
+        {&Label23, u"Label23", u"Punkbuster Screenshot All Players"},
+        {&Label95, u"Label95", u"Add BAD Name"},
+        {&Label96, u"Label96", u"BAD Name List"},
+    };
+    int top = 240;
+    for (const Command& c : commands) {
+        const QString name = QString::fromUtf16(c.name);
+        picture(pg, u"bullet"_qs + name, twipsRect(120, top, 240, 240), art::commandBullet(QSize(16, 16)));
+        *c.label = clickLabel(pg, name, QString::fromUtf16(c.caption), twipsRect(480, top, 3375, 255));
+        top += 540;
+    }
+    Label95->setToolTip(u"Adding a name here will kick anyone that uses that name."_qs);
+
+    Frame13 = frame(pg, u"Frame13"_qs, u"Banned Management"_qs, twipsRect(3960, 0, 5055, 5295));
+    Text10 = new VbTextBox(Frame13, u"Text10"_qs);
+    Text10->setGeometry(twipsRect(120, 300, 4815, 4215));
     Text10->setLocked(true);
-    Text10->setFont(terminal);
+    Text10->setFont(terminalFont());
     Text10->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text10->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Label36 = clickLabel(Frame13, u"Label36"_qs, u"Get / Refresh"_qs, twipsRect(120, 4740, 1455, 255));
+    Label36->setToolTip(u"click here to get banned list"_qs);
+    Label35 =
+        plainLabel(Frame13, u"Label35"_qs, u"Ban #:"_qs, twipsRect(2160, 4740, 615, 255), tahoma(9, true));
+    Text11 = lineBox(Frame13, u"Text11"_qs, u"0"_qs, twipsRect(2820, 4680, 855, 315));
+    Label34 = clickLabel(Frame13, u"Label34"_qs, u"Unban"_qs, twipsRect(3840, 4740, 855, 255));
 
-    // Bottom band.
+    Frame14 = frame(pg, u"Frame14"_qs, u"Private Slots"_qs, twipsRect(9135, 0, 3360, 2535));
+    Label98 =
+        plainLabel(Frame14, u"Label98"_qs, u"Number of Slots"_qs, twipsRect(120, 300, 3135, 255), tahoma(9));
+    Text44 = lineBox(Frame14, u"Text44"_qs, u"0"_qs, twipsRect(120, 540, 855, 315));
+    Label99 = clickLabel(Frame14, u"Label99"_qs, u"Set Private Slots"_qs, twipsRect(1080, 585, 2175, 255));
+    Label100 =
+        plainLabel(Frame14, u"Label100"_qs, u"Slots Password"_qs, twipsRect(120, 1140, 3135, 255), tahoma(9));
+    Text45 = lineBox(Frame14, u"Text45"_qs, u"Password"_qs, twipsRect(120, 1380, 3135, 315));
+    Label101 = clickLabel(Frame14, u"Label101"_qs, u"Set Slots Password"_qs, twipsRect(120, 1860, 3135, 255));
+}
+
+void Main::buildBottomBand() {
     Label7 = new VbLabel(this, u"Label7"_qs, u"Server IP:"_qs);
     Label7->setGeometry(twipsRect(360, 7800, 1455, 255));
     Label7->setFont(tahoma(9, true));
@@ -146,6 +566,9 @@ void Main::buildLayout() {
         e->setReadOnly(true);
         e->setBackColor(QColor(224, 224, 224));
     }
+    Label91 = clickLabel(this, u"Label91"_qs, u"Join Server"_qs, twipsRect(3960, 8040, 1095, 255));
+    Label92 = clickLabel(this, u"Label92"_qs, u"(config)"_qs, twipsRect(5280, 8040, 855, 255));
+    Label97 = clickLabel(this, u"Label97"_qs, u"Tools"_qs, twipsRect(11520, 8040, 1095, 255));
 }
 
 void Main::Form_Load() {
@@ -157,7 +580,7 @@ void Main::Form_Load() {
 }
 
 void Main::Form_QueryClose() {
-    resumeNext([this] { platform().shell->killProcesses(u"pbucon.exe"_qs); });
+    resumeNext([this] { KillProcess(u"pbucon.exe"_qs); });
     resumeNext([this] { udpClient->close(); });
     platform().system->endProgram();
 }

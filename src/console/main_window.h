@@ -4,7 +4,14 @@
 #include "common/grid_control.h"
 #include "common/vb_controls.h"
 
+#include <QComboBox>
 #include <QFrame>
+#include <QGroupBox>
+#include <QListWidget>
+#include <QPushButton>
+
+#include <array>
+#include <initializer_list>
 
 namespace tvx {
 
@@ -41,6 +48,30 @@ public:
     void GetFourthLine();
     void RefreshPlayers() { GetPlayers(); }
 
+    // ---- Tabs, access checks, reset and exit ----
+    void Image4_Click();  // reset the session, show the login window
+    void Image5_Click();  // players
+    void Image6_Click();  // chat (the first visit registers the UCON viewer)
+    void Image7_Click();  // server settings
+    void Image8_Click();  // maps
+    void Image9_Click();  // admin
+    void Image10_Click(); // terminal
+    void Image11_Click(); // quit
+    void Grid_MouseDown(int Button, int Shift, double X, double Y);
+    void KillProcess(const QString& name);
+
+    // ---- Chat and terminal ----
+    void Command6_Click();
+    void Command7_Click();
+    void Command8_Click();
+    void Command9_Click();
+    void Command10_Click();
+    void Command11_Click();
+    void Command12_Click();
+    void Command13_Click();
+    void txtsay1_KeyDown(int KeyCode, int Shift);
+    void Text7_KeyDown(int KeyCode, int Shift);
+
     // ---- Link state ----
     QString ServerHost;
     QString RconPassword;
@@ -68,6 +99,17 @@ public:
 
     // ---- Controls ----
     UdpSocket* udpClient = nullptr;
+    VbLabel* Image1 = nullptr; // banners
+    VbLabel* Image2 = nullptr;
+    VbLabel* Image3 = nullptr;
+    VbLabel* Image4 = nullptr; // tab pictures, left to right
+    VbLabel* Image5 = nullptr;
+    VbLabel* Image6 = nullptr;
+    VbLabel* Image7 = nullptr;
+    VbLabel* Image8 = nullptr;
+    VbLabel* Image9 = nullptr;
+    VbLabel* Image10 = nullptr;
+    VbLabel* Image11 = nullptr;
     VbTimer* Timer2 = nullptr;
     VbTimer* Timer3 = nullptr;
     VbLabel* Label5 = nullptr;
@@ -86,6 +128,123 @@ public:
     VbLineEdit* Text7 = nullptr;    // terminal command line
     VbTextBox* txtOutput = nullptr; // terminal output
     VbTextBox* Text10 = nullptr;    // PunkBuster list
+
+    // Players page side panel.
+    VbLabel* Label9 = nullptr;
+    VbLabel* Image30 = nullptr;
+
+    // Chat page.
+    VbLineEdit* txtsay1 = nullptr;   // chat input
+    VbTextBox* txtsay2 = nullptr;    // chat log
+    QPushButton* Command6 = nullptr; // colour buttons ^1 .. ^7, ^0
+    QPushButton* Command7 = nullptr;
+    QPushButton* Command8 = nullptr;
+    QPushButton* Command9 = nullptr;
+    QPushButton* Command10 = nullptr;
+    QPushButton* Command11 = nullptr;
+    QPushButton* Command12 = nullptr;
+    QPushButton* Command13 = nullptr;
+    VbLabel* Label93 = nullptr; // beneath the chat log
+
+    // Settings page.
+    QGroupBox* Frame4 = nullptr; // "Server Name"
+    VbLineEdit* Text8 = nullptr;
+    VbLabel* Label18 = nullptr;
+    QGroupBox* Frame5 = nullptr; // "Hardcore Mode"
+    VbLabel* Label19 = nullptr;
+    VbLabel* Label20 = nullptr;
+    QGroupBox* Frame6 = nullptr; // "Old School Mode"
+    VbLabel* Label21 = nullptr;
+    VbLabel* Label22 = nullptr;
+    QGroupBox* Frame7 = nullptr; // "Allow KillCam"
+    VbLabel* Label24 = nullptr;
+    VbLabel* Label25 = nullptr;
+    QGroupBox* Frame8 = nullptr; // "Friendly Fire"
+    VbLabel* Label26 = nullptr;
+    VbLabel* Label27 = nullptr;
+    VbLabel* Label77 = nullptr;
+    VbLabel* Label78 = nullptr;
+    QGroupBox* Frame9 = nullptr; // "Change Game Mode"
+    VbLabel* Label28 = nullptr;
+    VbLabel* Label29 = nullptr;
+    VbLabel* Label30 = nullptr;
+    VbLabel* Label31 = nullptr;
+    VbLabel* Label32 = nullptr;
+    VbLabel* Label33 = nullptr;
+    VbLabel* Label42 = nullptr;
+    QGroupBox* Frame11 = nullptr; // "Map Rotation"
+    VbLabel* Label37 = nullptr;
+    QComboBox* Combo1 = nullptr;
+    VbLabel* Label38 = nullptr;
+    QComboBox* Combo2 = nullptr;
+    std::array<VbLabel*, 3> Image44{}; // button backgrounds under "Add", "Clear", "Send"
+    VbLabel* Label39 = nullptr;
+    VbLabel* Label40 = nullptr;
+    VbLabel* Label41 = nullptr;
+    VbTextBox* Text12 = nullptr;  // the rotation being built
+    QGroupBox* Frame10 = nullptr; // "Ping"
+    VbLabel* Label56 = nullptr;   // "Max Ping"
+    VbLineEdit* Text26 = nullptr;
+    VbLabel* Label57 = nullptr; // "Min Ping"
+    VbLineEdit* Text27 = nullptr;
+    VbLabel* Label58 = nullptr;
+    QGroupBox* Frame12 = nullptr; // "Other Options"
+    VbLabel* Label43 = nullptr;
+    VbLabel* Label79 = nullptr;
+    VbLabel* Label82 = nullptr;
+    VbLabel* Label85 = nullptr;
+    VbLabel* Label88 = nullptr;
+    VbLabel* Label44 = nullptr;
+    VbLabel* Label45 = nullptr;
+
+    // Maps page.
+    QGroupBox* Frame2 = nullptr; // "Map List"
+    QListWidget* List1 = nullptr;
+    QGroupBox* Frame1 = nullptr; // "Map Preview"
+    VbLabel* Image27 = nullptr;  // the default preview
+    VbLabel* Image12 = nullptr;  // one preview per map, stacked on Image27
+    VbLabel* Image13 = nullptr;
+    VbLabel* Image14 = nullptr;
+    VbLabel* Image15 = nullptr;
+    VbLabel* Image16 = nullptr;
+    VbLabel* Image17 = nullptr;
+    VbLabel* Image18 = nullptr;
+    VbLabel* Image19 = nullptr;
+    VbLabel* Image20 = nullptr;
+    VbLabel* Image21 = nullptr;
+    VbLabel* Image22 = nullptr;
+    VbLabel* Image23 = nullptr;
+    VbLabel* Image24 = nullptr;
+    QGroupBox* Frame3 = nullptr;
+    VbLabel* Label13 = nullptr;
+    VbLabel* Label14 = nullptr;
+    VbLabel* Label10 = nullptr;
+    VbLabel* Label11 = nullptr;
+    VbLabel* Label12 = nullptr;
+    VbLabel* Image28 = nullptr;
+
+    // Admin page.
+    VbLabel* Label15 = nullptr;
+    VbLabel* Label76 = nullptr;
+    VbLabel* Labelstart = nullptr;
+    VbLabel* Label16 = nullptr;
+    VbLabel* Label17 = nullptr;
+    VbLabel* Label94 = nullptr;
+    VbLabel* Label23 = nullptr;
+    VbLabel* Label95 = nullptr;
+    VbLabel* Label96 = nullptr;
+    QGroupBox* Frame13 = nullptr; // "Banned Management"
+    VbLabel* Label36 = nullptr;
+    VbLabel* Label35 = nullptr;
+    VbLineEdit* Text11 = nullptr;
+    VbLabel* Label34 = nullptr;
+    QGroupBox* Frame14 = nullptr; // "Private Slots"
+    VbLabel* Label98 = nullptr;
+    VbLineEdit* Text44 = nullptr;
+    VbLabel* Label99 = nullptr;
+    VbLabel* Label100 = nullptr;
+    VbLineEdit* Text45 = nullptr;
+    VbLabel* Label101 = nullptr;
     VbLabel* Label80 = nullptr;
     VbLabel* Label81 = nullptr;
     VbLabel* Label83 = nullptr;
@@ -98,10 +257,24 @@ public:
     VbLabel* Label8 = nullptr;
     VbLineEdit* Text3 = nullptr; // server address
     VbLineEdit* Text4 = nullptr; // server port
+    VbLabel* Label91 = nullptr;  // "Join Server"
+    VbLabel* Label92 = nullptr;  // "(config)"
+    VbLabel* Label97 = nullptr;  // "Tools"
 
 private:
     void buildLayout();
-    VbLabel* onOffLabel(const QString& name, const QString& caption);
+    void buildTabs();
+    void buildPlayersPage();
+    void buildChatPage();
+    void buildSettingsPage();
+    void buildMapsPage();
+    void buildAdminPage();
+    void buildBottomBand();
+    VbLabel* onOffLabel(QWidget* parent, const QString& name, const QString& caption);
+    // Shows exactly the page parts given and hides the other ones, each step on its own.
+    void showPage(std::initializer_list<QWidget*> parts);
+    void RegisterUcon();
+    void appendColour(int button);
 };
 
 } // namespace tvx

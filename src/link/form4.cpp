@@ -7,6 +7,7 @@
 #include "console/reader_window.h"
 #include "link/daemon_protocol.h"
 #include "link/rcon_protocol.h"
+#include "pblog/form5.h"
 #include "pblog/ucon_config.h"
 
 #include <QDir>
@@ -417,7 +418,11 @@ void Form4::UCONLoad() {
     const QString ini = folder + u"/codwaw.ini"_qs;
     const QString logFile = folder + u"/pbucon.log"_qs;
     QFile::remove(ini);
-    QFile::remove(logFile);
+    // While the client this program started still writes the log, deleting it would leave the client
+    // writing into a file nobody can open again: the chat view would freeze for the rest of the run.
+    const Form5* client = Forms::ifLoaded<Form5>();
+    if (!client || !client->clientRunning())
+        QFile::remove(logFile);
     SaveUCONIni(ini);
 }
 

@@ -1,13 +1,75 @@
 #include "form5.h"
 
+#include "common/text_util.h"
+#include "console/main_window.h"
+#include "pblog/log_filters.h"
+
+#include <QFile>
+
 namespace tvx {
 
 Form5::Form5() {
     setObjectName(u"Form5"_qs);
     setWindowTitle(u"PBUCON"_qs);
     setWindowFlags(Qt::Tool | Qt::WindowTitleHint | Qt::CustomizeWindowHint);
+    Timer1 = new VbTimer(this, u"Timer1"_qs, 5000);
+    connect(Timer1, &QTimer::timeout, this, &Form5::Timer1_Timer);
 }
 
-void Form5::Form_Load() { hide(); }
+void Form5::Form_Load() {
+    // The client is handed its configuration by name and runs in the program's current folder.
+    resumeNext([this] {
+        clientPid_ = platform().shell->execute(platform().system->programFolder() + u"/pbucon.exe"_qs,
+                                               {u"ini=codwaw.ini"_qs}, platform().system->currentFolder(), true);
+    });
+    Timer1->setEnabled(true);
+    hide();
+}
+
+bool Form5::clientRunning() const { return clientPid_ > 0 && platform().shell->isRunning(clientPid_); }
+
+void Form5::Timer1_Timer() {
+    resumeNext([this] { LoadTextFile(platform().system->programFolder() + u"/pbucon.log"_qs); });
+    resumeNext([this] { MasterParse(); });
+}
+
+void Form5::LoadTextFile(const QString& path) {
+    QFile file(path);
+    // A log that cannot be read leaves the work buffer as it was.
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return;
+    file.close();
+    Text2 = logFileText(bytes);
+}
+
+void Form5::MasterParse() {
+    Text2 = liveChain(std::move(Text2));
+    Text7 = liveDisplay(Text2);
+    if (!shouldReplaceChat(Text7))
+        return;
+    Main& main = Forms::get<Main>();
+    if (VbTextBox* chat = main.findChild<VbTextBox*>(u"txtsay2"_qs)) {
+        // Re-filled only when the view changed; the caret still goes to the end on every tick.
+        chat->setText(Text7);
+        chat->caretToEnd();
+    }
+}
+
+void Form5::MasterClean() {
+    ExtendedPassResult r = extendedPass(std::move(Text2), std::move(Text6), platform().system->now(), Text3);
+    Text2 = std::move(r.work);
+    Text7 = std::move(r.result);
+    Text6 = std::move(r.history);
+    if (!r.replaceChat)
+        return;
+    Main& main = Forms::get<Main>();
+    if (VbTextBox* chat = main.findChild<VbTextBox*>(u"txtsay2"_qs)) {
+        chat->setText(r.chatText);
+        chat->caretToEnd();
+    }
+}
 
 } // namespace tvx

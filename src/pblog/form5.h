@@ -1,6 +1,8 @@
 #pragma once
-// The hidden log window: starts the outside UCON client and polls its log.
+// The hidden log window: starts the outside UCON client and every five seconds shows its filtered log
+// in the chat page's log box.
 #include "common/forms.h"
+#include "common/vb_controls.h"
 
 namespace tvx {
 
@@ -9,6 +11,25 @@ class Form5 : public VbForm {
 public:
     Form5();
     void Form_Load() override;
+
+    void Timer1_Timer();
+    void LoadTextFile(const QString& path);
+    void MasterParse();
+    void MasterClean();
+
+    // Whether the client this window started is still running.
+    bool clientRunning() const;
+
+    // Buffers, named as the window names them.
+    QString Text2; // the work buffer
+    QString Text7; // the result buffer
+    QString Text6; // the extended pass's history
+    QString Text3 = QStringLiteral("\"");
+    QString TextEnter = QStringLiteral("\n");
+    VbTimer* Timer1 = nullptr;
+
+private:
+    qint64 clientPid_ = 0;
 };
 
 } // namespace tvx

@@ -90,7 +90,8 @@ void FakeSettings::set(const QString& section, const QString& key, const QString
     values.insert(section + u'/' + key, value);
 }
 
-FakePlatform::FakePlatform(bool realSockets) : real_(realSockets) {
+FakePlatform::FakePlatform(bool realSockets, bool realShell)
+    : real_(realSockets), realShell_(realShell), programShell_(std::make_unique<QtShell>()) {
     system.folder = dir_.path();
 }
 FakePlatform::~FakePlatform() = default;
@@ -98,7 +99,7 @@ FakePlatform::~FakePlatform() = default;
 Platform FakePlatform::platform() {
     Platform p;
     p.dialogs = &dialogs;
-    p.shell = &shell;
+    p.shell = realShell_ ? programShell_.get() : &shell;
     p.system = &system;
     p.settings = &settings;
     p.makeUdp = [this](QObject* parent) -> UdpSocket* {
@@ -122,7 +123,7 @@ FakeTcpClient* FakePlatform::tcp() const {
     return tcpClients.isEmpty() ? nullptr : qobject_cast<FakeTcpClient*>(tcpClients.last().data());
 }
 
-WindowsFixture::WindowsFixture(bool realSockets) : fake(realSockets) {
+WindowsFixture::WindowsFixture(bool realSockets, bool realShell) : fake(realSockets, realShell) {
     Forms::unloadAll();
     Forms::install(fake.platform());
 }

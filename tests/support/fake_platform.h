@@ -126,7 +126,8 @@ public:
 // A whole platform. With real sockets the windows talk to real peers on 127.0.0.1.
 class FakePlatform {
 public:
-    explicit FakePlatform(bool realSockets = false);
+    // With a real shell, programs really start and really end (the UCON client's stand-in).
+    explicit FakePlatform(bool realSockets = false, bool realShell = false);
     ~FakePlatform();
     FakeDialogs dialogs;
     FakeShell shell;
@@ -142,13 +143,15 @@ public:
 
 private:
     bool real_;
+    bool realShell_;
+    std::unique_ptr<Shell> programShell_;
     QTemporaryDir dir_;
 };
 
 // Installs a fresh platform and unloads every window when the test ends.
 class WindowsFixture {
 public:
-    explicit WindowsFixture(bool realSockets = false);
+    explicit WindowsFixture(bool realSockets = false, bool realShell = false);
     ~WindowsFixture();
     FakePlatform fake;
 };

@@ -1,0 +1,30 @@
+// Reply cleaning and the routing decision over arbitrary datagrams and last commands.
+#include "common/codepage.h"
+#include "link/rcon_protocol.h"
+
+#include <cstdint>
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size == 0)
+        return 0;
+    static const QString commands[] = {u"status"_qs,     u"pb_sv_banlist"_qs,   u"PB_SV_BadNameList"_qs,
+                                       u"serverinfo"_qs, u"systeminfo"_qs,      u"g_allowvote"_qs,
+                                       u"sv_voice"_qs,   u"sv_punkbuster"_qs,   u"scr_teambalance"_qs,
+                                       u"mapname"_qs,    u"sv_hostname"_qs,     u"say hi"_qs};
+    const QString& last = commands[data[0] % std::size(commands)];
+    const QByteArray datagram(reinterpret_cast<const char*>(data + 1), static_cast<qsizetype>(size - 1));
+    if (tvx::toAnsi(tvx::fromAnsi(datagram)) != datagram)
+        std::abort();
+    const QString reply = tvx::cleanReply(datagram);
+    // Every line feed left is part of a CR LF.
+    for (qsizetype i = 0; i < reply.size(); ++i) {
+        if (reply[i] == u'\n' && (i == 0 || reply[i - 1] != u'\r'))
+            std::abort();
+    }
+    const tvx::ReplyRoute r = tvx::routeReply(last, reply, u"\""_qs);
+    if (r.invalidPassword && r.caption != u"Invalid password.")
+        std::abort();
+    tvx::cleanPbList(reply);
+    return 0;
+}

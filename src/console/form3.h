@@ -1,0 +1,56 @@
+#pragma once
+// The menu holder: a window that is never shown and only carries the player menu and the Tools menu, which
+// pop up over the console.
+#include "common/forms.h"
+
+#include <QMenu>
+#include <QPointer>
+
+namespace tvx {
+
+class Form3 : public VbForm {
+    Q_OBJECT
+public:
+    Form3();
+    void Form_Load() override;
+
+    // Pops `menu` up at `at` (global) and returns at once; the choice arrives as the entry's triggered().
+    void PopupMenu(QMenu* menu, const QPoint& at);
+    // The last pop-up and where it went, for whoever needs to know (the tests).
+    QPointer<QMenu> lastPopup;
+    QPoint lastPopupAt;
+    int popupCount = 0;
+
+    // The player menu.
+    QMenu* menuz = nullptr;
+    QAction* createplayerreportz = nullptr;
+    QMenu* copyaxz = nullptr;
+    QAction* copynamez = nullptr;
+    QAction* copyhash = nullptr;
+    QAction* copyipz = nullptr;
+    QAction* warnplayerz = nullptr;
+    QMenu* checkplayerz = nullptr;
+    QAction* checkonpunksbusted = nullptr;
+    QAction* checkonpbbansz = nullptr;
+    QMenu* kickxxx = nullptr;
+    QAction* kickplay = nullptr;
+    QAction* clientkick = nullptr;
+    QAction* pbkickwithreason = nullptr;
+    QMenu* banp = nullptr;
+    QAction* banplayerz = nullptr;
+    QAction* clientbanz = nullptr;
+    QAction* pbbancli = nullptr;
+    QAction* tempbanplayerz = nullptr;
+    QAction* TemporarilyClientBanz = nullptr;
+    QAction* unbanplayerz = nullptr;
+    QAction* screenshotp = nullptr;
+    QAction* screenshotdwuencez = nullptr;
+
+    // The Tools menu.
+    QMenu* toolsz = nullptr;
+
+    // Any entry of either menu by its name (separators and sub-menu entries included).
+    QAction* entry(const QString& name) const;
+};
+
+} // namespace tvx

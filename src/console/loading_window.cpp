@@ -1,0 +1,47 @@
+#include "loading_window.h"
+
+#include "common/twips.h"
+#include "console/artwork.h"
+#include "console/main_window.h"
+
+namespace tvx {
+namespace {
+
+VbLabel* caption(QWidget* parent, const QString& name, const QString& text, const QRect& r, const QFont& font,
+                 const QColor& colour, Qt::Alignment align) {
+    auto* l = new VbLabel(parent, name, text);
+    l->setGeometry(r);
+    l->setFont(font);
+    l->setAlignment(align | Qt::AlignTop);
+    l->setWordWrap(true);
+    QPalette p = l->palette();
+    p.setColor(QPalette::WindowText, colour);
+    l->setPalette(p);
+    return l;
+}
+
+} // namespace
+
+Loadingfdf::Loadingfdf() {
+    setObjectName(u"Loadingfdf"_qs);
+    setWindowTitle(u"Wait..."_qs);
+    setWindowFlags(Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
+    setFont(art::tahoma(8.25));
+    Label1 =
+        caption(this, u"Label1"_qs,
+                u"Please wait while TORVANEX sets up your server... This may take a few minutes"_qs,
+                twipsRect(240, 120, 4575, 615), art::tahoma(9, true), QColor(0, 64, 0), Qt::AlignHCenter);
+    Label3 = caption(this, u"Label3"_qs, u"wait..."_qs, twipsRect(360, 840, 4455, 255),
+                     art::tahoma(8.25, true), Qt::black, Qt::AlignLeft);
+    Label3->setWordWrap(false);
+    Label2 =
+        caption(this, u"Label2"_qs, u"This window will close when Done!"_qs, twipsRect(120, 1080, 4935, 255),
+                art::tahoma(12, true), QColor(255, 0, 0), Qt::AlignHCenter);
+    Label2->setWordWrap(false);
+    setClientTwips(5100, 1500);
+    // Centred on the console when it is on screen.
+    if (const Main* owner = Forms::ifLoaded<Main>(); owner && owner->isVisible())
+        move(owner->geometry().center() - QPoint(width() / 2, height() / 2));
+}
+
+} // namespace tvx

@@ -1,0 +1,17 @@
+#pragma once
+// The wait window: shown without blocking while a sequence of server commands runs, with a progress line.
+#include "common/forms.h"
+#include "common/vb_controls.h"
+
+namespace tvx {
+
+class Loadingfdf : public VbForm {
+    Q_OBJECT
+public:
+    Loadingfdf();
+    VbLabel* Label1 = nullptr;
+    VbLabel* Label3 = nullptr; // the progress line; each step replaces it
+    VbLabel* Label2 = nullptr;
+};
+
+} // namespace tvx

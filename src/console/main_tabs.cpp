@@ -1,0 +1,126 @@
+// The tab row: page switch with the access checks of Daemon mode, the first visit to the chat page, the
+// reset and exit pictures, and the players grid's right button.
+#include "common/text_util.h"
+#include "console/chat_input.h"
+#include "console/form3.h"
+#include "console/loading_window.h"
+#include "console/main_window.h"
+#include "link/form4.h"
+#include "pblog/form5.h"
+
+#include <QCursor>
+
+#include <algorithm>
+
+namespace tvx {
+namespace {
+
+// Runs the access check of `tab`; false when the page must not change.
+bool checkAccess(Main& m, MainTab tab) {
+    const TabAccess a = tabAccess(m.DaemonMode, m.level, tab);
+    if (a.denied)
+        Forms::platform().dialogs->msgBox(kAccessDeniedText, mb::Critical, kAccessDeniedTitle);
+    switch (a.commandLine) {
+    case CommandLine::Enabled:
+        m.Text7->setEnabled(true);
+        break;
+    case CommandLine::Disabled:
+        m.Text7->setText(kTerminalDeniedText);
+        m.Text7->setEnabled(false);
+        break;
+    case CommandLine::Untouched:
+        break;
+    }
+    return a.opens;
+}
+
+} // namespace
+
+void Main::showPage(std::initializer_list<QWidget*> parts) {
+    for (QWidget* w :
+         {static_cast<QWidget*>(Grid), static_cast<QWidget*>(Picture1), static_cast<QWidget*>(SeeChatp),
+          static_cast<QWidget*>(SeeSettings), static_cast<QWidget*>(seeMaps), static_cast<QWidget*>(seeAdmin),
+          static_cast<QWidget*>(SeeTerminalp)}) {
+        const bool shown = std::find(parts.begin(), parts.end(), w) != parts.end();
+        resumeNext([&] { w->setVisible(shown); });
+    }
+}
+
+void Main::Image4_Click() {
+    udpClient->close();
+    Grid->Clear();
+    Label6->setCaption(u"nohostname"_qs);
+    Label3->setCaption(u"nomap"_qs);
+    Label4->setCaption(u"0"_qs);
+    Forms::show<Form4>();
+}
+
+void Main::Image5_Click() {
+    resumeNext([this] { showPage({Grid, Picture1}); });
+    Text6.clear();
+    resumeNext([this] { Send(u"status"_qs); });
+}
+
+void Main::Image6_Click() {
+    if (UconSetupDone != u"1")
+        RegisterUcon();
+    resumeNext([this] { showPage({SeeChatp}); });
+}
+
+void Main::RegisterUcon() {
+    resumeNext([] { Forms::show<Loadingfdf>(); });
+    for (const UconStep& step : uconRegistration(Text40, Text41, Text42)) {
+        resumeNext([&] { Forms::get<Loadingfdf>().Label3->setCaption(step.caption); });
+        resumeNext([&] { Send(step.command); });
+        if (step.pauseMs > 0) {
+            // The pause blocks the event loop: paint the new step before it.
+            resumeNext([] { Forms::get<Loadingfdf>().repaint(); });
+            resumeNext([&] { platform().system->sleep(step.pauseMs); });
+        }
+    }
+    resumeNext([] { Forms::unload<Loadingfdf>(); });
+    resumeNext([] { Forms::get<Form5>(); });
+    UconSetupDone = u"1"_qs;
+}
+
+void Main::Image7_Click() {
+    if (checkAccess(*this, MainTab::Settings))
+        resumeNext([this] { showPage({SeeSettings}); });
+}
+
+void Main::Image8_Click() {
+    resumeNext([this] { showPage({seeMaps}); });
+}
+
+void Main::Image9_Click() {
+    if (checkAccess(*this, MainTab::Admin))
+        resumeNext([this] { showPage({seeAdmin}); });
+}
+
+void Main::Image10_Click() {
+    resumeNext([this] { checkAccess(*this, MainTab::Terminal); });
+    resumeNext([this] { showPage({SeeTerminalp}); });
+}
+
+void Main::Image11_Click() {
+    resumeNext([this] { udpClient->close(); });
+    resumeNext([this] { KillProcess(u"pbucon.exe"_qs); });
+    platform().system->endProgram();
+}
+
+void Main::KillProcess(const QString& name) {
+    platform().shell->killProcesses(name);
+}
+
+void Main::Grid_MouseDown(int Button, int Shift, double X, double Y) {
+    Q_UNUSED(Shift);
+    Q_UNUSED(X);
+    Q_UNUSED(Y);
+    // The grid leaves its current row alone on this button: the menu acts on the row already chosen.
+    if (Button == 2) {
+        Form3& holder = Forms::get<Form3>();
+        holder.PopupMenu(holder.menuz, QCursor::pos());
+    }
+}
+
+} // namespace tvx

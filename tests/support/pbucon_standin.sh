@@ -1,0 +1,20 @@
+#!/bin/sh
+# Stands in for the outside PunkBuster UCON client in tests: it checks that it was given its one argument
+# and then appends UCON event lines to "pbucon.log" beside itself, as the real client does (0xFA field
+# separators, LF line ends, Windows-1252 bytes), until it is ended.
+if [ "$#" -ne 1 ] || [ "$1" != "ini=codwaw.ini" ]; then
+    echo "usage: pbucon.exe ini=codwaw.ini" >&2
+    exit 2
+fi
+log="$(dirname "$0")/pbucon.log"
+# \372 is the separator byte 0xFA, \351 an "é" in Windows-1252.
+printf 'PunkBuster UCON session opened\n' >>"$log"
+printf '12.09.2026 22:10:01\372PB\372Player Ren\351 (slot #1) connected 203.0.113.17:28960\n' >>"$log"
+printf '12.09.2026 22:10:02\372PB\372cvars check passed for slot #1\n' >>"$log"
+printf '12.09.2026 22:10:03\372CHAT\372Bob: anyone up for sd?\n' >>"$log"
+n=0
+while :; do
+    n=$((n + 1))
+    printf '12.09.2026 22:11:%02d\372PB\372Heartbeat %d\n' "$((n % 60))" "$n" >>"$log"
+    sleep 1
+done

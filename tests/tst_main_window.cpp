@@ -1,0 +1,490 @@
+// The console window: tabs and their access checks, the first chat visit, chat and terminal input, the
+// colour buttons, reset and exit, the grid's right button, and captions that fit their places.
+#include "common/text_util.h"
+#include "console/chat_input.h"
+#include "console/form3.h"
+#include "console/loading_window.h"
+#include "console/main_window.h"
+#include "console/reader_window.h"
+#include "link/form4.h"
+#include "pblog/form5.h"
+#include "support/fake_platform.h"
+
+#include <QTest>
+
+using namespace tvx;
+using namespace tvx::test;
+
+namespace {
+
+QByteArray rcon(const QByteArray& command) {
+    return QByteArray("\xFF\xFF\xFF\xFFrcon pw ") + command;
+}
+QByteArray datagram(const QByteArray& text) {
+    return QByteArray("\xFF\xFF\xFF\xFFprint\n", 10) + text;
+}
+
+const QByteArray kStatus =
+    "map: mp_airfield\n"
+    "num score ping guid       name            lastmsg address               qport  rate\n"
+    "--- ----- ---- ---------- --------------- ------- --------------------- ------ -----\n"
+    "  0    12   48 1234567890 Bob^7                   0 10.0.0.5:28960         12345 25000\n"
+    "  1     3  112  987654321 Alice^7                 0 10.0.0.6:28960         54321 25000\n"
+    "\n";
+
+// A console handed over and connected, in the given mode, on screen with the players page.
+struct Console {
+    WindowsFixture fx;
+    Form4& login = Forms::get<Form4>();
+    Main& main = Forms::get<Main>();
+    FakeUdpSocket* udp = fx.fake.udp();
+    explicit Console(const QString& mode = u"0"_qs, const QString& level = {}) {
+        fx.fake.tcp()->currentState = sock::Connected;
+        login.Text1->setText(u"bob"_qs);
+        main.Text3->setText(u"127.0.0.1"_qs);
+        main.Text4->setText(u"28960"_qs);
+        main.txtRcon = u"pw"_qs;
+        main.IdentDaemon(mode);
+        main.level = level;
+        main.Connect();
+        main.Show();
+        udp->sent.clear();
+    }
+    void click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); }
+    QWidget* tab(const QString& name) { return main.findChild<QWidget*>(name); }
+    QStringList shownParts() const {
+        QStringList out;
+        for (QWidget* w : {static_cast<QWidget*>(main.Grid), static_cast<QWidget*>(main.Picture1),
+                           static_cast<QWidget*>(main.SeeChatp), static_cast<QWidget*>(main.SeeSettings),
+                           static_cast<QWidget*>(main.seeMaps), static_cast<QWidget*>(main.seeAdmin),
+                           static_cast<QWidget*>(main.SeeTerminalp)}) {
+            if (!w->isHidden())
+                out << w->objectName();
+        }
+        return out;
+    }
+    QList<QByteArray> commands() const { return udp->sent; }
+};
+
+const QStringList kPlayersPage{u"Grid"_qs, u"Picture1"_qs};
+
+// Records the exit steps in the order they reach the platform, with the rcon socket's state at each.
+struct ExitRecorder {
+    struct RecShell final : Shell {
+        ExitRecorder* r = nullptr;
+        void openUrl(const QString&) override {}
+        qint64 execute(const QString&, const QStringList&, const QString&, bool) override { return 0; }
+        int killProcesses(const QString& name) override {
+            r->events << u"kill "_qs + name + r->udpState();
+            return 0;
+        }
+        bool isRunning(qint64) const override { return false; }
+    };
+    struct RecSystem final : System {
+        ExitRecorder* r = nullptr;
+        QDateTime now() const override { return {}; }
+        void sleep(int) override {}
+        QString programFolder() const override { return r->folder; }
+        QString currentFolder() const override { return r->folder; }
+        void endProgram() override { r->events << u"end"_qs + r->udpState(); }
+    };
+    RecShell shell;
+    RecSystem system;
+    QStringList events;
+    QString folder;
+    FakeUdpSocket* udp = nullptr;
+    explicit ExitRecorder(FakePlatform& fake) : folder(fake.folder()) {
+        shell.r = this;
+        system.r = this;
+        Platform p = fake.platform();
+        p.shell = &shell;
+        p.system = &system;
+        Forms::install(p);
+    }
+    QString udpState() const {
+        return udp && udp->state() != sock::Closed ? u" (udp open)"_qs : u" (udp closed)"_qs;
+    }
+};
+
+} // namespace
+
+class TstMainWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void accessChecks_data() {
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<QString>("level");
+        QTest::addColumn<QString>("tab");
+        QTest::addColumn<QStringList>("shown");
+        QTest::addColumn<bool>("denied");
+        QTest::addColumn<bool>("commandLineEnabled");
+        QTest::addColumn<QString>("commandLine");
+        const QString typed = u"status"_qs;
+        const QStringList settings{u"SeeSettings"_qs}, admin{u"seeAdmin"_qs}, terminal{u"SeeTerminalp"_qs};
+        QTest::newRow("rcon: settings, any level")
+            << u"0"_qs << u"mp"_qs << u"Image7"_qs << settings << false << true << typed;
+        QTest::newRow("empty mode: admin")
+            << QString() << QString() << u"Image9"_qs << admin << false << true << typed;
+        QTest::newRow("mode ' 1' is rcon")
+            << u" 1"_qs << u"mp"_qs << u"Image7"_qs << settings << false << true << typed;
+        QTest::newRow("daemon admin: settings")
+            << u"1"_qs << u"admin"_qs << u"Image7"_qs << settings << false << true << typed;
+        QTest::newRow("daemon poweradmin: admin")
+            << u"1"_qs << u"poweradmin"_qs << u"Image9"_qs << admin << false << true << typed;
+        QTest::newRow("daemon 'Admin' refused")
+            << u"1"_qs << u"Admin"_qs << u"Image7"_qs << kPlayersPage << true << true << typed;
+        QTest::newRow("daemon 'admin ' refused")
+            << u"1"_qs << u"admin "_qs << u"Image9"_qs << kPlayersPage << true << true << typed;
+        QTest::newRow("daemon mp refused")
+            << u"1"_qs << u"mp"_qs << u"Image9"_qs << kPlayersPage << true << true << typed;
+        QTest::newRow("daemon empty level refused")
+            << u"1"_qs << QString() << u"Image7"_qs << kPlayersPage << true << true << typed;
+        QTest::newRow("daemon mp: maps")
+            << u"1"_qs << u"mp"_qs << u"Image8"_qs << QStringList{u"seeMaps"_qs} << false << true << typed;
+        QTest::newRow("daemon mp: chat")
+            << u"1"_qs << u"mp"_qs << u"Image6"_qs << QStringList{u"SeeChatp"_qs} << false << true << typed;
+        QTest::newRow("daemon mp: terminal locked")
+            << u"1"_qs << u"mp"_qs << u"Image10"_qs << terminal << false << false << kTerminalDeniedText;
+        QTest::newRow("daemon admin: terminal locked")
+            << u"1"_qs << u"admin"_qs << u"Image10"_qs << terminal << false << false << kTerminalDeniedText;
+        QTest::newRow("daemon 'Poweradmin': terminal locked")
+            << u"1"_qs << u"Poweradmin"_qs << u"Image10"_qs << terminal << false << false
+            << kTerminalDeniedText;
+        QTest::newRow("daemon poweradmin: terminal")
+            << u"1"_qs << u"poweradmin"_qs << u"Image10"_qs << terminal << false << true << typed;
+        QTest::newRow("rcon: terminal")
+            << u"0"_qs << u"mp"_qs << u"Image10"_qs << terminal << false << true << typed;
+    }
+    void accessChecks() {
+        QFETCH(QString, mode);
+        QFETCH(QString, level);
+        QFETCH(QString, tab);
+        QFETCH(QStringList, shown);
+        QFETCH(bool, denied);
+        QFETCH(bool, commandLineEnabled);
+        QFETCH(QString, commandLine);
+        Console c(mode, level);
+        c.main.UconSetupDone = u"1"_qs;
+        c.main.Text7->setText(u"status"_qs);
+        QCOMPARE(c.shownParts(), kPlayersPage);
+        c.click(c.tab(tab));
+        QCOMPARE(c.shownParts(), shown);
+        if (denied) {
+            QCOMPARE(c.fx.fake.dialogs.shown.size(), 1);
+            const ShownBox box = c.fx.fake.dialogs.shown[0];
+            QCOMPARE(box.text, u"Sorry you dont have access to this area!"_qs);
+            QCOMPARE(box.style, mb::Critical);
+            QCOMPARE(box.title, u"Access Denied"_qs);
+        } else {
+            QVERIFY(c.fx.fake.dialogs.shown.isEmpty());
+        }
+        QCOMPARE(c.main.Text7->isEnabled(), commandLineEnabled);
+        QCOMPARE(c.main.Text7->text(), commandLine);
+    }
+
+    void terminalUnlockedByPowerAdminKeepsItsText() {
+        Console c(u"1"_qs, u"mp"_qs);
+        c.click(c.main.Image10);
+        QVERIFY(!c.main.Text7->isEnabled());
+        c.main.level = u"poweradmin"_qs; // a new login
+        c.click(c.main.Image10);
+        QVERIFY(c.main.Text7->isEnabled());
+        QCOMPARE(c.main.Text7->text(), u"Sorry but you dont have access to full console command..."_qs);
+    }
+
+    void playersTabEmptiesTheRepliesAndAsksStatusEveryClick() {
+        Console c;
+        c.click(c.main.Image8);
+        c.main.Text6 = u"old replies"_qs;
+        c.click(c.main.Image5);
+        QCOMPARE(c.shownParts(), kPlayersPage);
+        QCOMPARE(c.main.Text6, QString());
+        c.click(c.main.Image5);
+        QCOMPARE(c.commands(), (QList<QByteArray>{rcon("status"), rcon("status")}));
+    }
+
+    void firstChatVisitRegistersOnce_data() {
+        QTest::addColumn<QStringList>("credentials");
+        QTest::addColumn<QByteArray>("first");
+        QTest::newRow("credentials") << QStringList{u"192.168.1.20"_qs, u"tvx1a2b"_qs, u"p4ss"_qs}
+                                     << QByteArray("pb_sv_uconadd 2 192.168.1.20 tvx1a2b p4ss");
+        QTest::newRow("empty boxes") << QStringList{QString(), QString(), QString()}
+                                     << QByteArray("pb_sv_uconadd 2   ");
+    }
+    void firstChatVisitRegistersOnce() {
+        QFETCH(QStringList, credentials);
+        QFETCH(QByteArray, first);
+        Console c;
+        c.main.Text40 = credentials[0];
+        c.main.Text41 = credentials[1];
+        c.main.Text42 = credentials[2];
+        QStringList atSleep;
+        c.fx.fake.system.onSleep = [&](int) {
+            const Loadingfdf* wait = Forms::ifLoaded<Loadingfdf>();
+            atSleep << (wait && wait->isVisible() ? wait->Label3->text() : u"<no wait window>"_qs) +
+                           u" / sent "_qs + QString::number(c.udp->sent.size());
+        };
+        c.click(c.main.Image6);
+        QCOMPARE(c.commands(),
+                 (QList<QByteArray>{rcon(first), rcon("pb_sv_USessionLimit 16"), rcon("pb_sv_writecfg"),
+                                    rcon("pb_sv_writecfg pbucon.use")}));
+        QCOMPARE(c.fx.fake.system.sleeps, (QList<int>{1000, 1000, 1000}));
+        QCOMPARE(atSleep,
+                 (QStringList{u"Addin You to PBUCON User List / sent 1"_qs,
+                              u"Changing Session Limits / sent 2"_qs, u"Writing Configs... / sent 3"_qs}));
+        QVERIFY(!Forms::isLoaded<Loadingfdf>());
+        QVERIFY(Forms::isLoaded<Form5>());
+        QCOMPARE(c.main.UconSetupDone, u"1"_qs);
+        QCOMPARE(c.shownParts(), QStringList{u"SeeChatp"_qs});
+
+        // Not again: neither on the next visit nor after a reset and a new login.
+        c.click(c.main.Image5);
+        c.click(c.main.Image4);
+        c.main.Connect();
+        c.udp->sent.clear();
+        c.click(c.main.Image6);
+        QVERIFY(c.commands().isEmpty());
+        QCOMPARE(c.fx.fake.system.sleeps.size(), 3);
+        QCOMPARE(c.shownParts(), QStringList{u"SeeChatp"_qs});
+    }
+
+    void chatLineSendsAndEchoes_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<bool>("shift");
+        QTest::addColumn<QByteArray>("command");
+        QTest::addColumn<QString>("echo");
+        const QString stamp = u"[12.08.2026 22:10:00]-> You Said: "_qs;
+        QTest::newRow("blanks trimmed") << u"  hi  there  "_qs << int(Qt::Key_Return) << false
+                                        << QByteArray("say hi  there") << stamp + u"hi  there"_qs;
+        QTest::newRow("empty line") << QString() << int(Qt::Key_Enter) << false << QByteArray("say ")
+                                    << stamp;
+        QTest::newRow("shift enter, colours kept")
+            << u"^1red ^7back"_qs << int(Qt::Key_Return) << true << QByteArray("say ^1red ^7back")
+            << stamp + u"^1red ^7back"_qs;
+    }
+    void chatLineSendsAndEchoes() {
+        QFETCH(QString, typed);
+        QFETCH(int, key);
+        QFETCH(bool, shift);
+        QFETCH(QByteArray, command);
+        QFETCH(QString, echo);
+        Console c;
+        c.main.txtsay1->setText(typed);
+        QTest::keyClick(c.main.txtsay1, Qt::Key(key), shift ? Qt::ShiftModifier : Qt::NoModifier);
+        QCOMPARE(c.commands(), QList<QByteArray>{rcon(command)});
+        QCOMPARE(c.main.txtsay2->Text(), echo); // the first line: no CR LF before it
+        QCOMPARE(c.main.txtsay1->text(), QString());
+    }
+
+    void laterEchoLinesFollowACrLf() {
+        Console c;
+        c.main.txtsay1->setText(u"one"_qs);
+        QTest::keyClick(c.main.txtsay1, Qt::Key_Return);
+        c.fx.fake.system.clock = QDateTime(QDate(2027, 1, 2), QTime(3, 4, 5));
+        c.main.txtsay1->setText(u"two"_qs);
+        QTest::keyClick(c.main.txtsay1, Qt::Key_Return);
+        QCOMPARE(c.main.txtsay2->Text(),
+                 u"[12.08.2026 22:10:00]-> You Said: one\r\n[01.02.2027 03:04:05]-> You Said: two"_qs);
+        QCOMPARE(c.main.txtsay2->textCursor().position(), c.main.txtsay2->document()->characterCount() - 1);
+    }
+
+    void refusedChatLineStaysInTheInput() {
+        Console c;
+        c.main.udpClient->close();
+        c.main.txtsay1->setText(u" hi "_qs);
+        QTest::keyClick(c.main.txtsay1, Qt::Key_Return);
+        QCOMPARE(c.main.txtsay1->text(), u"hi"_qs);
+        QCOMPARE(c.main.txtsay2->Text(), QString());
+    }
+
+    void terminalLineSendsUnchanged() {
+        Console c;
+        c.main.Text7->setText(u" status"_qs);
+        QTest::keyClick(c.main.Text7, Qt::Key_Return);
+        QTest::keyClick(c.main.Text7, Qt::Key_Enter, Qt::ShiftModifier);
+        QTest::keyClick(c.main.Text7, Qt::Key_A); // other keys only type
+        c.main.Text7->clear();
+        QTest::keyClick(c.main.Text7, Qt::Key_Return);
+        QCOMPARE(c.commands(), (QList<QByteArray>{rcon(" status"), rcon(" status"), rcon("")}));
+    }
+
+    void colourButtons_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<QColor>("face");
+        QTest::newRow("red on empty") << u"Command6"_qs << QString() << u" ^1"_qs << QColor(255, 0, 0);
+        QTest::newRow("red after a word")
+            << u"Command6"_qs << u"hello"_qs << u"hello ^1"_qs << QColor(255, 0, 0);
+        QTest::newRow("green") << u"Command7"_qs << QString() << u" ^2"_qs << QColor(0, 192, 0);
+        QTest::newRow("yellow") << u"Command8"_qs << QString() << u" ^3"_qs << QColor(255, 255, 0);
+        QTest::newRow("blue") << u"Command9"_qs << QString() << u" ^4"_qs << QColor(0, 0, 255);
+        QTest::newRow("cyan") << u"Command10"_qs << QString() << u" ^5"_qs << QColor(0, 255, 255);
+        QTest::newRow("magenta") << u"Command11"_qs << QString() << u" ^6"_qs << QColor(255, 0, 255);
+        QTest::newRow("white") << u"Command12"_qs << QString() << u" ^7"_qs << QColor(255, 255, 255);
+        QTest::newRow("black after the design text")
+            << u"Command13"_qs << u"Type here what you want to say to the server"_qs
+            << u"Type here what you want to say to the server ^0"_qs << QColor(0, 0, 0);
+    }
+    void colourButtons() {
+        QFETCH(QString, button);
+        QFETCH(QString, before);
+        QFETCH(QString, after);
+        QFETCH(QColor, face);
+        Console c;
+        c.click(c.main.Image6);
+        auto* b = c.main.findChild<QPushButton*>(button);
+        QVERIFY(b);
+        const QImage shot = b->grab().toImage();
+        QCOMPARE(shot.pixelColor(shot.rect().center()), face);
+        c.main.txtsay1->setText(before);
+        c.main.txtsay1->setCursorPosition(0);
+        c.click(b);
+        QCOMPARE(c.main.txtsay1->text(), after);
+        QCOMPARE(c.main.txtsay1->cursorPosition(), after.size());
+        QCOMPARE(c.main.focusWidget(), c.main.txtsay1);
+    }
+
+    void resetClearsTheSessionAndShowsTheLogin() {
+        Console c;
+        c.udp->deliver(datagram(kStatus));
+        const int rows = c.main.Grid->Rows();
+        c.main.UconSetupDone = u"1"_qs;
+        const QString terminal = c.main.txtOutput->Text();
+        c.login.hide();
+        c.click(c.main.Image4);
+        QCOMPARE(c.udp->state(), sock::Closed);
+        QCOMPARE(c.main.Grid->Rows(), rows);
+        for (int r = 0; r < rows; ++r) {
+            for (int col = 0; col < c.main.Grid->Cols(); ++col)
+                QCOMPARE(c.main.Grid->TextMatrix(r, col), QString());
+        }
+        QCOMPARE(c.main.Label6->Caption(), u"nohostname"_qs);
+        QCOMPARE(c.main.Label3->Caption(), u"nomap"_qs);
+        QCOMPARE(c.main.Label4->Caption(), u"0"_qs);
+        QVERIFY(c.login.isVisible());
+        QVERIFY(c.main.isVisible());
+        QCOMPARE(c.main.txtOutput->Text(), terminal);
+        QCOMPARE(c.main.UconSetupDone, u"1"_qs);
+    }
+
+    void exitOrder_data() {
+        QTest::addColumn<bool>("picture");
+        QTest::addColumn<QStringList>("events");
+        QTest::newRow("exit picture")
+            << true << QStringList{u"kill pbucon.exe (udp closed)"_qs, u"end (udp closed)"_qs};
+        QTest::newRow("window closed")
+            << false << QStringList{u"kill pbucon.exe (udp open)"_qs, u"end (udp closed)"_qs};
+    }
+    void exitOrder() {
+        QFETCH(bool, picture);
+        QFETCH(QStringList, events);
+        Console c;
+        ExitRecorder rec(c.fx.fake);
+        rec.udp = c.udp;
+        if (picture)
+            c.click(c.main.Image11);
+        else
+            c.main.close();
+        QCOMPARE(rec.events, events);
+    }
+
+    void gridRightButtonPopsTheMenuUp_data() {
+        QTest::addColumn<bool>("players");
+        QTest::addColumn<int>("button");
+        QTest::addColumn<bool>("popsUp");
+        QTest::newRow("right on a player") << true << int(Qt::RightButton) << true;
+        QTest::newRow("right on an empty grid") << false << int(Qt::RightButton) << true;
+        QTest::newRow("left") << true << int(Qt::LeftButton) << false;
+        QTest::newRow("middle") << true << int(Qt::MiddleButton) << false;
+    }
+    void gridRightButtonPopsTheMenuUp() {
+        QFETCH(bool, players);
+        QFETCH(int, button);
+        QFETCH(bool, popsUp);
+        Console c;
+        if (players)
+            c.udp->deliver(datagram(kStatus));
+        FlexGrid* g = c.main.Grid;
+        const int current = g->Rows() - 2;
+        g->setRow(current);
+        const QPoint at = g->visualRect(g->model()->index(g->Rows() - 1, 0)).center();
+        QTest::mouseClick(g->viewport(), Qt::MouseButton(button), {}, at);
+        QCOMPARE(Forms::isLoaded<Form3>(), popsUp);
+        if (!popsUp)
+            return;
+        Form3& holder = Forms::get<Form3>();
+        QCOMPARE(holder.popupCount, 1);
+        QCOMPARE(holder.lastPopup.data(), holder.menuz);
+        QCOMPARE(holder.windowTitle(), u"GEL"_qs);
+        QVERIFY(!holder.isVisible());
+        QCOMPARE(g->Row(), current);
+        holder.menuz->hide();
+    }
+
+    void playerMenuAsDesigned() {
+        WindowsFixture fx;
+        Form3& holder = Forms::get<Form3>();
+        QStringList shown;
+        for (QAction* a : holder.menuz->actions())
+            shown << (a->isVisible() ? a->text() : u"("_qs + a->text() + u")"_qs);
+        QCOMPARE(shown, (QStringList{u"Create Player Report"_qs, u"Copy"_qs, QString(), u"Warn Player"_qs,
+                                     u"(Check Player)"_qs, u"Kick"_qs, u"Ban Player"_qs, QString(),
+                                     u"Screenshot Player"_qs, u"Screenshot Sequence"_qs}));
+        QCOMPARE(holder.entry(u"clientbanz"_qs)->text(), u"Ban Player by Client "_qs);
+        QVERIFY(holder.entry(u"checkonpbbansz"_qs));
+    }
+
+    void windowsAsDesigned() {
+        Console c;
+        QCOMPARE(c.main.size(), QSize(854, 588));
+        for (int k = 0; k < 8; ++k) {
+            auto* tab = c.main.findChild<QLabel*>(u"Image"_qs + QString::number(4 + k));
+            QCOMPARE(tab->geometry(), QRect(16 + 104 * k, 8, 100, 100));
+            QCOMPARE(tab->cursor().shape(), Qt::BitmapCursor);
+        }
+        QCOMPARE(c.main.Image5->toolTip(), u"Click here to refresh player list"_qs);
+        QCOMPARE(c.main.txtsay1->toolTip(), u"To add color just press one of the colored "_qs);
+        QVERIFY(c.main.txtsay2->isReadOnly());
+
+        tvx::log& reader = Forms::get<tvx::log>();
+        QCOMPARE(reader.windowTitle(), u"Reader"_qs);
+        QCOMPARE(reader.size(), QSize(593, 457));
+        QVERIFY(reader.windowFlags().testFlag(Qt::Tool));
+        QVERIFY(!reader.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+        QVERIFY(!reader.Text1->isReadOnly());
+        QVERIFY(QFontInfo(reader.Text1->font()).fixedPitch());
+        QCOMPARE(reader.Text1->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+        QCOMPARE(reader.Text1->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    }
+
+    // Layouts were made for Tahoma; with the fallback font every design caption must still fit its label.
+    void captionsFitTheirPlaces() {
+        Console c;
+        Loadingfdf& wait = Forms::get<Loadingfdf>();
+        QStringList clipped;
+        for (QWidget* window : {static_cast<QWidget*>(&c.main), static_cast<QWidget*>(&wait)}) {
+            for (QLabel* l : window->findChildren<QLabel*>()) {
+                if (l->text().isEmpty())
+                    continue;
+                const QFontMetrics fm(l->font());
+                const QRect room = l->contentsRect();
+                const bool fits =
+                    l->wordWrap()
+                        ? fm.boundingRect(room, Qt::TextWordWrap, l->text()).height() <= room.height()
+                        : fm.horizontalAdvance(l->text()) <= room.width();
+                if (!fits || fm.ascent() > room.height())
+                    clipped << window->objectName() + u'.' + l->objectName();
+            }
+            for (QGroupBox* f : window->findChildren<QGroupBox*>()) {
+                if (QFontMetrics(f->font()).horizontalAdvance(f->title()) + 12 > f->width())
+                    clipped << window->objectName() + u'.' + f->objectName();
+            }
+        }
+        QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(u", "_qs)));
+    }
+};
+
+QTEST_MAIN(TstMainWindow)
+#include "tst_main_window.moc"
