@@ -19,14 +19,17 @@ Form5::Form5() {
 void Form5::Form_Load() {
     // The client is handed its configuration by name and runs in the program's current folder.
     resumeNext([this] {
-        clientPid_ = platform().shell->execute(platform().system->programFolder() + u"/pbucon.exe"_qs,
-                                               {u"ini=codwaw.ini"_qs}, platform().system->currentFolder(), true);
+        clientPid_ =
+            platform().shell->execute(platform().system->programFolder() + u"/pbucon.exe"_qs,
+                                      {u"ini=codwaw.ini"_qs}, platform().system->currentFolder(), true);
     });
     Timer1->setEnabled(true);
     hide();
 }
 
-bool Form5::clientRunning() const { return clientPid_ > 0 && platform().shell->isRunning(clientPid_); }
+bool Form5::clientRunning() const {
+    return clientPid_ > 0 && platform().shell->isRunning(clientPid_);
+}
 
 void Form5::Timer1_Timer() {
     resumeNext([this] { LoadTextFile(platform().system->programFolder() + u"/pbucon.log"_qs); });
@@ -50,12 +53,10 @@ void Form5::MasterParse() {
     Text7 = liveDisplay(Text2);
     if (!shouldReplaceChat(Text7))
         return;
-    Main& main = Forms::get<Main>();
-    if (VbTextBox* chat = main.findChild<VbTextBox*>(u"txtsay2"_qs)) {
-        // Re-filled only when the view changed; the caret still goes to the end on every tick.
-        chat->setText(Text7);
-        chat->caretToEnd();
-    }
+    // Re-filled only when the view changed; the caret still goes to the end on every tick.
+    VbTextBox* chat = Forms::get<Main>().txtsay2;
+    chat->setText(Text7);
+    chat->caretToEnd();
 }
 
 void Form5::MasterClean() {
@@ -65,11 +66,9 @@ void Form5::MasterClean() {
     Text6 = std::move(r.history);
     if (!r.replaceChat)
         return;
-    Main& main = Forms::get<Main>();
-    if (VbTextBox* chat = main.findChild<VbTextBox*>(u"txtsay2"_qs)) {
-        chat->setText(r.chatText);
-        chat->caretToEnd();
-    }
+    VbTextBox* chat = Forms::get<Main>().txtsay2;
+    chat->setText(r.chatText);
+    chat->caretToEnd();
 }
 
 } // namespace tvx

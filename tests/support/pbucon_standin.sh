@@ -12,8 +12,9 @@ printf 'PunkBuster UCON session opened\n' >>"$log"
 printf '12.09.2026 22:10:01\372PB\372Player Ren\351 (slot #1) connected 203.0.113.17:28960\n' >>"$log"
 printf '12.09.2026 22:10:02\372PB\372cvars check passed for slot #1\n' >>"$log"
 printf '12.09.2026 22:10:03\372CHAT\372Bob: anyone up for sd?\n' >>"$log"
+# A test that fails before it ends the client must not leave it running for ever.
 n=0
-while :; do
+while [ "$n" -lt 300 ]; do
     n=$((n + 1))
     printf '12.09.2026 22:11:%02d\372PB\372Heartbeat %d\n' "$((n % 60))" "$n" >>"$log"
     sleep 1
