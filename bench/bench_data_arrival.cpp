@@ -32,7 +32,8 @@ int main(int argc, char* argv[]) {
     for (int i = 0; i < total; ++i) {
         if (i == 0 || i == total - window)
             clock.restart();
-        udp->deliver(header + "console: reply number " + QByteArray::number(i) + " ^7 with a colour and a tail\n");
+        udp->deliver(header + "console: reply number " + QByteArray::number(i) +
+                     " ^7 with a colour and a tail\n");
         if (i == window - 1)
             first = clock.nsecsElapsed();
         if (i == total - 1)
@@ -43,7 +44,7 @@ int main(int argc, char* argv[]) {
     const double ratio = static_cast<double>(last) / static_cast<double>(first);
     std::printf("data arrival: %d replies, terminal text %lld characters\n", total,
                 static_cast<long long>(m.txtOutput->Text().size()));
-    std::printf("first %d: %.2f ms, last %d: %.2f ms, ratio %.2f (goal: at most 1.5) %s\n", window, first / 1e6,
-                window, last / 1e6, ratio, ratio <= 1.5 ? "OK" : "OVER");
+    std::printf("first %d: %.2f ms, last %d: %.2f ms, ratio %.2f (goal: at most 1.5) %s\n", window,
+                first / 1e6, window, last / 1e6, ratio, ratio <= 1.5 ? "OK" : "OVER");
     return 0;
 }

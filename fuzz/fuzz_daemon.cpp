@@ -11,8 +11,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static const QString flags[] = {QString(), u"0"_qs, u"1"_qs, u" 1"_qs};
     const QString& pass = flags[data[0] & 3];
     const QString& log = flags[(data[0] >> 2) & 3];
-    const QString message =
-        tvx::fromAnsi(QByteArrayView(reinterpret_cast<const char*>(data + 1), static_cast<qsizetype>(size - 1)));
+    const QString message = tvx::fromAnsi(
+        QByteArrayView(reinterpret_cast<const char*>(data + 1), static_cast<qsizetype>(size - 1)));
     const tvx::DaemonMessage m = tvx::classifyDaemonMessage(message, pass, log);
     using K = tvx::DaemonMessage;
     const K::Kind expected = pass == u"1"                        ? K::RconPassword

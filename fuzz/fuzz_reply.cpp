@@ -8,10 +8,10 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0)
         return 0;
-    static const QString commands[] = {u"status"_qs,     u"pb_sv_banlist"_qs,   u"PB_SV_BadNameList"_qs,
-                                       u"serverinfo"_qs, u"systeminfo"_qs,      u"g_allowvote"_qs,
-                                       u"sv_voice"_qs,   u"sv_punkbuster"_qs,   u"scr_teambalance"_qs,
-                                       u"mapname"_qs,    u"sv_hostname"_qs,     u"say hi"_qs};
+    static const QString commands[] = {u"status"_qs,     u"pb_sv_banlist"_qs, u"PB_SV_BadNameList"_qs,
+                                       u"serverinfo"_qs, u"systeminfo"_qs,    u"g_allowvote"_qs,
+                                       u"sv_voice"_qs,   u"sv_punkbuster"_qs, u"scr_teambalance"_qs,
+                                       u"mapname"_qs,    u"sv_hostname"_qs,   u"say hi"_qs};
     const QString& last = commands[data[0] % std::size(commands)];
     const QByteArray datagram(reinterpret_cast<const char*>(data + 1), static_cast<qsizetype>(size - 1));
     if (tvx::toAnsi(tvx::fromAnsi(datagram)) != datagram)
