@@ -83,17 +83,18 @@ inline constexpr int Connected = 7;
 inline constexpr int Error = 9;
 } // namespace sock
 
-// One UDP socket: a datagram in, one dataArrival out (always by a queued call).
-class UdpSocket : public QObject {
+// What the UDP socket and the TCP client have in common: a peer, connect, close, send, and events that
+// always arrive by a queued call, so a handler may open a modal box and the next event is still delivered.
+class LinkSocket : public QObject {
     Q_OBJECT
 public:
     using QObject::QObject;
     virtual void setRemoteHost(const QString& host) = 0;
+    // Raises PlatformError outside 0..65535.
     virtual void setRemotePort(int port) = 0;
-    // Fixes the peer; may raise PlatformError.
     virtual void connectSocket() = 0;
     virtual void close() = 0;
-    // Raises PlatformError(err::WrongState) when the socket is closed.
+    // Raises PlatformError(err::WrongState) when the socket cannot send.
     virtual void sendData(const QByteArray& data) = 0;
     virtual int state() const = 0;
 signals:
@@ -101,23 +102,21 @@ signals:
     void error(int number, const QString& description);
 };
 
-// One TCP client: whatever is waiting when data arrives is one dataArrival (by a queued call).
-class TcpClient : public QObject {
+// One UDP socket: each datagram is one dataArrival. Connecting fixes the peer.
+class UdpSocket : public LinkSocket {
     Q_OBJECT
 public:
-    using QObject::QObject;
-    virtual void setRemoteHost(const QString& host) = 0;
-    virtual void setRemotePort(int port) = 0;
-    virtual void connectSocket() = 0;
-    virtual void close() = 0;
-    // Raises PlatformError(err::WrongState) unless connected.
-    virtual void sendData(const QByteArray& data) = 0;
-    virtual int state() const = 0;
+    using LinkSocket::LinkSocket;
+};
+
+// One TCP client: whatever is waiting when data arrives is one dataArrival.
+class TcpClient : public LinkSocket {
+    Q_OBJECT
+public:
+    using LinkSocket::LinkSocket;
     // This computer's address as the socket would report it, connected or not.
     virtual QString localIP() const = 0;
 signals:
-    void dataArrival(const QByteArray& data);
-    void error(int number, const QString& description);
     void sendComplete();
 };
 

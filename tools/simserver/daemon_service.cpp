@@ -3,6 +3,7 @@
 #include "common/codepage.h"
 #include "game_server.h"
 #include "report.h"
+#include "tab_file.h"
 
 #include <QFile>
 #include <QPointer>
@@ -30,29 +31,17 @@ int levelIndex(QByteArrayView word) {
 } // namespace
 
 bool loadUsers(const QString& path, QList<DaemonUser>& users, QString& error) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        error = u"cannot read users file "_s + path + u": "_s + file.errorString();
-        return false;
-    }
-    const QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n');
     users.clear();
-    for (qsizetype lineNo = 0; lineNo < lines.size(); ++lineNo) {
-        QString line = lines[lineNo];
-        if (line.endsWith(u'\r'))
-            line.chop(1);
-        if (line.isEmpty() || line.startsWith(u'#'))
-            continue;
-        const QStringList f = line.split(u'\t');
-        const int level = f.size() >= 3 ? levelIndex(tvx::toAnsi(f[2].trimmed())) : -1;
-        if (level < 0) {
-            error = path + u" line "_s + QString::number(lineNo + 1) +
-                    u": expected name TAB password TAB level (mp, admin or poweradmin)"_s;
-            return false;
-        }
-        users.append({tvx::toAnsi(f[0]), tvx::toAnsi(f[1]), level});
-    }
-    return true;
+    return readTabFile(
+        path, u"users file"_s,
+        [&users](const QStringList& f) {
+            const int level = f.size() >= 3 ? levelIndex(tvx::toAnsi(f[2].trimmed())) : -1;
+            if (level < 0)
+                return u"expected name TAB password TAB level (mp, admin or poweradmin)"_s;
+            users.append({tvx::toAnsi(f[0]), tvx::toAnsi(f[1]), level});
+            return QString();
+        },
+        error);
 }
 
 DaemonService::DaemonService(GameServer& server, Settings settings, QObject* parent)

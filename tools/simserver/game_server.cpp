@@ -1,6 +1,7 @@
 #include "game_server.h"
 
 #include "common/codepage.h"
+#include "tab_file.h"
 
 #include <QCryptographicHash>
 #include <QDateTime>
@@ -138,44 +139,31 @@ QByteArray withoutColourCodes(QByteArrayView text) {
 }
 
 bool loadPlayers(const QString& path, QList<SimPlayer>& players, QString& error) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        error = u"cannot read players file "_s + path + u": "_s + file.errorString();
-        return false;
-    }
-    const QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n');
     players.clear();
-    for (qsizetype lineNo = 0; lineNo < lines.size(); ++lineNo) {
-        QString line = lines[lineNo];
-        if (line.endsWith(u'\r'))
-            line.chop(1);
-        if (line.isEmpty() || line.startsWith(u'#'))
-            continue;
-        const QStringList f = line.split(u'\t');
-        const auto fail = [&](const QString& what) {
-            error = path + u" line "_s + QString::number(lineNo + 1) + u": "_s + what;
-            return false;
-        };
-        if (f.size() < 9)
-            return fail(
-                u"expected 9 TAB-separated fields: slot, score, ping, guid, name, address, qport, rate, "
-                u"lastmsg"_s);
-        SimPlayer p;
-        bool ok[5] = {};
-        p.slot = f[0].trimmed().toInt(&ok[0]);
-        p.score = f[1].trimmed().toInt(&ok[1]);
-        p.ping = tvx::toAnsi(f[2].trimmed());
-        p.guid = tvx::toAnsi(f[3].trimmed());
-        p.name = tvx::toAnsi(f[4]);
-        p.address = tvx::toAnsi(f[5].trimmed());
-        p.qport = f[6].trimmed().toInt(&ok[2]);
-        p.rate = f[7].trimmed().toInt(&ok[3]);
-        p.lastmsg = f[8].trimmed().toInt(&ok[4]);
-        if (!std::all_of(std::begin(ok), std::end(ok), [](bool b) { return b; }))
-            return fail(u"slot, score, qport, rate and lastmsg must be whole numbers"_s);
-        players.append(p);
-    }
-    return true;
+    return readTabFile(
+        path, u"players file"_s,
+        [&players](const QStringList& f) {
+            if (f.size() < 9)
+                return u"expected 9 TAB-separated fields: slot, score, ping, guid, name, address, qport, "
+                       u"rate, "
+                       u"lastmsg"_s;
+            SimPlayer p;
+            bool ok[5] = {};
+            p.slot = f[0].trimmed().toInt(&ok[0]);
+            p.score = f[1].trimmed().toInt(&ok[1]);
+            p.ping = tvx::toAnsi(f[2].trimmed());
+            p.guid = tvx::toAnsi(f[3].trimmed());
+            p.name = tvx::toAnsi(f[4]);
+            p.address = tvx::toAnsi(f[5].trimmed());
+            p.qport = f[6].trimmed().toInt(&ok[2]);
+            p.rate = f[7].trimmed().toInt(&ok[3]);
+            p.lastmsg = f[8].trimmed().toInt(&ok[4]);
+            if (!std::all_of(std::begin(ok), std::end(ok), [](bool b) { return b; }))
+                return u"slot, score, qport, rate and lastmsg must be whole numbers"_s;
+            players.append(p);
+            return QString();
+        },
+        error);
 }
 
 GameServer::GameServer(const Settings& settings) {
