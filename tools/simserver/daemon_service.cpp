@@ -137,18 +137,18 @@ QByteArray DaemonService::login(const QByteArray& message) const {
     return "Login refused: wrong user name or password";
 }
 
-QByteArray DaemonService::addUser(const QByteArray& spec) {
+QByteArray DaemonService::addUser(const QByteArray& request) {
     // name+password-level; the password may hold '-', the level is what follows the last one.
-    const qsizetype plus = spec.indexOf('+');
-    const qsizetype dash = spec.lastIndexOf('-');
+    const qsizetype plus = request.indexOf('+');
+    const qsizetype dash = request.lastIndexOf('-');
     if (plus <= 0 || dash < plus)
         return "ADDUSER User not added: expected name+password-level";
-    const QByteArray name = spec.left(plus);
-    const QByteArray levelWord = spec.mid(dash + 1);
+    const QByteArray name = request.left(plus);
+    const QByteArray levelWord = request.mid(dash + 1);
     const int level = levelIndex(levelWord);
     if (level < 0)
         return "ADDUSER User " + name + " not added: unknown level " + levelWord;
-    const DaemonUser added{name, spec.mid(plus + 1, dash - plus - 1), level};
+    const DaemonUser added{name, request.mid(plus + 1, dash - plus - 1), level};
     bool replaced = false;
     for (DaemonUser& user : m_settings.users) {
         if (user.name == name) {

@@ -40,7 +40,7 @@ private:
     void accept();
     void handle(QTcpSocket* socket, const QByteArray& message);
     QByteArray login(const QByteArray& message) const;
-    QByteArray addUser(const QByteArray& spec);
+    QByteArray addUser(const QByteArray& request);
     static void send(QTcpSocket* socket, const QByteArray& reply);
 
     GameServer& m_game;
