@@ -49,6 +49,10 @@ void VbForm::setClientTwips(int width, int height) {
     }
 }
 
+void VbForm::setToolWindowBorder() {
+    setWindowFlags(Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
+}
+
 void VbForm::closeEvent(QCloseEvent* event) {
     event->ignore();
     Form_QueryClose();

@@ -28,6 +28,8 @@ protected:
     Platform& platform() const;
     // Fixed client area in twips, centred on the screen.
     void setClientTwips(int width, int height);
+    // The fixed tool-window border: a title and a close button, no minimise or maximise button.
+    void setToolWindowBorder();
     void closeEvent(QCloseEvent* event) override;
 };
 

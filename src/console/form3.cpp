@@ -33,7 +33,7 @@ QMenu* submenu(QMenu* in, const QString& name, const QString& caption) {
 Form3::Form3() {
     setObjectName(u"Form3"_qs);
     setWindowTitle(u"Loading"_qs);
-    setWindowFlags(Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
+    setToolWindowBorder();
 
     menuz = menu(this, u"menuz"_qs, u"Menu"_qs);
     createplayerreportz = item(menuz, u"createplayerreportz"_qs, u"Create Player Report"_qs);

@@ -25,7 +25,7 @@ VbLabel* caption(QWidget* parent, const QString& name, const QString& text, cons
 Loadingfdf::Loadingfdf() {
     setObjectName(u"Loadingfdf"_qs);
     setWindowTitle(u"Wait..."_qs);
-    setWindowFlags(Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
+    setToolWindowBorder();
     setFont(art::tahoma(8.25));
     Label1 =
         caption(this, u"Label1"_qs,

@@ -9,7 +9,7 @@ namespace tvx {
 log::log() {
     setObjectName(u"log"_qs);
     setWindowTitle(u"Reader"_qs);
-    setWindowFlags(Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
+    setToolWindowBorder();
     QFont f(u"Tahoma"_qs);
     f.setPointSizeF(8.25);
     setFont(f);

@@ -11,7 +11,7 @@ namespace tvx {
 Form5::Form5() {
     setObjectName(u"Form5"_qs);
     setWindowTitle(u"PBUCON"_qs);
-    setWindowFlags(Qt::Tool | Qt::WindowTitleHint | Qt::CustomizeWindowHint);
+    setToolWindowBorder();
     Timer1 = new VbTimer(this, u"Timer1"_qs, 5000);
     connect(Timer1, &QTimer::timeout, this, &Form5::Timer1_Timer);
 }
