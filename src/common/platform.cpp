@@ -1,9 +1,2 @@
+// The platform interfaces are header-only; this file gives their signals a home for the moc.
 #include "platform.h"
-
-#include "text_util.h"
-
-namespace tvx {
-
-// Nothing out of line in the interfaces themselves; the moc needs one translation unit for them.
-
-} // namespace tvx
