@@ -111,7 +111,11 @@ private slots:
         DaemonLogin d(level);
         d.w.Text1->setText(user);
         d.w.Text2->setText(password);
+        // The 60 ms ticks go on while a box is open: the timer must be stopped before it.
+        bool tickingWhileOpen = true;
+        d.fx.fake.dialogs.whileOpen = [&] { tickingWhileOpen = d.w.Timer1->Enabled(); };
         d.login();
+        QVERIFY(!tickingWhileOpen);
         QCOMPARE(d.fx.fake.dialogs.texts(),
                  QStringList{u"Please enter both username, password and select level!"_qs});
         QCOMPARE(d.fx.fake.dialogs.shown[0].title, u"Login"_qs);
