@@ -1,6 +1,7 @@
 #include "main_window.h"
 
 #include "common/twips.h"
+#include "link/status_parser.h"
 #include "console/artwork.h"
 #include "console/chat_input.h"
 
@@ -572,9 +573,8 @@ void Main::buildBottomBand() {
 }
 
 void Main::Form_Load() {
-    static const int widths[] = {2000, 665, 545, 4040, 545, 2720};
     for (int c = 0; c < 6; ++c)
-        Grid->setColWidth(c, widths[c]);
+        Grid->setColWidth(c, kGridColumnTwips[c]);
     resumeNext([this] { txtiw3mp = platform().settings->get(u"[Configs]"_qs, u"Path"_qs, {}); });
     resumeNext([this] { txtserverpass = platform().settings->get(u"[Configs]"_qs, u"ServerPass"_qs, {}); });
 }

@@ -34,7 +34,6 @@ void Main::GetFourthLine() {
 }
 
 void Main::FillGrid() {
-    static const int widths[] = {2000, 665, 545, 4040, 545, 2720};
     Grid->setUpdatesEnabled(false);
     resumeNext([this] { Grid->Clear(); });
     resumeNext([this] { Grid->setCols(6); });
@@ -50,7 +49,7 @@ void Main::FillGrid() {
         Text2 = Text1.mid(starts[i], end - starts[i]);
         const PlayerRow row = cutPlayerRow(Text2);
         for (int c = 0; c < 6; ++c) {
-            resumeNext([&] { Grid->setColWidth(c, widths[c]); });
+            resumeNext([&] { Grid->setColWidth(c, kGridColumnTwips[c]); });
             resumeNext([&] { Grid->setColAlignment(c, 0); });
         }
         resumeNext([&] { Grid->AddItem(row.tabbed()); });

@@ -24,6 +24,9 @@ QString cleanupStatus(const QString& collected);
 
 PlayerRow cutPlayerRow(const QString& line);
 
+// Widths of the grid's six columns (Name, Score, Ping, Guid, Slot, IP:Port), in twips.
+inline constexpr int kGridColumnTwips[6] = {2000, 665, 545, 4040, 545, 2720};
+
 inline const QString kGridHeader = QStringLiteral("Name\tScore\tPing\tGuid\tSlot\tIP:Port");
 
 } // namespace tvx
