@@ -1,9 +1,9 @@
 #include "main_window.h"
 
 #include "common/twips.h"
-#include "link/status_parser.h"
 #include "console/artwork.h"
 #include "console/chat_input.h"
+#include "link/status_parser.h"
 
 #include <QFontDatabase>
 #include <QPainter>
