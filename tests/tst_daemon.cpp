@@ -4,6 +4,7 @@
 #include "console/reader_window.h"
 #include "link/form4.h"
 #include "support/fake_platform.h"
+#include "support/wire.h"
 
 #include <QTest>
 
@@ -11,10 +12,6 @@ using namespace tvx;
 using namespace tvx::test;
 
 namespace {
-
-QByteArray rcon(const QByteArray& password, const QByteArray& command) {
-    return QByteArray("\xFF\xFF\xFF\xFFrcon ") + password + ' ' + command;
-}
 
 struct DaemonLogin {
     WindowsFixture fx;
@@ -140,7 +137,7 @@ private slots:
         QVERIFY(Forms::isLoaded<Form4>());
         QCOMPARE(m.level, u"poweradmin"_qs);
         QCOMPARE(m.DaemonMode, u"1"_qs);
-        QCOMPARE(d.udp()->sent, QList<QByteArray>{rcon("secret", "status")});
+        QCOMPARE(d.udp()->sent, QList<QByteArray>{rconDatagram("secret", "status")});
         QCOMPARE(d.link->sent, (QList<QByteArray>{"bob:pass-poweradmin", "getrconpass", "bob - status"}));
         QCOMPARE(d.w.Label3->Caption(), u"Received Data!"_qs);
     }
@@ -155,7 +152,7 @@ private slots:
         d.link->deliver("late secret");
         QVERIFY(d.main().isVisible());
         QVERIFY(!d.w.awaitingRconPass());
-        QCOMPARE(d.udp()->sent, QList<QByteArray>{rcon("late secret", "status")});
+        QCOMPARE(d.udp()->sent, QList<QByteArray>{rconDatagram("late secret", "status")});
     }
 
     void passwordThatNeverComes() {
@@ -264,7 +261,7 @@ private slots:
         d.fx.fake.dialogs.whileOpen = [&] { d.link->deliver("secret2"); };
         d.link->deliver("admin");
         QCOMPARE(d.link->sent.count("getrconpass"), 2);
-        QCOMPARE(d.udp()->sent.last(), rcon("secret2", "status"));
+        QCOMPARE(d.udp()->sent.last(), rconDatagram("secret2", "status"));
     }
 
     void everyCommandLeavesTwice() {
@@ -280,7 +277,7 @@ private slots:
         m.Timer2_Timer();
         m.Timer2_Timer();
         QCOMPARE(d.link->sent.last(), QByteArray("bob - mapname"));
-        QCOMPARE(d.udp()->sent.last(), rcon("secret", "mapname"));
+        QCOMPARE(d.udp()->sent.last(), rconDatagram("secret", "mapname"));
     }
 };
 

@@ -4,6 +4,7 @@
 #include "link/form4.h"
 #include "support/fake_platform.h"
 #include "support/sim_server_process.h"
+#include "support/wire.h"
 
 #include <QTemporaryFile>
 #include <QTest>
@@ -12,10 +13,6 @@ using namespace tvx;
 using namespace tvx::test;
 
 namespace {
-
-QByteArray rcon(const QByteArray& password, const QByteArray& command) {
-    return QByteArray("\xFF\xFF\xFF\xFFrcon ") + password + ' ' + command;
-}
 
 const QByteArray kPlayers = "0\t12\t48\t1234567890\tBob\t10.0.0.5:28960\t12345\t25000\t0\n"
                             "3\t7\t95\t55\t^1Al^2ice\t192.168.1.77:28961\t4321\t25000\t0\n";
@@ -78,7 +75,7 @@ private slots:
         w.Command1->click();
         QVERIFY(r.main().isVisible());
         QVERIFY(r.sim.waitForUdp(1));
-        QCOMPARE(r.sim.udpReceived().at(0), rcon("secret", "status"));
+        QCOMPARE(r.sim.udpReceived().at(0), rconDatagram("secret", "status"));
 
         Main& m = r.main();
         QTRY_VERIFY(m.Grid->Rows() > 4);
@@ -90,11 +87,11 @@ private slots:
 
         r.tickDelayedSend();
         QVERIFY(r.sim.waitForUdp(2));
-        QCOMPARE(r.sim.udpReceived().at(1), rcon("secret", "mapname"));
+        QCOMPARE(r.sim.udpReceived().at(1), rconDatagram("secret", "mapname"));
         QTRY_COMPARE(m.Label3->Caption(), u"mp_castle"_qs);
         r.tickDelayedSend();
         QVERIFY(r.sim.waitForUdp(3));
-        QCOMPARE(r.sim.udpReceived().at(2), rcon("secret", "sv_hostname"));
+        QCOMPARE(r.sim.udpReceived().at(2), rconDatagram("secret", "sv_hostname"));
         QTRY_COMPARE(m.Label6->Caption(), u"Torvanex Test"_qs);
 
         m.Send(u"g_allowvote"_qs);
@@ -160,7 +157,7 @@ private slots:
         QVERIFY(!w.isVisible());
         QCOMPARE(r.main().level, level);
         QVERIFY(r.sim.waitForUdp(1));
-        QCOMPARE(r.sim.udpReceived().at(0), rcon("secret", "status"));
+        QCOMPARE(r.sim.udpReceived().at(0), rconDatagram("secret", "status"));
         QTRY_VERIFY(r.main().Grid->Rows() > 4); // the grid asks "mapname" (copied at once)
         r.main().Send(u"say one"_qs);
         r.main().Send(u"say two"_qs);
@@ -181,7 +178,7 @@ private slots:
         QTRY_VERIFY(w.awaitingRconPass());
         QTRY_VERIFY(r.main().isVisible());
         QVERIFY(r.sim.waitForUdp(1));
-        QCOMPARE(r.sim.udpReceived().at(0), rcon("secret", "status"));
+        QCOMPARE(r.sim.udpReceived().at(0), rconDatagram("secret", "status"));
     }
 
     void refusedLogin() {

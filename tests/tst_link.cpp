@@ -3,6 +3,7 @@
 #include "console/reader_window.h"
 #include "link/form4.h"
 #include "support/fake_platform.h"
+#include "support/wire.h"
 
 #include <QRandomGenerator>
 #include <QTest>
@@ -11,13 +12,6 @@ using namespace tvx;
 using namespace tvx::test;
 
 namespace {
-
-QByteArray datagram(const QByteArray& text) {
-    return QByteArray("\xFF\xFF\xFF\xFFprint\n", 10) + text;
-}
-QByteArray rcon(const QByteArray& command) {
-    return QByteArray("\xFF\xFF\xFF\xFFrcon pw ") + command;
-}
 
 const QByteArray kStatus =
     "map: mp_airfield\n"
@@ -56,13 +50,13 @@ private slots:
         QVERIFY(s.main.Connect());
         QCOMPARE(s.udp->remoteHost, u"127.0.0.1"_qs);
         QCOMPARE(s.udp->remotePort, 28960);
-        QCOMPARE(s.udp->sent, QList<QByteArray>{rcon("status")});
+        QCOMPARE(s.udp->sent, QList<QByteArray>{rconDatagram("pw", "status")});
         QCOMPARE(s.main.LastCommand, u"status"_qs);
         QCOMPARE(s.main.txtOutput->Text(), u"\r\n[22:10:00] - /status\r\n"_qs);
         // The password box is copied once: later changes do not reach the datagram.
         s.main.txtRcon = u"other"_qs;
         s.main.Send(u"say hi"_qs);
-        QCOMPARE(s.udp->sent.last(), rcon("say hi"));
+        QCOMPARE(s.udp->sent.last(), rconDatagram("pw", "say hi"));
     }
 
     void connectWithBadPortShowsTheErrorAndTheLoginWindow() {
@@ -88,7 +82,7 @@ private slots:
         QCOMPARE(s.main.TickCount, u"2"_qs);
         QCOMPARE(s.udp->sent.size(), 1);
         s.main.Timer2_Timer();
-        QCOMPARE(s.udp->sent.last(), rcon("mapname"));
+        QCOMPARE(s.udp->sent.last(), rconDatagram("pw", "mapname"));
         QVERIFY(!s.main.Timer2->Enabled());
         QCOMPARE(s.main.TickCount, u"2"_qs);
         QCOMPARE(s.main.PendingCommand, u"mapname"_qs);
@@ -104,7 +98,8 @@ private slots:
         s.main.Timer2_Timer();
         s.main.WaitSend(u"second"_qs);
         s.tick2();
-        QCOMPARE(s.udp->sent, (QList<QByteArray>{rcon("status"), rcon("second")}));
+        QCOMPARE(s.udp->sent,
+                 (QList<QByteArray>{rconDatagram("pw", "status"), rconDatagram("pw", "second")}));
         QCOMPARE(daemon->sent,
                  (QList<QByteArray>{"bob - status", "bob - first", "bob - second", "bob - second"}));
     }
@@ -147,7 +142,7 @@ private slots:
     void statusFillsTheGridAndAsksTheMap() {
         Session s;
         s.main.Connect();
-        s.udp->deliver(datagram(kStatus));
+        s.udp->deliver(replyDatagram(kStatus));
         FlexGrid* g = s.main.Grid;
         QCOMPARE(g->FixedRows(), 1);
         QCOMPARE(g->TextMatrix(0, 0), u"Name"_qs);
@@ -163,17 +158,17 @@ private slots:
         QCOMPARE(s.main.Label4->Caption(), QString::number(g->Rows() - 2));
         QCOMPARE(g->ColWidth(3), 4040);
         s.tick2();
-        QCOMPARE(s.udp->sent.last(), rcon("mapname"));
+        QCOMPARE(s.udp->sent.last(), rconDatagram("pw", "mapname"));
     }
 
     void invalidPasswordChain() {
         Session s;
         s.main.Show();
         s.main.Connect();
-        s.udp->deliver(datagram("Invalid password.\n"));
+        s.udp->deliver(replyDatagram("Invalid password.\n"));
         QCOMPARE(s.main.Label4->Caption(), u"0"_qs);
         s.tick2();
-        s.udp->deliver(datagram("Invalid password.\n"));
+        s.udp->deliver(replyDatagram("Invalid password.\n"));
         QCOMPARE(s.fx.fake.dialogs.texts(), QStringList{u"You have an Invalid password for RCON!"_qs});
         QCOMPARE(s.fx.fake.dialogs.shown[0].title, u"TORVANEX"_qs);
         QCOMPARE(s.fx.fake.dialogs.shown[0].style, mb::Critical);
@@ -191,16 +186,18 @@ private slots:
         Session s;
         s.main.Connect();
         s.main.Send(u"mapname"_qs);
-        s.udp->deliver(datagram("\"mapname\" is: \"mp_castle^7\" default: \"^7\"\n  Domain is any text\n"));
+        s.udp->deliver(
+            replyDatagram("\"mapname\" is: \"mp_castle^7\" default: \"^7\"\n  Domain is any text\n"));
         QCOMPARE(s.main.Label3->Caption(), u"mp_castle"_qs);
         s.tick2();
-        QCOMPARE(s.udp->sent.last(), rcon("sv_hostname"));
-        s.udp->deliver(
-            datagram("\"sv_hostname\" is: \"^2Home^7\" default: \"CoDWaWHost^7\"\n  Domain is any text\n"));
+        QCOMPARE(s.udp->sent.last(), rconDatagram("pw", "sv_hostname"));
+        s.udp->deliver(replyDatagram(
+            "\"sv_hostname\" is: \"^2Home^7\" default: \"CoDWaWHost^7\"\n  Domain is any text\n"));
         QCOMPARE(s.main.Label6->Caption(), u"Home"_qs);
         // Once the host name is known the map answer asks nothing more.
         s.main.Send(u"mapname"_qs);
-        s.udp->deliver(datagram("\"mapname\" is: \"mp_dome^7\" default: \"^7\"\n  Domain is any text\n"));
+        s.udp->deliver(
+            replyDatagram("\"mapname\" is: \"mp_dome^7\" default: \"^7\"\n  Domain is any text\n"));
         QVERIFY(!s.main.Timer2->Enabled());
     }
 
@@ -208,10 +205,10 @@ private slots:
         Session s;
         s.main.Connect();
         s.main.Send(u"g_allowvote"_qs);
-        s.udp->deliver(datagram("\"g_allowVote\" is: \"0^7\" default: \"1^7\"\n  Domain is 0 or 1\n"));
+        s.udp->deliver(replyDatagram("\"g_allowVote\" is: \"0^7\" default: \"1^7\"\n  Domain is 0 or 1\n"));
         QCOMPARE(s.main.Label80->BorderStyle(), 0);
         QCOMPARE(s.main.Label81->BorderStyle(), 1);
-        s.udp->deliver(datagram("\"g_allowVote\" is: \"1^7\" default: \"1^7\"\n  Domain is 0 or 1\n"));
+        s.udp->deliver(replyDatagram("\"g_allowVote\" is: \"1^7\" default: \"1^7\"\n  Domain is 0 or 1\n"));
         QCOMPARE(s.main.Label80->BorderStyle(), 1);
         QCOMPARE(s.main.Label81->BorderStyle(), 0);
     }
@@ -220,8 +217,8 @@ private slots:
         Session s;
         s.main.Connect();
         s.main.Send(u"serverinfo"_qs);
-        s.udp->deliver(datagram("part one\n"));
-        s.udp->deliver(datagram("part two\n"));
+        s.udp->deliver(replyDatagram("part one\n"));
+        s.udp->deliver(replyDatagram("part two\n"));
         QVERIFY(Forms::get<tvx::log>().isVisible());
         QCOMPARE(Forms::get<tvx::log>().Text1->Text(), u"part two\r\n"_qs);
         QVERIFY(s.main.txtOutput->Text().endsWith(u"part one\r\npart two\r\n"_qs));
@@ -233,8 +230,8 @@ private slots:
         s.main.PbListText.clear();
         s.main.WaitSend(u"pb_sv_banlist"_qs);
         s.tick2();
-        s.udp->deliver(datagram("^3PunkBuster Server: Ban List\n"));
-        s.udp->deliver(datagram("^3PunkBuster Server: End of Ban List\n"));
+        s.udp->deliver(replyDatagram("^3PunkBuster Server: Ban List\n"));
+        s.udp->deliver(replyDatagram("^3PunkBuster Server: End of Ban List\n"));
         s.main.Timer3_Timer();
         QCOMPARE(s.main.TickCount, u"3"_qs);
         QCOMPARE(s.main.Text10->Text(), QString());
@@ -248,10 +245,10 @@ private slots:
         s.main.Connect();
         s.main.WaitSend(u"mapname"_qs); // "1"
         s.main.LastCommand = u"pb_sv_banlist"_qs;
-        s.udp->deliver(datagram("x\n")); // Timer3 runs too
-        s.main.Timer3_Timer();           // "2", reached on the other timer's tick
-        s.main.Timer3_Timer();           // "3"
-        s.main.Timer2_Timer();           // "4": Timer3's "3" passed over as well
+        s.udp->deliver(replyDatagram("x\n")); // Timer3 runs too
+        s.main.Timer3_Timer();                // "2", reached on the other timer's tick
+        s.main.Timer3_Timer();                // "3"
+        s.main.Timer2_Timer();                // "4": Timer3's "3" passed over as well
         for (int i = 0; i < 3; ++i) {
             s.main.Timer3_Timer();
             s.main.Timer2_Timer();
@@ -264,7 +261,7 @@ private slots:
         // A new delayed send sets the counter back: each timer fires again on its own value.
         s.main.WaitSend(u"mapname"_qs);
         s.tick2();
-        QCOMPARE(s.udp->sent.last(), rcon("mapname"));
+        QCOMPARE(s.udp->sent.last(), rconDatagram("pw", "mapname"));
         s.main.Timer3_Timer();
         s.main.Timer3_Timer();
         QVERIFY(!s.main.Timer3->Enabled());

@@ -9,6 +9,7 @@
 #include "link/form4.h"
 #include "pblog/form5.h"
 #include "support/fake_platform.h"
+#include "support/wire.h"
 
 #include <QTest>
 
@@ -16,13 +17,6 @@ using namespace tvx;
 using namespace tvx::test;
 
 namespace {
-
-QByteArray rcon(const QByteArray& command) {
-    return QByteArray("\xFF\xFF\xFF\xFFrcon pw ") + command;
-}
-QByteArray datagram(const QByteArray& text) {
-    return QByteArray("\xFF\xFF\xFF\xFFprint\n", 10) + text;
-}
 
 const QByteArray kStatus =
     "map: mp_airfield\n"
@@ -200,7 +194,8 @@ private slots:
         QCOMPARE(c.shownParts(), kPlayersPage);
         QCOMPARE(c.main.Text6, QString());
         c.click(c.main.Image5);
-        QCOMPARE(c.commands(), (QList<QByteArray>{rcon("status"), rcon("status")}));
+        QCOMPARE(c.commands(),
+                 (QList<QByteArray>{rconDatagram("pw", "status"), rconDatagram("pw", "status")}));
     }
 
     void firstChatVisitRegistersOnce_data() {
@@ -226,8 +221,9 @@ private slots:
         };
         c.click(c.main.Image6);
         QCOMPARE(c.commands(),
-                 (QList<QByteArray>{rcon(first), rcon("pb_sv_USessionLimit 16"), rcon("pb_sv_writecfg"),
-                                    rcon("pb_sv_writecfg pbucon.use")}));
+                 (QList<QByteArray>{rconDatagram("pw", first), rconDatagram("pw", "pb_sv_USessionLimit 16"),
+                                    rconDatagram("pw", "pb_sv_writecfg"),
+                                    rconDatagram("pw", "pb_sv_writecfg pbucon.use")}));
         QCOMPARE(c.fx.fake.system.sleeps, (QList<int>{1000, 1000, 1000}));
         QCOMPARE(atSleep,
                  (QStringList{u"Addin You to PBUCON User List / sent 1"_qs,
@@ -272,7 +268,7 @@ private slots:
         Console c;
         c.main.txtsay1->setText(typed);
         QTest::keyClick(c.main.txtsay1, Qt::Key(key), shift ? Qt::ShiftModifier : Qt::NoModifier);
-        QCOMPARE(c.commands(), QList<QByteArray>{rcon(command)});
+        QCOMPARE(c.commands(), QList<QByteArray>{rconDatagram("pw", command)});
         QCOMPARE(c.main.txtsay2->Text(), echo); // the first line: no CR LF before it
         QCOMPARE(c.main.txtsay1->text(), QString());
     }
@@ -306,7 +302,8 @@ private slots:
         QTest::keyClick(c.main.Text7, Qt::Key_A); // other keys only type
         c.main.Text7->clear();
         QTest::keyClick(c.main.Text7, Qt::Key_Return);
-        QCOMPARE(c.commands(), (QList<QByteArray>{rcon(" status"), rcon(" status"), rcon("")}));
+        QCOMPARE(c.commands(), (QList<QByteArray>{rconDatagram("pw", " status"),
+                                                  rconDatagram("pw", " status"), rconDatagram("pw", "")}));
     }
 
     void colourButtons_data() {
@@ -348,7 +345,7 @@ private slots:
 
     void resetClearsTheSessionAndShowsTheLogin() {
         Console c;
-        c.udp->deliver(datagram(kStatus));
+        c.udp->deliver(replyDatagram(kStatus));
         const int rows = c.main.Grid->Rows();
         c.main.UconSetupDone = u"1"_qs;
         const QString terminal = c.main.txtOutput->Text();
@@ -405,7 +402,7 @@ private slots:
         QFETCH(bool, popsUp);
         Console c;
         if (players)
-            c.udp->deliver(datagram(kStatus));
+            c.udp->deliver(replyDatagram(kStatus));
         FlexGrid* g = c.main.Grid;
         const int current = g->Rows() - 2;
         g->setRow(current);

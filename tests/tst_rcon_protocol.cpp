@@ -5,15 +5,14 @@
 #include "link/rcon_protocol.h"
 #include "link/status_parser.h"
 #include "pblog/ucon_config.h"
+#include "support/wire.h"
 
 #include <QTest>
 
 using namespace tvx;
+using tvx::test::replyDatagram;
 
 namespace {
-QByteArray reply(const QByteArray& text) {
-    return QByteArray("\xFF\xFF\xFF\xFFprint\n", 10) + text;
-}
 const QString q = u"\""_qs;
 } // namespace
 
@@ -72,11 +71,11 @@ private slots:
     void cleaning_data() {
         QTest::addColumn<QByteArray>("datagram");
         QTest::addColumn<QString>("text");
-        QTest::newRow("header and LF") << reply("a\nb\n") << u"a\r\nb\r\n"_qs;
-        QTest::newRow("CR LF becomes CR CR LF") << reply("a\r\n") << u"a\r\r\n"_qs;
+        QTest::newRow("header and LF") << replyDatagram("a\nb\n") << u"a\r\nb\r\n"_qs;
+        QTest::newRow("CR LF becomes CR CR LF") << replyDatagram("a\r\n") << u"a\r\r\n"_qs;
         QTest::newRow("no header") << QByteArray("x\n") << u"x\r\n"_qs;
-        QTest::newRow("colour seven and blank") << reply("Bob^7 x^7") << u"Bob   x^7"_qs;
-        QTest::newRow("header anywhere") << reply("a") + reply("b") << u"ab"_qs;
+        QTest::newRow("colour seven and blank") << replyDatagram("Bob^7 x^7") << u"Bob   x^7"_qs;
+        QTest::newRow("header anywhere") << replyDatagram("a") + replyDatagram("b") << u"ab"_qs;
         QTest::newRow("empty") << QByteArray() << QString();
         QTest::newRow("random bytes") << QByteArray("\x00\xFE\xFF\n", 4) << u"\u0000\u00fe\u00ff\r\n"_qs;
     }
@@ -141,7 +140,7 @@ private slots:
         QFETCH(QByteArray, answer);
         QFETCH(QString, first);
         QFETCH(bool, firstBordered);
-        const ReplyRoute r = routeReply(command, cleanReply(reply(answer)), q);
+        const ReplyRoute r = routeReply(command, cleanReply(replyDatagram(answer)), q);
         QCOMPARE(r.firstLabel, first);
         QCOMPARE(r.firstBordered, firstBordered);
     }
@@ -176,7 +175,7 @@ private slots:
         QFETCH(QByteArray, answer);
         QFETCH(QString, caption);
         QFETCH(bool, invalid);
-        const ReplyRoute r = routeReply(command, cleanReply(reply(answer)), q);
+        const ReplyRoute r = routeReply(command, cleanReply(replyDatagram(answer)), q);
         QCOMPARE(r.caption, caption);
         QCOMPARE(r.invalidPassword, invalid);
     }
@@ -188,12 +187,12 @@ private slots:
     }
 
     void statusCleanup() {
-        const QString text = cleanReply(
-            reply("map: mp_airfield\n"
-                  "num score ping guid       name            lastmsg address               qport  rate\n"
-                  "--- ----- ---- ---------- --------------- ------- --------------------- ------ -----\n"
-                  "  0    12   48 1234567890 Bob^7                   0 10.0.0.5:28960         12345 25000\n"
-                  "\n"));
+        const QString text = cleanReply(replyDatagram(
+            "map: mp_airfield\n"
+            "num score ping guid       name            lastmsg address               qport  rate\n"
+            "--- ----- ---- ---------- --------------- ------- --------------------- ------ -----\n"
+            "  0    12   48 1234567890 Bob^7                   0 10.0.0.5:28960         12345 25000\n"
+            "\n"));
         const QString cleaned = cleanupStatus(text);
         QVERIFY(cleaned.startsWith(u"\r\n     \r\n"_qs));
         QVERIFY(cleaned.endsWith(u"\r\n"_qs));

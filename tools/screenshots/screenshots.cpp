@@ -8,6 +8,7 @@
 #include "console/reader_window.h"
 #include "link/form4.h"
 #include "support/fake_platform.h"
+#include "support/wire.h"
 
 #include <QApplication>
 #include <QDir>
@@ -22,10 +23,6 @@ using namespace tvx;
 using namespace tvx::test;
 
 namespace {
-
-QByteArray datagram(const QByteArray& text) {
-    return QByteArray("\xFF\xFF\xFF\xFFprint\n", 10) + text;
-}
 
 const QByteArray kStatus =
     "map: mp_castle\n"
@@ -100,14 +97,14 @@ int main(int argc, char* argv[]) {
     login.Command1_Click();
     Main& main = Forms::get<Main>();
     FakeUdpSocket* udp = fx.fake.udp();
-    udp->deliver(datagram(kStatus));
+    udp->deliver(replyDatagram(kStatus));
     main.Timer2_Timer();
     main.Timer2_Timer();
-    udp->deliver(datagram("\"mapname\" is: \"mp_castle^7\" default: \"^7\"\n"));
+    udp->deliver(replyDatagram("\"mapname\" is: \"mp_castle^7\" default: \"^7\"\n"));
     main.Timer2_Timer();
     main.Timer2_Timer();
     udp->deliver(
-        datagram("\"sv_hostname\" is: \"^1Iron ^7Brigade ^3Realism^7\" default: \"CoDWaWHost^7\"\n"));
+        replyDatagram("\"sv_hostname\" is: \"^1Iron ^7Brigade ^3Realism^7\" default: \"CoDWaWHost^7\"\n"));
     main.Grid->setRow(4);
     shots.save(main, u"02-players"_qs);
 
@@ -136,7 +133,7 @@ int main(int argc, char* argv[]) {
 
     main.Image7_Click();
     main.Send(u"g_allowvote"_qs);
-    udp->deliver(datagram("\"g_allowVote\" is: \"1^7\" default: \"1^7\"\n"));
+    udp->deliver(replyDatagram("\"g_allowVote\" is: \"1^7\" default: \"1^7\"\n"));
     main.Text8->setText(u"Iron Brigade Realism"_qs);
     main.Text12->setText(u"gametype tdm map mp_castle gametype dom map mp_dome"_qs);
     shots.save(main, u"06-settings"_qs);
