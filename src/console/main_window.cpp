@@ -103,6 +103,23 @@ VbLineEdit* lineBox(QWidget* parent, const QString& name, const QString& text, c
     return e;
 }
 
+// A multi-line box with both scroll bars, as the terminal, chat and list boxes are.
+VbTextBox* scrollBox(QWidget* parent, const QString& name, const QRect& r, const QFont& font) {
+    auto* box = new VbTextBox(parent, name);
+    box->setGeometry(r);
+    box->setFont(font);
+    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    return box;
+}
+
+void colourBox(VbTextBox* box, const QColor& background, const QColor& text) {
+    QPalette p = box->palette();
+    p.setColor(QPalette::Base, background);
+    p.setColor(QPalette::Text, text);
+    box->setPalette(p);
+}
+
 QFont terminalFont() {
     QFont f = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     f.setPointSize(9);
@@ -185,15 +202,8 @@ void Main::buildLayout() {
     Text7->setGeometry(twipsRect(0, 240, 12495, 315));
     connect(Text7, &VbLineEdit::keyDown, this,
             [this](int key, int shift) { resumeNext([&] { Text7_KeyDown(key, shift); }); });
-    txtOutput = new VbTextBox(SeeTerminalp, u"txtOutput"_qs);
-    txtOutput->setGeometry(twipsRect(0, 600, 12495, 4695));
-    txtOutput->setFont(terminalFont());
-    txtOutput->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    txtOutput->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    QPalette tp = txtOutput->palette();
-    tp.setColor(QPalette::Base, kSilver);
-    tp.setColor(QPalette::Text, kOliveText);
-    txtOutput->setPalette(tp);
+    txtOutput = scrollBox(SeeTerminalp, u"txtOutput"_qs, twipsRect(0, 600, 12495, 4695), terminalFont());
+    colourBox(txtOutput, kSilver, kOliveText);
 
     buildPlayersPage();
     buildChatPage();
@@ -267,16 +277,9 @@ void Main::buildChatPage() {
     // Beneath the chat log, which takes the clicks over its area.
     Label93 =
         plainLabel(SeeChatp, u"Label93"_qs, QString(), twipsRect(240, 4200, 1575, 255), tahoma(9, true));
-    txtsay2 = new VbTextBox(SeeChatp, u"txtsay2"_qs);
-    txtsay2->setGeometry(twipsRect(240, 600, 12495, 4695));
+    txtsay2 = scrollBox(SeeChatp, u"txtsay2"_qs, twipsRect(240, 600, 12495, 4695), tahoma(9, true));
     txtsay2->setLocked(true);
-    txtsay2->setFont(tahoma(9, true));
-    txtsay2->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    txtsay2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    QPalette cp = txtsay2->palette();
-    cp.setColor(QPalette::Base, kSilver);
-    cp.setColor(QPalette::Text, kDarkRed);
-    txtsay2->setPalette(cp);
+    colourBox(txtsay2, kSilver, kDarkRed);
 }
 
 void Main::buildSettingsPage() {
@@ -528,12 +531,8 @@ void Main::buildAdminPage() {
     Label95->setToolTip(u"Adding a name here will kick anyone that uses that name."_qs);
 
     Frame13 = frame(pg, u"Frame13"_qs, u"Banned Management"_qs, twipsRect(3960, 0, 5055, 5295));
-    Text10 = new VbTextBox(Frame13, u"Text10"_qs);
-    Text10->setGeometry(twipsRect(120, 300, 4815, 4215));
+    Text10 = scrollBox(Frame13, u"Text10"_qs, twipsRect(120, 300, 4815, 4215), terminalFont());
     Text10->setLocked(true);
-    Text10->setFont(terminalFont());
-    Text10->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Text10->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Label36 = clickLabel(Frame13, u"Label36"_qs, u"Get / Refresh"_qs, twipsRect(120, 4740, 1455, 255));
     Label36->setToolTip(u"click here to get banned list"_qs);
     Label35 =
