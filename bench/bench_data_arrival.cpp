@@ -1,11 +1,13 @@
 // Feeds 100,000 replies through the main window's data-arrival handler with the terminal page on screen,
 // and compares the cost of the last 1,000 with the first 1,000: appending must cost what is appended,
 // not what is already there.
-#include "console/main_window.h"
+#include "gui/main/main_window.h"
+
 #include "support/fake_platform.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+
 #include <cstdio>
 
 using namespace tvx;

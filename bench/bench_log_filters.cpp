@@ -5,8 +5,9 @@
 // Prints the time of each step in milliseconds and the speed-up. The plain extended pass runs sixty
 // filters over the whole text per removed line and would take many minutes on the full log: it runs
 // on a slice of the log instead, together with the fast pass on the same slice.
-#include "common/codepage.h"
-#include "pblog/log_filters.h"
+#include "core/text/codepage.h"
+#include "core/ucon/log_filters.h"
+
 #include "support/naive_log_filters.h"
 
 #include <QElapsedTimer>

@@ -1,6 +1,6 @@
 // The classification of the daemon's messages under every state of the two flags.
-#include "common/codepage.h"
-#include "link/daemon_protocol.h"
+#include "core/link/daemon_protocol.h"
+#include "core/text/codepage.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -5,7 +5,8 @@
 //             2, 3: the rest is the work buffer, UTF-16 (any code unit, lone surrogates included)
 //   bits 2-3  the quote text of Clean56: one double quote, nothing, "a", a lone CR
 //   bit 4     one member alone, numbered by the second byte (1 + byte % 60)
-#include "common/codepage.h"
+#include "core/text/codepage.h"
+
 #include "support/naive_log_filters.h"
 
 #include <cstdint>

@@ -1,6 +1,6 @@
 // Reply cleaning and the routing decision over arbitrary datagrams and last commands.
-#include "common/codepage.h"
-#include "link/rcon_protocol.h"
+#include "core/link/rcon_protocol.h"
+#include "core/text/codepage.h"
 
 #include <cstdint>
 #include <cstdlib>

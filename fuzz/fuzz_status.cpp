@@ -1,7 +1,7 @@
 // The status cleanup and the cutting of player rows over arbitrary collected replies.
-#include "common/textbox_lines.h"
-#include "link/rcon_protocol.h"
-#include "link/status_parser.h"
+#include "core/link/rcon_protocol.h"
+#include "core/link/status_parser.h"
+#include "core/text/textbox_lines.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,8 +1,9 @@
 // Daemon mode through fake sockets: "Login", the login timer, the daemon's messages, the hand-over that
 // waits for the rcon password, lost links and socket errors.
-#include "console/main_window.h"
-#include "console/reader_window.h"
-#include "link/form4.h"
+#include "gui/login_window.h"
+#include "gui/main/main_window.h"
+#include "gui/reader_window.h"
+
 #include "support/fake_platform.h"
 #include "support/wire.h"
 

@@ -1,7 +1,8 @@
 // End to end: the real windows over real sockets against the simulated game server and daemon, started
 // as a separate process on 127.0.0.1.
-#include "console/main_window.h"
-#include "link/form4.h"
+#include "gui/login_window.h"
+#include "gui/main/main_window.h"
+
 #include "support/fake_platform.h"
 #include "support/sim_server_process.h"
 #include "support/wire.h"

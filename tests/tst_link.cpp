@@ -1,7 +1,8 @@
 // The main window's rcon link and reply routing, driven through fake sockets and a fixed clock.
-#include "console/main_window.h"
-#include "console/reader_window.h"
-#include "link/form4.h"
+#include "gui/login_window.h"
+#include "gui/main/main_window.h"
+#include "gui/reader_window.h"
+
 #include "support/fake_platform.h"
 #include "support/wire.h"
 

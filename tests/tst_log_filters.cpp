@@ -1,7 +1,8 @@
 // The UCON log filters: the rules' edge cases as tables, and the fast filters against the plain
 // whole-text reference over generated logs and over a recorded-style sample log.
-#include "common/codepage.h"
-#include "pblog/log_filters.h"
+#include "core/text/codepage.h"
+#include "core/ucon/log_filters.h"
+
 #include "support/naive_log_filters.h"
 
 #include <QFile>

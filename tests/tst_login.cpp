@@ -1,7 +1,8 @@
 // The login window: design state, the mode switch, "Connect" in RCON mode with the UCON configuration,
 // the saved server profiles and "Quit".
-#include "console/main_window.h"
-#include "link/form4.h"
+#include "gui/login_window.h"
+#include "gui/main/main_window.h"
+
 #include "support/fake_platform.h"
 
 #include <QFile>

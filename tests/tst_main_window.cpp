@@ -1,13 +1,15 @@
 // The console window: tabs and their access checks, the first chat visit, chat and terminal input, the
 // colour buttons, reset and exit, the grid's right button, and captions that fit their places.
-#include "common/text_util.h"
-#include "console/chat_input.h"
-#include "console/form3.h"
-#include "console/loading_window.h"
-#include "console/main_window.h"
-#include "console/reader_window.h"
-#include "link/form4.h"
-#include "pblog/form5.h"
+#include "core/chat/chat_input.h"
+#include "core/text/text_util.h"
+
+#include "gui/loading_window.h"
+#include "gui/log_window.h"
+#include "gui/login_window.h"
+#include "gui/main/main_window.h"
+#include "gui/menus_window.h"
+#include "gui/reader_window.h"
+
 #include "support/fake_platform.h"
 #include "support/wire.h"
 

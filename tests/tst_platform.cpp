@@ -1,7 +1,7 @@
 // The program's own platform services: the settings file, the sockets' delivery and states, ending
 // processes by executable name.
-#include "common/platform_qt.h"
-#include "common/settings_store.h"
+#include "core/platform/platform_qt.h"
+#include "core/platform/settings_store.h"
 
 #include <QCoreApplication>
 #include <QFile>

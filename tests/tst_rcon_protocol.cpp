@@ -1,10 +1,11 @@
 // The wire formats and the text rules of the link: datagrams, echo, reply cleaning and routing, the
 // status table, the daemon's messages and the UCON configuration text.
-#include "common/platform.h"
-#include "link/daemon_protocol.h"
-#include "link/rcon_protocol.h"
-#include "link/status_parser.h"
-#include "pblog/ucon_config.h"
+#include "core/link/daemon_protocol.h"
+#include "core/link/rcon_protocol.h"
+#include "core/link/status_parser.h"
+#include "core/platform/platform.h"
+#include "core/ucon/ucon_config.h"
+
 #include "support/wire.h"
 
 #include <QTest>

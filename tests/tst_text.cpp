@@ -1,7 +1,7 @@
 // The shared text rules: code page, blank trimming, counters, whole-text replacement, text-box lines.
-#include "common/codepage.h"
-#include "common/text_util.h"
-#include "common/textbox_lines.h"
+#include "core/text/codepage.h"
+#include "core/text/text_util.h"
+#include "core/text/textbox_lines.h"
 
 #include <QTest>
 

@@ -1,8 +1,9 @@
 // The UCON log stream in the windows: the hidden log window starts the outside client and every tick
 // shows the filtered log in the chat page; the login keeps the log of a client that still runs.
-#include "console/main_window.h"
-#include "link/form4.h"
-#include "pblog/form5.h"
+#include "gui/log_window.h"
+#include "gui/login_window.h"
+#include "gui/main/main_window.h"
+
 #include "support/fake_platform.h"
 
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "console/app_start.h"
+#include "gui/app_start.h"
 
 #include <QApplication>
 

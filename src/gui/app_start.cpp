@@ -1,10 +1,11 @@
-#include "app_start.h"
+#include "gui/app_start.h"
 
-#include "common/dialogs_qt.h"
-#include "common/forms.h"
-#include "common/platform_qt.h"
-#include "common/settings_store.h"
-#include "link/form4.h"
+#include "core/platform/platform_qt.h"
+#include "core/platform/settings_store.h"
+
+#include "gui/base/dialogs_qt.h"
+#include "gui/base/forms.h"
+#include "gui/login_window.h"
 
 #include <QApplication>
 

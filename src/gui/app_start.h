@@ -1,5 +1,5 @@
 #pragma once
-#include "common/platform.h"
+#include "core/platform/platform.h"
 
 namespace tvx {
 

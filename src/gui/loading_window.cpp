@@ -1,8 +1,8 @@
-#include "loading_window.h"
+#include "gui/loading_window.h"
 
-#include "common/twips.h"
-#include "console/artwork.h"
-#include "console/main_window.h"
+#include "gui/base/artwork.h"
+#include "gui/base/twips.h"
+#include "gui/main/main_window.h"
 
 namespace tvx {
 namespace {

@@ -1,7 +1,7 @@
 #pragma once
 // The wait window: shown without blocking while a sequence of server commands runs, with a progress line.
-#include "common/forms.h"
-#include "common/vb_controls.h"
+#include "gui/base/forms.h"
+#include "gui/base/vb_controls.h"
 
 namespace tvx {
 

@@ -1,8 +1,9 @@
-#include "form5.h"
+#include "gui/log_window.h"
 
-#include "common/text_util.h"
-#include "console/main_window.h"
-#include "pblog/log_filters.h"
+#include "core/text/text_util.h"
+#include "core/ucon/log_filters.h"
+
+#include "gui/main/main_window.h"
 
 #include <QFile>
 

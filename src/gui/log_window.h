@@ -1,8 +1,8 @@
 #pragma once
 // The hidden log window: starts the outside UCON client and every five seconds shows its filtered log
 // in the chat page's log box.
-#include "common/forms.h"
-#include "common/vb_controls.h"
+#include "gui/base/forms.h"
+#include "gui/base/vb_controls.h"
 
 namespace tvx {
 

@@ -1,14 +1,15 @@
-#include "form4.h"
+#include "gui/login_window.h"
 
-#include "common/codepage.h"
-#include "common/text_util.h"
-#include "common/twips.h"
-#include "console/main_window.h"
-#include "console/reader_window.h"
-#include "link/daemon_protocol.h"
-#include "link/rcon_protocol.h"
-#include "pblog/form5.h"
-#include "pblog/ucon_config.h"
+#include "core/link/daemon_protocol.h"
+#include "core/link/rcon_protocol.h"
+#include "core/text/codepage.h"
+#include "core/text/text_util.h"
+#include "core/ucon/ucon_config.h"
+
+#include "gui/base/twips.h"
+#include "gui/log_window.h"
+#include "gui/main/main_window.h"
+#include "gui/reader_window.h"
 
 #include <QDir>
 #include <QFile>

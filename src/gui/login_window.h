@@ -1,8 +1,8 @@
 #pragma once
 // The login window: RCON or Daemon mode, ten saved server profiles, the daemon link, and the hand-over of
 // the session to the main window.
-#include "common/forms.h"
-#include "common/vb_controls.h"
+#include "gui/base/forms.h"
+#include "gui/base/vb_controls.h"
 
 #include <QComboBox>
 #include <QFrame>

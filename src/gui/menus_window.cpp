@@ -1,4 +1,4 @@
-#include "form3.h"
+#include "gui/menus_window.h"
 
 namespace tvx {
 namespace {

@@ -1,7 +1,7 @@
 #pragma once
 // The menu holder: a window that is never shown and only carries the player menu and the Tools menu, which
 // pop up over the console.
-#include "common/forms.h"
+#include "gui/base/forms.h"
 
 #include <QMenu>
 #include <QPointer>

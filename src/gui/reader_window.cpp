@@ -1,6 +1,6 @@
-#include "reader_window.h"
+#include "gui/reader_window.h"
 
-#include "common/twips.h"
+#include "gui/base/twips.h"
 
 #include <QFontDatabase>
 

@@ -1,7 +1,7 @@
 #pragma once
 // The text viewer "Reader": one editable multi-line box in a fixed-pitch font; nothing reads it back.
-#include "common/forms.h"
-#include "common/vb_controls.h"
+#include "gui/base/forms.h"
+#include "gui/base/vb_controls.h"
 
 namespace tvx {
 

@@ -1,7 +1,8 @@
 #include "fake_platform.h"
 
-#include "common/forms.h"
-#include "common/platform_qt.h"
+#include "core/platform/platform_qt.h"
+
+#include "gui/base/forms.h"
 
 #include <QPointer>
 

@@ -1,12 +1,13 @@
 #pragma once
 // The one fake platform every test uses: scripted boxes, recorded sends, a settable clock, no real sleep.
-#include "common/platform.h"
+#include "core/platform/platform.h"
 
 #include <QDir>
 #include <QHash>
 #include <QList>
 #include <QPointer>
 #include <QTemporaryDir>
+
 #include <functional>
 #include <memory>
 

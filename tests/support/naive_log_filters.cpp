@@ -1,8 +1,8 @@
 #include "naive_log_filters.h"
 
-#include "common/codepage.h"
-#include "common/text_util.h"
-#include "common/textbox_lines.h"
+#include "core/text/codepage.h"
+#include "core/text/text_util.h"
+#include "core/text/textbox_lines.h"
 
 #include <QRegularExpression>
 

@@ -2,7 +2,7 @@
 // The log filters done the plain way, as the rules read: every filter takes the line count once, fetches
 // each line afresh from the whole text, and removes a line by replacing every occurrence of its text in
 // the whole text. Slow on purpose; the reference the fast filters must match exactly.
-#include "pblog/log_filters.h"
+#include "core/ucon/log_filters.h"
 
 namespace tvx::naive {
 

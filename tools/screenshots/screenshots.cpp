@@ -1,12 +1,13 @@
 // Renders the console's windows into PNG pictures, driven on the fake platform: the login window, every
 // page of the console in RCON mode with a few players, the terminal as a Daemon-mode "mp" user, the Reader,
 // the wait window and the player menu. Also lists every design caption that does not fit its label.
-#include "console/artwork.h"
-#include "console/form3.h"
-#include "console/loading_window.h"
-#include "console/main_window.h"
-#include "console/reader_window.h"
-#include "link/form4.h"
+#include "gui/base/artwork.h"
+#include "gui/loading_window.h"
+#include "gui/login_window.h"
+#include "gui/main/main_window.h"
+#include "gui/menus_window.h"
+#include "gui/reader_window.h"
+
 #include "support/fake_platform.h"
 #include "support/wire.h"
 

@@ -1,6 +1,7 @@
 #include "daemon_service.h"
 
-#include "common/codepage.h"
+#include "core/text/codepage.h"
+
 #include "game_server.h"
 #include "report.h"
 #include "tab_file.h"

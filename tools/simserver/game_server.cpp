@@ -1,6 +1,7 @@
 #include "game_server.h"
 
-#include "common/codepage.h"
+#include "core/text/codepage.h"
+
 #include "tab_file.h"
 
 #include <QCryptographicHash>

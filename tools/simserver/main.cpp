@@ -1,6 +1,7 @@
 // simserver: a Call of Duty: World at War dedicated server's rcon service (UDP) and the TORVANEX Daemon
 // (TCP), both on 127.0.0.1, for the demo and the end-to-end tests. See README.md beside this file.
-#include "common/codepage.h"
+#include "core/text/codepage.h"
+
 #include "daemon_service.h"
 #include "game_server.h"
 #include "rcon_service.h"

@@ -1,6 +1,6 @@
-#include "chat_input.h"
+#include "core/chat/chat_input.h"
 
-#include "common/text_util.h"
+#include "core/text/text_util.h"
 
 namespace tvx {
 

@@ -1,6 +1,6 @@
-#include "daemon_protocol.h"
+#include "core/link/daemon_protocol.h"
 
-#include "common/text_util.h"
+#include "core/text/text_util.h"
 
 namespace tvx {
 

@@ -1,8 +1,8 @@
-#include "rcon_protocol.h"
+#include "core/link/rcon_protocol.h"
 
-#include "common/codepage.h"
-#include "common/platform.h"
-#include "common/text_util.h"
+#include "core/platform/platform.h"
+#include "core/text/codepage.h"
+#include "core/text/text_util.h"
 
 #include <array>
 #include <cmath>

@@ -1,7 +1,7 @@
-#include "status_parser.h"
+#include "core/link/status_parser.h"
 
-#include "common/text_util.h"
-#include "common/textbox_lines.h"
+#include "core/text/text_util.h"
+#include "core/text/textbox_lines.h"
 
 namespace tvx {
 

@@ -1,2 +1,2 @@
 // The platform interfaces are header-only; this file gives their signals a home for the moc.
-#include "platform.h"
+#include "core/platform/platform.h"

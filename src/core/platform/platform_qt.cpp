@@ -1,4 +1,4 @@
-#include "platform_qt.h"
+#include "core/platform/platform_qt.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
 #pragma once
 // The program's own platform services, over Qt.
-#include "platform.h"
+#include "core/platform/platform.h"
 
 #include <QHostAddress>
 #include <QPointer>

@@ -1,4 +1,4 @@
-#include "settings_store.h"
+#include "core/platform/settings_store.h"
 
 #include <QCoreApplication>
 #include <QDir>

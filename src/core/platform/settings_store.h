@@ -1,5 +1,5 @@
 #pragma once
-#include "platform.h"
+#include "core/platform/platform.h"
 
 #include <memory>
 

@@ -1,4 +1,4 @@
-#include "codepage.h"
+#include "core/text/codepage.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "text_util.h"
+#include "core/text/text_util.h"
 
 namespace tvx {
 

@@ -1,6 +1,6 @@
-#include "textbox_lines.h"
+#include "core/text/textbox_lines.h"
 
-#include "text_util.h"
+#include "core/text/text_util.h"
 
 namespace tvx {
 

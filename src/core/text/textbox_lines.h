@@ -4,6 +4,7 @@
 // CR LF has an empty last line that counts.
 #include <QString>
 #include <QStringView>
+
 #include <vector>
 
 namespace tvx {

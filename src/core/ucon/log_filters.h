@@ -7,7 +7,7 @@
 // vanish with it, and other lines that hold the text lose that piece. The results are exactly those of the
 // whole-text rules; only the work is organised per line, so a removal costs the lines it touches rather than
 // the whole buffer. Any number of lines is handled.
-#include "common/text_util.h"
+#include "core/text/text_util.h"
 
 #include <QByteArrayView>
 #include <QDateTime>

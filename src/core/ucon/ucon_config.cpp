@@ -1,6 +1,6 @@
-#include "ucon_config.h"
+#include "core/ucon/ucon_config.h"
 
-#include "common/text_util.h"
+#include "core/text/text_util.h"
 
 namespace tvx {
 namespace {

@@ -1,4 +1,4 @@
-#include "artwork.h"
+#include "gui/base/artwork.h"
 
 #include <QGuiApplication>
 #include <QLinearGradient>

@@ -1,4 +1,4 @@
-#include "dialogs_qt.h"
+#include "gui/base/dialogs_qt.h"
 
 #include <QApplication>
 #include <QFileDialog>

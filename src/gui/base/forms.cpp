@@ -1,6 +1,6 @@
-#include "forms.h"
+#include "gui/base/forms.h"
 
-#include "twips.h"
+#include "gui/base/twips.h"
 
 #include <QCloseEvent>
 #include <QFont>

@@ -2,7 +2,7 @@
 // The window registry. Referring to a window loads it (its Form_Load runs) without showing it; Show loads
 // it if needed; Unload destroys it, and the next reference loads it afresh in its design state. Windows
 // never keep raw pointers to each other: they ask the registry.
-#include "platform.h"
+#include "core/platform/platform.h"
 
 #include <QPointer>
 #include <QWidget>

@@ -1,7 +1,8 @@
-#include "grid_control.h"
+#include "gui/base/grid_control.h"
 
-#include "platform.h"
-#include "twips.h"
+#include "core/platform/platform.h"
+
+#include "gui/base/twips.h"
 
 #include <QHeaderView>
 #include <QMouseEvent>

@@ -1,6 +1,7 @@
 #pragma once
 // Layouts are given in twips: 15 twips make one pixel at 96 dpi (Qt scales for high-dpi screens).
 #include <QRect>
+
 #include <cmath>
 
 namespace tvx {

@@ -1,6 +1,6 @@
-#include "vb_controls.h"
+#include "gui/base/vb_controls.h"
 
-#include "text_util.h"
+#include "core/text/text_util.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

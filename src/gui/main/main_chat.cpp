@@ -1,7 +1,8 @@
 // The chat page (say with colour codes, the echo in the chat log) and the terminal's command line.
-#include "common/text_util.h"
-#include "console/chat_input.h"
-#include "console/main_window.h"
+#include "core/chat/chat_input.h"
+#include "core/text/text_util.h"
+
+#include "gui/main/main_window.h"
 
 namespace tvx {
 

@@ -1,10 +1,11 @@
 // The main window's rcon link: connect, send at once or delayed, the console echo and the daemon copies.
-#include "common/codepage.h"
-#include "common/text_util.h"
-#include "console/main_window.h"
-#include "link/daemon_protocol.h"
-#include "link/form4.h"
-#include "link/rcon_protocol.h"
+#include "core/link/daemon_protocol.h"
+#include "core/link/rcon_protocol.h"
+#include "core/text/codepage.h"
+#include "core/text/text_util.h"
+
+#include "gui/login_window.h"
+#include "gui/main/main_window.h"
 
 namespace tvx {
 namespace {

@@ -1,10 +1,11 @@
 // Every datagram from the game server: cleaned, appended to the terminal and the reply collector, then
 // acted on according to the last command sent.
-#include "common/text_util.h"
-#include "console/main_window.h"
-#include "console/reader_window.h"
-#include "link/form4.h"
-#include "link/rcon_protocol.h"
+#include "core/link/rcon_protocol.h"
+#include "core/text/text_util.h"
+
+#include "gui/login_window.h"
+#include "gui/main/main_window.h"
+#include "gui/reader_window.h"
 
 namespace tvx {
 

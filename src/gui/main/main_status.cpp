@@ -1,8 +1,9 @@
 // The players grid, rebuilt from the collected "status" replies.
-#include "common/text_util.h"
-#include "common/textbox_lines.h"
-#include "console/main_window.h"
-#include "link/status_parser.h"
+#include "core/link/status_parser.h"
+#include "core/text/text_util.h"
+#include "core/text/textbox_lines.h"
+
+#include "gui/main/main_window.h"
 
 namespace tvx {
 

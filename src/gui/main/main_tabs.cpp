@@ -1,12 +1,13 @@
 // The tab row: page switch with the access checks of Daemon mode, the first visit to the chat page, the
 // reset and exit pictures, and the players grid's right button.
-#include "common/text_util.h"
-#include "console/chat_input.h"
-#include "console/form3.h"
-#include "console/loading_window.h"
-#include "console/main_window.h"
-#include "link/form4.h"
-#include "pblog/form5.h"
+#include "core/chat/chat_input.h"
+#include "core/text/text_util.h"
+
+#include "gui/loading_window.h"
+#include "gui/log_window.h"
+#include "gui/login_window.h"
+#include "gui/main/main_window.h"
+#include "gui/menus_window.h"
 
 #include <QCursor>
 

@@ -1,9 +1,10 @@
-#include "main_window.h"
+#include "gui/main/main_window.h"
 
-#include "common/twips.h"
-#include "console/artwork.h"
-#include "console/chat_input.h"
-#include "link/status_parser.h"
+#include "core/chat/chat_input.h"
+#include "core/link/status_parser.h"
+
+#include "gui/base/artwork.h"
+#include "gui/base/twips.h"
 
 #include <QFontDatabase>
 #include <QPainter>

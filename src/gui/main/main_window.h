@@ -1,8 +1,8 @@
 #pragma once
 // The console window: status row, players grid, pages, the rcon link and the routing of its replies.
-#include "common/forms.h"
-#include "common/grid_control.h"
-#include "common/vb_controls.h"
+#include "gui/base/forms.h"
+#include "gui/base/grid_control.h"
+#include "gui/base/vb_controls.h"
 
 #include <QComboBox>
 #include <QFrame>
