@@ -3,6 +3,7 @@
 #include "core/text/codepage.h"
 #include "core/ucon/log_filters.h"
 
+#include "support/core_values.h"
 #include "support/naive_log_filters.h"
 
 #include <QFile>
@@ -507,8 +508,7 @@ private:
         const ExtendedPassResult s = naive::extendedPass(input, QStringLiteral("h"), kNow, quote);
         QVERIFY2(f.history == s.history,
                  QByteArray(what + " extended: " + firstDifference(f.history, s.history)).constData());
-        QVERIFY(f.work == s.work && f.result == s.result && f.chatText == s.chatText &&
-                f.replaceChat == s.replaceChat);
+        QCOMPARE(f, s);
         // The extended pass over the live chain's result, as the window would run it.
         const QString ff = tvx::extendedPass(fast, {}, kNow, quote).history;
         const QString ss = naive::extendedPass(slow, {}, kNow, quote).history;

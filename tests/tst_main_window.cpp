@@ -1,6 +1,7 @@
 // The console window: tabs and their access checks, the first chat visit, chat and terminal input, the
 // colour buttons, reset and exit, the grid's right button, and captions that fit their places.
 #include "core/chat/chat_input.h"
+#include "core/link/rcon_protocol.h"
 #include "core/text/text_util.h"
 
 #include "gui/loading_window.h"
@@ -433,6 +434,18 @@ private slots:
                                      u"Screenshot Player"_qs, u"Screenshot Sequence"_qs}));
         QCOMPARE(holder.entry(u"clientbanz"_qs)->text(), u"Ban Player by Client "_qs);
         QVERIFY(holder.entry(u"checkonpbbansz"_qs));
+    }
+
+    // The core names the controls a result acts on; the window skips a name it does not have, so every
+    // name the core can hand out must be one of the window's own.
+    void controlNamesTheCoreHandsOutExist() {
+        WindowsFixture fx;
+        Main& main = Forms::get<Main>();
+        for (const QString& name : onOffLabelNames())
+            QVERIFY2(main.findChild<VbLabel*>(name), qPrintable(name));
+        for (const ColourButton& b : tvx::colourButtons())
+            QVERIFY2(main.findChild<QPushButton*>(QString::fromUtf16(b.name)),
+                     qPrintable(QString::fromUtf16(b.name)));
     }
 
     void windowsAsDesigned() {

@@ -6,6 +6,7 @@
 #include "core/platform/platform.h"
 #include "core/ucon/ucon_config.h"
 
+#include "support/core_values.h"
 #include "support/wire.h"
 
 #include <QTest>
@@ -88,24 +89,30 @@ private slots:
 
     void routes_data() {
         QTest::addColumn<QString>("command");
-        QTest::addColumn<int>("kind");
-        QTest::newRow("status") << u"status"_qs << int(ReplyRoute::Status);
-        QTest::newRow("Status is not status") << u"Status"_qs << int(ReplyRoute::None);
-        QTest::newRow("ban list") << u"pb_sv_banlist"_qs << int(ReplyRoute::PbList);
-        QTest::newRow("bad names") << u"PB_SV_BadNameList"_qs << int(ReplyRoute::PbList);
-        QTest::newRow("bad names lower case") << u"pb_sv_badnamelist"_qs << int(ReplyRoute::None);
-        QTest::newRow("serverinfo") << u"serverinfo"_qs << int(ReplyRoute::Reader);
-        QTest::newRow("systeminfo") << u"systeminfo"_qs << int(ReplyRoute::Reader);
-        QTest::newRow("vote") << u"g_allowvote"_qs << int(ReplyRoute::OnOff);
-        QTest::newRow("hostname") << u"sv_hostname"_qs << int(ReplyRoute::HostName);
-        QTest::newRow("hostname with value") << u"sv_hostname x"_qs << int(ReplyRoute::None);
-        QTest::newRow("mapname") << u"mapname"_qs << int(ReplyRoute::MapName);
-        QTest::newRow("say") << u"say hi"_qs << int(ReplyRoute::None);
+        QTest::addColumn<ReplyRoute::Kind>("kind");
+        QTest::newRow("status") << u"status"_qs << ReplyRoute::Kind::Status;
+        QTest::newRow("Status is not status") << u"Status"_qs << ReplyRoute::Kind::None;
+        QTest::newRow("ban list") << u"pb_sv_banlist"_qs << ReplyRoute::Kind::PbList;
+        QTest::newRow("bad names") << u"PB_SV_BadNameList"_qs << ReplyRoute::Kind::PbList;
+        QTest::newRow("bad names lower case") << u"pb_sv_badnamelist"_qs << ReplyRoute::Kind::None;
+        QTest::newRow("serverinfo") << u"serverinfo"_qs << ReplyRoute::Kind::Reader;
+        QTest::newRow("systeminfo") << u"systeminfo"_qs << ReplyRoute::Kind::Reader;
+        QTest::newRow("vote") << u"g_allowvote"_qs << ReplyRoute::Kind::OnOff;
+        QTest::newRow("hostname") << u"sv_hostname"_qs << ReplyRoute::Kind::HostName;
+        QTest::newRow("hostname with value") << u"sv_hostname x"_qs << ReplyRoute::Kind::None;
+        QTest::newRow("mapname") << u"mapname"_qs << ReplyRoute::Kind::MapName;
+        QTest::newRow("say") << u"say hi"_qs << ReplyRoute::Kind::None;
     }
     void routes() {
         QFETCH(QString, command);
-        QFETCH(int, kind);
-        QCOMPARE(int(routeReply(command, u"x"_qs, q).kind), kind);
+        QFETCH(ReplyRoute::Kind, kind);
+        ReplyRoute expected;
+        expected.kind = kind;
+        if (kind == ReplyRoute::Kind::OnOff)
+            expected = {kind, u"Label80"_qs, u"Label81"_qs, false, {}, false};
+        if (kind == ReplyRoute::Kind::HostName || kind == ReplyRoute::Kind::MapName)
+            expected.caption = u"x"_qs;
+        QCOMPARE(routeReply(command, u"x"_qs, q), expected);
     }
 
     void onOff_data() {
@@ -113,6 +120,7 @@ private slots:
         QTest::addColumn<QByteArray>("answer");
         QTest::addColumn<QString>("first");
         QTest::addColumn<bool>("firstBordered");
+        // The second label of each pair is the one after the first on the window.
         QTest::newRow("vote on") << u"g_allowvote"_qs
                                  << QByteArray(
                                         "\"g_allowVote\" is: \"1^7\" default: \"1^7\"\n  Domain is 0 or 1\n")
@@ -141,9 +149,9 @@ private slots:
         QFETCH(QByteArray, answer);
         QFETCH(QString, first);
         QFETCH(bool, firstBordered);
-        const ReplyRoute r = routeReply(command, cleanReply(replyDatagram(answer)), q);
-        QCOMPARE(r.firstLabel, first);
-        QCOMPARE(r.firstBordered, firstBordered);
+        const QString second = u"Label"_qs + QString::number(first.mid(5).toInt() + 1);
+        QCOMPARE(routeReply(command, cleanReply(replyDatagram(answer)), q),
+                 (ReplyRoute{ReplyRoute::Kind::OnOff, first, second, firstBordered, {}, false}));
     }
 
     void hostAndMap_data() {
@@ -176,9 +184,9 @@ private slots:
         QFETCH(QByteArray, answer);
         QFETCH(QString, caption);
         QFETCH(bool, invalid);
-        const ReplyRoute r = routeReply(command, cleanReply(replyDatagram(answer)), q);
-        QCOMPARE(r.caption, caption);
-        QCOMPARE(r.invalidPassword, invalid);
+        const auto kind = command == u"mapname" ? ReplyRoute::Kind::MapName : ReplyRoute::Kind::HostName;
+        QCOMPARE(routeReply(command, cleanReply(replyDatagram(answer)), q),
+                 (ReplyRoute{kind, {}, {}, false, caption, invalid}));
     }
 
     void pbList() {
@@ -199,13 +207,9 @@ private slots:
         QVERIFY(cleaned.endsWith(u"\r\n"_qs));
         QVERIFY(!cleaned.contains(u"\r\n\r\n"_qs));
         const QString player = cleaned.split(u"\r\n"_qs).at(3);
-        const PlayerRow row = cutPlayerRow(player);
-        QCOMPARE(row.slot, u"  0"_qs);
-        QCOMPARE(row.score, u"   12"_qs);
-        QCOMPARE(row.ping, u"  48"_qs);
-        QCOMPARE(row.guid, u"1234567890"_qs);
-        QCOMPARE(row.name, u"Bob            "_qs);
-        QCOMPARE(row.ipPort, u"10.0.0.5:28960"_qs); // the last-message digit and its blank go
+        // The last-message digit and its blank go from the address.
+        QCOMPARE(cutPlayerRow(player), (PlayerRow{u"Bob            "_qs, u"   12"_qs, u"  48"_qs,
+                                                  u"1234567890"_qs, u"  0"_qs, u"10.0.0.5:28960"_qs}));
     }
 
     void playerRows_data() {
@@ -230,35 +234,75 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("pass");
         QTest::addColumn<QString>("log");
-        QTest::addColumn<int>("kind");
+        QTest::addColumn<DaemonMessage::Kind>("kind");
         QTest::addColumn<QString>("text");
-        QTest::newRow("level") << u"admin"_qs << u"0"_qs << u"0"_qs << int(DaemonMessage::LevelWord)
+        QTest::newRow("level") << u"admin"_qs << u"0"_qs << u"0"_qs << DaemonMessage::Kind::LevelWord
                                << u"admin"_qs;
-        QTest::newRow("other case") << u"Admin"_qs << u"0"_qs << u"0"_qs << int(DaemonMessage::Refusal)
+        QTest::newRow("other case") << u"Admin"_qs << u"0"_qs << u"0"_qs << DaemonMessage::Kind::Refusal
                                     << u"Admin"_qs;
         QTest::newRow("trailing blank")
-            << u"admin "_qs << QString() << QString() << int(DaemonMessage::Refusal) << u"admin "_qs;
+            << u"admin "_qs << QString() << QString() << DaemonMessage::Kind::Refusal << u"admin "_qs;
         QTest::newRow("password first")
-            << u"ADDUSER x"_qs << u"1"_qs << u"1"_qs << int(DaemonMessage::RconPassword) << u"ADDUSER x"_qs;
-        QTest::newRow("log") << u"mp"_qs << u"0"_qs << u"1"_qs << int(DaemonMessage::Log) << u"mp"_qs;
+            << u"ADDUSER x"_qs << u"1"_qs << u"1"_qs << DaemonMessage::Kind::RconPassword << u"ADDUSER x"_qs;
+        QTest::newRow("log") << u"mp"_qs << u"0"_qs << u"1"_qs << DaemonMessage::Kind::Log << u"mp"_qs;
         QTest::newRow("adduser") << u"ADDUSER done"_qs << u"0"_qs << u"0"_qs
-                                 << int(DaemonMessage::AddUserNotice) << u"done"_qs;
+                                 << DaemonMessage::Kind::AddUserNotice << u"done"_qs;
         QTest::newRow("adduser alone")
-            << u"ADDUSER"_qs << u"0"_qs << u"0"_qs << int(DaemonMessage::AddUserNotice) << u"ADDUSER"_qs;
+            << u"ADDUSER"_qs << u"0"_qs << u"0"_qs << DaemonMessage::Kind::AddUserNotice << u"ADDUSER"_qs;
         QTest::newRow("adduser twice") << u"ADDUSER a ADDUSER b"_qs << u"0"_qs << u"0"_qs
-                                       << int(DaemonMessage::AddUserNotice) << u"a b"_qs;
+                                       << DaemonMessage::Kind::AddUserNotice << u"a b"_qs;
         QTest::newRow("changercon") << u"CHANGERCON ok"_qs << u"0"_qs << u"0"_qs
-                                    << int(DaemonMessage::ChangeRconNotice) << u"ok"_qs;
+                                    << DaemonMessage::Kind::ChangeRconNotice << u"ok"_qs;
     }
     void daemonMessages() {
         QFETCH(QString, message);
         QFETCH(QString, pass);
         QFETCH(QString, log);
-        QFETCH(int, kind);
+        QFETCH(DaemonMessage::Kind, kind);
         QFETCH(QString, text);
-        const DaemonMessage m = classifyDaemonMessage(message, pass, log);
-        QCOMPARE(int(m.kind), kind);
-        QCOMPARE(m.text, text);
+        QCOMPARE(classifyDaemonMessage(message, pass, log), (DaemonMessage{kind, text}));
+    }
+
+    void tabAccessByModeAndLevel_data() {
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<QString>("level");
+        QTest::addColumn<MainTab>("tab");
+        QTest::addColumn<TabAccess>("access");
+        const TabAccess open;
+        const TabAccess denied{false, true, CommandLine::Untouched};
+        const TabAccess lineOn{true, false, CommandLine::Enabled};
+        const TabAccess lineOff{true, false, CommandLine::Disabled};
+        QTest::newRow("rcon settings") << u"0"_qs << QString() << MainTab::Settings << open;
+        QTest::newRow("rcon terminal") << u"0"_qs << QString() << MainTab::Terminal << lineOn;
+        QTest::newRow("daemon admin, admin") << u"1"_qs << u"admin"_qs << MainTab::Admin << open;
+        QTest::newRow("daemon admin, poweradmin") << u"1"_qs << u"poweradmin"_qs << MainTab::Admin << open;
+        QTest::newRow("daemon settings, moderator")
+            << u"1"_qs << u"moderator"_qs << MainTab::Settings << denied;
+        QTest::newRow("daemon admin, Admin") << u"1"_qs << u"Admin"_qs << MainTab::Admin << denied;
+        QTest::newRow("daemon terminal, admin") << u"1"_qs << u"admin"_qs << MainTab::Terminal << lineOff;
+        QTest::newRow("daemon terminal, poweradmin")
+            << u"1"_qs << u"poweradmin"_qs << MainTab::Terminal << lineOn;
+        QTest::newRow("daemon chat, anyone") << u"1"_qs << u"x"_qs << MainTab::Chat << open;
+        QTest::newRow("mode 1 with a blank is not daemon") << u"1 "_qs << u"x"_qs << MainTab::Admin << open;
+    }
+    void tabAccessByModeAndLevel() {
+        QFETCH(QString, mode);
+        QFETCH(QString, level);
+        QFETCH(MainTab, tab);
+        QFETCH(TabAccess, access);
+        QCOMPARE(tabAccess(mode, level, tab), access);
+    }
+
+    void uconRegistrationSteps() {
+        // Nothing is trimmed: the blanks of the address and the login reach the command as they are.
+        const QList<UconStep> expected{
+            {u"Addin You to PBUCON User List"_qs, u"pb_sv_uconadd 2 10.0.0.9  TORVANEX-10.0.0.9 pw "_qs,
+             1000},
+            {u"Changing Session Limits"_qs, u"pb_sv_USessionLimit 16"_qs, 1000},
+            {u"Writing Configs..."_qs, u"pb_sv_writecfg"_qs, 1000},
+            {u"Setting up PBUCON.USE"_qs, u"pb_sv_writecfg pbucon.use"_qs, 0},
+        };
+        QCOMPARE(uconRegistration(u"10.0.0.9 "_qs, u"TORVANEX-10.0.0.9"_qs, u"pw "_qs), expected);
     }
 
     void daemonLines() {

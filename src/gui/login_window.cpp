@@ -267,13 +267,13 @@ void Form4::Winsock1_DataArrival(const QByteArray& bytes) {
     const QString message = fromAnsi(bytes);
     const DaemonMessage m = classifyDaemonMessage(message, RconPassPending, LogRequested);
     switch (m.kind) {
-    case DaemonMessage::RconPassword:
+    case DaemonMessage::Kind::RconPassword:
         resumeNext([&] { Forms::get<Main>().txtRcon = m.text; });
         RconPassPending = u"0"_qs;
         if (awaitingPass_)
             finishDaemonHandOver();
         return;
-    case DaemonMessage::Log:
+    case DaemonMessage::Kind::Log:
         resumeNext([&] {
             log& reader = Forms::get<log>();
             reader.Text1->setText(m.text);
@@ -287,14 +287,14 @@ void Form4::Winsock1_DataArrival(const QByteArray& bytes) {
     }
     Label3->setCaption(u"Received Data!"_qs);
     switch (m.kind) {
-    case DaemonMessage::LevelWord:
+    case DaemonMessage::Kind::LevelWord:
         statusz = Combo1->currentText();
         resumeNext([this] { Winsock1->sendData(QByteArrayLiteral("getrconpass")); });
         RconPassPending = u"1"_qs;
         resumeNext([this] { DONELoad(); });
         break;
-    case DaemonMessage::AddUserNotice:
-    case DaemonMessage::ChangeRconNotice:
+    case DaemonMessage::Kind::AddUserNotice:
+    case DaemonMessage::Kind::ChangeRconNotice:
         platform().dialogs->msgBox(m.text, mb::Information, u"TORVANEX Daemon"_qs);
         break;
     default:

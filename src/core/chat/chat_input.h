@@ -33,6 +33,8 @@ struct UconStep {
     QString caption; // the wait window's progress line
     QString command;
     int pauseMs; // 0: no pause after it
+
+    friend bool operator==(const UconStep&, const UconStep&) = default;
 };
 // "pb_sv_uconadd 2 " + address + " " + login + " " + password (nothing trimmed), then the session
 // limit and the two configuration writes.
@@ -47,6 +49,8 @@ struct TabAccess {
     bool opens = true;   // the page shows; otherwise the page shown before stays
     bool denied = false; // the "Access Denied" box is shown
     CommandLine commandLine = CommandLine::Untouched;
+
+    friend bool operator==(const TabAccess&, const TabAccess&) = default;
 };
 
 inline const QString kAccessDeniedText = QStringLiteral("Sorry you dont have access to this area!");

@@ -19,16 +19,16 @@ bool isLevelWord(const QString& text) {
 DaemonMessage classifyDaemonMessage(const QString& message, const QString& rconPassPending,
                                     const QString& logRequested) {
     if (rconPassPending == u"1")
-        return {DaemonMessage::RconPassword, message};
+        return {DaemonMessage::Kind::RconPassword, message};
     if (logRequested == u"1")
-        return {DaemonMessage::Log, message};
+        return {DaemonMessage::Kind::Log, message};
     if (isLevelWord(message))
-        return {DaemonMessage::LevelWord, message};
+        return {DaemonMessage::Kind::LevelWord, message};
     if (message.left(7) == u"ADDUSER")
-        return {DaemonMessage::AddUserNotice, removeAll(message, u"ADDUSER "_qs)};
+        return {DaemonMessage::Kind::AddUserNotice, removeAll(message, u"ADDUSER "_qs)};
     if (message.left(10) == u"CHANGERCON")
-        return {DaemonMessage::ChangeRconNotice, removeAll(message, u"CHANGERCON "_qs)};
-    return {DaemonMessage::Refusal, message};
+        return {DaemonMessage::Kind::ChangeRconNotice, removeAll(message, u"CHANGERCON "_qs)};
+    return {DaemonMessage::Kind::Refusal, message};
 }
 
 } // namespace tvx

@@ -13,10 +13,12 @@ bool isLevelWord(const QString& text);
 
 // What one message from the daemon means, given the two flags of the login window.
 struct DaemonMessage {
-    enum Kind { RconPassword, Log, LevelWord, AddUserNotice, ChangeRconNotice, Refusal };
-    Kind kind = Refusal;
+    enum class Kind { RconPassword, Log, LevelWord, AddUserNotice, ChangeRconNotice, Refusal };
+    Kind kind = Kind::Refusal;
     // The text a notice box shows (the prefix removed), the password, or the log.
     QString text;
+
+    friend bool operator==(const DaemonMessage&, const DaemonMessage&) = default;
 };
 
 DaemonMessage classifyDaemonMessage(const QString& message, const QString& rconPassPending,

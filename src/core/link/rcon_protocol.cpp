@@ -101,26 +101,33 @@ QString parseMapName(const QString& reply, const QString& quote) {
     return parseQuery(reply, u"mapname"_qs, u"  Domain is any text"_qs, quote);
 }
 
+QStringList onOffLabelNames() {
+    QStringList names;
+    for (const OnOffRow& row : kOnOff)
+        names << QString::fromUtf16(row.first) << QString::fromUtf16(row.second);
+    return names;
+}
+
 ReplyRoute routeReply(const QString& lastCommand, const QString& reply, const QString& quote) {
     ReplyRoute route;
     if (lastCommand == u"status") {
-        route.kind = ReplyRoute::Status;
+        route.kind = ReplyRoute::Kind::Status;
     } else if (lastCommand == u"pb_sv_banlist" || lastCommand == u"PB_SV_BadNameList") {
-        route.kind = ReplyRoute::PbList;
+        route.kind = ReplyRoute::Kind::PbList;
     } else if (lastCommand == u"serverinfo" || lastCommand == u"systeminfo") {
-        route.kind = ReplyRoute::Reader;
+        route.kind = ReplyRoute::Kind::Reader;
     } else if (lastCommand == u"sv_hostname") {
-        route.kind = ReplyRoute::HostName;
+        route.kind = ReplyRoute::Kind::HostName;
         route.caption = parseHostName(reply, quote);
     } else if (lastCommand == u"mapname") {
-        route.kind = ReplyRoute::MapName;
+        route.kind = ReplyRoute::Kind::MapName;
         route.caption = parseMapName(reply, quote);
         route.invalidPassword = route.caption == u"Invalid password.";
     } else {
         for (const OnOffRow& row : kOnOff) {
             if (lastCommand != QStringView(row.command))
                 continue;
-            route.kind = ReplyRoute::OnOff;
+            route.kind = ReplyRoute::Kind::OnOff;
             route.firstLabel = QString::fromUtf16(row.first);
             route.secondLabel = QString::fromUtf16(row.second);
             route.firstBordered =

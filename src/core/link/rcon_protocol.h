@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 
 namespace tvx {
 
@@ -23,8 +24,8 @@ QString cleanReply(const QByteArray& datagram);
 
 // What a cleaned reply does, decided by the last command alone.
 struct ReplyRoute {
-    enum Kind { None, Status, PbList, Reader, OnOff, HostName, MapName };
-    Kind kind = None;
+    enum class Kind { None, Status, PbList, Reader, OnOff, HostName, MapName };
+    Kind kind = Kind::None;
     // OnOff: the two labels of the option, and whether the first one gets the border.
     QString firstLabel;
     QString secondLabel;
@@ -33,6 +34,8 @@ struct ReplyRoute {
     QString caption;
     // MapName: the server refused the rcon password.
     bool invalidPassword = false;
+
+    friend bool operator==(const ReplyRoute&, const ReplyRoute&) = default;
 };
 
 // `quote` is the quote character the parses remove (the hidden box that holds one double quote).
@@ -43,6 +46,9 @@ bool onOffValueIsOne(const QString& reply, const QString& name, const QString& d
                      const QString& quote);
 QString parseHostName(const QString& reply, const QString& quote);
 QString parseMapName(const QString& reply, const QString& quote);
+
+// The label pairs that on/off answers border, by the name each label has on the main window.
+QStringList onOffLabelNames();
 
 // Removes the sixteen coloured "PunkBuster Server" prefixes from collected list text.
 QString cleanPbList(QString text);

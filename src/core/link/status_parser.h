@@ -16,6 +16,8 @@ struct PlayerRow {
 
     // Name, Score, Ping, Guid, Slot, IP:Port joined by TAB: the grid's row text.
     QString tabbed() const;
+
+    friend bool operator==(const PlayerRow&, const PlayerRow&) = default;
 };
 
 // Strips the header words, the known map names and the dash rules from the collected replies, then

@@ -33,6 +33,8 @@ struct ExtendedPassResult {
     QString history; // Text6 afterwards: the old history, CR LF, the result
     bool replaceChat = false;
     QString chatText; // the result without leading and trailing blanks, when replaceChat
+
+    friend bool operator==(const ExtendedPassResult&, const ExtendedPassResult&) = default;
 };
 
 // MasterClean: Clean1..Clean60, RemoveBlanks, newclean, then the history and the chat replacement.

@@ -8,6 +8,8 @@ struct UconCredentials {
     QString address;  // this computer's address
     QString login;    // "TORVANEX-" + address
     QString password; // fixed prefix + address, joined at run time only
+
+    friend bool operator==(const UconCredentials&, const UconCredentials&) = default;
 };
 
 UconCredentials uconCredentials(const QString& localAddress);

@@ -15,21 +15,21 @@ void Main::udpClient_DataArrival(const QByteArray& bytes) {
     Text6 += LastReply;
     const ReplyRoute route = routeReply(LastCommand, LastReply, Text9);
     switch (route.kind) {
-    case ReplyRoute::Status:
+    case ReplyRoute::Kind::Status:
         resumeNext([this] { GetPlayers(); });
         break;
-    case ReplyRoute::PbList:
+    case ReplyRoute::Kind::PbList:
         PbListText += LastReply;
         Timer3->setEnabled(true);
         break;
-    case ReplyRoute::Reader:
+    case ReplyRoute::Kind::Reader:
         resumeNext([this] {
             log& reader = Forms::get<log>();
             reader.Text1->setText(LastReply);
             reader.Show();
         });
         break;
-    case ReplyRoute::OnOff: {
+    case ReplyRoute::Kind::OnOff: {
         auto* first = findChild<VbLabel*>(route.firstLabel);
         auto* second = findChild<VbLabel*>(route.secondLabel);
         if (first && second) {
@@ -38,10 +38,10 @@ void Main::udpClient_DataArrival(const QByteArray& bytes) {
         }
         break;
     }
-    case ReplyRoute::HostName:
+    case ReplyRoute::Kind::HostName:
         Label6->setCaption(route.caption);
         break;
-    case ReplyRoute::MapName:
+    case ReplyRoute::Kind::MapName:
         Label3->setCaption(route.caption);
         if (route.invalidPassword) {
             platform().dialogs->msgBox(u"You have an Invalid password for RCON!"_qs, mb::Critical,
@@ -52,7 +52,7 @@ void Main::udpClient_DataArrival(const QByteArray& bytes) {
         if (Label6->Caption() == u"loading..." || Label6->Caption() == u"nohostname")
             resumeNext([this] { WaitSend(u"sv_hostname"_qs); });
         break;
-    case ReplyRoute::None:
+    case ReplyRoute::Kind::None:
         break;
     }
     txtOutput->caretToEnd();

@@ -1,0 +1,91 @@
+#pragma once
+// How Qt Test prints the core's results, so a test compares a whole result in one QCOMPARE and a failure
+// shows every field. Found by argument-dependent lookup from QCOMPARE.
+#include "core/chat/chat_input.h"
+#include "core/link/daemon_protocol.h"
+#include "core/link/rcon_protocol.h"
+#include "core/link/status_parser.h"
+#include "core/ucon/log_filters.h"
+#include "core/ucon/ucon_config.h"
+
+#include <QString>
+#include <QStringList>
+#include <QTest>
+
+namespace tvx {
+
+namespace test_print {
+inline char* fields(const char* type, const QStringList& parts) {
+    return qstrdup((QString::fromLatin1(type) + u'{' + parts.join(u", "_qs) + u'}').toUtf8().constData());
+}
+inline QString q(const QString& s) {
+    QString out = s;
+    out.replace(u"\r"_qs, u"\\r"_qs).replace(u"\n"_qs, u"\\n"_qs);
+    return u'"' + out + u'"';
+}
+inline QString b(bool v) {
+    return v ? u"true"_qs : u"false"_qs;
+}
+} // namespace test_print
+
+inline const char* kindName(ReplyRoute::Kind k) {
+    static const char* const names[] = {"None", "Status", "PbList", "Reader", "OnOff", "HostName", "MapName"};
+    return names[int(k)];
+}
+inline const char* kindName(DaemonMessage::Kind k) {
+    static const char* const names[] = {"RconPassword",     "Log",    "LevelWord", "AddUserNotice",
+                                        "ChangeRconNotice", "Refusal"};
+    return names[int(k)];
+}
+inline const char* kindName(CommandLine c) {
+    static const char* const names[] = {"Untouched", "Enabled", "Disabled"};
+    return names[int(c)];
+}
+
+inline char* toString(ReplyRoute::Kind k) {
+    return qstrdup(kindName(k));
+}
+inline char* toString(DaemonMessage::Kind k) {
+    return qstrdup(kindName(k));
+}
+inline char* toString(CommandLine c) {
+    return qstrdup(kindName(c));
+}
+
+inline char* toString(const ReplyRoute& r) {
+    using namespace test_print;
+    return fields("ReplyRoute", {QString::fromLatin1(kindName(r.kind)), q(r.firstLabel), q(r.secondLabel),
+                                 b(r.firstBordered), q(r.caption), b(r.invalidPassword)});
+}
+inline char* toString(const DaemonMessage& m) {
+    using namespace test_print;
+    return fields("DaemonMessage", {QString::fromLatin1(kindName(m.kind)), q(m.text)});
+}
+inline char* toString(const PlayerRow& r) {
+    using namespace test_print;
+    return fields("PlayerRow", {q(r.name), q(r.score), q(r.ping), q(r.guid), q(r.slot), q(r.ipPort)});
+}
+inline char* toString(const TabAccess& a) {
+    using namespace test_print;
+    return fields("TabAccess", {b(a.opens), b(a.denied), QString::fromLatin1(kindName(a.commandLine))});
+}
+inline char* toString(const UconStep& s) {
+    using namespace test_print;
+    return fields("UconStep", {q(s.caption), q(s.command), QString::number(s.pauseMs)});
+}
+inline char* toString(const ExtendedPassResult& r) {
+    using namespace test_print;
+    return fields("ExtendedPassResult",
+                  {q(r.work), q(r.result), q(r.history), b(r.replaceChat), q(r.chatText)});
+}
+inline char* toString(const UconCredentials& c) {
+    using namespace test_print;
+    return fields("UconCredentials", {q(c.address), q(c.login), q(c.password)});
+}
+
+} // namespace tvx
+
+Q_DECLARE_METATYPE(tvx::ReplyRoute::Kind)
+Q_DECLARE_METATYPE(tvx::DaemonMessage::Kind)
+Q_DECLARE_METATYPE(tvx::MainTab)
+Q_DECLARE_METATYPE(tvx::TabAccess)
