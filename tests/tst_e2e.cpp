@@ -2,6 +2,7 @@
 // as a separate process on 127.0.0.1.
 #include "gui/login_window.h"
 #include "gui/main/main_window.h"
+#include "gui/reader_window.h"
 
 #include "support/fake_platform.h"
 #include "support/sim_server_process.h"
@@ -17,6 +18,13 @@ namespace {
 
 const QByteArray kPlayers = "0\t12\t48\t1234567890\tBob\t10.0.0.5:28960\t12345\t25000\t0\n"
                             "3\t7\t95\t55\t^1Al^2ice\t192.168.1.77:28961\t4321\t25000\t0\n";
+
+// The simulator's two bans as the admin page shows them: prefixes gone, CR LF line ends, "^7 " opened up.
+const QString kBanList =
+    u" Ban List: 2 entries\r\n"
+    " 1  3c0f5e7a91d24b6c8e0a1f2b3c4d5e6f(-) ^1Hax0r   [198.51.100.23] Aimbot (11.02.2009 21:14:03)\r\n"
+    " 2  9a8b7c6d5e4f30211203f4e5d6c7b8a9(-) Wallh4ck   [203.0.113.77] Wallhack (12.24.2009 18:02:51)\r\n"
+    " End of Ban List\r\n"_qs;
 
 struct Rig {
     WindowsFixture fx{true};
@@ -44,6 +52,23 @@ struct Rig {
     void tickDelayedSend() {
         main().Timer2_Timer();
         main().Timer2_Timer();
+    }
+    // Follows the connection chain to its end: the map, then the host name.
+    bool settle() {
+        tickDelayedSend();
+        if (!QTest::qWaitFor([&] { return main().Label3->Caption() == u"mp_castle"; }, 5000))
+            return false;
+        tickDelayedSend();
+        return QTest::qWaitFor([&] { return main().Label6->Caption() == u"Torvanex Test"; }, 5000);
+    }
+    // The ban list label, its delayed send, and the display once the whole list has arrived.
+    void fetchBanList() {
+        main().Image9_Click();
+        QTest::mouseClick(main().Label36, Qt::LeftButton);
+        tickDelayedSend();
+        QTRY_VERIFY(main().PbListText.contains(u"End of Ban List"_qs));
+        main().Timer3_Timer();
+        main().Timer3_Timer();
     }
     void fillServer(Form4& w, const QString& password) {
         w.Text4->setText(u"127.0.0.1"_qs);
@@ -97,6 +122,21 @@ private slots:
 
         m.Send(u"g_allowvote"_qs);
         QTRY_COMPARE(m.Label80->BorderStyle() + m.Label81->BorderStyle(), 1);
+    }
+
+    void banListArrivesInText10() {
+        Rig r;
+        QVERIFY2(r.start({}), qPrintable(r.sim.errorString()));
+        r.holdTimers();
+        Form4& w = r.login();
+        r.fillServer(w, u"secret"_qs);
+        w.Command1->click();
+        QTRY_VERIFY(r.main().Grid->Rows() > 4);
+        QVERIFY(r.settle());
+        r.fetchBanList();
+        QCOMPARE(r.sim.udpReceived().last(), rconDatagram("secret", "pb_sv_banlist"));
+        QCOMPARE(r.main().Text10->Text(), kBanList);
+        QCOMPARE(r.fx.fake.dialogs.texts(), QStringList{u"This may take a few seconds!"_qs});
     }
 
     void wrongPassword() {
@@ -194,6 +234,34 @@ private slots:
         QCOMPARE(
             r.fx.fake.dialogs.texts(),
             QStringList{u"Access Denied to mp1 : Check is password, username and level are correct!"_qs});
+    }
+
+    // Daemon mode: the ban list as in RCON mode, the start request, and the daemon's log in the Reader.
+    void daemonRequestsAndBanList() {
+        Rig r;
+        QVERIFY2(r.start({u"--daemon-log"_qs, u"[2009-12-08 21:04:02] admin1 - kick Camper"_qs}, true),
+                 qPrintable(r.sim.errorString()));
+        r.holdTimers();
+        Form4& w = r.login();
+        r.fillDaemon(w, u"admin1"_qs, u"admin"_qs);
+        w.Command3->click();
+        QTRY_VERIFY(r.main().isVisible());
+        QTRY_VERIFY(r.main().Grid->Rows() > 4);
+        QVERIFY(r.settle());
+        r.fetchBanList();
+        QCOMPARE(r.main().Text10->Text(), kBanList);
+        // Each request waits for the one before it: the daemon takes whatever one read brings as one message.
+        QTRY_VERIFY(r.sim.tcpReceived().join().endsWith("admin1 - pb_sv_banlist"));
+        QTest::mouseClick(r.main().Labelstart, Qt::LeftButton);
+        QTRY_COMPARE(r.sim.tcpReceived().last(), QByteArray("startserver"));
+        r.main().Label93_Click();
+        QTRY_VERIFY(Forms::isLoaded<tvx::log>() && Forms::get<tvx::log>().isVisible());
+        QCOMPARE(Forms::get<tvx::log>().Text1->Text(), u"[2009-12-08 21:04:02] admin1 - kick Camper"_qs);
+        QCOMPARE(r.sim.tcpReceived().last(), QByteArray("getlog"));
+        QCOMPARE(r.fx.fake.dialogs.texts().mid(1),
+                 (QStringList{u"This may take a few seconds!"_qs, u"Server should be starting up!"_qs,
+                              u"Getting Log"_qs}));
+        QCOMPARE(w.Label3->Caption(), u"Received Log"_qs);
     }
 
     void daemonKilledMidSession() {

@@ -69,6 +69,7 @@ private slots:
     void replies_data();
     void replies();
     void throttleDropsASecondPacket();
+    void punkBusterListsComeOneLinePerDatagram();
     void daemonLogin_data();
     void daemonLogin();
     void daemonSession();
@@ -166,6 +167,8 @@ void tst_SimServer::replies_data() {
     QTest::newRow("host name") << rconPacket("secret", "sv_hostname")
                                << QByteArray("\"sv_hostname\" is: \"^1Torvanex ^7Test Server^7\" default: "
                                              "\"CoDWaWHost^7\"\n  Domain is any text\n");
+    QTest::newRow("quit: the stand-in stays up") << rconPacket("secret", "Quit") << QByteArray();
+    QTest::newRow("killserver") << rconPacket("secret", "killserver") << QByteArray();
     QTest::newRow("unknown command") << rconPacket("secret", "nosuchthing 1")
                                      << QByteArray("Unknown command \"nosuchthing\"\n");
 }
@@ -190,6 +193,23 @@ void tst_SimServer::throttleDropsASecondPacket() {
     QCOMPARE(server.udpDropped().first(), second);
     QTRY_COMPARE(peer.collect(), 1);
     QCOMPARE(peer.replies().first(), kHeader + "console: first\n");
+}
+
+void tst_SimServer::punkBusterListsComeOneLinePerDatagram() {
+    RconPeer peer(m_plain.udpPort());
+    peer.send(rconPacket("secret", "pb_sv_badname 30 Camper"));
+    QTRY_COMPARE(peer.collect(), 1);
+    peer.send(rconPacket("secret", "pb_sv_banlist"));
+    QTRY_VERIFY(peer.text().endsWith("End of Ban List\n"));
+    peer.send(rconPacket("secret", "PB_SV_BadNameList"));
+    QTRY_VERIFY(peer.text().endsWith("End of Bad Name List\n"));
+    const QList<QByteArray> lists = peer.replies().mid(1);
+    QCOMPARE(lists.size(), 4 + 3);
+    for (const QByteArray& d : lists) {
+        QVERIFY(d.startsWith(QByteArray(kHeader + "^3PunkBuster Server: ")));
+        QCOMPARE(d.count('\n'), 2); // the header's and the line's own
+    }
+    QCOMPARE(lists[5], QByteArray(kHeader + "^3PunkBuster Server: [1] (30) Camper\n"));
 }
 
 QByteArray tst_SimServer::exchange(QTcpSocket& socket, const QByteArray& message) {

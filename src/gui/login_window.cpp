@@ -289,7 +289,7 @@ void Form4::Winsock1_DataArrival(const QByteArray& bytes) {
     switch (m.kind) {
     case DaemonMessage::Kind::LevelWord:
         statusz = Combo1->currentText();
-        resumeNext([this] { Winsock1->sendData(QByteArrayLiteral("getrconpass")); });
+        resumeNext([this] { SendToDaemon(u"getrconpass"_qs); });
         RconPassPending = u"1"_qs;
         resumeNext([this] { DONELoad(); });
         break;
@@ -329,6 +329,10 @@ void Form4::Winsock1_Error(int number, const QString& description) {
     }
     platform().dialogs->msgBox(u"An error has occured!"_qs + kCrLf + description, mb::Critical,
                                u"Error n:"_qs + QString::number(number));
+}
+
+void Form4::SendToDaemon(const QString& message) {
+    Winsock1->sendData(toAnsi(message));
 }
 
 void Form4::Winsock1_SendComplete() {

@@ -71,6 +71,9 @@ public:
     void UCONLoad();
     void SaveUCONIni(const QString& path);
     void islo(const QString& isit) { LogRequested = isit; }
+    // One message on the daemon link exactly as given: no user name before it, no terminator. Raises
+    // PlatformError when the link is not connected.
+    void SendToDaemon(const QString& message);
     bool SaveTextToFile(const QString& path, const QString& text, bool overwrite);
 
     // How long the hand-over waits for the daemon's rcon password.

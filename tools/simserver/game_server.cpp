@@ -180,6 +180,7 @@ GameServer::GameServer(const Settings& settings) {
     registerDvar("g_gametype", DvarKind::Text, "tdm", ServerInfo);
     registerDvar("sv_maxclients", DvarKind::Int, "24", ServerInfo | Latched, 1, kEngineSlots);
     registerDvar("sv_privateClients", DvarKind::Int, "0", ServerInfo, 0, kEngineSlots);
+    registerDvar("sv_privatePassword", DvarKind::Text, "");
     registerDvar("sv_maxRate", DvarKind::Int, "25000", ServerInfo, 0, 100000);
     registerDvar("sv_minPing", DvarKind::Int, "0", ServerInfo, 0, 999);
     registerDvar("sv_maxPing", DvarKind::Int, "0", ServerInfo, 0, 999);
@@ -394,6 +395,8 @@ QByteArray GameServer::execute(QByteArrayView commandLine) {
         cmdMapRotate();
     else if (word == "map_restart" || word == "fast_restart") {
         // The map restarts and nothing is printed.
+    } else if (word == "quit" || word == "killserver") {
+        // The engine would go down without a word; the stand-in stays up so that a session goes on.
     } else if (word == "kick" || word == "onlykick")
         cmdKickByName(args, "was kicked", false);
     else if (word == "banuser")
@@ -420,6 +423,22 @@ QByteArray GameServer::execute(QByteArrayView commandLine) {
     } else
         print("Unknown command \"" + args.first() + "\"\n");
     return std::exchange(m_out, {});
+}
+
+QList<QByteArray> GameServer::executeForRcon(QByteArrayView commandLine) {
+    const Args args = tokenize(commandLine);
+    const bool punkBuster = !args.isEmpty() && args.first().toLower().startsWith("pb_sv_");
+    const QByteArray out = execute(commandLine);
+    if (!punkBuster || out.isEmpty())
+        return {out};
+    QList<QByteArray> lines;
+    for (qsizetype at = 0; at < out.size();) {
+        const qsizetype lf = out.indexOf('\n', at);
+        const qsizetype end = lf < 0 ? out.size() : lf + 1;
+        lines.append(out.mid(at, end - at));
+        at = end;
+    }
+    return lines;
 }
 
 void GameServer::cmdStatus() {

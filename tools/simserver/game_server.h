@@ -50,6 +50,9 @@ public:
 
     // Runs one command line as the console does and returns everything it printed (LF line ends).
     QByteArray execute(QByteArrayView commandLine);
+    // The same, as the rcon replies carry it: PunkBuster answers each of its lines in a datagram of its
+    // own, the engine's console in one text (which the service cuts by size). Never empty.
+    QList<QByteArray> executeForRcon(QByteArrayView commandLine);
 
 private:
     enum class DvarKind { Text, Bool, Int };

@@ -80,8 +80,10 @@ void RconService::handle(const QByteArray& datagram, const QHostAddress& from, q
         reply("The server must set 'rcon_password' for clients to use 'rcon'.\n", from, fromPort);
     else if (password != expected)
         reply("Invalid password.\n", from, fromPort);
-    else
-        reply(m_server.execute(command), from, fromPort);
+    else {
+        for (const QByteArray& output : m_server.executeForRcon(command))
+            reply(output, from, fromPort);
+    }
 }
 
 void RconService::reply(const QByteArray& text, const QHostAddress& to, quint16 toPort) {

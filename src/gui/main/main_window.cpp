@@ -212,6 +212,8 @@ void Main::buildLayout() {
     buildMapsPage();
     buildAdminPage();
     buildBottomBand();
+    connectSettingsPage();
+    connectAdminPage();
 }
 
 void Main::buildTabs() {
@@ -232,6 +234,11 @@ void Main::buildTabs() {
         *tabs[k] = tab;
     }
     Image5->setToolTip(u"Click here to refresh player list"_qs);
+}
+
+void Main::onClick(VbLabel* label, void (Main::*handler)()) {
+    // A failure that a handler does not skip itself ends that handler, not the program.
+    connect(label, &VbLabel::clicked, this, [this, handler] { resumeNext([&] { (this->*handler)(); }); });
 }
 
 void Main::buildPlayersPage() {

@@ -72,6 +72,59 @@ public:
     void txtsay1_KeyDown(int KeyCode, int Shift);
     void Text7_KeyDown(int KeyCode, int Shift);
 
+    // ---- Settings page and the status row's queries ----
+    void Label18_Click(); // server name
+    void Label19_Click(); // hardcore
+    void Label20_Click();
+    void Label21_Click(); // old school
+    void Label22_Click();
+    void Label24_Click(); // kill-cam
+    void Label25_Click();
+    void Label26_Click(); // friendly fire
+    void Label27_Click();
+    void Label77_Click();
+    void Label78_Click();
+    void Label28_Click(); // game types
+    void Label29_Click();
+    void Label30_Click();
+    void Label31_Click();
+    void Label32_Click();
+    void Label33_Click();
+    void Label42_Click();
+    void Label58_Click(); // ping limits
+    void Label43_Click(); // other options: the tip, each option's name, its two values
+    void Label79_Click();
+    void Label80_Click();
+    void Label81_Click();
+    void Label82_Click();
+    void Label83_Click();
+    void Label84_Click();
+    void Label85_Click();
+    void Label86_Click();
+    void Label87_Click();
+    void Label88_Click();
+    void Label89_Click();
+    void Label90_Click();
+    void Label6_Click(); // host name
+    void Label3_Click(); // map name
+
+    // ---- Admin page, the daemon requests and the Tools label ----
+    void Label15_Click();    // restart server
+    void Label76_Click();    // stop server
+    void Label16_Click();    // server info
+    void Label17_Click();    // system info
+    void Label23_Click();    // screenshot of every player
+    void Label36_Click();    // ban list
+    void Label34_Click();    // unban
+    void Label94_Click();    // PunkBuster restart
+    void Label95_Click();    // add a bad name
+    void Label96_Click();    // bad-name list
+    void Label99_Click();    // private slots
+    void Label101_Click();   // private slots' password
+    void Labelstart_Click(); // daemon: start the server
+    void Label93_Click();    // daemon: its log
+    void Label97_Click();    // the Tools menu
+
     // ---- Link state ----
     QString ServerHost;
     QString RconPassword;
@@ -275,6 +328,15 @@ private:
     void showPage(std::initializer_list<QWidget*> parts);
     void RegisterUcon();
     void appendColour(int button);
+    // Runs `handler` on each click of `label`, under the guard that keeps a refused send from going further
+    // than the handler.
+    void onClick(VbLabel* label, void (Main::*handler)());
+    void connectSettingsPage();
+    void connectAdminPage();
+    // Sends the commands the command table gives `control`, in order, each completed from its box.
+    void sendCommands(QStringView control);
+    void daemonRequest(QStringView control, const QString& refusal, const QString& notice,
+                       const QString& noticeTitle);
 };
 
 } // namespace tvx

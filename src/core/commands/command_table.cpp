@@ -1,0 +1,118 @@
+#include "core/commands/command_table.h"
+
+#include "core/text/text_util.h"
+
+#include <array>
+
+namespace tvx {
+namespace {
+
+using enum Delivery;
+using enum Completion;
+constexpr CommandWindow M = CommandWindow::Main;
+
+constexpr std::array kRows{
+    // Settings page.
+    CommandRow{M, u"Label18", u"sv_hostname ", Now, Box, u"Text8"},
+    CommandRow{M, u"Label19", u"scr_hardcore 1"},
+    CommandRow{M, u"Label20", u"scr_hardcore 0"},
+    CommandRow{M, u"Label21", u"scr_oldschool 1"},
+    CommandRow{M, u"Label22", u"scr_oldschool 0"},
+    CommandRow{M, u"Label24", u"scr_game_allowkillcam 1"},
+    CommandRow{M, u"Label25", u"scr_game_allowkillcam 0"},
+    CommandRow{M, u"Label26", u"scr_team_fftype 1"},
+    CommandRow{M, u"Label27", u"scr_team_fftype 0"},
+    CommandRow{M, u"Label77", u"scr_team_fftype 2"},
+    CommandRow{M, u"Label78", u"scr_team_fftype 3"},
+    CommandRow{M, u"Label28", u"g_gametype dom"},
+    CommandRow{M, u"Label29", u"g_gametype war"},
+    CommandRow{M, u"Label30", u"g_gametype dm"},
+    CommandRow{M, u"Label31", u"g_gametype koth"},
+    CommandRow{M, u"Label32", u"g_gametype sab"},
+    CommandRow{M, u"Label33", u"g_gametype sd"},
+    CommandRow{M, u"Label42", u"g_gametype twar"},
+    CommandRow{M, u"Label58", u"sv_minping ", Now, Box, u"Text27"},
+    CommandRow{M, u"Label58", u"sv_maxping ", Delayed, Box, u"Text26"},
+    CommandRow{M, u"Label43", u"g_allowvote"},
+    CommandRow{M, u"Label79", u"g_allowvote"},
+    CommandRow{M, u"Label80", u"g_allowvote 1"},
+    CommandRow{M, u"Label81", u"g_allowvote 0"},
+    CommandRow{M, u"Label82", u"sv_punkbuster"},
+    CommandRow{M, u"Label83", u"sv_punkbuster 1"},
+    CommandRow{M, u"Label84", u"sv_punkbuster 0"},
+    CommandRow{M, u"Label85", u"sv_voice"},
+    CommandRow{M, u"Label86", u"sv_voice 1"},
+    CommandRow{M, u"Label87", u"sv_voice 0"},
+    CommandRow{M, u"Label88", u"scr_teambalance"},
+    CommandRow{M, u"Label89", u"scr_teambalance 1"},
+    CommandRow{M, u"Label90", u"scr_teambalance 0"},
+    // Status row.
+    CommandRow{M, u"Label6", u"sv_hostname"},
+    CommandRow{M, u"Label3", u"mapname"},
+    // Admin page.
+    CommandRow{M, u"Label15", u"Quit"},
+    CommandRow{M, u"Label76", u"killserver"},
+    CommandRow{M, u"Label16", u"serverinfo"},
+    CommandRow{M, u"Label17", u"systeminfo"},
+    CommandRow{M, u"Label23", u"pb_sv_getss"},
+    CommandRow{M, u"Label36", u"pb_sv_banlist", Delayed},
+    CommandRow{M, u"Label34", u"pb_sv_unban ", Now, Box, u"Text11"},
+    CommandRow{M, u"Label94", u"pb_sv_restart"},
+    CommandRow{M, u"Label95", u"pb_sv_badname 30 ", Now, Answer},
+    CommandRow{M, u"Label96", u"PB_SV_BadNameList", Delayed},
+    CommandRow{M, u"Label99", u"sv_privateclients ", Now, BoxTrimmed, u"Text44"},
+    CommandRow{M, u"Label101", u"set sv_privatePassword ", Now, BoxTrimmed, u"Text45"},
+    // Requests to the daemon (the log label lies on the chat page).
+    CommandRow{M, u"Labelstart", u"startserver", Daemon},
+    CommandRow{M, u"Label93", u"getlog", Daemon},
+};
+
+} // namespace
+
+std::span<const CommandRow> commandTable() {
+    return kRows;
+}
+
+QList<CommandRow> commandsOf(CommandWindow window, QStringView control) {
+    QList<CommandRow> out;
+    for (const CommandRow& row : kRows) {
+        if (row.window == window && row.control == control)
+            out.append(row);
+    }
+    return out;
+}
+
+QString commandText(const CommandRow& row, const QString& completion) {
+    switch (row.completion) {
+    case Completion::None:
+        break;
+    case Completion::Box:
+    case Completion::Answer:
+        return row.command.toString() + completion;
+    case Completion::BoxTrimmed:
+        return row.command.toString() + trimBlanks(completion);
+    }
+    return row.command.toString();
+}
+
+QString commandWindowName(CommandWindow window) {
+    switch (window) {
+    case CommandWindow::Main:
+        break;
+    }
+    return u"Main"_qs;
+}
+
+bool unbanNumberMissing(const QString& text) {
+    return text == u"0" || text.isEmpty();
+}
+
+bool badNameMatchesEveryone(const QString& name) {
+    for (const QChar c : name) {
+        if (c > u' ' && c != u'"')
+            return false;
+    }
+    return true;
+}
+
+} // namespace tvx
