@@ -482,6 +482,10 @@ void Form4::LoadServer(int n) {
 void Form4::SaveServer(int n) {
     const QString name = platform().dialogs->inputBox(u"Please enter a name for the server"_qs,
                                                       u"TORVANEX - ADD SERVER"_qs, u"New Server"_qs);
+    // Cancel gives the empty text: a profile without a name would overwrite the saved one with its name
+    // erased, so nothing is saved.
+    if (name.trimmed().isEmpty())
+        return;
     SettingsStore& s = *platform().settings;
     const QString sec = profileSection(n);
     resumeNext([&] { s.set(sec, u"Username"_qs, Text1->text()); });
