@@ -72,6 +72,10 @@ public:
     void txtsay1_KeyDown(int KeyCode, int Shift);
     void Text7_KeyDown(int KeyCode, int Shift);
 
+    // ---- Join Server ----
+    void Label91_Click(); // start the game client connected to this server
+    void Label92_Click(); // "(config)"
+
     // ---- Link state ----
     QString ServerHost;
     QString RconPassword;
