@@ -14,7 +14,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QLabel>
 
 namespace tvx {
