@@ -182,18 +182,44 @@ private slots:
         QCOMPARE(fx.fake.settings.get(u"[LOGIN3]"_qs, u"Levelz"_qs, {}), u"admin"_qs);
         // Captions are read again only when the window loads again.
         QCOMPARE(w.loadItems[2]->text(), u"Load Server 3"_qs);
-        fx.fake.dialogs.inputAnswers << QString(); // Cancel still saves, with an empty name
+        fx.fake.dialogs.inputAnswers << QString(); // Cancel saves nothing
         w.SaveServer(4);
         Forms::unload<Form4>();
         Form4& again = Forms::get<Form4>();
         QCOMPARE(again.loadItems[2]->text(), u"Home"_qs);
-        QCOMPARE(again.loadItems[3]->text(), QString());
+        QCOMPARE(again.loadItems[3]->text(), u"Load Server 4"_qs);
         QCOMPARE(again.loadItems[4]->text(), u"Load Server 5"_qs);
         again.LoadServer(3);
         QCOMPARE(again.Text1->text(), u"bob"_qs);
         QCOMPARE(again.Text4->text(), u"10.0.0.1"_qs);
         QCOMPARE(again.Combo1->currentText(), u"admin"_qs);
         QVERIFY(again.Option2->isChecked()); // loading switches no mode
+    }
+
+    void saveServerWithoutNameSavesNothing_data() {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("Cancel") << QString();
+        QTest::newRow("blanks only") << u"   "_qs;
+        QTest::newRow("tab and blank") << u"\t "_qs;
+    }
+
+    void saveServerWithoutNameSavesNothing() {
+        QFETCH(QString, name);
+        WindowsFixture fx;
+        Form4& w = Forms::get<Form4>();
+        w.Text4->setText(u"10.0.0.1"_qs);
+        fx.fake.dialogs.inputAnswers << u"Home"_qs;
+        w.SaveServer(2);
+        const QHash<QString, QString> saved = fx.fake.settings.values;
+        w.Text4->setText(u"10.0.0.99"_qs);
+        w.Text1->setText(u"someone"_qs);
+        fx.fake.dialogs.inputAnswers << name;
+        w.SaveServer(2);
+        QCOMPARE(fx.fake.dialogs.shown.size(), 2);
+        // The saved profile keeps its name and every field.
+        QCOMPARE(fx.fake.settings.values, saved);
+        QCOMPARE(fx.fake.settings.get(u"[LOGIN2]"_qs, u"Name"_qs, {}), u"Home"_qs);
+        QCOMPARE(fx.fake.settings.get(u"[LOGIN2]"_qs, u"IPAddress"_qs, {}), u"10.0.0.1"_qs);
     }
 
     void quitEndsTheProgram() {

@@ -76,6 +76,7 @@ struct ExitRecorder {
             return 0;
         }
         bool isRunning(qint64) const override { return false; }
+        QString findProgram(const QString&) const override { return {}; }
     };
     struct RecSystem final : System {
         ExitRecorder* r = nullptr;

@@ -1,5 +1,5 @@
 // The program's own platform services: the settings file, the sockets' delivery and states, ending
-// processes by executable name.
+// processes by executable name, finding programs on the PATH and starting them with their arguments as given.
 #include "core/platform/platform_qt.h"
 #include "core/platform/settings_store.h"
 
@@ -99,6 +99,37 @@ private slots:
         QCOMPARE(shell.killProcesses(name), 1);
         QTRY_VERIFY(!shell.isRunning(pid));
         QCOMPARE(shell.killProcesses(name), 0);
+    }
+
+    void findsProgramsOnThePath() {
+        QtShell shell;
+        const QString sh = shell.findProgram(u"sh"_qs);
+        QVERIFY2(sh.startsWith(u'/') && sh.endsWith(u"/sh"_qs), qPrintable(sh));
+        QCOMPARE(shell.findProgram(
+                     QStringLiteral("tvx-no-such-program-%1").arg(QCoreApplication::applicationPid())),
+                 QString());
+    }
+
+    void startsWithTheArgumentsAsGiven() {
+        // Each argument reaches the program as it is: nothing splits, joins, quotes or interprets them.
+        QTemporaryDir dir;
+        const QString program = dir.filePath(u"args.sh"_qs);
+        {
+            QFile f(program);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("#!/bin/sh\nprintf '[%s]\\n' \"$@\" > args.tmp && mv args.tmp args.txt\n");
+        }
+        QVERIFY(QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        QtShell shell;
+        const QStringList arguments{u"+connect"_qs, u"127.0.0.1:28960"_qs, u"+password"_qs, QString(),
+                                    u"a b; $(echo x) \"q\""_qs};
+        QVERIFY(shell.execute(program, arguments, dir.path(), false) > 0);
+        const QString out = dir.filePath(u"args.txt"_qs);
+        QTRY_VERIFY(QFile::exists(out));
+        QFile f(out);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(),
+                 QByteArray("[+connect]\n[127.0.0.1:28960]\n[+password]\n[]\n[a b; $(echo x) \"q\"]\n"));
     }
 };
 

@@ -74,6 +74,8 @@ private slots:
     void daemonLogin();
     void daemonSession();
     void daemonNotices();
+    void daemonUserRequests_data();
+    void daemonUserRequests();
 
 private:
     QByteArray exchange(QTcpSocket& socket, const QByteArray& message);
@@ -263,12 +265,16 @@ void tst_SimServer::daemonSession() {
     QCOMPARE(exchange(socket, "admin1:pass-admin"), QByteArray("admin"));
     QCOMPARE(exchange(socket, "getrconpass"), QByteArray("secret"));
 
-    // Neither a command copy nor "startserver" is answered: the next reply is the log alone.
+    // Neither a command copy nor "startserver" is answered: the next reply is the log alone, where the
+    // start request is recorded.
     socket.write("admin1 - kick Sniper");
     QVERIFY(server.waitForTcp(3));
     socket.write("startserver");
     QVERIFY(server.waitForTcp(4));
-    QCOMPARE(exchange(socket, "getlog"), QByteArray("line one\r\nline two\r\n"));
+    const QByteArray log = exchange(socket, "getlog");
+    QVERIFY2(log.startsWith("line one\r\nline two\r\n["), log.constData());
+    QVERIFY2(log.endsWith("] Game server start requested by admin1\r\n"), log.constData());
+    QCOMPARE(log.count('\n'), 3);
     QCOMPARE(server.tcpReceived(), (QList<QByteArray>{"admin1:pass-admin", "getrconpass",
                                                       "admin1 - kick Sniper", "startserver", "getlog"}));
 }
@@ -300,6 +306,67 @@ void tst_SimServer::daemonNotices() {
     QTRY_COMPARE(peer.collect(), 2);
     QCOMPARE(peer.replies(),
              (QList<QByteArray>{kHeader + "Invalid password.\n", kHeader + "console: new\n"}));
+    // The daemon's log records both.
+    const QByteArray log = exchange(socket, "getlog");
+    QVERIFY2(log.contains("] User newbie added as admin by power1\r\n["), log.constData());
+    QVERIFY2(log.endsWith("] Rcon password changed by power1\r\n"), log.constData());
+}
+
+void tst_SimServer::daemonUserRequests_data() {
+    QTest::addColumn<QList<QByteArray>>("logins");
+    QTest::addColumn<QByteArray>("request");
+    QTest::addColumn<QByteArray>("answer");
+
+    const QList<QByteArray> power{"power1:pass-poweradmin"};
+    QTest::newRow("add, not logged in")
+        << QList<QByteArray>{} << QByteArray("ADDUSER bob+pw-mp")
+        << QByteArray("ADDUSER Access denied: only a poweradmin may add users");
+    QTest::newRow("add, as admin") << QList<QByteArray>{"admin1:pass-admin"}
+                                   << QByteArray("ADDUSER bob+pw-mp")
+                                   << QByteArray("ADDUSER Access denied: only a poweradmin may add users");
+    QTest::newRow("add, poweradmin user logged in as mp")
+        << QList<QByteArray>{"power1:pass-mp"} << QByteArray("ADDUSER bob+pw-mp")
+        << QByteArray("ADDUSER Access denied: only a poweradmin may add users");
+    QTest::newRow("add, after a refused login")
+        << QList<QByteArray>{"power1:pass-poweradmin", "power1:wrong-poweradmin"}
+        << QByteArray("ADDUSER bob+pw-mp")
+        << QByteArray("ADDUSER Access denied: only a poweradmin may add users");
+    QTest::newRow("change, as admin")
+        << QList<QByteArray>{"admin1:pass-admin"} << QByteArray("CHANGERCON n3w")
+        << QByteArray("CHANGERCON Access denied: only a poweradmin may change the rcon password");
+    QTest::newRow("no plus") << power << QByteArray("ADDUSER bob-mp")
+                             << QByteArray("ADDUSER User not added: expected name+password-level");
+    QTest::newRow("empty name") << power << QByteArray("ADDUSER +pw-mp")
+                                << QByteArray("ADDUSER User not added: expected name+password-level");
+    QTest::newRow("unknown level") << power << QByteArray("ADDUSER bob+pw-root")
+                                   << QByteArray("ADDUSER User bob not added: unknown level root");
+    QTest::newRow("level in another case") << power << QByteArray("ADDUSER bob+pw-Admin")
+                                           << QByteArray("ADDUSER User bob not added: unknown level Admin");
+    QTest::newRow("colon in the name") << power << QByteArray("ADDUSER a:b+pw-mp")
+                                       << QByteArray("ADDUSER User a:b not added: a name may not hold ':'");
+    QTest::newRow("empty password") << power << QByteArray("ADDUSER bob+-mp")
+                                    << QByteArray("ADDUSER User bob not added: the password is empty");
+    QTest::newRow("empty rcon password")
+        << power << QByteArray("CHANGERCON ")
+        << QByteArray("CHANGERCON Rcon password not changed: the new password is empty");
+}
+
+void tst_SimServer::daemonUserRequests() {
+    QFETCH(QList<QByteArray>, logins);
+    QFETCH(QByteArray, request);
+    QFETCH(QByteArray, answer);
+    SimServerProcess server;
+    QVERIFY2(server.start({u"--users"_s, SimServerProcess::demoFile(u"demo_users.txt"_s)}, true),
+             qPrintable(server.errorString()));
+    QTcpSocket socket;
+    socket.connectToHost(QHostAddress::LocalHost, server.tcpPort());
+    QVERIFY(socket.waitForConnected(5000));
+    for (const QByteArray& login : logins)
+        exchange(socket, login);
+    QCOMPARE(exchange(socket, request), answer);
+    // Nothing was changed: the rcon password stands and no user "bob" can log in.
+    QCOMPARE(exchange(socket, "getrconpass"), QByteArray("secret"));
+    QVERIFY(exchange(socket, "bob:pw-mp").startsWith("Login refused"));
 }
 
 QTEST_GUILESS_MAIN(tst_SimServer)

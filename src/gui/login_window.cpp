@@ -3,6 +3,7 @@
 #include "core/link/daemon_protocol.h"
 #include "core/link/rcon_protocol.h"
 #include "core/text/codepage.h"
+#include "core/text/text_file.h"
 #include "core/text/text_util.h"
 #include "core/ucon/ucon_config.h"
 
@@ -13,7 +14,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QLabel>
 
 namespace tvx {
@@ -432,30 +432,7 @@ void Form4::UCONLoad() {
 }
 
 void Form4::SaveUCONIni(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        const QFileInfo dir(QFileInfo(path).absolutePath());
-        int number = err::PathFileAccess;
-        QString description = u"Path/File access error"_qs;
-        if (!dir.exists()) {
-            number = err::PathNotFound;
-            description = u"Path not found"_qs;
-        } else if (file.error() == QFileDevice::OpenError || !dir.isWritable()) {
-            number = err::PermissionDenied;
-            description = u"Permission denied"_qs;
-        }
-        if (number != err::PathFileAccess)
-            platform().dialogs->msgBox(description, mb::Exclamation, u"Error "_qs + QString::number(number));
-        return;
-    }
-    const QByteArray bytes = toAnsi(QString(Text8 + kCrLf));
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        const QString why = file.errorString();
-        file.close();
-        platform().dialogs->msgBox(why, mb::Exclamation, u"Error 61"_qs);
-        return;
-    }
-    file.close();
+    saveTextFileReporting(*platform().dialogs, path, Text8);
 }
 
 bool Form4::SaveTextToFile(const QString& path, const QString& text, bool overwrite) {
@@ -486,6 +463,10 @@ void Form4::LoadServer(int n) {
 void Form4::SaveServer(int n) {
     const QString name = platform().dialogs->inputBox(u"Please enter a name for the server"_qs,
                                                       u"TORVANEX - ADD SERVER"_qs, u"New Server"_qs);
+    // Cancel gives the empty text: a profile without a name would overwrite the saved one with its name
+    // erased, so nothing is saved.
+    if (name.trimmed().isEmpty())
+        return;
     SettingsStore& s = *platform().settings;
     const QString sec = profileSection(n);
     resumeNext([&] { s.set(sec, u"Username"_qs, Text1->text()); });

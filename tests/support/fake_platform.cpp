@@ -32,8 +32,9 @@ QString FakeDialogs::inputBox(const QString& prompt, const QString& title, const
     return inputAnswers.isEmpty() ? defaultText : inputAnswers.takeFirst();
 }
 
-QString FakeDialogs::openFile(QWidget*, const QString& title, const QString& filter, const QString&) {
-    shown.append({u"file"_qs, title, 0, title, filter});
+QString FakeDialogs::openFile(QWidget*, const QString& title, const QString& filter,
+                              const QString& initialFolder) {
+    shown.append({u"file"_qs, title, 0, title, filter, initialFolder});
     return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
 }
 

@@ -17,8 +17,9 @@ struct ShownBox {
     QString kind; // "msg", "input" or "file"
     QString text;
     int style = 0;
-    QString title; // as given (empty = the application title)
-    QString defaultText;
+    QString title;       // as given (empty = the application title)
+    QString defaultText; // the proposed text; for a file dialog, its filter
+    QString folder = {}; // a file dialog's starting folder
 };
 
 class FakeDialogs final : public Dialogs {
@@ -100,6 +101,9 @@ public:
                    bool hidden) override;
     int killProcesses(const QString& name) override;
     bool isRunning(qint64 pid) const override { return running.contains(pid); }
+    // Programs on the PATH, by name: what findProgram answers (nothing is on the PATH unless set).
+    QHash<QString, QString> onPath;
+    QString findProgram(const QString& name) const override { return onPath.value(name); }
 };
 
 class FakeSystem final : public System {

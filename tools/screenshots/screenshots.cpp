@@ -1,7 +1,9 @@
 // Renders the console's windows into PNG pictures, driven on the fake platform: the login window, every
 // page of the console in RCON mode with a few players, the terminal as a Daemon-mode "mp" user, the Reader,
-// the wait window and the player menu. Also lists every design caption that does not fit its label.
+// the wait window, the player menu, the login window's two profile menus and the Join Server configuration.
+// Also lists every design caption that does not fit its label.
 #include "gui/base/artwork.h"
+#include "gui/join_server_window.h"
 #include "gui/loading_window.h"
 #include "gui/login_window.h"
 #include "gui/main/main_window.h"
@@ -15,6 +17,7 @@
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenuBar>
 #include <QPainter>
 #include <QTextStream>
 
@@ -41,12 +44,28 @@ public:
 
     void save(QWidget& w, const QString& name) {
         QCoreApplication::processEvents();
-        const QString path = folder_ + u'/' + name + u".png"_qs;
-        if (!w.grab().save(path))
-            std::fprintf(stderr, "could not write %s\n", qPrintable(path));
-        else
-            std::printf("%s\n", qPrintable(path));
+        write(w.grab(), name);
         checkCaptions(w);
+    }
+
+    // A window with one of its menu bar's menus dropped down from its title, as one picture.
+    void saveWithMenu(QWidget& window, QMenuBar& bar, QMenu& menu, const QString& name) {
+        QCoreApplication::processEvents();
+        const QRect title = bar.actionGeometry(menu.menuAction());
+        const QPoint at = bar.mapTo(&window, title.bottomLeft());
+        menu.popup(bar.mapToGlobal(title.bottomLeft()));
+        QCoreApplication::processEvents();
+        const QPixmap back = window.grab();
+        const QPixmap drop = menu.grab();
+        menu.hide();
+        QPixmap all(qMax(back.width(), at.x() + drop.width()), qMax(back.height(), at.y() + drop.height()));
+        all.fill(Qt::white);
+        {
+            QPainter p(&all);
+            p.drawPixmap(0, 0, back);
+            p.drawPixmap(at, drop);
+        }
+        write(all, name);
     }
 
     int clipped() const { return clipped_; }
@@ -70,6 +89,14 @@ private:
         }
     }
 
+    void write(const QPixmap& picture, const QString& name) {
+        const QString path = folder_ + u'/' + name + u".png"_qs;
+        if (!picture.save(path))
+            std::fprintf(stderr, "could not write %s\n", qPrintable(path));
+        else
+            std::printf("%s\n", qPrintable(path));
+    }
+
     QString folder_;
     int clipped_ = 0;
 };
@@ -86,6 +113,10 @@ int main(int argc, char* argv[]) {
     Shots shots(argc > 1 ? QString::fromLocal8Bit(argv[1]) : u"build/screenshots"_qs);
     WindowsFixture fx;
 
+    // Two saved profiles, named in the "Load Server" menu.
+    fx.fake.settings.set(u"[LOGIN1]"_qs, u"Name"_qs, u"Iron Brigade Realism"_qs);
+    fx.fake.settings.set(u"[LOGIN2]"_qs, u"Name"_qs, u"Clan Practice (daemon)"_qs);
+
     // The login window, filled for RCON mode.
     Form4& login = Forms::get<Form4>();
     login.Text4->setText(u"203.0.113.17"_qs);
@@ -93,6 +124,8 @@ int main(int argc, char* argv[]) {
     login.Text6->setText(u"secret"_qs);
     login.Show();
     shots.save(login, u"01-login"_qs);
+    shots.saveWithMenu(login, *login.menuBar, *login.loadz, u"01-login-load-menu"_qs);
+    shots.saveWithMenu(login, *login.menuBar, *login.save, u"01-login-save-menu"_qs);
 
     // Hand-over, then the players from a "status" reply, the map and the host name.
     login.Command1_Click();
@@ -169,6 +202,13 @@ int main(int argc, char* argv[]) {
                           "Map: mp_castle\r\nPlayers: 4/18\r\n"_qs);
     reader.Show();
     shots.save(reader, u"11-reader"_qs);
+
+    // "(config)": the game client's path and the passworded server's password.
+    main.txtiw3mp =
+        u"/home/admin/.wine/drive_c/Program Files/Activision/Call of Duty - World at War/CoDWaWmp.exe"_qs;
+    main.txtserverpass = u"clanwar"_qs;
+    main.Label92_Click();
+    shots.save(Forms::get<joinserverconfig>(), u"13-join-server"_qs);
 
     // The hand pointer, four times enlarged, on white.
     QLabel pointer;

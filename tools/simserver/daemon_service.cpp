@@ -6,6 +6,7 @@
 #include "report.h"
 #include "tab_file.h"
 
+#include <QDateTime>
 #include <QFile>
 #include <QPointer>
 #include <QTcpSocket>
@@ -20,6 +21,8 @@ namespace {
 
 const std::array<QByteArray, 3> kLevels = {QByteArrayLiteral("mp"), QByteArrayLiteral("admin"),
                                            QByteArrayLiteral("poweradmin")};
+
+constexpr int kPowerAdmin = 2;
 
 int levelIndex(QByteArrayView word) {
     for (std::size_t i = 0; i < kLevels.size(); ++i) {
@@ -59,7 +62,10 @@ bool DaemonService::listen(quint16 port, QString& error) {
 
 void DaemonService::accept() {
     while (QTcpSocket* socket = m_server.nextPendingConnection()) {
-        connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+        connect(socket, &QTcpSocket::disconnected, this, [this, socket] {
+            m_sessions.remove(socket);
+            socket->deleteLater();
+        });
         // The protocol has no framing: whatever one read brings is one message.
         connect(socket, &QTcpSocket::readyRead, this, [this, socket] {
             const QByteArray message = socket->readAll();
@@ -92,20 +98,22 @@ void DaemonService::handle(QTcpSocket* socket, const QByteArray& message) {
         send(socket, m_settings.log);
         return;
     }
-    if (message == "startserver")
-        return; // the game server is already up
+    const Session session = m_sessions.value(socket);
+    if (message == "startserver") {
+        // The game server is already up: the request is only recorded, and not answered.
+        record("Game server start requested by " +
+               (session.level < 0 ? "a connection not logged in" : session.name));
+        return;
+    }
     if (message.startsWith("ADDUSER ")) {
-        send(socket, addUser(message.mid(8)));
+        send(socket, session.level == kPowerAdmin ? addUser(message.mid(8), session.name)
+                                                  : "ADDUSER Access denied: only a poweradmin may add users");
         return;
     }
     if (message.startsWith("CHANGERCON ")) {
-        const QByteArray password = message.mid(11);
-        if (password.isEmpty()) {
-            send(socket, "CHANGERCON Rcon password not changed: the new password is empty");
-            return;
-        }
-        m_game.setRconPassword(password);
-        send(socket, "CHANGERCON Rcon password changed");
+        send(socket, session.level == kPowerAdmin
+                         ? changeRcon(message.mid(11), session.name)
+                         : "CHANGERCON Access denied: only a poweradmin may change the rcon password");
         return;
     }
     // "user - command" is a copy of an rcon command, kept for the daemon's records; it gets no answer.
@@ -114,10 +122,16 @@ void DaemonService::handle(QTcpSocket* socket, const QByteArray& message) {
     const qsizetype copyMark = message.indexOf(" - ");
     if (colon < 0 || (copyMark >= 0 && copyMark < colon))
         return;
-    send(socket, login(message));
+    int granted = -1;
+    send(socket, login(message, granted));
+    // A refused login ends what the connection was logged in as.
+    if (granted >= 0)
+        m_sessions.insert(socket, {message.left(colon), granted});
+    else
+        m_sessions.remove(socket);
 }
 
-QByteArray DaemonService::login(const QByteArray& message) const {
+QByteArray DaemonService::login(const QByteArray& message, int& granted) const {
     const qsizetype colon = message.indexOf(':');
     const qsizetype dash = message.lastIndexOf('-');
     if (dash < colon)
@@ -133,23 +147,30 @@ QByteArray DaemonService::login(const QByteArray& message) const {
             return "Login refused: unknown access level";
         if (asked > user.level)
             return "Login refused: access level not allowed for this user";
+        granted = asked;
         return kLevels[static_cast<std::size_t>(asked)];
     }
     return "Login refused: wrong user name or password";
 }
 
-QByteArray DaemonService::addUser(const QByteArray& request) {
-    // name+password-level; the password may hold '-', the level is what follows the last one.
+QByteArray DaemonService::addUser(const QByteArray& request, const QByteArray& by) {
+    // name+password-level; the password may hold '+' and '-', the level is what follows the last '-'.
     const qsizetype plus = request.indexOf('+');
     const qsizetype dash = request.lastIndexOf('-');
     if (plus <= 0 || dash < plus)
         return "ADDUSER User not added: expected name+password-level";
     const QByteArray name = request.left(plus);
+    const QByteArray password = request.mid(plus + 1, dash - plus - 1);
     const QByteArray levelWord = request.mid(dash + 1);
     const int level = levelIndex(levelWord);
     if (level < 0)
         return "ADDUSER User " + name + " not added: unknown level " + levelWord;
-    const DaemonUser added{name, request.mid(plus + 1, dash - plus - 1), level};
+    // A login line ends its name at the first ':', so such a name could never log in.
+    if (name.contains(':'))
+        return "ADDUSER User " + name + " not added: a name may not hold ':'";
+    if (password.isEmpty())
+        return "ADDUSER User " + name + " not added: the password is empty";
+    const DaemonUser added{name, password, level};
     bool replaced = false;
     for (DaemonUser& user : m_settings.users) {
         if (user.name == name) {
@@ -157,9 +178,34 @@ QByteArray DaemonService::addUser(const QByteArray& request) {
             replaced = true;
         }
     }
-    if (!replaced)
+    if (!replaced) {
+        if (m_settings.users.size() >= kMaxUsers)
+            return "ADDUSER User " + name + " not added: the users list is full";
         m_settings.users.append(added);
+    }
+    record("User " + name + " added as " + levelWord + " by " + by);
     return "ADDUSER User " + name + " added as " + levelWord;
+}
+
+QByteArray DaemonService::changeRcon(const QByteArray& password, const QByteArray& by) {
+    if (password.isEmpty())
+        return "CHANGERCON Rcon password not changed: the new password is empty";
+    m_game.setRconPassword(password);
+    record("Rcon password changed by " + by);
+    return "CHANGERCON Rcon password changed";
+}
+
+void DaemonService::record(const QByteArray& line) {
+    QByteArray& log = m_settings.log;
+    // A log read from the users' file may lack its last line break.
+    if (!log.isEmpty() && !log.endsWith('\n'))
+        log += "\r\n";
+    log += '[' + QDateTime::currentDateTime().toString(u"yyyy-MM-dd hh:mm:ss"_s).toLatin1() + "] " + line +
+           "\r\n";
+    if (log.size() <= kMaxLog)
+        return;
+    const qsizetype cut = log.indexOf('\n', log.size() - kMaxLog);
+    log.remove(0, cut < 0 ? log.size() - kMaxLog : cut + 1);
 }
 
 } // namespace sim

@@ -2,6 +2,7 @@
 // The TORVANEX Daemon as the console meets it: TCP, one unframed text per message, logins against a
 // users list, the rcon password handed out, command copies and a few services of its own.
 #include <QByteArray>
+#include <QHash>
 #include <QList>
 #include <QObject>
 #include <QTcpServer>
@@ -36,16 +37,30 @@ public:
     bool listen(quint16 port, QString& error);
     quint16 port() const { return m_server.serverPort(); }
 
+    // How many users the daemon keeps at most, and how much of its log.
+    static constexpr qsizetype kMaxUsers = 1000;
+    static constexpr qsizetype kMaxLog = 64 * 1024;
+
 private:
     void accept();
     void handle(QTcpSocket* socket, const QByteArray& message);
-    QByteArray login(const QByteArray& message) const;
-    QByteArray addUser(const QByteArray& request);
+    // The reply to a login line; a granted login sets `granted` to the level index it was granted at.
+    QByteArray login(const QByteArray& message, int& granted) const;
+    QByteArray addUser(const QByteArray& request, const QByteArray& by);
+    QByteArray changeRcon(const QByteArray& password, const QByteArray& by);
+    // Adds a stamped line to the daemon's log, which keeps only its last kMaxLog bytes of whole lines.
+    void record(const QByteArray& line);
     static void send(QTcpSocket* socket, const QByteArray& reply);
 
     GameServer& m_game;
     Settings m_settings;
     QTcpServer m_server;
+    // Who each connection logged in as, and at which level; ADDUSER and CHANGERCON are for a poweradmin.
+    struct Session {
+        QByteArray name;
+        int level = -1;
+    };
+    QHash<QTcpSocket*, Session> m_sessions;
 };
 
 } // namespace sim

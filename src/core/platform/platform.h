@@ -131,6 +131,8 @@ public:
     // Ends every process of this user whose executable name is `name`; returns how many.
     virtual int killProcesses(const QString& name) = 0;
     virtual bool isRunning(qint64 pid) const = 0;
+    // The full path of a program found on the PATH by its name, or the empty text when there is none.
+    virtual QString findProgram(const QString& name) const = 0;
 };
 
 class System {

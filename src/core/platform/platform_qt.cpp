@@ -7,6 +7,7 @@
 #include <QHostInfo>
 #include <QNetworkInterface>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTcpSocket>
 #include <QThread>
 #include <QUdpSocket>
@@ -343,6 +344,10 @@ int QtShell::killProcesses(const QString& name) {
 
 bool QtShell::isRunning(qint64 pid) const {
     return pid > 0 && ::kill(static_cast<pid_t>(pid), 0) == 0 && !isZombie(pid);
+}
+
+QString QtShell::findProgram(const QString& name) const {
+    return QStandardPaths::findExecutable(name);
 }
 
 // ---- System ----

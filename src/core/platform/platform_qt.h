@@ -63,6 +63,7 @@ public:
                    bool hidden) override;
     int killProcesses(const QString& name) override;
     bool isRunning(qint64 pid) const override;
+    QString findProgram(const QString& name) const override;
 };
 
 class QtSystem final : public System {

@@ -576,6 +576,8 @@ void Main::buildBottomBand() {
     }
     Label91 = clickLabel(this, u"Label91"_qs, u"Join Server"_qs, twipsRect(3960, 8040, 1095, 255));
     Label92 = clickLabel(this, u"Label92"_qs, u"(config)"_qs, twipsRect(5280, 8040, 855, 255));
+    onClick(Label91, &Main::Label91_Click);
+    onClick(Label92, &Main::Label92_Click);
     Label97 = clickLabel(this, u"Label97"_qs, u"Tools"_qs, twipsRect(11520, 8040, 1095, 255));
 }
 

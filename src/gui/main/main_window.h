@@ -124,6 +124,9 @@ public:
     void Labelstart_Click(); // daemon: start the server
     void Label93_Click();    // daemon: its log
     void Label97_Click();    // the Tools menu
+    // ---- Join Server ----
+    void Label91_Click(); // start the game client connected to this server
+    void Label92_Click(); // "(config)"
 
     // ---- Link state ----
     QString ServerHost;

@@ -1,0 +1,30 @@
+#pragma once
+// How "Join Server" starts the game client connected to the managed server.
+#include <QString>
+#include <QStringList>
+
+namespace tvx {
+
+struct GameLaunch {
+    QString program;
+    QStringList arguments;
+    QString workingFolder;
+
+    friend bool operator==(const GameLaunch&, const GameLaunch&) = default;
+};
+
+// Whether the client is a Windows program that needs wine here (its path ends in ".exe", any case).
+bool isWindowsProgram(const QString& clientPath);
+
+// The folder the client starts in: the path with every "CoDWaWmp.exe" (exact case) taken out, which leaves
+// the folder of the usual client; when that is not an existing folder (any other file name), the
+// executable's own folder.
+QString launchWorkingFolder(const QString& clientPath);
+
+// The start: the arguments are "+connect", address ":" port, "+password" and the password, each one
+// argument of its own (an empty password stays an empty argument). `wineProgram` is the wine found on the
+// PATH, empty when there is none; a Windows program is then run by it, with the path as first argument.
+GameLaunch gameLaunch(const QString& clientPath, const QString& address, const QString& port,
+                      const QString& password, const QString& wineProgram);
+
+} // namespace tvx

@@ -1,0 +1,115 @@
+#include "gui/join_server_window.h"
+
+#include "core/text/text_file.h"
+
+#include "gui/base/artwork.h"
+#include "gui/base/twips.h"
+#include "gui/base/vb_frame.h"
+#include "gui/main/main_window.h"
+
+#include <QFile>
+
+namespace tvx {
+namespace {
+
+const QString kConfigs = QStringLiteral("[Configs]");
+
+QPushButton* button(QWidget* parent, const QString& name, const QString& caption, const QRect& r) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    b->setGeometry(r);
+    return b;
+}
+
+VbLabel* label(QWidget* parent, const QString& name, const QString& caption, const QRect& r) {
+    auto* l = new VbLabel(parent, name, caption);
+    l->setGeometry(r);
+    return l;
+}
+
+VbLineEdit* box(QWidget* parent, const QString& name, const QRect& r) {
+    auto* e = new VbLineEdit(parent, name);
+    e->setGeometry(r);
+    return e;
+}
+
+} // namespace
+
+joinserverconfig::joinserverconfig() {
+    setObjectName(u"joinserverconfig"_qs);
+    setWindowTitle(u"Join Server Configuration"_qs);
+    setToolWindowBorder();
+    setFont(art::tahoma(8.25));
+
+    Frame1 = new VbFrame(this, u"Frame1"_qs, QString(), twipsRect(120, 0, 4335, 2415));
+    Frame2 = new VbFrame(Frame1, u"Frame2"_qs, u"Call of Duty World at War Location"_qs,
+                         twipsRect(120, 240, 4095, 855));
+    Label1 = label(Frame2, u"Label1"_qs, u"Please select the CoDWaW.exe from COD Folder:"_qs,
+                   twipsRect(120, 240, 3855, 255));
+    Text1 = box(Frame2, u"Text1"_qs, twipsRect(120, 480, 3375, 285));
+    Command1 = button(Frame2, u"Command1"_qs, u"..."_qs, twipsRect(3600, 480, 375, 255));
+    Frame3 = new VbFrame(Frame1, u"Frame3"_qs, u"Passworded Server (optional)"_qs,
+                         twipsRect(120, 1200, 4095, 975));
+    Label2 = label(Frame3, u"Label2"_qs, u"Add here the password for the passworded server"_qs,
+                   twipsRect(120, 240, 3855, 255));
+    Text2 = box(Frame3, u"Text2"_qs, twipsRect(120, 480, 3855, 285));
+    Command2 = button(this, u"Command2"_qs, u"Save"_qs, twipsRect(1560, 2520, 1575, 375));
+    Command3 = button(this, u"Command3"_qs, u"Cancel"_qs, twipsRect(3240, 2520, 1215, 375));
+
+    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+    connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
+    setClientTwips(4545, 3015);
+}
+
+void joinserverconfig::Form_Load() {
+    // What the console holds, which Save keeps in step with the settings.
+    const Main& main = Forms::get<Main>();
+    Text1->setText(main.txtiw3mp);
+    Text2->setText(main.txtserverpass);
+}
+
+void joinserverconfig::Command1_Click() {
+    resumeNext([this] { Text1->setText(Select_File(u"Select the codwaw.exe"_qs, this, u"exe"_qs)); });
+}
+
+void joinserverconfig::Command2_Click() {
+    SettingsStore& s = *platform().settings;
+    resumeNext([&] { s.set(kConfigs, u"Path"_qs, Text1->text()); });
+    resumeNext([&] { s.set(kConfigs, u"ServerPass"_qs, Text2->text()); });
+    resumeNext([this] {
+        Main& main = Forms::get<Main>();
+        main.txtiw3mp = Text1->text();
+        main.txtserverpass = Text2->text();
+    });
+    Unload();
+}
+
+void joinserverconfig::Command3_Click() {
+    Unload();
+}
+
+QString joinserverconfig::Select_File(const QString& Desc, QWidget* MyForm, const QString& flType) {
+    return platform().dialogs->openFile(MyForm, Desc, u"File Type (*."_qs + flType + u")"_qs,
+                                        platform().system->currentFolder());
+}
+
+void joinserverconfig::LoadTextFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    // The box holds no more than its maximum length, so no more than that is read (a line end taken out
+    // at the end of the file is the most that can shrink).
+    const QByteArray bytes = file.read(Text1->maxLength() + 2);
+    if (file.error() != QFileDevice::NoError)
+        return;
+    file.close();
+    Text1->setText(joinedFileLines(bytes));
+    TextFilePath = path;
+}
+
+void joinserverconfig::SaveTextFile(const QString& path) {
+    saveTextFileReporting(*platform().dialogs, path, Text1->text());
+}
+
+} // namespace tvx

@@ -1,0 +1,26 @@
+// Main: "Join Server" starts the game client connected to the server; "(config)" opens its configuration.
+#include "core/tools/game_launch.h"
+
+#include "gui/join_server_window.h"
+#include "gui/main/main_window.h"
+
+namespace tvx {
+
+void Main::Label91_Click() {
+    if (txtiw3mp.isEmpty()) {
+        platform().dialogs->msgBox(u"You need to config this first!"_qs, mb::Critical, u"Config!"_qs);
+        Forms::show<joinserverconfig>();
+        return;
+    }
+    // The client is a Windows program: here wine runs it, when there is one.
+    const QString wine = isWindowsProgram(txtiw3mp) ? platform().shell->findProgram(u"wine"_qs) : QString();
+    const GameLaunch launch = gameLaunch(txtiw3mp, Text3->text(), Text4->text(), txtserverpass, wine);
+    // Started directly, never through a shell; a client that does not start shows nothing.
+    platform().shell->execute(launch.program, launch.arguments, launch.workingFolder, false);
+}
+
+void Main::Label92_Click() {
+    resumeNext([] { Forms::show<joinserverconfig>(); });
+}
+
+} // namespace tvx

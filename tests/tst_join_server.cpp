@@ -1,0 +1,340 @@
+// "Join Server": the game client's start (its arguments, wine or not, its working folder), the "Config!"
+// path, and the configuration window (its load, "...", Save, Cancel, and its text file operations).
+#include "core/text/text_file.h"
+
+#include "gui/join_server_window.h"
+#include "gui/main/main_window.h"
+
+#include "support/fake_platform.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+using namespace tvx;
+using namespace tvx::test;
+
+namespace {
+
+const QString kWine = u"/usr/bin/wine"_qs;
+
+QByteArray readFile(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+bool writeFile(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+// The console as the login hands it over: server address and port in its boxes, the client's settings
+// read at its load.
+struct Console {
+    WindowsFixture fx;
+    Main& main = Forms::get<Main>();
+    Console() {
+        main.Text3->setText(u"203.0.113.17"_qs);
+        main.Text4->setText(u"28960"_qs);
+    }
+    QString dir() const { return fx.fake.folder(); }
+};
+
+} // namespace
+
+class TstJoinServer : public QObject {
+    Q_OBJECT
+private slots:
+    // "<dir>" in a path stands for a folder that exists; "<dir>/bin" exists too.
+    void launch_data() {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("password");
+        QTest::addColumn<bool>("wineOnPath");
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("workingFolder");
+
+        const QStringList connect{u"+connect"_qs, u"203.0.113.17:28960"_qs, u"+password"_qs};
+        const QString client = u"<dir>/CoDWaWmp.exe"_qs;
+        QTest::newRow("usual client, wine")
+            << client << u"s3cret"_qs << true << kWine
+            << QStringList{client} + connect + QStringList{u"s3cret"_qs} << u"<dir>/"_qs;
+        QTest::newRow("usual client, no wine") << client << u"s3cret"_qs << false << client
+                                               << connect + QStringList{u"s3cret"_qs} << u"<dir>/"_qs;
+        QTest::newRow("empty password stays an argument")
+            << client << QString() << false << client << connect + QStringList{QString()} << u"<dir>/"_qs;
+        QTest::newRow("password with blanks and quotes is one argument")
+            << client << u"a b \"c\"; d"_qs << false << client << connect + QStringList{u"a b \"c\"; d"_qs}
+            << u"<dir>/"_qs;
+        QTest::newRow("upper-case extension, wine")
+            << u"<dir>/bin/CODWAW.EXE"_qs << u"pw"_qs << true << kWine
+            << QStringList{u"<dir>/bin/CODWAW.EXE"_qs} + connect + QStringList{u"pw"_qs} << u"<dir>/bin"_qs;
+        // Any other file name leaves a working folder that is not a folder: the executable's own folder.
+        QTest::newRow("other file name")
+            << u"<dir>/bin/iw3mp.exe"_qs << u"pw"_qs << false << u"<dir>/bin/iw3mp.exe"_qs
+            << connect + QStringList{u"pw"_qs} << u"<dir>/bin"_qs;
+        QTest::newRow("usual name in other case")
+            << u"<dir>/codwawmp.exe"_qs << u"pw"_qs << false << u"<dir>/codwawmp.exe"_qs
+            << connect + QStringList{u"pw"_qs} << u"<dir>"_qs;
+        QTest::newRow("usual name also in the folder's name")
+            << u"<dir>/CoDWaWmp.exe.d/CoDWaWmp.exe"_qs << u"pw"_qs << false
+            << u"<dir>/CoDWaWmp.exe.d/CoDWaWmp.exe"_qs << connect + QStringList{u"pw"_qs}
+            << u"<dir>/CoDWaWmp.exe.d"_qs;
+        QTest::newRow("not a Windows program, wine there")
+            << u"<dir>/bin/codwaw.sh"_qs << u"pw"_qs << true << u"<dir>/bin/codwaw.sh"_qs
+            << connect + QStringList{u"pw"_qs} << u"<dir>/bin"_qs;
+    }
+
+    void launch() {
+        QFETCH(QString, path);
+        QFETCH(QString, password);
+        QFETCH(bool, wineOnPath);
+        QFETCH(QString, program);
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, workingFolder);
+        Console c;
+        QVERIFY(QDir(c.dir()).mkpath(u"bin"_qs));
+        auto here = [&](QString s) { return s.replace(u"<dir>"_qs, c.dir()); };
+        if (wineOnPath)
+            c.fx.fake.shell.onPath.insert(u"wine"_qs, kWine);
+        c.main.txtiw3mp = here(path);
+        c.main.txtserverpass = password;
+        QTest::mouseClick(c.main.Label91, Qt::LeftButton);
+        QCOMPARE(c.fx.fake.dialogs.shown.size(), 0);
+        QCOMPARE(c.fx.fake.shell.started.size(), 1);
+        const FakeShell::Started s = c.fx.fake.shell.started[0];
+        QCOMPARE(s.program, here(program));
+        for (QString& a : arguments)
+            a = here(a);
+        QCOMPARE(s.arguments, arguments);
+        QCOMPARE(s.workingFolder, here(workingFolder));
+        QVERIFY(!s.hidden);
+    }
+
+    void launchWithoutPathAsksForTheConfiguration() {
+        Console c;
+        // What the settings hold is read at the console's load only.
+        c.fx.fake.settings.set(u"[Configs]"_qs, u"Path"_qs, u"/games/CoDWaWmp.exe"_qs);
+        QTest::mouseClick(c.main.Label91, Qt::LeftButton);
+        QCOMPARE(c.fx.fake.dialogs.shown.size(), 1);
+        const ShownBox box = c.fx.fake.dialogs.shown[0];
+        QCOMPARE(box.text, u"You need to config this first!"_qs);
+        QCOMPARE(box.style, mb::Critical);
+        QCOMPARE(box.title, u"Config!"_qs);
+        QVERIFY(c.fx.fake.shell.started.isEmpty());
+        const joinserverconfig* w = Forms::ifLoaded<joinserverconfig>();
+        QVERIFY(w && w->isVisible());
+        QCOMPARE(w->Text1->text(), QString());
+
+        // A path of blanks counts as set.
+        Forms::unload<joinserverconfig>();
+        c.main.txtiw3mp = u"  "_qs;
+        QTest::mouseClick(c.main.Label91, Qt::LeftButton);
+        QCOMPARE(c.fx.fake.dialogs.shown.size(), 1);
+        QCOMPARE(c.fx.fake.shell.started.size(), 1);
+        QCOMPARE(c.fx.fake.shell.started[0].program, u"  "_qs);
+    }
+
+    void configWindowDesign() {
+        Console c;
+        QTest::mouseClick(c.main.Label92, Qt::LeftButton);
+        joinserverconfig* w = Forms::ifLoaded<joinserverconfig>();
+        QVERIFY(w && w->isVisible());
+        QCOMPARE(w->windowTitle(), u"Join Server Configuration"_qs);
+        QCOMPARE(w->size(), QSize(303, 201)); // 4545 x 3015 twips
+        struct Place {
+            const char16_t* name;
+            const char16_t* parent;
+            const char16_t* caption;
+            QRect rect;
+        };
+        const Place places[] = {
+            {u"Frame1", u"joinserverconfig", u"", {8, 0, 289, 161}},
+            {u"Frame2", u"Frame1", u"Call of Duty World at War Location", {8, 16, 273, 57}},
+            {u"Label1", u"Frame2", u"Please select the CoDWaW.exe from COD Folder:", {8, 16, 257, 17}},
+            {u"Text1", u"Frame2", u"", {8, 32, 225, 19}},
+            {u"Command1", u"Frame2", u"...", {240, 32, 25, 17}},
+            {u"Frame3", u"Frame1", u"Passworded Server (optional)", {8, 80, 273, 65}},
+            {u"Label2", u"Frame3", u"Add here the password for the passworded server", {8, 16, 257, 17}},
+            {u"Text2", u"Frame3", u"", {8, 32, 257, 19}},
+            {u"Command2", u"joinserverconfig", u"Save", {104, 168, 105, 25}},
+            {u"Command3", u"joinserverconfig", u"Cancel", {216, 168, 81, 25}},
+        };
+        for (const Place& p : places) {
+            const QString name = QString::fromUtf16(p.name);
+            QWidget* control = w->findChild<QWidget*>(name);
+            QVERIFY2(control, qPrintable(name));
+            QCOMPARE(control->parentWidget()->objectName(), QString::fromUtf16(p.parent));
+            QCOMPARE(control->geometry(), p.rect);
+            QString caption;
+            if (auto* f = qobject_cast<QGroupBox*>(control))
+                caption = f->title();
+            else if (auto* b = qobject_cast<QPushButton*>(control))
+                caption = b->text();
+            else if (auto* l = qobject_cast<QLabel*>(control))
+                caption = l->text();
+            else if (auto* e = qobject_cast<QLineEdit*>(control))
+                caption = e->text();
+            QCOMPARE(caption, QString::fromUtf16(p.caption));
+        }
+        QCOMPARE(w->Text2->echoMode(), QLineEdit::Normal);
+    }
+
+    void configWindowShowsWhatTheConsoleHolds() {
+        Console c;
+        c.fx.fake.settings.set(u"[Configs]"_qs, u"Path"_qs, u"/stored/CoDWaWmp.exe"_qs);
+        c.main.txtiw3mp = u"/held/CoDWaWmp.exe"_qs;
+        c.main.txtserverpass = u"held"_qs;
+        c.main.Label92_Click();
+        joinserverconfig& w = Forms::get<joinserverconfig>();
+        QCOMPARE(w.Text1->text(), u"/held/CoDWaWmp.exe"_qs);
+        QCOMPARE(w.Text2->text(), u"held"_qs);
+    }
+
+    void browseThenSave() {
+        Console c;
+        c.main.Label92_Click();
+        joinserverconfig& w = Forms::get<joinserverconfig>();
+        c.fx.fake.dialogs.fileAnswers << u"/games/cod/CoDWaWmp.exe"_qs;
+        QTest::mouseClick(w.Command1, Qt::LeftButton);
+        QCOMPARE(c.fx.fake.dialogs.shown.size(), 1);
+        const ShownBox box = c.fx.fake.dialogs.shown[0];
+        QCOMPARE(box.kind, u"file"_qs);
+        QCOMPARE(box.title, u"Select the codwaw.exe"_qs);
+        QCOMPARE(box.defaultText, u"File Type (*.exe)"_qs);
+        QCOMPARE(box.folder, c.fx.fake.system.currentFolder());
+        QCOMPARE(w.Text1->text(), u"/games/cod/CoDWaWmp.exe"_qs);
+        w.Text2->setText(u"clan"_qs);
+        QTest::mouseClick(w.Command2, Qt::LeftButton);
+        QVERIFY(!Forms::isLoaded<joinserverconfig>());
+        QCOMPARE(c.fx.fake.settings.get(u"[Configs]"_qs, u"Path"_qs, u"<none>"_qs),
+                 u"/games/cod/CoDWaWmp.exe"_qs);
+        QCOMPARE(c.fx.fake.settings.get(u"[Configs]"_qs, u"ServerPass"_qs, u"<none>"_qs), u"clan"_qs);
+        QCOMPARE(c.main.txtiw3mp, u"/games/cod/CoDWaWmp.exe"_qs);
+        QCOMPARE(c.main.txtserverpass, u"clan"_qs);
+        // Opened again, it shows what was saved.
+        c.main.Label92_Click();
+        QCOMPARE(Forms::get<joinserverconfig>().Text2->text(), u"clan"_qs);
+    }
+
+    void cancelledBrowseEmptiesThePath() {
+        Console c;
+        c.main.txtiw3mp = u"/games/cod/CoDWaWmp.exe"_qs;
+        c.main.Label92_Click();
+        joinserverconfig& w = Forms::get<joinserverconfig>();
+        w.Command1_Click(); // no answer: the dialog was cancelled
+        QCOMPARE(w.Text1->text(), QString());
+        w.Command2_Click();
+        QCOMPARE(c.fx.fake.settings.get(u"[Configs]"_qs, u"Path"_qs, u"<none>"_qs), QString());
+        c.fx.fake.dialogs.shown.clear();
+        c.main.Label91_Click();
+        QCOMPARE(c.fx.fake.dialogs.texts(), QStringList{u"You need to config this first!"_qs});
+        QVERIFY(c.fx.fake.shell.started.isEmpty());
+    }
+
+    void cancelDiscardsEdits() {
+        Console c;
+        c.fx.fake.settings.set(u"[Configs]"_qs, u"Path"_qs, u"/games/CoDWaWmp.exe"_qs);
+        c.main.txtiw3mp = u"/games/CoDWaWmp.exe"_qs;
+        c.main.Label92_Click();
+        joinserverconfig& w = Forms::get<joinserverconfig>();
+        w.Text1->setText(u"/elsewhere/CoDWaWmp.exe"_qs);
+        w.Text2->setText(u"typed"_qs);
+        const QHash<QString, QString> stored = c.fx.fake.settings.values;
+        QTest::mouseClick(w.Command3, Qt::LeftButton);
+        QVERIFY(!Forms::isLoaded<joinserverconfig>());
+        QCOMPARE(c.fx.fake.settings.values, stored);
+        QCOMPARE(c.main.txtiw3mp, u"/games/CoDWaWmp.exe"_qs);
+        QCOMPARE(c.main.txtserverpass, QString());
+    }
+
+    void loadTextFile_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("CR LF lines") << QByteArray("one\r\ntwo\r\n") << u"one\r\ntwo"_qs;
+        QTest::newRow("no line end at the end") << QByteArray("one\r\ntwo") << u"one\r\ntwo"_qs;
+        QTest::newRow("a lone CR ends a line") << QByteArray("one\rtwo") << u"one\r\ntwo"_qs;
+        QTest::newRow("a lone LF stays in its line") << QByteArray("one\ntwo") << u"one\ntwo"_qs;
+        QTest::newRow("empty lines stay") << QByteArray("\r\none\r\n\r\ntwo") << u"\r\none\r\n\r\ntwo"_qs;
+        QTest::newRow("empty file") << QByteArray() << QString();
+        QTest::newRow("Windows-1252") << QByteArray("C:\\Jeux\\\xe9t\xe9\\CoDWaWmp.exe\r\n")
+                                      << u"C:\\Jeux\\\u00e9t\u00e9\\CoDWaWmp.exe"_qs;
+    }
+
+    void loadTextFile() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, text);
+        Console c;
+        joinserverconfig& w = Forms::get<joinserverconfig>();
+        w.Text1->setText(u"before"_qs);
+        const QString path = c.dir() + u"/path.txt"_qs;
+        QVERIFY(writeFile(path, bytes));
+        w.LoadTextFile(path);
+        QCOMPARE(w.Text1->text(), text);
+        QCOMPARE(w.TextFilePath, path);
+        QCOMPARE(joinedFileLines(bytes), text);
+    }
+
+    void loadTextFileThatCannotBeReadChangesNothing() {
+        Console c;
+        joinserverconfig& w = Forms::get<joinserverconfig>();
+        w.Text1->setText(u"before"_qs);
+        w.LoadTextFile(c.dir() + u"/missing.txt"_qs);
+        QCOMPARE(w.Text1->text(), u"before"_qs);
+        QCOMPARE(w.TextFilePath, QString());
+        QVERIFY(c.fx.fake.dialogs.shown.isEmpty());
+    }
+
+    void loadTextFileReadsNoMoreThanTheBoxHolds() {
+        Console c;
+        joinserverconfig& w = Forms::get<joinserverconfig>();
+        const QString path = c.dir() + u"/big.txt"_qs;
+        QVERIFY(writeFile(path, QByteArray(4 * 1024 * 1024, 'x')));
+        w.LoadTextFile(path);
+        QCOMPARE(w.Text1->text(), QString(w.Text1->maxLength(), u'x'));
+    }
+
+    void saveTextFile() {
+        Console c;
+        joinserverconfig& w = Forms::get<joinserverconfig>();
+        const QString path = c.dir() + u"/out.txt"_qs;
+        QVERIFY(writeFile(path, QByteArray("a much longer text that is replaced\r\n")));
+        w.Text1->setText(u"C:\\Jeux\\\u00e9t\u00e9\\CoDWaWmp.exe"_qs);
+        w.SaveTextFile(path);
+        QCOMPARE(readFile(path), QByteArray("C:\\Jeux\\\xe9t\xe9\\CoDWaWmp.exe\r\n"));
+        QVERIFY(c.fx.fake.dialogs.shown.isEmpty());
+    }
+
+    void saveTextFileFailures_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("folder missing") << u"missing/out.txt"_qs << u"Error 76"_qs << u"Path not found"_qs;
+        QTest::newRow("a folder in the way") << u"sub"_qs << u"Error 70"_qs << u"Permission denied"_qs;
+    }
+
+    void saveTextFileFailures() {
+        QFETCH(QString, name);
+        QFETCH(QString, title);
+        QFETCH(QString, text);
+        Console c;
+        QVERIFY(QDir(c.dir()).mkpath(u"sub"_qs));
+        joinserverconfig& w = Forms::get<joinserverconfig>();
+        w.Text1->setText(u"x"_qs);
+        w.SaveTextFile(c.dir() + u'/' + name);
+        QCOMPARE(c.fx.fake.dialogs.shown.size(), 1);
+        const ShownBox box = c.fx.fake.dialogs.shown[0];
+        QCOMPARE(box.title, title);
+        QCOMPARE(box.text, text);
+        QCOMPARE(box.style, mb::Exclamation);
+    }
+
+    void pathOrFileAccessErrorIsSilent() {
+        FakeDialogs dialogs;
+        reportFileFailure(dialogs, {err::PathFileAccess, u"Path/File access error"_qs});
+        QVERIFY(dialogs.shown.isEmpty());
+    }
+};
+
+QTEST_MAIN(TstJoinServer)
+#include "tst_join_server.moc"
