@@ -1,58 +1,679 @@
-// The Tools menu's fixed outside addresses: each one a reserved placeholder of its kind.
+// The Tools menu: its entries, the web links, the two PunkBuster set-up sequences (commands, progress
+// captions, pauses, boxes, access, Cancel, failures), and the daemon users: the entries' checks, the
+// add-user window with its permission string and ADDUSER request, and the rcon password change.
+#include "core/tools/daemon_users.h"
 #include "core/tools/fixed_addresses.h"
 
-#include <QHostAddress>
+#include "gui/daemon_users_window.h"
+#include "gui/loading_window.h"
+#include "gui/login_window.h"
+#include "gui/main/main_window.h"
+#include "gui/menus_window.h"
+
+#include "support/fake_platform.h"
+#include "support/wire.h"
+
 #include <QTest>
-#include <QUrl>
 
 using namespace tvx;
+using namespace tvx::test;
 
 namespace {
 
-// A host name that can never reach a stranger: under ".invalid", or example.org and its sub-domains.
-bool reservedHost(const QString& host) {
-    const QString h = host.toLower();
-    return h.endsWith(u".invalid"_qs) || h == u"example.org"_qs || h.endsWith(u".example.org"_qs);
+// A console handed over and connected in the given mode and level, with the daemon link up.
+struct Console {
+    WindowsFixture fx;
+    Form4& login = Forms::get<Form4>();
+    Main& main = Forms::get<Main>();
+    Form3& tools = Forms::get<Form3>();
+    FakeUdpSocket* udp = fx.fake.udp();
+    FakeTcpClient* tcp = fx.fake.tcp();
+    // What the wait window showed at each pause.
+    QStringList atPause;
+
+    explicit Console(const QString& mode = u"0"_qs, const QString& level = u"poweradmin"_qs) {
+        tcp->currentState = sock::Connected;
+        login.Text1->setText(u"bob"_qs);
+        main.Text3->setText(u"127.0.0.1"_qs);
+        main.Text4->setText(u"28960"_qs);
+        main.txtRcon = u"pw"_qs;
+        main.IdentDaemon(mode);
+        main.level = level;
+        main.Timer2->setInterval(3600000); // ticked by hand
+        main.Timer3->setInterval(3600000);
+        main.Connect();
+        main.Show();
+        udp->sent.clear();
+        tcp->sent.clear();
+        fx.fake.system.onSleep = [this](int) { atPause << waitWindow(); };
+    }
+    // The wait window as the user sees it: its progress line, or that it is not on screen.
+    static QString waitWindow() {
+        const Loadingfdf* wait = Forms::ifLoaded<Loadingfdf>();
+        if (!wait)
+            return u"<none>"_qs;
+        return wait->isVisible() ? wait->Label3->text() : u"<hidden> "_qs + wait->Label3->text();
+    }
+    // Runs each step while the next boxes are open, one step per box, in order.
+    void whileBoxes(QList<std::function<void()>> steps) {
+        if (steps.isEmpty())
+            return;
+        fx.fake.dialogs.whileOpen = [this, steps]() mutable {
+            auto step = steps.takeFirst();
+            whileBoxes(steps);
+            step();
+        };
+    }
+    void ticks(int n) {
+        for (int i = 0; i < n; ++i)
+            main.Timer2_Timer();
+    }
+    QStringList boxes() const {
+        QStringList out;
+        for (const ShownBox& b : fx.fake.dialogs.shown) {
+            if (b.kind == u"input")
+                out << u"input ["_qs + b.title + u"] "_qs + b.text + u" ("_qs + b.defaultText + u')';
+            else
+                out << b.kind + u' ' + QString::number(b.style) + u" ["_qs + b.title + u"] "_qs + b.text;
+        }
+        return out;
+    }
+    QStringList boxTitles() const {
+        QStringList out;
+        for (const ShownBox& b : fx.fake.dialogs.shown)
+            out << b.title;
+        return out;
+    }
+};
+
+QList<QByteArray> rcon(const QList<QByteArray>& commands) {
+    QList<QByteArray> out;
+    for (const QByteArray& c : commands)
+        out << rconDatagram("pw", c);
+    return out;
 }
+
+QList<QByteArray> copies(const QList<QByteArray>& commands) {
+    QList<QByteArray> out;
+    for (const QByteArray& c : commands)
+        out << "bob - " + c;
+    return out;
+}
+
+const QString kPbbansConfirm =
+    u"msg 65 [TORVANEX - PBBans Setup!] Please note this tool WILL overwrite the pbsv.cfg file on your "
+    u"server "
+    "(By issuing the command pb_sv_writecfg). If you are running any league configs we advise not using this "
+    "tool.\r\nThis will take a few minutes to complete! Please wait for the Message Box with the OK "
+    "information!\r\nPress OK to continue"_qs;
+const QString kPbbansClosing =
+    u"msg 0 [TORVANEX - PBBans Setup] Server should be good for PBBans Streaming!\r\n"
+    "Now if you dont have an account yet, go to "_qs +
+    fixed::kPbBansRegistrationPage + u" and register to setup your Server Account!"_qs;
+const QString kPsbConfirm = u"msg 65 [TORVANEX - PsB Setup!] Please note this tool will setup Punksbusted "
+                            "Streaming into your server!\r\nIf are already registred on PsB and have your "
+                            "ClanID ready then press OK to continue"_qs;
+const QString kPsbAsk = u"input [TORVANEX - PsB Server Setup] Please enter you ClanID (00000)"_qs;
+const QString kPsbClosing = u"msg 0 [] Server should be good for PsB Streaming!"_qs;
+const QString kCancelled = u"msg 0 [] Setup Cancelled!"_qs;
+const QString kSetupDenied = u"msg 16 [TORVANEX] Access Denied! Only Admins Can Setup the Server!"_qs;
+const QString kLinkError = u"msg 16 [Error 40006] Error: Wrong protocol or connection state"_qs;
+
+const QList<QByteArray> kPbbansCommands{"pb_sv_update",
+                                        "pb_sv_writecfg pbucon.use",
+                                        "pb_sv_restart",
+                                        "pb_sv_usessionlimit 8",
+                                        "pb_sv_uconadd 1 192.0.2.10 relaygate relaygate",
+                                        "pb_sv_autoupdban 1",
+                                        "pb_sv_task 0 3600 pb_sv_ver",
+                                        "pb_sv_writecfg"};
+const QStringList kPbbansCaptions{u"Updating PunkBuster..."_qs,
+                                  u"Checking pbucon.use..."_qs,
+                                  u"Restarting Punkbuster..."_qs,
+                                  u"Changing Session Limits..."_qs,
+                                  u"Adding PBBans HUD to UCON.."_qs,
+                                  u"Setting up auto ban..."_qs,
+                                  u"Setting up task for PB Version..."_qs,
+                                  u"Writing Config......"_qs};
+const QList<int> kPbbansPauses{90000, 1000, 20000, 1000, 1000, 1000, 1000, 1000};
 
 } // namespace
 
 class TstTools : public QObject {
     Q_OBJECT
 private slots:
-    void hubAddressIsADocumentationAddress() {
-        QHostAddress a;
-        QVERIFY(a.setAddress(fixed::kPbBansHubAddress));
-        QCOMPARE(a.protocol(), QAbstractSocket::IPv4Protocol);
-        // An address alone, in dotted decimal, as the UCON command takes it.
-        QCOMPARE(a.toString(), fixed::kPbBansHubAddress);
-        QVERIFY(a.isInSubnet(QHostAddress(u"192.0.2.0"_qs), 24));
+    void toolsMenuEntries() {
+        Console c;
+        QStringList entries;
+        // Qt also disables a hidden entry, so "disabled" is told only of the entries shown.
+        for (QAction* a : c.tools.toolsz->actions()) {
+            entries << a->objectName() + u" \""_qs + (a->isSeparator() ? u"-"_qs : a->text()) + u'"' +
+                           (!a->isVisible()  ? u" hidden"_qs
+                            : a->isEnabled() ? u""_qs
+                                             : u" disabled"_qs);
+        }
+        QCOMPARE(entries,
+                 (QStringList{u"setupserverforpbbansz \"Setup Server for PBBans\" hidden"_qs,
+                              u"setupserverforpunksbustedz \"Setup Server for PunksBusted\" hidden"_qs,
+                              u"setofewfefz \"-\" hidden"_qs,
+                              u"addnewusertodaemonz \"Add New User to Daemon\" disabled"_qs,
+                              u"changerconpasswordindaemonz \"Change Rcon Password in Daemon\" disabled"_qs,
+                              u"setpfz \"-\""_qs, u"websitez \"Visit TORVANEX Website\""_qs,
+                              u"aboutz \"Donate Here (to Quenlo)\""_qs}));
+        QCOMPARE(c.tools.toolsz->title(), u"Tools"_qs);
+        for (QAction* a : c.tools.toolsz->actions())
+            QCOMPARE(c.tools.entry(a->objectName()), a);
+
+        // The two links go to the shell; the disabled entries do nothing from the menu.
+        c.tools.websitez->trigger();
+        c.tools.aboutz->trigger();
+        c.tools.addnewusertodaemonz->trigger();
+        c.tools.changerconpasswordindaemonz->trigger();
+        QCOMPARE(c.fx.fake.shell.openedUrls, (QStringList{fixed::kWebsiteUrl, fixed::kDonationUrl}));
+        QVERIFY(c.fx.fake.dialogs.shown.isEmpty());
+        QVERIFY(!Forms::isLoaded<Form6>());
     }
 
-    void logHostIsAReservedName() {
-        const QString host = fixed::kPunksBustedLogHost;
-        // A host name alone: no scheme, port, path or blank.
-        QVERIFY(!host.contains(u':') && !host.contains(u'/') && !host.contains(u' '));
-        QVERIFY(QHostAddress(host).isNull());
-        QVERIFY2(reservedHost(host), qPrintable(host));
+    // Who may start a set-up; a refused confirmation (OK/Cancel answered Cancel) starts nothing.
+    void setupAccessAndCancel_data() {
+        QTest::addColumn<bool>("pbbans");
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<QString>("level");
+        QTest::addColumn<QStringList>("shown");
+        for (const bool pbbans : {true, false}) {
+            const QString confirm = pbbans ? kPbbansConfirm : kPsbConfirm;
+            const QByteArray name = pbbans ? "PBBans, " : "PunksBusted, ";
+            const auto row = [&](const char* tag) -> QTestData& {
+                return QTest::newRow(QByteArray(name + tag).constData());
+            };
+            row("RCON mode, no level needed")
+                << pbbans << u"0"_qs << u"mp"_qs << QStringList{confirm, kCancelled};
+            row("RCON mode, empty level")
+                << pbbans << u"0"_qs << QString() << QStringList{confirm, kCancelled};
+            row("Daemon mode, mp") << pbbans << u"1"_qs << u"mp"_qs << QStringList{kSetupDenied};
+            row("Daemon mode, admin") << pbbans << u"1"_qs << u"admin"_qs << QStringList{confirm, kCancelled};
+            row("Daemon mode, poweradmin")
+                << pbbans << u"1"_qs << u"poweradmin"_qs << QStringList{confirm, kCancelled};
+            row("Daemon mode, other case") << pbbans << u"1"_qs << u"Admin"_qs << QStringList{kSetupDenied};
+            row("Daemon mode, trailing blank")
+                << pbbans << u"1"_qs << u"admin "_qs << QStringList{kSetupDenied};
+        }
+    }
+    void setupAccessAndCancel() {
+        QFETCH(bool, pbbans);
+        QFETCH(QString, mode);
+        QFETCH(QString, level);
+        QFETCH(QStringList, shown);
+        Console c(mode, level);
+        c.fx.fake.dialogs.msgAnswers = {mb::Cancel};
+        bool waitShown = false;
+        c.fx.fake.dialogs.whileOpen = [&] { waitShown = Forms::isLoaded<Loadingfdf>(); };
+        if (pbbans)
+            c.tools.setupserverforpbbansz_Click();
+        else
+            c.tools.setupserverforpunksbustedz_Click();
+        QCOMPARE(c.boxes(), shown);
+        QCOMPARE(c.main.Text43, mode);
+        QVERIFY(c.udp->sent.isEmpty());
+        QVERIFY(c.tcp->sent.isEmpty());
+        QVERIFY(c.fx.fake.system.sleeps.isEmpty());
+        QVERIFY(!waitShown);
+        QVERIFY(!Forms::isLoaded<Loadingfdf>());
+        QVERIFY(!c.main.Timer2->Enabled());
     }
 
-    void webAddresses_data() {
-        QTest::addColumn<QString>("url");
-        QTest::newRow("registration page") << fixed::kPbBansRegistrationPage;
-        QTest::newRow("web site") << fixed::kWebsiteUrl;
-        QTest::newRow("donation page") << fixed::kDonationUrl;
+    void pbbansSequence_data() {
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<QString>("level");
+        QTest::newRow("RCON mode") << u"0"_qs << u"mp"_qs;
+        QTest::newRow("Daemon mode, admin") << u"1"_qs << u"admin"_qs;
+    }
+    void pbbansSequence() {
+        QFETCH(QString, mode);
+        QFETCH(QString, level);
+        Console c(mode, level);
+        QString atClosing;
+        c.whileBoxes({[] {}, [&] { atClosing = Console::waitWindow(); }});
+        c.tools.setupserverforpbbansz_Click();
+        QCOMPARE(c.udp->sent, rcon(kPbbansCommands));
+        QCOMPARE(c.tcp->sent, mode == u"1" ? copies(kPbbansCommands) : QList<QByteArray>{});
+        QCOMPARE(c.fx.fake.system.sleeps, kPbbansPauses);
+        QCOMPARE(c.atPause, kPbbansCaptions);
+        QCOMPARE(c.boxes(), (QStringList{kPbbansConfirm, kPbbansClosing}));
+        // The last caption is "Done!", and the window is off screen before the closing box opens.
+        QCOMPARE(atClosing, u"<hidden> Done!"_qs);
+        QVERIFY(!Forms::isLoaded<Loadingfdf>());
+        QCOMPARE(c.main.LastCommand, u"pb_sv_writecfg"_qs);
     }
 
-    void webAddresses() {
-        QFETCH(QString, url);
-        const QUrl u(url, QUrl::StrictMode);
-        QVERIFY2(u.isValid(), qPrintable(url));
-        QVERIFY(u.scheme() == u"https" || u.scheme() == u"http");
-        QVERIFY2(reservedHost(u.host()), qPrintable(url));
-        QCOMPARE(u.toString(), url);
+    void punksBustedSequence_data() {
+        QTest::addColumn<QStringList>("answers");
+        QTest::addColumn<QByteArray>("loguser");
+        QTest::newRow("default ClanID") << QStringList{} << QByteArray("pb_sv_loguser 00000");
+        QTest::newRow("typed ClanID, unchecked")
+            << QStringList{u" 42 ab;quit"_qs} << QByteArray("pb_sv_loguser  42 ab;quit");
+        QTest::newRow("Cancel in the ClanID box") << QStringList{QString()} << QByteArray("pb_sv_loguser ");
+    }
+    void punksBustedSequence() {
+        QFETCH(QStringList, answers);
+        QFETCH(QByteArray, loguser);
+        Console c;
+        c.fx.fake.dialogs.inputAnswers = answers;
+        QString atAsk, atClosing;
+        qsizetype sentAtClosing = -1;
+        c.whileBoxes({[] {}, [&] { atAsk = Console::waitWindow(); },
+                      [&] {
+                          atClosing = Console::waitWindow();
+                          sentAtClosing = c.udp->sent.size();
+                      }});
+        c.tools.setupserverforpunksbustedz_Click();
+        QCOMPARE(c.boxes(), (QStringList{kPsbConfirm, kPsbAsk, kPsbClosing}));
+        QCOMPARE(c.fx.fake.system.sleeps, (QList<int>{1000, 1000, 1000, 1000}));
+        QCOMPARE(c.atPause, (QStringList{u"Loading pbsvlog.cfg..."_qs, u"Adding Log Address..."_qs,
+                                         u"Adding Log Port..."_qs, u"Setting up CLANID Address..."_qs}));
+        QCOMPARE(atAsk, u"Asking You For CLANID.."_qs);
+        // The last step's caption stays; the window is hidden before the closing box, which comes before
+        // the delayed "pb_sv_writecfg" leaves.
+        QCOMPARE(atClosing, u"<hidden> Writing Config..."_qs);
+        QCOMPARE(sentAtClosing, 4);
+        QVERIFY(!Forms::isLoaded<Loadingfdf>());
+        const QList<QByteArray> direct =
+            rcon({"pb_sv_load pbsvlog.cfg", "pb_sv_logaddr " + fixed::kPunksBustedLogHost.toLatin1(),
+                  "pb_sv_logport 24425", loguser});
+        QCOMPARE(c.udp->sent, direct);
+        c.ticks(1);
+        QCOMPARE(c.udp->sent, direct);
+        c.ticks(1);
+        QCOMPARE(c.udp->sent, direct + rcon({"pb_sv_writecfg"}));
+    }
+
+    // A refused send in the PBBans set-up: one error box for each failing step, and every step still runs.
+    void pbbansReportsEachFailureAndGoesOn() {
+        Console c;
+        c.fx.fake.system.onSleep = [&](int ms) {
+            c.atPause << Console::waitWindow();
+            if (ms == 20000)
+                c.udp->close(); // the socket is gone after the restart
+        };
+        c.tools.setupserverforpbbansz_Click();
+        QCOMPARE(c.udp->sent, rcon(kPbbansCommands.mid(0, 3)));
+        QCOMPARE(c.fx.fake.system.sleeps, kPbbansPauses);
+        QCOMPARE(c.atPause, kPbbansCaptions);
+        QCOMPARE(c.boxes(), (QStringList{kPbbansConfirm, kLinkError, kLinkError, kLinkError, kLinkError,
+                                         kLinkError, kPbbansClosing}));
+        QVERIFY(!Forms::isLoaded<Loadingfdf>());
+    }
+
+    // A refused send in the PunksBusted set-up ends it silently where it failed; the wait window stays
+    // until another sequence unloads it.
+    void punksBustedStopsAtTheFirstFailure_data() {
+        QTest::addColumn<bool>("deadFromStart");
+        QTest::addColumn<QList<int>>("pauses");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<int>("sent");
+        QTest::newRow("first step") << true << QList<int>{} << u"Loading pbsvlog.cfg..."_qs << 0;
+        QTest::newRow("second step") << false << QList<int>{1000} << u"Adding Log Address..."_qs << 1;
+    }
+    void punksBustedStopsAtTheFirstFailure() {
+        QFETCH(bool, deadFromStart);
+        QFETCH(QList<int>, pauses);
+        QFETCH(QString, caption);
+        QFETCH(int, sent);
+        Console c;
+        if (deadFromStart)
+            c.udp->close();
+        else
+            c.fx.fake.system.onSleep = [&](int) { c.udp->close(); };
+        c.tools.setupserverforpunksbustedz_Click();
+        QCOMPARE(c.boxes(), QStringList{kPsbConfirm});
+        QCOMPARE(c.fx.fake.system.sleeps, pauses);
+        QCOMPARE(c.udp->sent.size(), sent);
+        QVERIFY(!c.main.Timer2->Enabled());
+        QCOMPARE(Console::waitWindow(), caption);
+
+        c.fx.fake.dialogs.msgAnswers = {mb::Cancel};
+        c.tools.setupserverforpbbansz_Click();
+        QVERIFY(!Forms::isLoaded<Loadingfdf>());
+    }
+
+    // ---- Daemon users ----
+
+    void daemonUserChecks_data() {
+        QTest::addColumn<bool>("addUser");
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<QString>("level");
+        QTest::addColumn<QStringList>("shown");
+        const QString needDaemon = u"msg 64 [TORVANEX] You need to be in Daemon Mode to do this!"_qs;
+        const QString addDenied = u"msg 16 [TORVANEX] Access Denied! Only PowerAdmins Can Add Users!"_qs;
+        const QString changeDenied =
+            u"msg 16 [TORVANEX] Access Denied! Only PowerAdmins Can Change The Rcon Password!"_qs;
+        QTest::newRow("add, RCON mode, poweradmin")
+            << true << u"0"_qs << u"poweradmin"_qs << QStringList{needDaemon};
+        QTest::newRow("add, RCON mode, mp") << true << u"0"_qs << u"mp"_qs << QStringList{needDaemon};
+        QTest::newRow("add, Daemon mode, admin") << true << u"1"_qs << u"admin"_qs << QStringList{addDenied};
+        QTest::newRow("add, Daemon mode, other case")
+            << true << u"1"_qs << u"PowerAdmin"_qs << QStringList{addDenied};
+        QTest::newRow("add, Daemon mode, poweradmin") << true << u"1"_qs << u"poweradmin"_qs << QStringList{};
+        QTest::newRow("change, RCON mode, poweradmin")
+            << false << u"0"_qs << u"poweradmin"_qs << QStringList{needDaemon};
+        QTest::newRow("change, Daemon mode, mp") << false << u"1"_qs << u"mp"_qs << QStringList{changeDenied};
+        QTest::newRow("change, Daemon mode, admin")
+            << false << u"1"_qs << u"admin"_qs << QStringList{changeDenied};
+    }
+    void daemonUserChecks() {
+        QFETCH(bool, addUser);
+        QFETCH(QString, mode);
+        QFETCH(QString, level);
+        QFETCH(QStringList, shown);
+        Console c(mode, level);
+        if (addUser)
+            c.tools.addnewusertodaemonz_Click();
+        else
+            c.tools.changerconpasswordindaemonz_Click();
+        QCOMPARE(c.boxes(), shown);
+        QCOMPARE(c.main.Text43, mode);
+        QVERIFY(c.tcp->sent.isEmpty());
+        const Form6* window = Forms::ifLoaded<Form6>();
+        QCOMPARE(window && window->isVisible(), addUser && shown.isEmpty());
+    }
+
+    void addUserWindowLayout() {
+        Console c(u"1"_qs);
+        c.tools.addnewusertodaemonz_Click();
+        Form6& w = Forms::get<Form6>();
+        QCOMPARE(w.windowTitle(), u"Add New User to Daemon"_qs);
+        QCOMPARE(w.size(), QSize(240, 204));
+        QVERIFY(w.windowFlags().testFlag(Qt::Tool));
+        QVERIFY(!w.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+        QCOMPARE(w.minimumSize(), w.maximumSize());
+        // Name, parent, text, position in twips.
+        const struct {
+            const char16_t* name;
+            const char16_t* parent;
+            const char16_t* text;
+            QRect twipsPlace;
+        } places[] = {
+            {u"Frame1", u"Form6", u"", {120, 0, 3375, 2415}},
+            {u"Label1", u"Frame1", u"Username:", {120, 240, 2655, 255}},
+            {u"Text1", u"Frame1", u"", {120, 480, 3015, 315}},
+            {u"Label2", u"Frame1", u"Password:", {120, 960, 2895, 255}},
+            {u"Text2", u"Frame1", u"", {120, 1200, 3015, 315}},
+            {u"Label3", u"Frame1", u"Level:", {120, 1680, 1695, 255}},
+            {u"Combo1", u"Frame1", u"", {120, 1920, 3015, 330}},
+            {u"Command2", u"Form6", u"Add New User", {120, 2520, 1695, 375}},
+            {u"Command1", u"Form6", u"Cancel", {2160, 2520, 1335, 375}},
+            {u"Frame2", u"Form6", u"Permitions", {4320, 0, 4095, 1935}},
+            {u"Check1", u"Frame2", u"Players List", {240, 360, 1335, 255}},
+            {u"Check2", u"Frame2", u"Chat", {240, 600, 1335, 255}},
+            {u"Check3", u"Frame2", u"Configs", {240, 840, 1335, 255}},
+            {u"Check4", u"Frame2", u"Maps", {240, 1080, 1335, 255}},
+            {u"Check5", u"Frame2", u"Admin", {240, 1320, 855, 255}},
+            {u"Check6", u"Frame2", u"Console", {240, 1560, 1335, 255}},
+            {u"Text3", u"Frame2", u"", {2160, 1560, 2655, 315}},
+            {u"Command3", u"Frame2", u"Set Permitions", {1680, 1200, 2295, 375}},
+            {u"Check7", u"Frame2", u"Add Users", {1680, 360, 1335, 255}},
+            {u"Check8", u"Frame2", u"Change RCON Password", {1680, 600, 2295, 255}},
+            {u"Check9", u"Frame2", u"Ban Players", {1680, 840, 2295, 255}},
+        };
+        for (const auto& p : places) {
+            const QString name = QString::fromUtf16(p.name);
+            auto* widget = w.findChild<QWidget*>(name);
+            QVERIFY2(widget, qPrintable(name));
+            QCOMPARE(widget->parentWidget()->objectName(), QString::fromUtf16(p.parent));
+            const QRect r = p.twipsPlace;
+            QCOMPARE(widget->geometry(), QRect(qRound(r.x() / 15.0), qRound(r.y() / 15.0),
+                                               qRound(r.width() / 15.0), qRound(r.height() / 15.0)));
+            QString text;
+            if (auto* l = qobject_cast<QLabel*>(widget))
+                text = l->text();
+            else if (auto* b = qobject_cast<QAbstractButton*>(widget))
+                text = b->text();
+            else if (auto* g = qobject_cast<QGroupBox*>(widget))
+                text = g->title();
+            else if (auto* e = qobject_cast<QLineEdit*>(widget))
+                text = e->text();
+            QCOMPARE(text, QString::fromUtf16(p.text));
+        }
+        // The permission frame lies beyond the right edge: nothing of it can be seen.
+        QVERIFY(w.Frame2->geometry().left() >= w.width());
+        QVERIFY(!w.Text3->isVisibleTo(&w));
+        QCOMPARE(w.Text2->echoMode(), QLineEdit::Normal);
+        QVERIFY(w.Combo1->isEditable());
+        QCOMPARE(w.Combo1->count(), 3);
+        QCOMPARE(w.Combo1->itemText(0), u"mp"_qs);
+        QCOMPARE(w.Combo1->itemText(1), u"admin"_qs);
+        QCOMPARE(w.Combo1->itemText(2), u"poweradmin"_qs);
+        QCOMPARE(w.Combo1->currentIndex(), -1);
+        QCOMPARE(w.Combo1->currentText(), QString());
+        for (QCheckBox* box : w.checks())
+            QVERIFY(!box->isChecked());
+        for (const QString* member : w.permissions())
+            QCOMPARE(*member, u"0"_qs);
+        QCOMPARE(QFontInfo(w.Label1->font()).bold(), true);
+
+        // The design's tab order: Cancel, Add New User, the fields, then the permission frame.
+        QStringList chain;
+        QWidget* at = w.Command1;
+        for (int i = 0; i < 16; ++i, at = at->nextInFocusChain()) {
+            while ((at->focusPolicy() == Qt::NoFocus && at != w.Text3) || at->objectName().isEmpty())
+                at = at->nextInFocusChain();
+            chain << at->objectName();
+        }
+        QCOMPARE(chain, (QStringList{u"Command1"_qs, u"Command2"_qs, u"Text1"_qs, u"Text2"_qs, u"Combo1"_qs,
+                                     u"Check1"_qs, u"Check2"_qs, u"Check3"_qs, u"Check4"_qs, u"Check5"_qs,
+                                     u"Check6"_qs, u"Text3"_qs, u"Command3"_qs, u"Check7"_qs, u"Check8"_qs,
+                                     u"Check9"_qs}));
+    }
+
+    // Each permission's row: its check box, caption, member and place in the permission string.
+    void permissionRows_data() {
+        QTest::addColumn<int>("position");
+        QTest::addColumn<QString>("member");
+        QTest::addColumn<QString>("check");
+        QTest::addColumn<QString>("caption");
+        const char* const members[] = {"PermPlayersList", "PermChat",       "PermConfigs",
+                                       "PermMaps",        "PermAdmin",      "PermConsole",
+                                       "PermAddUsers",    "PermChangeRcon", "PermBanPlayers"};
+        const char* const captions[] = {"Players List", "Chat",    "Configs",   "Maps",
+                                        "Admin",        "Console", "Add Users", "Change RCON Password",
+                                        "Ban Players"};
+        QCOMPARE(permissionTable().size(), std::size_t{9});
+        for (int i = 0; i < 9; ++i) {
+            QTest::newRow(members[i])
+                << i + 1 << QString::fromLatin1(members[i]) << u"Check"_qs + QString::number(i + 1)
+                << QString::fromLatin1(captions[i]);
+        }
+    }
+    void permissionRows() {
+        QFETCH(int, position);
+        QFETCH(QString, member);
+        QFETCH(QString, check);
+        QFETCH(QString, caption);
+        const PermissionRow& row = permissionTable()[std::size_t(position - 1)];
+        QCOMPARE(row.position, position);
+        QCOMPARE(row.member.toString(), member);
+        QCOMPARE(row.checkBox.toString(), check);
+        QCOMPARE(row.caption.toString(), caption);
+
+        Console c(u"1"_qs);
+        c.tools.addnewusertodaemonz_Click();
+        Form6& w = Forms::get<Form6>();
+        auto* box = w.findChild<QCheckBox*>(check);
+        QVERIFY(box);
+        QCOMPARE(box->text(), caption);
+        box->setChecked(true);
+        w.Command3_Click();
+        QString expected(9, u'0');
+        expected[position - 1] = u'1';
+        QCOMPARE(w.Text3->text(), expected);
+        QCOMPARE(*w.permissions()[std::size_t(position - 1)], u"1"_qs);
+    }
+
+    void permissionString_data() {
+        QTest::addColumn<QStringList>("clicks"); // check boxes clicked, in order; each click flips it
+        QTest::addColumn<QString>("permissions");
+        QTest::newRow("no click") << QStringList{} << u"000000000"_qs;
+        QTest::newRow("1, 3 and 9") << QStringList{u"Check1"_qs, u"Check3"_qs, u"Check9"_qs}
+                                    << u"101000001"_qs;
+        QTest::newRow("1 cleared again")
+            << QStringList{u"Check1"_qs, u"Check3"_qs, u"Check9"_qs, u"Check1"_qs} << u"001000001"_qs;
+        QTest::newRow("all") << QStringList{u"Check1"_qs, u"Check2"_qs, u"Check3"_qs,
+                                            u"Check4"_qs, u"Check5"_qs, u"Check6"_qs,
+                                            u"Check7"_qs, u"Check8"_qs, u"Check9"_qs}
+                             << u"111111111"_qs;
+    }
+    void permissionString() {
+        QFETCH(QStringList, clicks);
+        QFETCH(QString, permissions);
+        Console c(u"1"_qs);
+        c.tools.addnewusertodaemonz_Click();
+        Form6& w = Forms::get<Form6>();
+        for (const QString& name : clicks)
+            w.findChild<QCheckBox*>(name)->click();
+        QCOMPARE(w.Text3->text(), QString());
+        QTest::mouseClick(w.Command3, Qt::LeftButton);
+        QCOMPARE(w.Text3->text(), permissions);
+        // Nothing of it goes into the request.
+        w.Text1->setText(u"amy"_qs);
+        w.Text2->setText(u"pw"_qs);
+        w.Combo1->setCurrentIndex(0);
+        w.Command2_Click();
+        QCOMPARE(c.tcp->sent, (QList<QByteArray>{"ADDUSER amy+pw-mp"}));
+    }
+
+    void addUser_data() {
+        QTest::addColumn<QString>("user");
+        QTest::addColumn<QString>("password");
+        QTest::addColumn<QString>("level");
+        QTest::addColumn<QByteArray>("request"); // empty: the fill-in box, the window stays
+        QTest::newRow("complete") << u"amy"_qs << u"s3cret"_qs << u"admin"_qs
+                                  << QByteArray("ADDUSER amy+s3cret-admin");
+        QTest::newRow("separators inside, unchanged")
+            << u"a+b"_qs << u"p-q"_qs << u"poweradmin"_qs << QByteArray("ADDUSER a+b+p-q-poweradmin");
+        QTest::newRow("blanks kept, typed level")
+            << u" amy "_qs << u" "_qs << u"owner"_qs << QByteArray("ADDUSER  amy + -owner");
+        QTest::newRow("no level") << u"amy"_qs << u"s3cret"_qs << QString() << QByteArray();
+        QTest::newRow("no user") << QString() << u"s3cret"_qs << u"mp"_qs << QByteArray();
+        QTest::newRow("no password") << u"amy"_qs << QString() << u"mp"_qs << QByteArray();
+    }
+    void addUser() {
+        QFETCH(QString, user);
+        QFETCH(QString, password);
+        QFETCH(QString, level);
+        QFETCH(QByteArray, request);
+        Console c(u"1"_qs);
+        c.tools.addnewusertodaemonz_Click();
+        Form6& w = Forms::get<Form6>();
+        w.Text1->setText(user);
+        w.Text2->setText(password);
+        w.Combo1->setEditText(level);
+        QTest::mouseClick(w.Command2, Qt::LeftButton);
+        if (request.isEmpty()) {
+            QCOMPARE(c.boxes(),
+                     QStringList{u"msg 16 [TORVANEX] Please fill Username, Password and Level!"_qs});
+            QVERIFY(c.tcp->sent.isEmpty());
+            QVERIFY(Forms::isLoaded<Form6>() && w.isVisible());
+            QCOMPARE(w.Text1->text(), user);
+            QCOMPARE(w.Text2->text(), password);
+            QCOMPARE(w.Combo1->currentText(), level);
+        } else {
+            QVERIFY(c.boxes().isEmpty());
+            QCOMPARE(c.tcp->sent, QList<QByteArray>{request});
+            QVERIFY(!Forms::isLoaded<Form6>());
+            QVERIFY(c.udp->sent.isEmpty());
+        }
+    }
+
+    // The daemon link is gone: the failure is shown and everything typed stays for another try.
+    void addUserRefusedSend() {
+        Console c(u"1"_qs);
+        c.tools.addnewusertodaemonz_Click();
+        Form6& w = Forms::get<Form6>();
+        w.Text1->setText(u"amy"_qs);
+        w.Text2->setText(u"s3cret"_qs);
+        w.Combo1->setCurrentIndex(2);
+        w.Check2->click();
+        c.tcp->currentState = sock::Closed;
+        QTest::mouseClick(w.Command2, Qt::LeftButton);
+        QCOMPARE(c.boxes(),
+                 QStringList{u"msg 16 [Error nº 40006] Error: Wrong protocol or connection state"_qs});
+        QVERIFY(Forms::isLoaded<Form6>() && w.isVisible());
+        QCOMPARE(w.Text1->text(), u"amy"_qs);
+        QCOMPARE(w.Text2->text(), u"s3cret"_qs);
+        QCOMPARE(w.Combo1->currentText(), u"poweradmin"_qs);
+        QCOMPARE(w.PermChat, u"1"_qs);
+
+        c.tcp->currentState = sock::Connected;
+        QTest::mouseClick(w.Command2, Qt::LeftButton);
+        QCOMPARE(c.tcp->sent, QList<QByteArray>{"ADDUSER amy+s3cret-poweradmin"});
+        QVERIFY(!Forms::isLoaded<Form6>());
+    }
+
+    void cancelAndReopen() {
+        Console c(u"1"_qs);
+        c.tools.addnewusertodaemonz_Click();
+        Form6* w = &Forms::get<Form6>();
+        w->Text1->setText(u"amy"_qs);
+        w->Combo1->setCurrentIndex(1);
+        w->Check5->click();
+        QTest::mouseClick(w->Command1, Qt::LeftButton);
+        QVERIFY(!Forms::isLoaded<Form6>());
+        QVERIFY(c.tcp->sent.isEmpty());
+        QVERIFY(c.boxes().isEmpty());
+
+        c.tools.addnewusertodaemonz_Click();
+        w = &Forms::get<Form6>();
+        QVERIFY(w->isVisible());
+        QCOMPARE(w->Text1->text(), QString());
+        QCOMPARE(w->Combo1->currentText(), QString());
+        QVERIFY(!w->Check5->isChecked());
+        QCOMPARE(w->PermAdmin, u"0"_qs);
+    }
+
+    void changeRconPassword_data() {
+        QTest::addColumn<int>("confirm");
+        QTest::addColumn<QStringList>("typed");
+        QTest::addColumn<bool>("linkUp");
+        QTest::addColumn<QStringList>("shown");
+        QTest::addColumn<QList<QByteArray>>("sent");
+        const QString confirm =
+            u"msg 65 [TORVANEX] Please do this before changing it on the actual server "
+            "configuration!\r\nAre you sure you want to change RCON password on daemon?"_qs;
+        const QString ask =
+            u"input [Change RCON Password on Daemon] Please type here the new RCON password! ()"_qs;
+        QTest::newRow("Cancel on the confirmation")
+            << int(mb::Cancel) << QStringList{} << true
+            << QStringList{confirm, u"msg 64 [TORVANEX] Change RCON Cancelled!"_qs} << QList<QByteArray>{};
+        QTest::newRow("Cancel in the input box")
+            << int(mb::Ok) << QStringList{QString()} << true
+            << QStringList{confirm, ask, u"msg 0 [] Cancelled - You need a password, blank wont work!"_qs}
+            << QList<QByteArray>{};
+        QTest::newRow("new password")
+            << int(mb::Ok) << QStringList{u"n3w pass-"_qs} << true << QStringList{confirm, ask}
+            << QList<QByteArray>{"CHANGERCON n3w pass-"};
+        QTest::newRow("link gone: nothing shown") << int(mb::Ok) << QStringList{u"n3w"_qs} << false
+                                                  << QStringList{confirm, ask} << QList<QByteArray>{};
+    }
+    void changeRconPassword() {
+        QFETCH(int, confirm);
+        QFETCH(QStringList, typed);
+        QFETCH(bool, linkUp);
+        QFETCH(QStringList, shown);
+        QFETCH(QList<QByteArray>, sent);
+        Console c(u"1"_qs);
+        c.main.RconPassword = u"pw"_qs;
+        c.fx.fake.dialogs.msgAnswers = {confirm};
+        c.fx.fake.dialogs.inputAnswers = typed;
+        if (!linkUp)
+            c.tcp->currentState = sock::Closed;
+        c.tools.changerconpasswordindaemonz_Click();
+        QCOMPARE(c.boxes(), shown);
+        QCOMPARE(c.tcp->sent, sent);
+        QVERIFY(c.udp->sent.isEmpty());
+        QCOMPARE(c.main.txtRcon, u"pw"_qs);
+        QCOMPARE(c.main.RconPassword, u"pw"_qs);
     }
 };
 
-QTEST_GUILESS_MAIN(TstTools)
+QTEST_MAIN(TstTools)
 #include "tst_tools.moc"

@@ -64,8 +64,23 @@ Form3::Form3() {
     screenshotp = item(menuz, u"screenshotp"_qs, u"Screenshot Player"_qs);
     screenshotdwuencez = item(menuz, u"screenshotdwuencez"_qs, u"Screenshot Sequence"_qs);
 
-    // The Tools menu's entries come with their actions.
     toolsz = menu(this, u"toolsz"_qs, u"Tools"_qs);
+    setupserverforpbbansz = item(toolsz, u"setupserverforpbbansz"_qs, u"Setup Server for PBBans"_qs);
+    setupserverforpbbansz->setVisible(false);
+    setupserverforpunksbustedz =
+        item(toolsz, u"setupserverforpunksbustedz"_qs, u"Setup Server for PunksBusted"_qs);
+    setupserverforpunksbustedz->setVisible(false);
+    setofewfefz = separator(toolsz, u"setofewfefz"_qs);
+    setofewfefz->setVisible(false);
+    addnewusertodaemonz = item(toolsz, u"addnewusertodaemonz"_qs, u"Add New User to Daemon"_qs);
+    addnewusertodaemonz->setEnabled(false);
+    changerconpasswordindaemonz =
+        item(toolsz, u"changerconpasswordindaemonz"_qs, u"Change Rcon Password in Daemon"_qs);
+    changerconpasswordindaemonz->setEnabled(false);
+    setpfz = separator(toolsz, u"setpfz"_qs);
+    websitez = item(toolsz, u"websitez"_qs, u"Visit TORVANEX Website"_qs);
+    aboutz = item(toolsz, u"aboutz"_qs, u"Donate Here (to Quenlo)"_qs);
+    connectToolsMenu();
 }
 
 void Form3::Form_Load() {

@@ -48,9 +48,34 @@ public:
 
     // The Tools menu.
     QMenu* toolsz = nullptr;
+    QAction* setupserverforpbbansz = nullptr; // hidden, like the next entry and its separator
+    QAction* setupserverforpunksbustedz = nullptr;
+    QAction* setofewfefz = nullptr;
+    QAction* addnewusertodaemonz = nullptr; // disabled, like the next entry
+    QAction* changerconpasswordindaemonz = nullptr;
+    QAction* setpfz = nullptr;
+    QAction* websitez = nullptr;
+    QAction* aboutz = nullptr;
+
+    // The Tools entries (menus_tools.cpp). A hidden or disabled entry never triggers, so these are also
+    // called by name.
+    void setupserverforpbbansz_Click();
+    void setupserverforpunksbustedz_Click();
+    void addnewusertodaemonz_Click();
+    void changerconpasswordindaemonz_Click();
+    void websitez_Click();
+    void aboutz_Click();
+    // The two PunkBuster set-up sequences, after the entries' checks.
+    void SetupPbbans();
+    void SetupPksB();
 
     // Any entry of either menu by its name (separators and sub-menu entries included).
     QAction* entry(const QString& name) const;
+
+private:
+    void connectToolsMenu();
+    // The checks both daemon-user entries run first; false (after its box) when the entry must stop.
+    bool daemonUserChecks(const QString& deniedText);
 };
 
 } // namespace tvx

@@ -1,8 +1,10 @@
 // Renders the console's windows into PNG pictures, driven on the fake platform: the login window, every
 // page of the console in RCON mode with a few players, the terminal as a Daemon-mode "mp" user, the Reader,
-// the wait window, the player menu, the login window's two profile menus and the Join Server configuration.
-// Also lists every design caption that does not fit its label.
+// the wait window (the first chat visit and a set-up step), the player menu, the Tools menu, the add-user
+// window, the login window's two profile menus and the Join Server configuration. Also lists every design
+// caption that does not fit its label.
 #include "gui/base/artwork.h"
+#include "gui/daemon_users_window.h"
 #include "gui/join_server_window.h"
 #include "gui/loading_window.h"
 #include "gui/login_window.h"
@@ -222,6 +224,34 @@ int main(int argc, char* argv[]) {
     pointer.setPixmap(big);
     pointer.resize(big.size());
     shots.save(pointer, u"12-hand-pointer"_qs);
+
+    // The Tools menu over the console, a step of the PBBans set-up in the wait window, and the add-user
+    // window of a Daemon-mode "poweradmin".
+    main.IdentDaemon(u"0"_qs);
+    main.Image5_Click();
+    menus.PopupMenu(menus.toolsz, main.mapToGlobal(QPoint(560, 600)));
+    shots.save(*menus.toolsz, u"13-tools-menu"_qs);
+    menus.toolsz->hide();
+    fx.fake.system.onSleep = [&](int) {
+        Loadingfdf* wait = Forms::ifLoaded<Loadingfdf>();
+        if (wait && wait->Label3->text() == u"Adding PBBans HUD to UCON..")
+            shots.save(*wait, u"14-wait-setup"_qs);
+    };
+    menus.SetupPbbans();
+    fx.fake.system.onSleep = {};
+
+    main.IdentDaemon(u"1"_qs);
+    main.level = u"poweradmin"_qs;
+    menus.addnewusertodaemonz_Click();
+    Form6& users = Forms::get<Form6>();
+    users.Text1->setText(u"okafor"_qs);
+    users.Text2->setText(u"s3cret"_qs);
+    users.Combo1->setCurrentIndex(1);
+    shots.save(users, u"15-daemon-users"_qs);
+    // Its permission frame, which lies beyond the window's right edge and is never seen there.
+    users.Check1->setChecked(true);
+    users.Check9->setChecked(true);
+    shots.save(*users.Frame2, u"16-daemon-users-permissions"_qs);
 
     if (shots.clipped() > 0)
         std::printf("%d caption(s) do not fit their labels\n", shots.clipped());

@@ -1,0 +1,46 @@
+#include "core/tools/daemon_users.h"
+
+#include <array>
+
+namespace tvx {
+namespace {
+
+constexpr std::array kPermissions{
+    PermissionRow{1, u"PermPlayersList", u"Check1", u"Players List"},
+    PermissionRow{2, u"PermChat", u"Check2", u"Chat"},
+    PermissionRow{3, u"PermConfigs", u"Check3", u"Configs"},
+    PermissionRow{4, u"PermMaps", u"Check4", u"Maps"},
+    PermissionRow{5, u"PermAdmin", u"Check5", u"Admin"},
+    PermissionRow{6, u"PermConsole", u"Check6", u"Console"},
+    PermissionRow{7, u"PermAddUsers", u"Check7", u"Add Users"},
+    PermissionRow{8, u"PermChangeRcon", u"Check8", u"Change RCON Password"},
+    PermissionRow{9, u"PermBanPlayers", u"Check9", u"Ban Players"},
+};
+
+} // namespace
+
+QString addUserRequest(const QString& user, const QString& password, const QString& level) {
+    return u"ADDUSER "_qs + user + u'+' + password + u'-' + level;
+}
+
+QString changeRconRequest(const QString& password) {
+    return u"CHANGERCON "_qs + password;
+}
+
+DaemonUserAccess daemonUserAccess(const QString& modeMirror, const QString& level) {
+    if (modeMirror != u"1")
+        return DaemonUserAccess::NotDaemonMode;
+    if (level != u"poweradmin")
+        return DaemonUserAccess::NotPowerAdmin;
+    return DaemonUserAccess::Allowed;
+}
+
+std::span<const PermissionRow> permissionTable() {
+    return kPermissions;
+}
+
+QString permissionString(const QStringList& members) {
+    return members.join(QString());
+}
+
+} // namespace tvx
