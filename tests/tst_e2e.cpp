@@ -1,13 +1,16 @@
 // End to end: the real windows over real sockets against the simulated game server and daemon, started
 // as a separate process on 127.0.0.1.
+#include "gui/daemon_users_window.h"
 #include "gui/login_window.h"
 #include "gui/main/main_window.h"
+#include "gui/menus_window.h"
 #include "gui/reader_window.h"
 
 #include "support/fake_platform.h"
 #include "support/sim_server_process.h"
 #include "support/wire.h"
 
+#include <QTcpSocket>
 #include <QTemporaryFile>
 #include <QTest>
 
@@ -85,6 +88,22 @@ struct Rig {
         fillServer(w, {});
     }
 };
+
+// One exchange with the daemon on a connection of its own: what it answers to each message, in order.
+QList<QByteArray> askDaemon(quint16 port, const QList<QByteArray>& messages) {
+    QTcpSocket s;
+    s.connectToHost(QHostAddress::LocalHost, port);
+    if (!s.waitForConnected(5000))
+        return {};
+    QList<QByteArray> answers;
+    for (const QByteArray& m : messages) {
+        s.write(m);
+        if (!s.waitForReadyRead(5000))
+            break;
+        answers << s.readAll();
+    }
+    return answers;
+}
 
 } // namespace
 
@@ -265,6 +284,40 @@ private slots:
                  (QStringList{u"This may take a few seconds!"_qs, u"Server should be starting up!"_qs,
                               u"Getting Log"_qs}));
         QCOMPARE(w.Label3->Caption(), u"Received Log"_qs);
+    }
+
+    // A poweradmin adds a user through the add-user window and changes the daemon's rcon password; the new
+    // user can log in, and the daemon hands out the new password.
+    void daemonUsersAndRconPassword() {
+        Rig r;
+        QVERIFY2(r.start({}, true), qPrintable(r.sim.errorString()));
+        r.holdTimers();
+        Form4& w = r.login();
+        r.fillDaemon(w, u"power1"_qs, u"poweradmin"_qs);
+        w.Command3->click();
+        QTRY_VERIFY(r.main().isVisible());
+        QTRY_VERIFY(r.main().Grid->Rows() > 4);
+        QVERIFY(r.settle());
+        const qsizetype before = r.fx.fake.dialogs.shown.size();
+
+        Forms::get<Form3>().addnewusertodaemonz_Click();
+        Form6& add = Forms::get<Form6>();
+        add.Text1->setText(u"amy"_qs);
+        add.Text2->setText(u"s3cret"_qs);
+        add.Combo1->setCurrentIndex(1);
+        QCOMPARE(add.Combo1->currentText(), u"admin"_qs);
+        QTest::mouseClick(add.Command2, Qt::LeftButton);
+        QTRY_COMPARE(r.sim.tcpReceived().last(), QByteArray("ADDUSER amy+s3cret-admin"));
+        QTRY_VERIFY(r.fx.fake.dialogs.texts().contains(u"User amy added as admin"_qs));
+        QCOMPARE(askDaemon(r.sim.tcpPort(), {"amy:s3cret-admin"}), QList<QByteArray>{"admin"});
+
+        r.fx.fake.dialogs.msgAnswers = {mb::Ok};
+        r.fx.fake.dialogs.inputAnswers = {u"n3wpass"_qs};
+        Forms::get<Form3>().changerconpasswordindaemonz_Click();
+        QTRY_COMPARE(r.sim.tcpReceived().last(), QByteArray("CHANGERCON n3wpass"));
+        QTRY_VERIFY(r.fx.fake.dialogs.shown.size() > before + 3);
+        QCOMPARE(askDaemon(r.sim.tcpPort(), {"power1:pass-poweradmin", "getrconpass"}),
+                 (QList<QByteArray>{"poweradmin", "n3wpass"}));
     }
 
     void daemonKilledMidSession() {
