@@ -3,6 +3,7 @@
 #include "core/link/daemon_protocol.h"
 #include "core/link/rcon_protocol.h"
 #include "core/text/codepage.h"
+#include "core/text/text_file.h"
 #include "core/text/text_util.h"
 #include "core/ucon/ucon_config.h"
 
@@ -459,12 +460,7 @@ void Form4::SaveUCONIni(const QString& path) {
 }
 
 bool Form4::SaveTextToFile(const QString& path, const QString& text, bool overwrite) {
-    QFile file(path);
-    if (!file.open(overwrite ? (QIODevice::WriteOnly | QIODevice::Truncate)
-                             : (QIODevice::WriteOnly | QIODevice::Append)))
-        return false;
-    const QByteArray bytes = toAnsi(QString(text + kCrLf));
-    return file.write(bytes) == bytes.size();
+    return saveTextToFile(path, text, overwrite);
 }
 
 // ---- Server profiles ----
