@@ -1,12 +1,14 @@
 // Renders the console's windows into PNG pictures, driven on the fake platform: the login window, every
 // page of the console in RCON mode with a few players, the terminal as a Daemon-mode "mp" user, the Reader,
-// the wait window and the player menu. Also lists every design caption that does not fit its label.
+// the wait window, the player menu and the test console with its menus. Also lists every design caption that
+// does not fit its label.
 #include "gui/base/artwork.h"
 #include "gui/loading_window.h"
 #include "gui/login_window.h"
 #include "gui/main/main_window.h"
 #include "gui/menus_window.h"
 #include "gui/reader_window.h"
+#include "gui/test_console/test_console.h"
 
 #include "support/fake_platform.h"
 #include "support/wire.h"
@@ -15,6 +17,8 @@
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPainter>
 #include <QTextStream>
 
@@ -41,12 +45,33 @@ public:
 
     void save(QWidget& w, const QString& name) {
         QCoreApplication::processEvents();
-        const QString path = folder_ + u'/' + name + u".png"_qs;
-        if (!w.grab().save(path))
-            std::fprintf(stderr, "could not write %s\n", qPrintable(path));
-        else
-            std::printf("%s\n", qPrintable(path));
+        write(w.grab(), name);
         checkCaptions(w);
+    }
+
+    // The window with one of its menus open, and one of that menu's submenus: a window's picture holds no
+    // pop-up, so they are drawn on it where the screen shows them.
+    void saveWithMenu(QWidget& w, QMenuBar& bar, QMenu& menu, QMenu* sub, const QString& name) {
+        menu.popup(bar.mapToGlobal(bar.actionGeometry(menu.menuAction()).bottomLeft()));
+        if (sub) {
+            menu.setActiveAction(sub->menuAction());
+            if (!sub->isVisible())
+                sub->popup(menu.mapToGlobal(menu.actionGeometry(sub->menuAction()).topRight()));
+        }
+        QCoreApplication::processEvents();
+        QPixmap shot = w.grab();
+        {
+            QPainter p(&shot);
+            for (QMenu* m : {&menu, sub}) {
+                if (m && m->isVisible())
+                    p.drawPixmap(w.mapFromGlobal(m->pos()), m->grab());
+            }
+        }
+        write(shot, name);
+        checkCaptions(w);
+        if (sub)
+            sub->hide();
+        menu.hide();
     }
 
     int clipped() const { return clipped_; }
@@ -68,6 +93,14 @@ private:
                 ++clipped_;
             }
         }
+    }
+
+    void write(const QPixmap& picture, const QString& name) {
+        const QString path = folder_ + u'/' + name + u".png"_qs;
+        if (!picture.save(path))
+            std::fprintf(stderr, "could not write %s\n", qPrintable(path));
+        else
+            std::printf("%s\n", qPrintable(path));
     }
 
     QString folder_;
@@ -182,6 +215,32 @@ int main(int argc, char* argv[]) {
     pointer.setPixmap(big);
     pointer.resize(big.size());
     shots.save(pointer, u"12-hand-pointer"_qs);
+
+    // The test console: before its first connect, connected with a session under way, and disconnected.
+    Form1& console = Forms::get<Form1>();
+    console.txtHostIp->setText(u"203.0.113.17"_qs);
+    console.txtPort->setText(u"28960"_qs);
+    console.txtRcon->setText(u"secret"_qs);
+    console.Text1->setText(u"Hartley"_qs);
+    console.Check1->setChecked(true);
+    console.Show();
+    shots.saveWithMenu(console, *console.menuBar, *console.mapcontrolz, console.loadthismapz,
+                       u"13-test-console"_qs);
+    console.Command1_Click();
+    auto* consoleUdp = qobject_cast<FakeUdpSocket*>(console.udpClient);
+    consoleUdp->deliver(replyDatagram(kStatus));
+    fx.fake.system.clock = fx.fake.system.clock.addSecs(42);
+    console.txtcmd->setText(u"sv_hostname"_qs);
+    emit console.txtcmd->keyDown(kKeyReturn, 0);
+    consoleUdp->deliver(
+        replyDatagram("\"sv_hostname\" is: \"^1Iron ^7Brigade ^3Realism^7\" default: \"CoDWaWHost^7\"\n"));
+    console.txtSay->setText(u"^1Round restarts"_qs);
+    console.Command12_Click();
+    console.txtSay->setText(console.txtSay->text() + u" in one minute"_qs);
+    shots.saveWithMenu(console, *console.menuBar, *console.adminzz, console.kickzz,
+                       u"14-test-console-connected"_qs);
+    console.Image2_Click();
+    shots.save(console, u"15-test-console-disconnected"_qs);
 
     if (shots.clipped() > 0)
         std::printf("%d caption(s) do not fit their labels\n", shots.clipped());
