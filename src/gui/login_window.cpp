@@ -436,12 +436,7 @@ void Form4::SaveUCONIni(const QString& path) {
 }
 
 bool Form4::SaveTextToFile(const QString& path, const QString& text, bool overwrite) {
-    QFile file(path);
-    if (!file.open(overwrite ? (QIODevice::WriteOnly | QIODevice::Truncate)
-                             : (QIODevice::WriteOnly | QIODevice::Append)))
-        return false;
-    const QByteArray bytes = toAnsi(QString(text + kCrLf));
-    return file.write(bytes) == bytes.size();
+    return saveTextToFile(path, text, overwrite);
 }
 
 // ---- Server profiles ----

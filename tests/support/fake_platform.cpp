@@ -90,6 +90,7 @@ QString FakeSettings::get(const QString& section, const QString& key, const QStr
 
 void FakeSettings::set(const QString& section, const QString& key, const QString& value) {
     values.insert(section + u'/' + key, value);
+    writes << section + u'/' + key + u'=' + value;
 }
 
 FakePlatform::FakePlatform(bool realSockets, bool realShell)

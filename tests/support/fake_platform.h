@@ -124,6 +124,7 @@ public:
 class FakeSettings final : public SettingsStore {
 public:
     QHash<QString, QString> values; // "section/key"
+    QStringList writes;             // "section/key=value", in the order they were made
     QString get(const QString& section, const QString& key, const QString& defaultValue) const override;
     void set(const QString& section, const QString& key, const QString& value) override;
 };

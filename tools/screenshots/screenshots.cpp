@@ -1,8 +1,8 @@
 // Renders the console's windows into PNG pictures, driven on the fake platform: the login window, every
 // page of the console in RCON mode with a few players, the terminal as a Daemon-mode "mp" user, the Reader,
 // the wait window (the first chat visit and a set-up step), the player menu, the Tools menu, the add-user
-// window, the login window's two profile menus and the Join Server configuration. Also lists every design
-// caption that does not fit its label.
+// window, the login window's two profile menus, the Join Server configuration and the test console with its
+// menus. Also lists every design caption that does not fit its label.
 #include "gui/base/artwork.h"
 #include "gui/daemon_users_window.h"
 #include "gui/join_server_window.h"
@@ -11,6 +11,7 @@
 #include "gui/main/main_window.h"
 #include "gui/menus_window.h"
 #include "gui/reader_window.h"
+#include "gui/test_console/test_console.h"
 
 #include "support/fake_platform.h"
 #include "support/wire.h"
@@ -19,6 +20,7 @@
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
 #include <QTextStream>
@@ -68,6 +70,31 @@ public:
             p.drawPixmap(at, drop);
         }
         write(all, name);
+    }
+
+    // The window with one of its menus open, and one of that menu's submenus: a window's picture holds no
+    // pop-up, so they are drawn on it where the screen shows them.
+    void saveWithMenu(QWidget& w, QMenuBar& bar, QMenu& menu, QMenu* sub, const QString& name) {
+        menu.popup(bar.mapToGlobal(bar.actionGeometry(menu.menuAction()).bottomLeft()));
+        if (sub) {
+            menu.setActiveAction(sub->menuAction());
+            if (!sub->isVisible())
+                sub->popup(menu.mapToGlobal(menu.actionGeometry(sub->menuAction()).topRight()));
+        }
+        QCoreApplication::processEvents();
+        QPixmap shot = w.grab();
+        {
+            QPainter p(&shot);
+            for (QMenu* m : {&menu, sub}) {
+                if (m && m->isVisible())
+                    p.drawPixmap(w.mapFromGlobal(m->pos()), m->grab());
+            }
+        }
+        write(shot, name);
+        checkCaptions(w);
+        if (sub)
+            sub->hide();
+        menu.hide();
     }
 
     int clipped() const { return clipped_; }
@@ -230,12 +257,12 @@ int main(int argc, char* argv[]) {
     main.IdentDaemon(u"0"_qs);
     main.Image5_Click();
     menus.PopupMenu(menus.toolsz, main.mapToGlobal(QPoint(560, 600)));
-    shots.save(*menus.toolsz, u"13-tools-menu"_qs);
+    shots.save(*menus.toolsz, u"14-tools-menu"_qs);
     menus.toolsz->hide();
     fx.fake.system.onSleep = [&](int) {
         Loadingfdf* wait = Forms::ifLoaded<Loadingfdf>();
         if (wait && wait->Label3->text() == u"Adding PBBans HUD to UCON..")
-            shots.save(*wait, u"14-wait-setup"_qs);
+            shots.save(*wait, u"15-wait-setup"_qs);
     };
     menus.SetupPbbans();
     fx.fake.system.onSleep = {};
@@ -247,11 +274,36 @@ int main(int argc, char* argv[]) {
     users.Text1->setText(u"okafor"_qs);
     users.Text2->setText(u"s3cret"_qs);
     users.Combo1->setCurrentIndex(1);
-    shots.save(users, u"15-daemon-users"_qs);
+    shots.save(users, u"16-daemon-users"_qs);
     // Its permission frame, which lies beyond the window's right edge and is never seen there.
     users.Check1->setChecked(true);
     users.Check9->setChecked(true);
-    shots.save(*users.Frame2, u"16-daemon-users-permissions"_qs);
+    shots.save(*users.Frame2, u"17-daemon-users-permissions"_qs);
+    // The test console: before its first connect, connected with a session under way, and disconnected.
+    Form1& console = Forms::get<Form1>();
+    console.txtHostIp->setText(u"203.0.113.17"_qs);
+    console.txtPort->setText(u"28960"_qs);
+    console.txtRcon->setText(u"secret"_qs);
+    console.Text1->setText(u"Hartley"_qs);
+    console.Check1->setChecked(true);
+    console.Show();
+    shots.saveWithMenu(console, *console.menuBar, *console.mapcontrolz, console.loadthismapz,
+                       u"18-test-console"_qs);
+    console.Command1_Click();
+    auto* consoleUdp = qobject_cast<FakeUdpSocket*>(console.udpClient);
+    consoleUdp->deliver(replyDatagram(kStatus));
+    fx.fake.system.clock = fx.fake.system.clock.addSecs(42);
+    console.txtcmd->setText(u"sv_hostname"_qs);
+    emit console.txtcmd->keyDown(kKeyReturn, 0);
+    consoleUdp->deliver(
+        replyDatagram("\"sv_hostname\" is: \"^1Iron ^7Brigade ^3Realism^7\" default: \"CoDWaWHost^7\"\n"));
+    console.txtSay->setText(u"^1Round restarts"_qs);
+    console.Command12_Click();
+    console.txtSay->setText(console.txtSay->text() + u" in one minute"_qs);
+    shots.saveWithMenu(console, *console.menuBar, *console.adminzz, console.kickzz,
+                       u"19-test-console-connected"_qs);
+    console.Image2_Click();
+    shots.save(console, u"20-test-console-disconnected"_qs);
 
     if (shots.clipped() > 0)
         std::printf("%d caption(s) do not fit their labels\n", shots.clipped());

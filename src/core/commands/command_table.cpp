@@ -10,6 +10,7 @@ namespace {
 using enum Delivery;
 using enum Completion;
 constexpr CommandWindow M = CommandWindow::Main;
+constexpr CommandWindow F1 = CommandWindow::Form1;
 
 constexpr std::array kRows{
     // Settings page.
@@ -65,6 +66,43 @@ constexpr std::array kRows{
     // Requests to the daemon (the log label lies on the chat page).
     CommandRow{M, u"Labelstart", u"startserver", Daemon},
     CommandRow{M, u"Label93", u"getlog", Daemon},
+    // The test console: its menus, its chat picture, its test buttons.
+    CommandRow{F1, u"statusz", u"status"},
+    CommandRow{F1, u"serverinfoz", u"serverinfo"},
+    CommandRow{F1, u"warnplayerz", u"tell ", Now, Answer},
+    CommandRow{F1, u"ckickz", u"kick ", Now, Answer},
+    CommandRow{F1, u"onlyplayerkick", u"onlykick ", Now, Answer},
+    CommandRow{F1, u"clientkickz", u"clientkick ", Now, Answer},
+    CommandRow{F1, u"kickallz", u"kick all"},
+    CommandRow{F1, u"normalbanz", u"banuser ", Now, Answer},
+    CommandRow{F1, u"clientbanz", u"banclient ", Now, Answer},
+    CommandRow{F1, u"temporarilybanplayerz", u"tempbanUser ", Now, Answer},
+    CommandRow{F1, u"temporarilyclientbanz", u"tempbanClient ", Now, Answer},
+    CommandRow{F1, u"unbanuserz", u"unbanuser ", Now, Answer},
+    CommandRow{F1, u"getlogzz", u"getlog", Daemon},
+    CommandRow{F1, u"Backlotz", u"map mp_backlot"},
+    CommandRow{F1, u"Blocz", u"map mp_bloc"},
+    CommandRow{F1, u"Bogz", u"map mp_bog"},
+    CommandRow{F1, u"Cargoshipz", u"map mp_cargoship"},
+    CommandRow{F1, u"CityStreetsz", u"map mp_citystreets"},
+    CommandRow{F1, u"Convoyz", u"map mp_convoy"},
+    CommandRow{F1, u"Countdownz", u"map mp_countdown"},
+    CommandRow{F1, u"Crashz", u"map mp_crash"},
+    CommandRow{F1, u"Crossfirez", u"map mp_crossfire"},
+    CommandRow{F1, u"Farmz", u"map mp_farm"},
+    CommandRow{F1, u"Overgrownz", u"map mp_overgrown"},
+    CommandRow{F1, u"Pipelinez", u"map mp_pipeline"},
+    CommandRow{F1, u"Shipmentz", u"map mp_shipment"},
+    CommandRow{F1, u"nextmapz", u"map_rotate"},
+    CommandRow{F1, u"restartmapz", u"map_restart"},
+    CommandRow{F1, u"fastmaprestartz", u"fast_restart"},
+    CommandRow{F1, u"takescreenshottoplayer", u"pb_sv_getss ", Now, Answer},
+    CommandRow{F1, u"takescreenshottoall", u"pb_sv_getss"},
+    CommandRow{F1, u"takescreenshottaskz", u"PB_SV_Task 10 180 PB_SV_GETSS ", Now, Answer},
+    CommandRow{F1, u"kickplayerbypunkbusterz", u"pb_sv_kick ", Now, Answer},
+    CommandRow{F1, u"Command2", u"say ", Now, Box, u"txtSay"},
+    CommandRow{F1, u"Command3", u"getrconpass", Daemon},
+    CommandRow{F1, u"Command4", u"status"},
 };
 
 } // namespace
@@ -99,6 +137,8 @@ QString commandWindowName(CommandWindow window) {
     switch (window) {
     case CommandWindow::Main:
         break;
+    case CommandWindow::Form1:
+        return u"Form1"_qs;
     }
     return u"Main"_qs;
 }

@@ -12,7 +12,7 @@ namespace tvx {
 
 // The window whose control a row names. Names repeat across windows, so a control is always looked up on
 // its own window.
-enum class CommandWindow { Main };
+enum class CommandWindow { Main, Form1 };
 
 // How a command leaves.
 enum class Delivery {

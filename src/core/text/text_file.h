@@ -31,4 +31,9 @@ void saveTextFileReporting(Dialogs& dialogs, const QString& path, const QString&
 // in its line), and a line end at the very end of the file starts no further line.
 QString joinedFileLines(QByteArrayView fileBytes);
 
+// Writes `text` and CR LF (code page bytes) to `path`: replacing the file's content when `overwrite`,
+// appending otherwise; a missing file is created. True once the whole text has been written; False when the
+// file cannot be opened or written. The file is closed in every case.
+bool saveTextToFile(const QString& path, const QString& text, bool overwrite);
+
 } // namespace tvx

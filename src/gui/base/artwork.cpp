@@ -421,4 +421,78 @@ QPixmap mapPreview(const QString& mapName, QSize size) {
     return pm;
 }
 
+namespace {
+
+// A round button face in `c`, lit from above, in a 60 x 60 box.
+void drawRoundFace(QPainter& p, const QColor& c) {
+    QRadialGradient g(QPointF(24, 18), 40);
+    g.setColorAt(0, c.lighter(150));
+    g.setColorAt(1, c.darker(140));
+    p.setPen(QPen(c.darker(220), 2));
+    p.setBrush(g);
+    p.drawEllipse(QRectF(3, 3, 54, 54));
+}
+
+// Two plug halves, joined or pulled apart.
+void drawPlug(QPainter& p, bool joined) {
+    const qreal gap = joined ? 0 : 7;
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::white);
+    p.drawRoundedRect(QRectF(13 - gap, 24, 14, 12), 3, 3);
+    p.drawRoundedRect(QRectF(33 + gap, 22, 14, 16), 3, 3);
+    p.setPen(roundPen(Qt::white, 3));
+    p.drawLine(QPointF(27 - gap, 27), QPointF(33 + gap - (joined ? 0 : 4), 27));
+    p.drawLine(QPointF(27 - gap, 33), QPointF(33 + gap - (joined ? 0 : 4), 33));
+    p.drawLine(QPointF(6, 30), QPointF(13 - gap, 30));
+    p.drawLine(QPointF(47 + gap, 30), QPointF(54, 30));
+}
+
+} // namespace
+
+QPixmap consolePicture(ConsolePicture which, QSize size) {
+    QPixmap pm = canvas(size);
+    QPainter p(&pm);
+    antialiased(p);
+    if (which == ConsolePicture::Banner) {
+        QLinearGradient g(0, 0, 0, size.height());
+        g.setColorAt(0, Qt::white);
+        g.setColorAt(1, QColor(0xdd, 0xe5, 0xda));
+        p.fillRect(QRect(QPoint(0, 0), size), g);
+        // Faint scan lines, like an old monitor.
+        p.setPen(QPen(QColor(0x3c, 0x50, 0x43, 18), 1));
+        for (int y = 0; y < size.height(); y += 3)
+            p.drawLine(0, y, size.width(), y);
+        p.fillRect(QRect(0, size.height() - 3, size.width(), 3), kAmber);
+        return pm;
+    }
+    p.scale(size.width() / 60.0, size.height() / 60.0);
+    switch (which) {
+    case ConsolePicture::Connect:
+        drawRoundFace(p, QColor(0x2e, 0x8b, 0x3e));
+        drawPlug(p, true);
+        break;
+    case ConsolePicture::Disconnect:
+        drawRoundFace(p, QColor(0xb0, 0x2a, 0x22));
+        drawPlug(p, false);
+        break;
+    case ConsolePicture::Console:
+        drawTerminal(p, QColor(0x8e, 0xe0, 0xa0));
+        break;
+    case ConsolePicture::SendChat:
+        drawChat(p, QColor(0x9b, 0xdc, 0x8a));
+        p.setPen(roundPen(kMaroon, 4));
+        p.drawPolyline(QPolygonF{QPointF(40, 46), QPointF(52, 52), QPointF(40, 58)});
+        p.drawLine(QPointF(30, 52), QPointF(51, 52));
+        break;
+    case ConsolePicture::Icon:
+    case ConsolePicture::Banner:
+        p.setPen(Qt::NoPen);
+        p.setBrush(kDeep);
+        p.drawRoundedRect(QRectF(0, 0, 60, 60), 10, 10);
+        drawTerminal(p, kAmber);
+        break;
+    }
+    return pm;
+}
+
 } // namespace tvx::art
