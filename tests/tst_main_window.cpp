@@ -75,6 +75,7 @@ struct ExitRecorder {
             return 0;
         }
         bool isRunning(qint64) const override { return false; }
+        bool endProcess(qint64) override { return false; }
     };
     struct RecSystem final : System {
         ExitRecorder* r = nullptr;

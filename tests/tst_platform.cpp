@@ -13,7 +13,19 @@
 #include <QTest>
 #include <QUdpSocket>
 
+#include <csignal>
+#include <sys/types.h>
+
 using namespace tvx;
+
+namespace {
+
+QByteArray procFile(qint64 pid, const char* name) {
+    QFile f(u"/proc/"_qs + QString::number(pid) + u'/' + QLatin1StringView(name));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace
 
 class TstPlatform : public QObject {
     Q_OBJECT
@@ -86,19 +98,94 @@ private slots:
         QVERIFY(!c.localIP().isEmpty());
     }
 
+    void killsProcessesByExecutableName_data() {
+        QTest::addColumn<QString>("executable"); // a copy of sleep under this name; empty: sleep itself
+        QTest::addColumn<QString>("argv0");      // what the process calls itself; empty: its executable
+        QTest::addColumn<QString>("killName");
+        QTest::addColumn<int>("ended");
+        // Names of this run's own: other tests may run their own "pbucon.exe" meanwhile.
+        const QString pid = QString::number(QCoreApplication::applicationPid());
+        const QString name = u"tvx"_qs + pid + u".exe"_qs;
+        const QString longName = u"tvx"_qs + pid + u"-ucon-client.exe"_qs;
+        QTest::newRow("the executable") << name << QString() << name << 1;
+        QTest::newRow("argv[0] alone") << QString() << name << name << 0;
+        QTest::newRow("a name longer than the kernel keeps") << longName << QString() << longName << 1;
+        QTest::newRow("only its first 15 letters")
+            << longName << QString() << longName.chopped(1) + u'x' << 0;
+    }
+
     void killsProcessesByExecutableName() {
-        // A name of this run's own: other tests may run their own "pbucon.exe" meanwhile.
-        const QString name = QStringLiteral("tvx%1.exe").arg(QCoreApplication::applicationPid());
+        QFETCH(QString, executable);
+        QFETCH(QString, argv0);
+        QFETCH(QString, killName);
+        QFETCH(int, ended);
         QTemporaryDir dir;
-        const QString exe = dir.filePath(name);
-        QVERIFY(QFile::copy(u"/bin/sleep"_qs, exe));
         QtShell shell;
-        const qint64 pid = shell.execute(exe, {u"30"_qs}, dir.path(), true);
+        qint64 pid = 0;
+        if (!executable.isEmpty()) {
+            const QString exe = dir.filePath(executable);
+            QVERIFY(QFile::copy(u"/bin/sleep"_qs, exe));
+            pid = shell.execute(exe, {u"30"_qs}, dir.path(), true);
+        } else {
+            pid = shell.execute(u"/bin/bash"_qs, {u"-c"_qs, u"exec -a "_qs + argv0 + u" sleep 30"_qs},
+                                dir.path(), true);
+        }
         QVERIFY(pid > 0);
-        QTRY_VERIFY(shell.isRunning(pid));
-        QCOMPARE(shell.killProcesses(name), 1);
-        QTRY_VERIFY(!shell.isRunning(pid));
-        QCOMPARE(shell.killProcesses(name), 0);
+        // Until it runs its program, a new process bears its parent's name.
+        const QByteArray comm = executable.isEmpty() ? QByteArray("sleep") : executable.toLatin1().left(15);
+        QTRY_COMPARE(procFile(pid, "comm").trimmed(), comm);
+        if (!argv0.isEmpty())
+            QVERIFY(procFile(pid, "cmdline").startsWith(QByteArray(argv0.toLatin1() + '\0')));
+        QCOMPARE(shell.killProcesses(killName), ended);
+        if (ended) {
+            QTRY_VERIFY(!shell.isRunning(pid));
+            QCOMPARE(shell.killProcesses(killName), 0);
+        } else {
+            QVERIFY(shell.isRunning(pid));
+            QVERIFY(shell.endProcess(pid));
+            QTRY_VERIFY(!shell.isRunning(pid));
+        }
+    }
+
+    void startedProcessIsKnownByItsStartTime() {
+        // Another process given the pid of the one the shell started is not taken for it. The kernel
+        // hands out the pid after the one written to ns_last_pid; where that cannot be written (it takes
+        // root), the reuse cannot be brought about at will.
+        QFile lastPid(u"/proc/sys/kernel/ns_last_pid"_qs);
+        if (!lastPid.open(QIODevice::WriteOnly))
+            QSKIP("ns_last_pid cannot be written here");
+        lastPid.close();
+        QtShell shell;
+        const qint64 pid = shell.execute(u"/bin/sleep"_qs, {u"30"_qs}, {}, true);
+        QVERIFY(pid > 0);
+        QVERIFY(shell.isRunning(pid));
+        QVERIFY(::kill(static_cast<pid_t>(pid), SIGKILL) == 0);
+        // Gone, and reaped by whoever adopted it.
+        QTRY_VERIFY(!QFile::exists(u"/proc/"_qs + QString::number(pid)));
+        QVERIFY(!shell.isRunning(pid));
+        QProcess other;
+        for (int attempt = 0; attempt < 20 && other.processId() != pid; ++attempt) {
+            if (other.state() != QProcess::NotRunning) {
+                other.kill();
+                other.waitForFinished();
+            }
+            // Other programs may take the pid first: try again.
+            QVERIFY(lastPid.open(QIODevice::WriteOnly));
+            lastPid.write(QByteArray::number(pid - 1));
+            lastPid.close();
+            other.start(u"/bin/sleep"_qs, {u"30"_qs});
+            QVERIFY(other.waitForStarted());
+        }
+        if (other.processId() != pid) {
+            other.kill();
+            other.waitForFinished();
+            QSKIP("the pid went to another program every time");
+        }
+        QVERIFY(!shell.isRunning(pid));
+        QVERIFY(!shell.endProcess(pid));
+        QVERIFY(!other.waitForFinished(100)); // left running
+        other.kill();
+        QVERIFY(other.waitForFinished());
     }
 };
 

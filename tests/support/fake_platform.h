@@ -89,6 +89,7 @@ public:
         QStringList arguments;
         QString workingFolder;
         bool hidden = false;
+        qint64 pid = 0;
     };
     QStringList openedUrls;
     QList<Started> started;
@@ -100,6 +101,9 @@ public:
                    bool hidden) override;
     int killProcesses(const QString& name) override;
     bool isRunning(qint64 pid) const override { return running.contains(pid); }
+    // Ends only what execute() started.
+    bool endProcess(qint64 pid) override;
+    QList<qint64> endedPids;
 };
 
 class FakeSystem final : public System {

@@ -2,6 +2,7 @@
 // The program's own platform services, over Qt.
 #include "core/platform/platform.h"
 
+#include <QHash>
 #include <QHostAddress>
 #include <QPointer>
 
@@ -63,6 +64,12 @@ public:
                    bool hidden) override;
     int killProcesses(const QString& name) override;
     bool isRunning(qint64 pid) const override;
+    bool endProcess(qint64 pid) override;
+
+private:
+    // The processes execute() started, by pid, with the start time the system gave each: a pid alone may be
+    // handed to another process once ours has ended.
+    QHash<qint64, quint64> started_;
 };
 
 class QtSystem final : public System {
