@@ -1,5 +1,7 @@
 // The UCON log stream in the windows: the hidden log window starts the outside client and every tick
 // shows the filtered log in the chat page; the login keeps the log of a client that still runs.
+#include "core/platform/platform_qt.h"
+
 #include "gui/log_window.h"
 #include "gui/login_window.h"
 #include "gui/main/main_window.h"
@@ -7,7 +9,12 @@
 #include "support/fake_platform.h"
 
 #include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+
+#include <csignal>
 
 using namespace tvx;
 using namespace tvx::test;
@@ -32,6 +39,46 @@ const QByteArray kLog = "session opened\n"
 QByteArray readAll(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// Places the stand-in client as "pbucon.exe" in `folder`.
+bool placeClient(const QString& folder) {
+    const QString client = folder + u"/pbucon.exe"_qs;
+    return QFile::copy(QFINDTESTDATA("support/pbucon_standin.sh"), client) &&
+           QFile::setPermissions(client, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+// The program's shell, except that ending processes by name is only recorded.
+struct ClientShell final : Shell {
+    QtShell real;
+    QStringList killed;
+    void openUrl(const QString&) override {}
+    qint64 execute(const QString& program, const QStringList& arguments, const QString& workingFolder,
+                   bool hidden) override {
+        return real.execute(program, arguments, workingFolder, hidden);
+    }
+    int killProcesses(const QString& name) override {
+        killed << name;
+        return 0;
+    }
+    bool isRunning(qint64 pid) const override { return real.isRunning(pid); }
+    bool endProcess(qint64 pid) override { return real.endProcess(pid); }
+};
+
+// Runs the program's event loop, with `step` as its first event, until the program ends it; false when it
+// still runs after 5 s.
+bool runUntilTheEnd(const std::function<void()>& step) {
+    QTimer guard;
+    guard.setSingleShot(true);
+    bool stuck = false;
+    QObject::connect(&guard, &QTimer::timeout, [&stuck] {
+        stuck = true;
+        QCoreApplication::exit(1);
+    });
+    guard.start(5000);
+    QTimer::singleShot(0, step);
+    QCoreApplication::exec();
+    return !stuck;
 }
 
 } // namespace
@@ -115,6 +162,71 @@ private slots:
         m.Image11_Click();
         QTRY_VERIFY(!f.clientRunning());
         QCOMPARE(fx.fake.system.endCalls, 1);
+    }
+
+    void theClientEndsWithTheProgram_data() {
+        QTest::addColumn<QString>("way");
+        QTest::newRow("Quit on the login window after Reset") << u"reset quit"_qs;
+        QTest::newRow("closing the login window") << u"close login"_qs;
+        QTest::newRow("closing the main window") << u"close main"_qs;
+        QTest::newRow("the exit picture") << u"exit picture"_qs;
+        QTest::newRow("the application quits") << u"quit"_qs;
+        QTest::newRow("a termination signal") << u"signal"_qs;
+    }
+
+    void theClientEndsWithTheProgram() {
+        QFETCH(QString, way);
+        // Real processes, but the exit steps' ending by name is only recorded: it would reach every
+        // "pbucon.exe" of this user, those of other test runs too, and would hide whether the program ends
+        // the client it started by itself. Made first, it outlives the windows.
+        ClientShell shell;
+        WindowsFixture fx;
+        Platform p = fx.fake.platform();
+        p.shell = &shell;
+        Forms::install(p);
+        fx.fake.system.onEnd = [] { QCoreApplication::exit(0); };
+        QVERIFY(placeClient(fx.fake.folder()));
+        // A client this program did not start, from a folder of its own.
+        QTemporaryDir elsewhere;
+        QVERIFY(placeClient(elsewhere.path()));
+        qint64 other = 0;
+        QVERIFY(QProcess::startDetached(elsewhere.filePath(u"pbucon.exe"_qs), {u"ini=codwaw.ini"_qs},
+                                        elsewhere.path(), &other));
+        QTRY_VERIFY(shell.isRunning(other));
+
+        Main& m = Forms::get<Main>();
+        Form4& login = Forms::get<Form4>();
+        Form5& f = Forms::get<Form5>();
+        QTRY_VERIFY(f.clientRunning());
+        std::function<void()> step;
+        if (way == u"reset quit") {
+            m.Show();
+            step = [&m] {
+                m.Image4_Click();
+                Forms::get<Form4>().Command2->click();
+            };
+        } else if (way == u"close login") {
+            login.Show();
+            step = [&login] { login.close(); };
+        } else if (way == u"close main") {
+            m.Show();
+            step = [&m] { m.close(); };
+        } else if (way == u"exit picture") {
+            m.Show();
+            step = [&m] { m.Image11_Click(); };
+        } else if (way == u"quit") {
+            login.Show();
+            step = [] { QCoreApplication::quit(); };
+        } else {
+            login.Show();
+            quitOnTerminationSignals();
+            step = [] { ::raise(SIGTERM); };
+        }
+        QVERIFY(runUntilTheEnd(step));
+        QTRY_VERIFY(!f.clientRunning());
+        // Our client has gone: a signal sent to the other at the same time would have ended it too.
+        QVERIFY(shell.isRunning(other));
+        ::kill(static_cast<pid_t>(other), SIGKILL);
     }
 };
 

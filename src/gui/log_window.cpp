@@ -5,6 +5,7 @@
 
 #include "gui/main/main_window.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 namespace tvx {
@@ -15,6 +16,13 @@ Form5::Form5() {
     setToolWindowBorder();
     Timer1 = new VbTimer(this, u"Timer1"_qs, 5000);
     connect(Timer1, &QTimer::timeout, this, &Form5::Timer1_Timer);
+    // Every way out of the program passes here (Quit, closing a window, the desktop ending the session):
+    // the client must not outlive the program that started it.
+    connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this, &Form5::EndClient);
+}
+
+Form5::~Form5() {
+    EndClient();
 }
 
 void Form5::Form_Load() {
@@ -30,6 +38,11 @@ void Form5::Form_Load() {
 
 bool Form5::clientRunning() const {
     return clientPid_ > 0 && platform().shell->isRunning(clientPid_);
+}
+
+void Form5::EndClient() {
+    if (clientPid_ > 0)
+        resumeNext([this] { platform().shell->endProcess(clientPid_); });
 }
 
 void Form5::Timer1_Timer() {

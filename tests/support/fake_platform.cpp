@@ -93,6 +93,12 @@ void FakeSystem::sleep(int ms) {
         onSleep(ms);
 }
 
+void FakeSystem::endProgram() {
+    ++endCalls;
+    if (onEnd)
+        onEnd();
+}
+
 QString FakeSettings::get(const QString& section, const QString& key, const QString& defaultValue) const {
     const auto it = values.constFind(section + u'/' + key);
     return it == values.constEnd() ? defaultValue : *it;

@@ -114,11 +114,13 @@ public:
     std::function<void(int)> onSleep;
     QString folder;
     int endCalls = 0;
+    // Runs when the program is ended (to end the event loop for real).
+    std::function<void()> onEnd;
     QDateTime now() const override { return clock; }
     void sleep(int ms) override;
     QString programFolder() const override { return folder; }
     QString currentFolder() const override { return folder; }
-    void endProgram() override { ++endCalls; }
+    void endProgram() override;
 };
 
 class FakeSettings final : public SettingsStore {

@@ -7,13 +7,16 @@
 #include <QHostInfo>
 #include <QNetworkInterface>
 #include <QProcess>
+#include <QSocketNotifier>
 #include <QTcpSocket>
 #include <QThread>
 #include <QUdpSocket>
 
+#include <cerrno>
 #include <csignal>
 #include <limits>
 #include <optional>
+#include <sys/socket.h>
 #include <sys/types.h>
 #include <unistd.h>
 
@@ -405,6 +408,42 @@ QString QtSystem::currentFolder() const {
 }
 void QtSystem::endProgram() {
     QCoreApplication::exit(0);
+}
+
+namespace {
+
+// The handler may only write to a descriptor: [0] is written by the handler, [1] read by the event loop.
+int signalPipe[2] = {-1, -1};
+
+extern "C" void onTerminationSignal(int) {
+    const char byte = 1;
+    const int saved = errno;
+    [[maybe_unused]] const ssize_t n = ::write(signalPipe[0], &byte, 1);
+    errno = saved;
+}
+
+} // namespace
+
+void quitOnTerminationSignals() {
+    if (signalPipe[0] < 0) {
+        if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, signalPipe) != 0)
+            return;
+        auto* notifier =
+            new QSocketNotifier(signalPipe[1], QSocketNotifier::Read, QCoreApplication::instance());
+        QObject::connect(notifier, &QSocketNotifier::activated, notifier, [] {
+            char bytes[16];
+            while (::read(signalPipe[1], bytes, sizeof bytes) > 0) {
+            }
+            QCoreApplication::exit(0);
+        });
+    }
+    struct sigaction action = {};
+    action.sa_handler = onTerminationSignal;
+    sigemptyset(&action.sa_mask);
+    // The first signal asks for the orderly end; the handler then steps aside for the next one.
+    action.sa_flags = SA_RESTART | SA_RESETHAND;
+    for (const int sig : {SIGTERM, SIGINT, SIGHUP})
+        ::sigaction(sig, &action, nullptr);
 }
 
 } // namespace tvx

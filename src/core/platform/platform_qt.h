@@ -81,6 +81,10 @@ public:
     void endProgram() override;
 };
 
+// SIGTERM, SIGINT and SIGHUP end the event loop as the program's own "Quit" does, so that what is tied to
+// the program's end (QCoreApplication::aboutToQuit) still runs; a second such signal ends it at once.
+void quitOnTerminationSignals();
+
 // This computer's address in dotted decimal: the first IPv4 address of an interface that is up and not the
 // loopback, else 127.0.0.1.
 QString primaryLocalAddress();
