@@ -15,6 +15,7 @@
 #include <QTimer>
 
 #include <csignal>
+#include <sys/stat.h>
 
 using namespace tvx;
 using namespace tvx::test;
@@ -125,6 +126,26 @@ private slots:
         m.txtsay2->setTextCursor(c);
         f.Timer1_Timer();
         QCOMPARE(m.txtsay2->textCursor().position(), m.txtsay2->document()->characterCount() - 1);
+    }
+
+    void tickReadsNoPipeNorDevice() {
+        WindowsFixture fx;
+        Main& m = Forms::get<Main>();
+        Form5& f = Forms::get<Form5>();
+        const QString log = fx.fake.folder() + u"/pbucon.log"_qs;
+        writeFile(log, kLog);
+        f.Timer1_Timer();
+        const QString shown = m.txtsay2->Text();
+        QVERIFY(shown.contains(u"Bob: hi"_qs));
+        // A pipe without a writer would hold the window for good, a link to /dev/zero fill the memory.
+        QVERIFY(QFile::remove(log));
+        QCOMPARE(::mkfifo(QFile::encodeName(log).constData(), 0600), 0);
+        f.Timer1_Timer();
+        QCOMPARE(m.txtsay2->Text(), shown);
+        QVERIFY(QFile::remove(log));
+        QVERIFY(QFile::link(u"/dev/zero"_qs, log));
+        f.Timer1_Timer();
+        QCOMPARE(m.txtsay2->Text(), shown);
     }
 
     void loginKeepsTheLogOfARunningClient() {

@@ -1,12 +1,12 @@
 #include "gui/log_window.h"
 
 #include "core/text/text_util.h"
+#include "core/ucon/log_file.h"
 #include "core/ucon/log_filters.h"
 
 #include "gui/main/main_window.h"
 
 #include <QCoreApplication>
-#include <QFile>
 
 namespace tvx {
 
@@ -51,15 +51,12 @@ void Form5::Timer1_Timer() {
 }
 
 void Form5::LoadTextFile(const QString& path) {
-    QFile file(path);
-    // A log that cannot be read leaves the work buffer as it was.
-    if (!file.open(QIODevice::ReadOnly))
+    // A log that cannot be read leaves the work buffer as it was. Only its end is read: the filters handle
+    // no more lines than that, and the whole of a grown log would hold the window up on every tick.
+    const std::optional<QByteArray> bytes = readLogTail(path);
+    if (!bytes)
         return;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return;
-    file.close();
-    Text2 = logFileText(bytes);
+    Text2 = logFileText(*bytes);
 }
 
 void Form5::MasterParse() {

@@ -281,7 +281,21 @@ QString liveChain(QString work) {
 }
 
 QString liveDisplay(const QString& work) {
-    return replaceAll(work, QStringLiteral("ú"), QStringLiteral(" - "));
+    // One pass: the result of a whole-text replacement, without moving the rest of the text per separator.
+    const QStringView sep = u"ú";
+    const qsizetype count = work.count(sep);
+    if (count == 0)
+        return work;
+    QString out;
+    out.reserve(work.size() + 2 * count);
+    qsizetype from = 0;
+    for (qsizetype at = work.indexOf(sep); at >= 0; at = work.indexOf(sep, from)) {
+        out += QStringView(work).sliced(from, at - from);
+        out += u" - ";
+        from = at + 1;
+    }
+    out += QStringView(work).sliced(from);
+    return out;
 }
 
 bool shouldReplaceChat(const QString& display) {
