@@ -2,6 +2,7 @@
 
 #include "core/link/daemon_protocol.h"
 #include "core/link/rcon_protocol.h"
+#include "core/platform/private_file.h"
 #include "core/text/codepage.h"
 #include "core/text/text_util.h"
 #include "core/ucon/ucon_config.h"
@@ -13,7 +14,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QLabel>
 
 namespace tvx {
@@ -428,30 +428,24 @@ void Form4::UCONLoad() {
 }
 
 void Form4::SaveUCONIni(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        const QFileInfo dir(QFileInfo(path).absolutePath());
-        int number = err::PathFileAccess;
-        QString description = u"Path/File access error"_qs;
-        if (!dir.exists()) {
-            number = err::PathNotFound;
-            description = u"Path not found"_qs;
-        } else if (file.error() == QFileDevice::OpenError || !dir.isWritable()) {
-            number = err::PermissionDenied;
-            description = u"Permission denied"_qs;
-        }
-        if (number != err::PathFileAccess)
-            platform().dialogs->msgBox(description, mb::Exclamation, u"Error "_qs + QString::number(number));
+    // The file holds the UCON password: owner-only, written whole, and never through a link planted at its
+    // place.
+    const PrivateFileWrite w = writePrivateFile(path, toAnsi(QString(Text8 + kCrLf)));
+    switch (w.status) {
+    case PrivateFileWrite::Done:
+        return;
+    case PrivateFileWrite::FolderMissing:
+        platform().dialogs->msgBox(u"Path not found"_qs, mb::Exclamation,
+                                   u"Error "_qs + QString::number(err::PathNotFound));
+        return;
+    case PrivateFileWrite::Refused:
+        platform().dialogs->msgBox(u"Permission denied"_qs, mb::Exclamation,
+                                   u"Error "_qs + QString::number(err::PermissionDenied));
+        return;
+    case PrivateFileWrite::WriteFailed:
+        platform().dialogs->msgBox(w.description, mb::Exclamation, u"Error 61"_qs);
         return;
     }
-    const QByteArray bytes = toAnsi(QString(Text8 + kCrLf));
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        const QString why = file.errorString();
-        file.close();
-        platform().dialogs->msgBox(why, mb::Exclamation, u"Error 61"_qs);
-        return;
-    }
-    file.close();
 }
 
 bool Form4::SaveTextToFile(const QString& path, const QString& text, bool overwrite) {
