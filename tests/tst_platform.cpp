@@ -1,7 +1,10 @@
 // The program's own platform services: the settings file, the sockets' delivery and states, ending
 // processes by executable name.
 #include "core/platform/platform_qt.h"
+#include "core/platform/private_file.h"
 #include "core/platform/settings_store.h"
+
+#include "support/fake_platform.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -14,11 +17,19 @@
 #include <QUdpSocket>
 
 #include <csignal>
+#include <sys/stat.h>
 #include <sys/types.h>
 
 using namespace tvx;
 
 namespace {
+
+const QFile::Permissions kOwnerOnly = QFile::ReadOwner | QFile::WriteOwner;
+
+// The rights of the file at `path`, its owner's and everybody else's (the user's flags repeat the owner's).
+QFile::Permissions rights(const QString& path) {
+    return QFile::permissions(path) & ~(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser);
+}
 
 QByteArray procFile(qint64 pid, const char* name) {
     QFile f(u"/proc/"_qs + QString::number(pid) + u'/' + QLatin1StringView(name));
@@ -48,6 +59,57 @@ private slots:
         QCOMPARE(again.get(u"[Configs]"_qs, u"Path"_qs, {}), u"/games/CoDWaWmp.exe"_qs);
         QCOMPARE(QFile::permissions(path) & (QFileDevice::ReadGroup | QFileDevice::ReadOther),
                  QFileDevice::Permissions());
+    }
+
+    void settingsFileIsOwnerOnlyFromTheStart() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"config/torvanex.ini"_qs);
+        // With no mask at all, a new file would be readable and writable by everybody.
+        const mode_t mask = ::umask(0);
+        {
+            IniSettingsStore s(path);
+            s.set(u"[LOGIN1]"_qs, u"Pass"_qs, u"secret"_qs);
+        }
+        // The empty file the store makes before the first save: owner-only, and nothing is written
+        // through a link that stands at the place.
+        const QString made = dir.filePath(u"made.ini"_qs);
+        QVERIFY(createPrivateFile(made));
+        const QString victim = dir.filePath(u"victim"_qs);
+        const QString link = dir.filePath(u"link.ini"_qs);
+        QVERIFY(QFile::link(victim, link));
+        QVERIFY(!createPrivateFile(link));
+        ::umask(mask);
+        QCOMPARE(rights(path), kOwnerOnly);
+        QCOMPARE(rights(made), kOwnerOnly);
+        QVERIFY(!QFile::exists(victim));
+        QVERIFY(!createPrivateFile(made)); // an existing file is left as it is
+        IniSettingsStore again(path);
+        QCOMPARE(again.get(u"[LOGIN1]"_qs, u"Pass"_qs, {}), u"secret"_qs);
+    }
+
+    void unwritableSettingsAreReportedOnce() {
+        QTemporaryDir dir;
+        // A folder that cannot be made, whoever runs the test: a file stands at its place.
+        QFile blocker(dir.filePath(u"config"_qs));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        const QString path = dir.filePath(u"config/torvanex.ini"_qs);
+        test::FakeDialogs dialogs;
+        IniSettingsStore s(path, &dialogs);
+        s.set(u"[LOGIN1]"_qs, u"Name"_qs, u"Home"_qs);
+        s.set(u"[LOGIN1]"_qs, u"Pass"_qs, u"secret"_qs);
+        s.set(u"[LOGIN2]"_qs, u"Name"_qs, u"Away"_qs);
+        QCOMPARE(dialogs.shown.size(), 1);
+        QCOMPARE(dialogs.shown[0].text, IniSettingsStore::saveFailedText(path));
+        QVERIFY(dialogs.shown[0].text.contains(path));
+        QCOMPARE(dialogs.shown[0].style, mb::Exclamation);
+        // What was saved lasts for this run.
+        QCOMPARE(s.get(u"[LOGIN1]"_qs, u"Pass"_qs, {}), u"secret"_qs);
+        // A store that can write says nothing.
+        test::FakeDialogs quiet;
+        IniSettingsStore fine(dir.filePath(u"torvanex.ini"_qs), &quiet);
+        fine.set(u"[LOGIN1]"_qs, u"Name"_qs, u"Home"_qs);
+        QVERIFY(quiet.shown.isEmpty());
     }
 
     void udpDeliversEachDatagramByAQueuedCall() {

@@ -15,7 +15,7 @@ const Platform& programPlatform() {
     static QtDialogs dialogs;
     static QtShell shell;
     static QtSystem system;
-    static IniSettingsStore settings(IniSettingsStore::defaultPath());
+    static IniSettingsStore settings(IniSettingsStore::defaultPath(), &dialogs);
     static const Platform p{&dialogs,
                             &shell,
                             &system,
