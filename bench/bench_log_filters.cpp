@@ -2,6 +2,7 @@
 // tick of the log window on a 200 MB log.
 //
 //   bench_log_filters [lines]      (default 32767)
+//   bench_log_filters tick         the log window's tick alone (the plain filters take minutes)
 //
 // Prints the time of each step in milliseconds and the speed-up. The plain extended pass runs sixty
 // filters over the whole text per removed line and would take many minutes on the full log: it runs
@@ -198,19 +199,25 @@ bool tickOnAHugeLog(const QByteArray& day) {
     };
     const double first = tick();
     const double steady = tick();
-    {
+    // The client goes on writing: each tick finds a few lines more at the end, and as many fewer at the
+    // head of what is read.
+    double grown = 0;
+    for (int round = 0; round < 10; ++round) {
         QFile log(path);
         if (!log.open(QIODevice::Append))
             return false;
-        log.write("12.04.2009 23:59:59\xFA"
-                  "CHAT\xFAone more line\n");
+        for (int i = 0; i < 20; ++i)
+            log.write("12.04.2009 23:59:" + QByteArray::number(10 + i) + "\xFA" + "CHAT\xFAround " +
+                      QByteArray::number(round) + " line " + QByteArray::number(i) + "\n");
+        log.close();
+        grown = std::max(grown, tick());
     }
-    const double grown = tick();
-    std::printf("one tick on a %.0f MB log (goal < 50 ms):\n",
+    std::printf("one tick of the log window on a %.0f MB log:\n",
                 double(QFile(path).size()) / (1024.0 * 1024.0));
-    std::printf("  first tick (fills the chat box) %10.2f ms\n", first);
-    std::printf("  tick, log unchanged             %10.2f ms\n", steady);
-    std::printf("  tick, one line more             %10.2f ms\n", grown);
+    std::printf("  tick, 20 lines more (worst of 10) %8.2f ms   (goal < 50 ms)\n", grown);
+    std::printf("  tick, log unchanged               %8.2f ms   (goal < 50 ms)\n", steady);
+    std::printf("  first tick, chat box empty before %8.2f ms   (once: the box takes in every line)\n",
+                first);
     std::printf("  chat box: %lld characters; memory %.0f MB before the ticks, %.0f MB after\n",
                 static_cast<long long>(chat->Text().size()), before, residentMb());
     return true;
@@ -221,8 +228,11 @@ bool tickOnAHugeLog(const QByteArray& day) {
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    const int lines = argc > 1 ? std::max(1, std::atoi(argv[1])) : 32767;
+    const bool tickOnly = argc > 1 && QByteArrayView(argv[1]) == "tick";
+    const int lines = argc > 1 && !tickOnly ? std::max(1, std::atoi(argv[1])) : 32767;
     const QByteArray file = makeLog(lines);
+    if (tickOnly)
+        return tickOnAHugeLog(file) ? 0 : 1;
     const QString quote = QStringLiteral("\"");
     std::printf("UCON log: %d lines, %.2f MB (LF line ends, Windows-1252)\n", lines,
                 double(file.size()) / (1024.0 * 1024.0));

@@ -148,6 +148,46 @@ private slots:
         QCOMPARE(m.txtsay2->Text(), shown);
     }
 
+    void chatBoxTakesOnlyWhatChanged_data() {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<int>("mostAdded"); // characters the document may take in
+        auto lines = [](int from, int to) {
+            QString t;
+            for (int i = from; i < to; ++i)
+                t += u"12.09.2026 22:10:01 - CHAT - line "_qs + QString::number(i) + u"\r\n"_qs;
+            return t;
+        };
+        const QString day = lines(0, 3000);
+        QTest::newRow("lines added at the end") << day << day + lines(3000, 3003) << 200;
+        QTest::newRow("the head cut off, lines added") << day << lines(5, 3004) << 200;
+        QString changed = day;
+        changed.replace(u"line 1500\r\n"_qs, u"line fifteen hundred\r\n"_qs);
+        QTest::newRow("one line changed") << day << changed << 100;
+        QTest::newRow("a CR LF split between the old end and the new text")
+            << QString(day + u"tail\r"_qs) << QString(day + u"tail\r\nnext\rline"_qs) << 100;
+        const QString other = lines(10000, 13000);
+        QTest::newRow("another text: refilled") << day << other << int(other.size());
+    }
+
+    void chatBoxTakesOnlyWhatChanged() {
+        QFETCH(QString, before);
+        QFETCH(QString, after);
+        QFETCH(int, mostAdded);
+        WindowsFixture fx;
+        VbTextBox* box = Forms::get<Main>().txtsay2;
+        box->setText(before);
+        box->caretToEnd();
+        int added = 0;
+        connect(box->document(), &QTextDocument::contentsChange, this,
+                [&added](int, int, int charsAdded) { added += charsAdded; });
+        box->setText(after);
+        QCOMPARE(box->Text(), after);
+        QCOMPARE(box->toPlainText(), displayText(after));
+        QVERIFY2(added <= mostAdded, QByteArray::number(added).constData());
+        QCOMPARE(box->textCursor().position(), 0); // where a refill leaves it
+    }
+
     void loginKeepsTheLogOfARunningClient() {
         WindowsFixture fx;
         const QString log = fx.fake.folder() + u"/pbucon.log"_qs;

@@ -282,19 +282,21 @@ QString liveChain(QString work) {
 
 QString liveDisplay(const QString& work) {
     // One pass: the result of a whole-text replacement, without moving the rest of the text per separator.
-    const QStringView sep = u"ú";
-    const qsizetype count = work.count(sep);
+    constexpr QChar separator(u'ú');
+    const qsizetype count = work.count(separator);
     if (count == 0)
         return work;
-    QString out;
-    out.reserve(work.size() + 2 * count);
-    qsizetype from = 0;
-    for (qsizetype at = work.indexOf(sep); at >= 0; at = work.indexOf(sep, from)) {
-        out += QStringView(work).sliced(from, at - from);
-        out += u" - ";
-        from = at + 1;
+    QString out(work.size() + 2 * count, Qt::Uninitialized);
+    QChar* d = out.data();
+    for (const QChar c : work) {
+        if (c == separator) {
+            *d++ = u' ';
+            *d++ = u'-';
+            *d++ = u' ';
+        } else {
+            *d++ = c;
+        }
     }
-    out += QStringView(work).sliced(from);
     return out;
 }
 
