@@ -1,6 +1,9 @@
 // The UCON log filters: the rules' edge cases as tables, and the fast filters against the plain
-// whole-text reference over generated logs and over a recorded-style sample log.
+// whole-text reference over generated logs and over a recorded-style sample log. The read of the log file:
+// only a regular file, never waiting, only its end.
 #include "core/text/codepage.h"
+#include "core/text/textbox_lines.h"
+#include "core/ucon/log_file.h"
 #include "core/ucon/log_filters.h"
 
 #include "support/core_values.h"
@@ -8,7 +11,10 @@
 
 #include <QFile>
 #include <QRandomGenerator>
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 using namespace tvx;
 
@@ -257,6 +263,82 @@ private slots:
         QFETCH(QString, text);
         QCOMPARE(tvx::logFileText(bytes), text);
         QCOMPARE(naive::logFileText(bytes), text);
+    }
+
+    void readLogTail_data() {
+        QTest::addColumn<QString>("place"); // what stands at the log's path
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<bool>("read");
+        QTest::addColumn<QByteArray>("tail");
+        const QByteArray small("session opened\n12.09\xFAPB\xFAhi\r\nold\rlast without end");
+        QTest::newRow("a file within the limits, whole") << u"file"_qs << small << true << small;
+        QTest::newRow("an empty file") << u"file"_qs << QByteArray() << true << QByteArray();
+        QTest::newRow("a link to a regular file") << u"link to file"_qs << small << true << small;
+        QTest::newRow("a link to /dev/zero") << u"/dev/zero"_qs << QByteArray() << false << QByteArray();
+        QTest::newRow("a FIFO, never waited for") << u"fifo"_qs << QByteArray() << false << QByteArray();
+        QTest::newRow("a folder") << u"folder"_qs << QByteArray() << false << QByteArray();
+        QTest::newRow("nothing") << u"nothing"_qs << QByteArray() << false << QByteArray();
+
+        // Short lines: the work buffer's 32,767 lines (the last, after the final break, is empty).
+        QByteArray manyLines;
+        QByteArray lastLines;
+        for (int i = 0; i < 40000; ++i) {
+            const QByteArray line = "line " + QByteArray::number(i) + (i % 3 ? "\n" : "\r\n");
+            manyLines += line;
+            if (i >= 40000 - 32766)
+                lastLines += line;
+        }
+        QTest::newRow("many lines: the last 32,767") << u"file"_qs << manyLines << true << lastLines;
+        // Long lines: the whole lines within the last 4 MiB.
+        QByteArray longLines;
+        QByteArray lastLong;
+        const int count = 30000;
+        const int fit = int(kLogTailBytes / 200);
+        for (int i = 0; i < count; ++i) {
+            const QByteArray line = QByteArray::number(i).rightJustified(199, '.') + '\n';
+            longLines += line;
+            if (i >= count - fit)
+                lastLong += line;
+        }
+        QTest::newRow("a big file: the whole lines of its last 4 MiB")
+            << u"file"_qs << longLines << true << lastLong;
+        // A cut that falls between the CR and the LF of a line end.
+        const QByteArray rest = QByteArray(kLogTailBytes - 2, 'x') + '\n';
+        QTest::newRow("the cut within CR LF")
+            << u"file"_qs << QByteArray("first old\r\n" + rest) << true << rest;
+        QTest::newRow("one line longer than the limit gives nothing of it")
+            << u"file"_qs << QByteArray(kLogTailBytes + 10, 'z') << true << QByteArray();
+    }
+    void readLogTail() {
+        QFETCH(QString, place);
+        QFETCH(QByteArray, file);
+        QFETCH(bool, read);
+        QFETCH(QByteArray, tail);
+        QTemporaryDir dir;
+        const QString log = dir.filePath(u"pbucon.log"_qs);
+        const QString target = dir.filePath(u"target.log"_qs);
+        auto write = [&file](const QString& path) {
+            QFile f(path);
+            return f.open(QIODevice::WriteOnly) && f.write(file) == file.size();
+        };
+        if (place == u"file")
+            QVERIFY(write(log));
+        else if (place == u"link to file")
+            QVERIFY(write(target) && QFile::link(target, log));
+        else if (place.startsWith(u'/'))
+            QVERIFY(QFile::link(place, log));
+        else if (place == u"fifo")
+            QCOMPARE(::mkfifo(QFile::encodeName(log).constData(), 0600), 0);
+        else if (place == u"folder")
+            QVERIFY(QDir(dir.path()).mkdir(u"pbucon.log"_qs));
+        const std::optional<QByteArray> got = tvx::readLogTail(log);
+        QCOMPARE(got.has_value(), read);
+        if (!read)
+            return;
+        QCOMPARE(got->size(), tail.size());
+        QVERIFY(*got == tail);
+        QVERIFY(got->size() <= kLogTailBytes);
+        QVERIFY(lineCount(tvx::logFileText(*got)) <= kLogTailLines);
     }
 
     void liveChain_data() {

@@ -5,8 +5,12 @@
 
 #include "support/fake_platform.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTest>
+
+#include <sys/stat.h>
 
 using namespace tvx;
 using namespace tvx::test;
@@ -148,6 +152,44 @@ private slots:
         QCOMPARE(fx.fake.dialogs.shown.value(0).title, u"Error 76"_qs);
         QCOMPARE(fx.fake.dialogs.shown.value(0).style, mb::Exclamation);
         QVERIFY(Forms::get<Main>().isVisible()); // the login goes on
+    }
+
+    void uconIniIsPrivateAndNeverWrittenThroughALink_data() {
+        QTest::addColumn<QString>("before"); // what stands at the path
+        QTest::newRow("nothing") << u"nothing"_qs;
+        QTest::newRow("a file readable by all") << u"file"_qs;
+        QTest::newRow("a link to another file") << u"link"_qs;
+    }
+
+    void uconIniIsPrivateAndNeverWrittenThroughALink() {
+        QFETCH(QString, before);
+        WindowsFixture fx;
+        const QString ini = fx.fake.folder() + u"/codwaw.ini"_qs;
+        const QString other = fx.fake.folder() + u"/other.cfg"_qs;
+        writeFile(other, "somebody else's file\n");
+        if (before == u"file") {
+            writeFile(ini, "old\r\n");
+            QVERIFY(QFile::setPermissions(ini, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
+                                                   QFile::ReadOther));
+        } else if (before == u"link") {
+            QVERIFY(QFile::link(other, ini));
+        }
+        const mode_t mask = ::umask(022); // the usual mask, which leaves new files readable by all
+        Form4& w = Forms::get<Form4>();
+        w.Text8 = u"server=127.0.0.1:28960\r\npassword=secret"_qs;
+        w.SaveUCONIni(ini);
+        ::umask(mask);
+        QVERIFY(fx.fake.dialogs.shown.isEmpty());
+        QCOMPARE(readFile(other), QByteArray("somebody else's file\n"));
+        const QFileInfo written(ini);
+        QVERIFY(!written.isSymLink());
+        QCOMPARE(readFile(ini), QByteArray("server=127.0.0.1:28960\r\npassword=secret\r\n"));
+        const QFile::Permissions others = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup |
+                                          QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
+        QCOMPARE(written.permissions() & (others | QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner),
+                 QFile::ReadOwner | QFile::WriteOwner);
+        // Nothing is left beside it.
+        QCOMPARE(QDir(fx.fake.folder()).entryList(QDir::Files | QDir::Hidden).size(), 2);
     }
 
     void daemonConnectBeforeAnyLevelIsDenied() {

@@ -77,6 +77,7 @@ struct ExitRecorder {
         }
         bool isRunning(qint64) const override { return false; }
         QString findProgram(const QString&) const override { return {}; }
+        bool endProcess(qint64) override { return false; }
     };
     struct RecSystem final : System {
         ExitRecorder* r = nullptr;

@@ -1,7 +1,10 @@
 // The program's own platform services: the settings file, the sockets' delivery and states, ending
 // processes by executable name, finding programs on the PATH and starting them with their arguments as given.
 #include "core/platform/platform_qt.h"
+#include "core/platform/private_file.h"
 #include "core/platform/settings_store.h"
+
+#include "support/fake_platform.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -13,7 +16,27 @@
 #include <QTest>
 #include <QUdpSocket>
 
+#include <csignal>
+#include <sys/stat.h>
+#include <sys/types.h>
+
 using namespace tvx;
+
+namespace {
+
+const QFile::Permissions kOwnerOnly = QFile::ReadOwner | QFile::WriteOwner;
+
+// The rights of the file at `path`, its owner's and everybody else's (the user's flags repeat the owner's).
+QFile::Permissions rights(const QString& path) {
+    return QFile::permissions(path) & ~(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser);
+}
+
+QByteArray procFile(qint64 pid, const char* name) {
+    QFile f(u"/proc/"_qs + QString::number(pid) + u'/' + QLatin1StringView(name));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace
 
 class TstPlatform : public QObject {
     Q_OBJECT
@@ -36,6 +59,57 @@ private slots:
         QCOMPARE(again.get(u"[Configs]"_qs, u"Path"_qs, {}), u"/games/CoDWaWmp.exe"_qs);
         QCOMPARE(QFile::permissions(path) & (QFileDevice::ReadGroup | QFileDevice::ReadOther),
                  QFileDevice::Permissions());
+    }
+
+    void settingsFileIsOwnerOnlyFromTheStart() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"config/torvanex.ini"_qs);
+        // With no mask at all, a new file would be readable and writable by everybody.
+        const mode_t mask = ::umask(0);
+        {
+            IniSettingsStore s(path);
+            s.set(u"[LOGIN1]"_qs, u"Pass"_qs, u"secret"_qs);
+        }
+        // The empty file the store makes before the first save: owner-only, and nothing is written
+        // through a link that stands at the place.
+        const QString made = dir.filePath(u"made.ini"_qs);
+        QVERIFY(createPrivateFile(made));
+        const QString victim = dir.filePath(u"victim"_qs);
+        const QString link = dir.filePath(u"link.ini"_qs);
+        QVERIFY(QFile::link(victim, link));
+        QVERIFY(!createPrivateFile(link));
+        ::umask(mask);
+        QCOMPARE(rights(path), kOwnerOnly);
+        QCOMPARE(rights(made), kOwnerOnly);
+        QVERIFY(!QFile::exists(victim));
+        QVERIFY(!createPrivateFile(made)); // an existing file is left as it is
+        IniSettingsStore again(path);
+        QCOMPARE(again.get(u"[LOGIN1]"_qs, u"Pass"_qs, {}), u"secret"_qs);
+    }
+
+    void unwritableSettingsAreReportedOnce() {
+        QTemporaryDir dir;
+        // A folder that cannot be made, whoever runs the test: a file stands at its place.
+        QFile blocker(dir.filePath(u"config"_qs));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        const QString path = dir.filePath(u"config/torvanex.ini"_qs);
+        test::FakeDialogs dialogs;
+        IniSettingsStore s(path, &dialogs);
+        s.set(u"[LOGIN1]"_qs, u"Name"_qs, u"Home"_qs);
+        s.set(u"[LOGIN1]"_qs, u"Pass"_qs, u"secret"_qs);
+        s.set(u"[LOGIN2]"_qs, u"Name"_qs, u"Away"_qs);
+        QCOMPARE(dialogs.shown.size(), 1);
+        QCOMPARE(dialogs.shown[0].text, IniSettingsStore::saveFailedText(path));
+        QVERIFY(dialogs.shown[0].text.contains(path));
+        QCOMPARE(dialogs.shown[0].style, mb::Exclamation);
+        // What was saved lasts for this run.
+        QCOMPARE(s.get(u"[LOGIN1]"_qs, u"Pass"_qs, {}), u"secret"_qs);
+        // A store that can write says nothing.
+        test::FakeDialogs quiet;
+        IniSettingsStore fine(dir.filePath(u"torvanex.ini"_qs), &quiet);
+        fine.set(u"[LOGIN1]"_qs, u"Name"_qs, u"Home"_qs);
+        QVERIFY(quiet.shown.isEmpty());
     }
 
     void udpDeliversEachDatagramByAQueuedCall() {
@@ -86,19 +160,94 @@ private slots:
         QVERIFY(!c.localIP().isEmpty());
     }
 
+    void killsProcessesByExecutableName_data() {
+        QTest::addColumn<QString>("executable"); // a copy of sleep under this name; empty: sleep itself
+        QTest::addColumn<QString>("argv0");      // what the process calls itself; empty: its executable
+        QTest::addColumn<QString>("killName");
+        QTest::addColumn<int>("ended");
+        // Names of this run's own: other tests may run their own "pbucon.exe" meanwhile.
+        const QString pid = QString::number(QCoreApplication::applicationPid());
+        const QString name = u"tvx"_qs + pid + u".exe"_qs;
+        const QString longName = u"tvx"_qs + pid + u"-ucon-client.exe"_qs;
+        QTest::newRow("the executable") << name << QString() << name << 1;
+        QTest::newRow("argv[0] alone") << QString() << name << name << 0;
+        QTest::newRow("a name longer than the kernel keeps") << longName << QString() << longName << 1;
+        QTest::newRow("only its first 15 letters")
+            << longName << QString() << longName.chopped(1) + u'x' << 0;
+    }
+
     void killsProcessesByExecutableName() {
-        // A name of this run's own: other tests may run their own "pbucon.exe" meanwhile.
-        const QString name = QStringLiteral("tvx%1.exe").arg(QCoreApplication::applicationPid());
+        QFETCH(QString, executable);
+        QFETCH(QString, argv0);
+        QFETCH(QString, killName);
+        QFETCH(int, ended);
         QTemporaryDir dir;
-        const QString exe = dir.filePath(name);
-        QVERIFY(QFile::copy(u"/bin/sleep"_qs, exe));
         QtShell shell;
-        const qint64 pid = shell.execute(exe, {u"30"_qs}, dir.path(), true);
+        qint64 pid = 0;
+        if (!executable.isEmpty()) {
+            const QString exe = dir.filePath(executable);
+            QVERIFY(QFile::copy(u"/bin/sleep"_qs, exe));
+            pid = shell.execute(exe, {u"30"_qs}, dir.path(), true);
+        } else {
+            pid = shell.execute(u"/bin/bash"_qs, {u"-c"_qs, u"exec -a "_qs + argv0 + u" sleep 30"_qs},
+                                dir.path(), true);
+        }
         QVERIFY(pid > 0);
-        QTRY_VERIFY(shell.isRunning(pid));
-        QCOMPARE(shell.killProcesses(name), 1);
-        QTRY_VERIFY(!shell.isRunning(pid));
-        QCOMPARE(shell.killProcesses(name), 0);
+        // Until it runs its program, a new process bears its parent's name.
+        const QByteArray comm = executable.isEmpty() ? QByteArray("sleep") : executable.toLatin1().left(15);
+        QTRY_COMPARE(procFile(pid, "comm").trimmed(), comm);
+        if (!argv0.isEmpty())
+            QVERIFY(procFile(pid, "cmdline").startsWith(QByteArray(argv0.toLatin1() + '\0')));
+        QCOMPARE(shell.killProcesses(killName), ended);
+        if (ended) {
+            QTRY_VERIFY(!shell.isRunning(pid));
+            QCOMPARE(shell.killProcesses(killName), 0);
+        } else {
+            QVERIFY(shell.isRunning(pid));
+            QVERIFY(shell.endProcess(pid));
+            QTRY_VERIFY(!shell.isRunning(pid));
+        }
+    }
+
+    void startedProcessIsKnownByItsStartTime() {
+        // Another process given the pid of the one the shell started is not taken for it. The kernel
+        // hands out the pid after the one written to ns_last_pid; where that cannot be written (it takes
+        // root), the reuse cannot be brought about at will.
+        QFile lastPid(u"/proc/sys/kernel/ns_last_pid"_qs);
+        if (!lastPid.open(QIODevice::WriteOnly))
+            QSKIP("ns_last_pid cannot be written here");
+        lastPid.close();
+        QtShell shell;
+        const qint64 pid = shell.execute(u"/bin/sleep"_qs, {u"30"_qs}, {}, true);
+        QVERIFY(pid > 0);
+        QVERIFY(shell.isRunning(pid));
+        QVERIFY(::kill(static_cast<pid_t>(pid), SIGKILL) == 0);
+        // Gone, and reaped by whoever adopted it.
+        QTRY_VERIFY(!QFile::exists(u"/proc/"_qs + QString::number(pid)));
+        QVERIFY(!shell.isRunning(pid));
+        QProcess other;
+        for (int attempt = 0; attempt < 20 && other.processId() != pid; ++attempt) {
+            if (other.state() != QProcess::NotRunning) {
+                other.kill();
+                other.waitForFinished();
+            }
+            // Other programs may take the pid first: try again.
+            QVERIFY(lastPid.open(QIODevice::WriteOnly));
+            lastPid.write(QByteArray::number(pid - 1));
+            lastPid.close();
+            other.start(u"/bin/sleep"_qs, {u"30"_qs});
+            QVERIFY(other.waitForStarted());
+        }
+        if (other.processId() != pid) {
+            other.kill();
+            other.waitForFinished();
+            QSKIP("the pid went to another program every time");
+        }
+        QVERIFY(!shell.isRunning(pid));
+        QVERIFY(!shell.endProcess(pid));
+        QVERIFY(!other.waitForFinished(100)); // left running
+        other.kill();
+        QVERIFY(other.waitForFinished());
     }
 
     void findsProgramsOnThePath() {

@@ -1,5 +1,7 @@
 // The UCON log stream in the windows: the hidden log window starts the outside client and every tick
 // shows the filtered log in the chat page; the login keeps the log of a client that still runs.
+#include "core/platform/platform_qt.h"
+
 #include "gui/log_window.h"
 #include "gui/login_window.h"
 #include "gui/main/main_window.h"
@@ -7,7 +9,13 @@
 #include "support/fake_platform.h"
 
 #include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+
+#include <csignal>
+#include <sys/stat.h>
 
 using namespace tvx;
 using namespace tvx::test;
@@ -32,6 +40,47 @@ const QByteArray kLog = "session opened\n"
 QByteArray readAll(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// Places the stand-in client as "pbucon.exe" in `folder`.
+bool placeClient(const QString& folder) {
+    const QString client = folder + u"/pbucon.exe"_qs;
+    return QFile::copy(QFINDTESTDATA("support/pbucon_standin.sh"), client) &&
+           QFile::setPermissions(client, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+// The program's shell, except that ending processes by name is only recorded.
+struct ClientShell final : Shell {
+    QtShell real;
+    QStringList killed;
+    void openUrl(const QString&) override {}
+    qint64 execute(const QString& program, const QStringList& arguments, const QString& workingFolder,
+                   bool hidden) override {
+        return real.execute(program, arguments, workingFolder, hidden);
+    }
+    int killProcesses(const QString& name) override {
+        killed << name;
+        return 0;
+    }
+    bool isRunning(qint64 pid) const override { return real.isRunning(pid); }
+    bool endProcess(qint64 pid) override { return real.endProcess(pid); }
+    QString findProgram(const QString& name) const override { return real.findProgram(name); }
+};
+
+// Runs the program's event loop, with `step` as its first event, until the program ends it; false when it
+// still runs after 5 s.
+bool runUntilTheEnd(const std::function<void()>& step) {
+    QTimer guard;
+    guard.setSingleShot(true);
+    bool stuck = false;
+    QObject::connect(&guard, &QTimer::timeout, [&stuck] {
+        stuck = true;
+        QCoreApplication::exit(1);
+    });
+    guard.start(5000);
+    QTimer::singleShot(0, step);
+    QCoreApplication::exec();
+    return !stuck;
 }
 
 } // namespace
@@ -80,6 +129,66 @@ private slots:
         QCOMPARE(m.txtsay2->textCursor().position(), m.txtsay2->document()->characterCount() - 1);
     }
 
+    void tickReadsNoPipeNorDevice() {
+        WindowsFixture fx;
+        Main& m = Forms::get<Main>();
+        Form5& f = Forms::get<Form5>();
+        const QString log = fx.fake.folder() + u"/pbucon.log"_qs;
+        writeFile(log, kLog);
+        f.Timer1_Timer();
+        const QString shown = m.txtsay2->Text();
+        QVERIFY(shown.contains(u"Bob: hi"_qs));
+        // A pipe without a writer would hold the window for good, a link to /dev/zero fill the memory.
+        QVERIFY(QFile::remove(log));
+        QCOMPARE(::mkfifo(QFile::encodeName(log).constData(), 0600), 0);
+        f.Timer1_Timer();
+        QCOMPARE(m.txtsay2->Text(), shown);
+        QVERIFY(QFile::remove(log));
+        QVERIFY(QFile::link(u"/dev/zero"_qs, log));
+        f.Timer1_Timer();
+        QCOMPARE(m.txtsay2->Text(), shown);
+    }
+
+    void chatBoxTakesOnlyWhatChanged_data() {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<int>("mostAdded"); // characters the document may take in
+        auto lines = [](int from, int to) {
+            QString t;
+            for (int i = from; i < to; ++i)
+                t += u"12.09.2026 22:10:01 - CHAT - line "_qs + QString::number(i) + u"\r\n"_qs;
+            return t;
+        };
+        const QString day = lines(0, 3000);
+        QTest::newRow("lines added at the end") << day << day + lines(3000, 3003) << 200;
+        QTest::newRow("the head cut off, lines added") << day << lines(5, 3004) << 200;
+        QString changed = day;
+        changed.replace(u"line 1500\r\n"_qs, u"line fifteen hundred\r\n"_qs);
+        QTest::newRow("one line changed") << day << changed << 100;
+        QTest::newRow("a CR LF split between the old end and the new text")
+            << QString(day + u"tail\r"_qs) << QString(day + u"tail\r\nnext\rline"_qs) << 100;
+        const QString other = lines(10000, 13000);
+        QTest::newRow("another text: refilled") << day << other << int(other.size());
+    }
+
+    void chatBoxTakesOnlyWhatChanged() {
+        QFETCH(QString, before);
+        QFETCH(QString, after);
+        QFETCH(int, mostAdded);
+        WindowsFixture fx;
+        VbTextBox* box = Forms::get<Main>().txtsay2;
+        box->setText(before);
+        box->caretToEnd();
+        int added = 0;
+        connect(box->document(), &QTextDocument::contentsChange, this,
+                [&added](int, int, int charsAdded) { added += charsAdded; });
+        box->setText(after);
+        QCOMPARE(box->Text(), after);
+        QCOMPARE(box->toPlainText(), displayText(after));
+        QVERIFY2(added <= mostAdded, QByteArray::number(added).constData());
+        QCOMPARE(box->textCursor().position(), 0); // where a refill leaves it
+    }
+
     void loginKeepsTheLogOfARunningClient() {
         WindowsFixture fx;
         const QString log = fx.fake.folder() + u"/pbucon.log"_qs;
@@ -115,6 +224,71 @@ private slots:
         m.Image11_Click();
         QTRY_VERIFY(!f.clientRunning());
         QCOMPARE(fx.fake.system.endCalls, 1);
+    }
+
+    void theClientEndsWithTheProgram_data() {
+        QTest::addColumn<QString>("way");
+        QTest::newRow("Quit on the login window after Reset") << u"reset quit"_qs;
+        QTest::newRow("closing the login window") << u"close login"_qs;
+        QTest::newRow("closing the main window") << u"close main"_qs;
+        QTest::newRow("the exit picture") << u"exit picture"_qs;
+        QTest::newRow("the application quits") << u"quit"_qs;
+        QTest::newRow("a termination signal") << u"signal"_qs;
+    }
+
+    void theClientEndsWithTheProgram() {
+        QFETCH(QString, way);
+        // Real processes, but the exit steps' ending by name is only recorded: it would reach every
+        // "pbucon.exe" of this user, those of other test runs too, and would hide whether the program ends
+        // the client it started by itself. Made first, it outlives the windows.
+        ClientShell shell;
+        WindowsFixture fx;
+        Platform p = fx.fake.platform();
+        p.shell = &shell;
+        Forms::install(p);
+        fx.fake.system.onEnd = [] { QCoreApplication::exit(0); };
+        QVERIFY(placeClient(fx.fake.folder()));
+        // A client this program did not start, from a folder of its own.
+        QTemporaryDir elsewhere;
+        QVERIFY(placeClient(elsewhere.path()));
+        qint64 other = 0;
+        QVERIFY(QProcess::startDetached(elsewhere.filePath(u"pbucon.exe"_qs), {u"ini=codwaw.ini"_qs},
+                                        elsewhere.path(), &other));
+        QTRY_VERIFY(shell.isRunning(other));
+
+        Main& m = Forms::get<Main>();
+        Form4& login = Forms::get<Form4>();
+        Form5& f = Forms::get<Form5>();
+        QTRY_VERIFY(f.clientRunning());
+        std::function<void()> step;
+        if (way == u"reset quit") {
+            m.Show();
+            step = [&m] {
+                m.Image4_Click();
+                Forms::get<Form4>().Command2->click();
+            };
+        } else if (way == u"close login") {
+            login.Show();
+            step = [&login] { login.close(); };
+        } else if (way == u"close main") {
+            m.Show();
+            step = [&m] { m.close(); };
+        } else if (way == u"exit picture") {
+            m.Show();
+            step = [&m] { m.Image11_Click(); };
+        } else if (way == u"quit") {
+            login.Show();
+            step = [] { QCoreApplication::quit(); };
+        } else {
+            login.Show();
+            quitOnTerminationSignals();
+            step = [] { ::raise(SIGTERM); };
+        }
+        QVERIFY(runUntilTheEnd(step));
+        QTRY_VERIFY(!f.clientRunning());
+        // Our client has gone: a signal sent to the other at the same time would have ended it too.
+        QVERIFY(shell.isRunning(other));
+        ::kill(static_cast<pid_t>(other), SIGKILL);
     }
 };
 

@@ -15,7 +15,7 @@ const Platform& programPlatform() {
     static QtDialogs dialogs;
     static QtShell shell;
     static QtSystem system;
-    static IniSettingsStore settings(IniSettingsStore::defaultPath());
+    static IniSettingsStore settings(IniSettingsStore::defaultPath(), &dialogs);
     static const Platform p{&dialogs,
                             &shell,
                             &system,
@@ -28,6 +28,7 @@ const Platform& programPlatform() {
 void startTorvanex(const Platform& platform) {
     // Windows end the program themselves ("Quit", the exit picture); hiding the last one must not.
     QApplication::setQuitOnLastWindowClosed(false);
+    quitOnTerminationSignals();
     Forms::install(platform);
     Forms::show<Form4>();
 }

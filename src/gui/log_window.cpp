@@ -1,11 +1,12 @@
 #include "gui/log_window.h"
 
 #include "core/text/text_util.h"
+#include "core/ucon/log_file.h"
 #include "core/ucon/log_filters.h"
 
 #include "gui/main/main_window.h"
 
-#include <QFile>
+#include <QCoreApplication>
 
 namespace tvx {
 
@@ -15,6 +16,13 @@ Form5::Form5() {
     setToolWindowBorder();
     Timer1 = new VbTimer(this, u"Timer1"_qs, 5000);
     connect(Timer1, &QTimer::timeout, this, &Form5::Timer1_Timer);
+    // Every way out of the program passes here (Quit, closing a window, the desktop ending the session):
+    // the client must not outlive the program that started it.
+    connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this, &Form5::EndClient);
+}
+
+Form5::~Form5() {
+    EndClient();
 }
 
 void Form5::Form_Load() {
@@ -32,21 +40,23 @@ bool Form5::clientRunning() const {
     return clientPid_ > 0 && platform().shell->isRunning(clientPid_);
 }
 
+void Form5::EndClient() {
+    if (clientPid_ > 0)
+        resumeNext([this] { platform().shell->endProcess(clientPid_); });
+}
+
 void Form5::Timer1_Timer() {
     resumeNext([this] { LoadTextFile(platform().system->programFolder() + u"/pbucon.log"_qs); });
     resumeNext([this] { MasterParse(); });
 }
 
 void Form5::LoadTextFile(const QString& path) {
-    QFile file(path);
-    // A log that cannot be read leaves the work buffer as it was.
-    if (!file.open(QIODevice::ReadOnly))
+    // A log that cannot be read leaves the work buffer as it was. Only its end is read: the filters handle
+    // no more lines than that, and the whole of a grown log would hold the window up on every tick.
+    const std::optional<QByteArray> bytes = readLogTail(path);
+    if (!bytes)
         return;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return;
-    file.close();
-    Text2 = logFileText(bytes);
+    Text2 = logFileText(*bytes);
 }
 
 void Form5::MasterParse() {

@@ -1,6 +1,6 @@
 #pragma once
 // The hidden log window: starts the outside UCON client and every five seconds shows its filtered log
-// in the chat page's log box.
+// in the chat page's log box. The client it started ends with the program.
 #include "gui/base/forms.h"
 #include "gui/base/vb_controls.h"
 
@@ -10,6 +10,7 @@ class Form5 : public VbForm {
     Q_OBJECT
 public:
     Form5();
+    ~Form5() override;
     void Form_Load() override;
 
     void Timer1_Timer();
@@ -19,6 +20,8 @@ public:
 
     // Whether the client this window started is still running.
     bool clientRunning() const;
+    // Ends the client this window started, if that very process still runs; never any other.
+    void EndClient();
 
     // Buffers, named as the window names them.
     QString Text2; // the work buffer

@@ -2,6 +2,7 @@
 
 #include "core/link/daemon_protocol.h"
 #include "core/link/rcon_protocol.h"
+#include "core/platform/private_file.h"
 #include "core/text/codepage.h"
 #include "core/text/text_file.h"
 #include "core/text/text_util.h"
@@ -432,7 +433,24 @@ void Form4::UCONLoad() {
 }
 
 void Form4::SaveUCONIni(const QString& path) {
-    saveTextFileReporting(*platform().dialogs, path, Text8);
+    // The file holds the UCON password: owner-only, written whole, and never through a link planted at its
+    // place.
+    const PrivateFileWrite w = writePrivateFile(path, toAnsi(QString(Text8 + kCrLf)));
+    switch (w.status) {
+    case PrivateFileWrite::Done:
+        return;
+    case PrivateFileWrite::FolderMissing:
+        platform().dialogs->msgBox(u"Path not found"_qs, mb::Exclamation,
+                                   u"Error "_qs + QString::number(err::PathNotFound));
+        return;
+    case PrivateFileWrite::Refused:
+        platform().dialogs->msgBox(u"Permission denied"_qs, mb::Exclamation,
+                                   u"Error "_qs + QString::number(err::PermissionDenied));
+        return;
+    case PrivateFileWrite::WriteFailed:
+        platform().dialogs->msgBox(w.description, mb::Exclamation, u"Error 61"_qs);
+        return;
+    }
 }
 
 bool Form4::SaveTextToFile(const QString& path, const QString& text, bool overwrite) {

@@ -6,6 +6,8 @@
 
 #include <QPointer>
 
+#include <algorithm>
+
 namespace tvx::test {
 
 void FakeDialogs::runWhileOpen() {
@@ -65,7 +67,7 @@ void FakeTcpClient::sendData(const QByteArray& data) {
 
 qint64 FakeShell::execute(const QString& program, const QStringList& arguments, const QString& workingFolder,
                           bool hidden) {
-    started.append({program, arguments, workingFolder, hidden});
+    started.append({program, arguments, workingFolder, hidden, nextPid});
     running << nextPid;
     return nextPid++;
 }
@@ -77,10 +79,25 @@ int FakeShell::killProcesses(const QString& name) {
     return n;
 }
 
+bool FakeShell::endProcess(qint64 pid) {
+    const bool ours =
+        std::any_of(started.cbegin(), started.cend(), [pid](const Started& s) { return s.pid == pid; });
+    if (!ours || !running.removeOne(pid))
+        return false;
+    endedPids << pid;
+    return true;
+}
+
 void FakeSystem::sleep(int ms) {
     sleeps << ms;
     if (onSleep)
         onSleep(ms);
+}
+
+void FakeSystem::endProgram() {
+    ++endCalls;
+    if (onEnd)
+        onEnd();
 }
 
 QString FakeSettings::get(const QString& section, const QString& key, const QString& defaultValue) const {

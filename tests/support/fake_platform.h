@@ -90,6 +90,7 @@ public:
         QStringList arguments;
         QString workingFolder;
         bool hidden = false;
+        qint64 pid = 0;
     };
     QStringList openedUrls;
     QList<Started> started;
@@ -104,6 +105,9 @@ public:
     // Programs on the PATH, by name: what findProgram answers (nothing is on the PATH unless set).
     QHash<QString, QString> onPath;
     QString findProgram(const QString& name) const override { return onPath.value(name); }
+    // Ends only what execute() started.
+    bool endProcess(qint64 pid) override;
+    QList<qint64> endedPids;
 };
 
 class FakeSystem final : public System {
@@ -114,11 +118,13 @@ public:
     std::function<void(int)> onSleep;
     QString folder;
     int endCalls = 0;
+    // Runs when the program is ended (to end the event loop for real).
+    std::function<void()> onEnd;
     QDateTime now() const override { return clock; }
     void sleep(int ms) override;
     QString programFolder() const override { return folder; }
     QString currentFolder() const override { return folder; }
-    void endProgram() override { ++endCalls; }
+    void endProgram() override;
 };
 
 class FakeSettings final : public SettingsStore {

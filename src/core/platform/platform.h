@@ -128,11 +128,17 @@ public:
     // Starts a program detached with an argument list; returns its process id, 0 when it did not start.
     virtual qint64 execute(const QString& program, const QStringList& arguments, const QString& workingFolder,
                            bool hidden) = 0;
-    // Ends every process of this user whose executable name is `name`; returns how many.
+    // Ends every process of this user whose executable's own name is `name` (not what it calls itself in its
+    // arguments); returns how many.
     virtual int killProcesses(const QString& name) = 0;
+    // Whether the process `pid` runs; for a process that execute() started, only while it is that very
+    // process (a pid the system has since handed to another process does not count).
     virtual bool isRunning(qint64 pid) const = 0;
     // The full path of a program found on the PATH by its name, or the empty text when there is none.
     virtual QString findProgram(const QString& name) const = 0;
+    // Ends the process that execute() started as `pid`, if that very process still runs; any other process is
+    // left alone. Returns whether it was asked to end.
+    virtual bool endProcess(qint64 pid) = 0;
 };
 
 class System {

@@ -7,12 +7,17 @@
 #include <QHostInfo>
 #include <QNetworkInterface>
 #include <QProcess>
+#include <QSocketNotifier>
 #include <QStandardPaths>
 #include <QTcpSocket>
 #include <QThread>
 #include <QUdpSocket>
 
+#include <cerrno>
 #include <csignal>
+#include <limits>
+#include <optional>
+#include <sys/socket.h>
 #include <sys/types.h>
 #include <unistd.h>
 
@@ -271,6 +276,54 @@ void QtShell::openUrl(const QString& url) {
     QProcess::startDetached(QStringLiteral("xdg-open"), {url});
 }
 
+namespace {
+
+// What the shell reads of /proc/PID/stat.
+struct ProcStat {
+    QByteArray comm;       // the executable's name as the kernel keeps it (at most 15 bytes)
+    char state = '?';      // 'Z' for a process that has ended and waits to be reaped
+    quint64 startTime = 0; // field 22: clock ticks after boot; with the pid, it names one process for good
+};
+
+std::optional<ProcStat> procStat(qint64 pid) {
+    QFile file(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    // The name stands in parentheses and may itself hold blanks and parentheses: the last ')' closes it.
+    const QByteArray s = file.read(4096);
+    const qsizetype open = s.indexOf('(');
+    const qsizetype close = s.lastIndexOf(')');
+    if (open < 0 || close < open)
+        return std::nullopt;
+    const QList<QByteArray> fields = s.mid(close + 1).simplified().split(' ');
+    // fields[0] is field 3 (the state), so field 22 is fields[19].
+    if (fields.size() < 20 || fields[0].isEmpty())
+        return std::nullopt;
+    bool ok = false;
+    ProcStat st;
+    st.comm = s.mid(open + 1, close - open - 1);
+    st.state = fields[0][0];
+    st.startTime = fields[19].toULongLong(&ok);
+    if (!ok)
+        return std::nullopt;
+    return st;
+}
+
+// Whether the process runs the executable named `name`. Its arguments are not looked at: any program may
+// call itself anything in argv[0]. The kernel names a process after the file it executed (a script too, not
+// its interpreter), cut to 15 bytes; a longer name is checked against the executable's path as well.
+bool executableNamed(const QString& pidDir, const ProcStat& st, const QByteArray& name) {
+    constexpr qsizetype kCommLength = 15;
+    if (st.comm != name.left(kCommLength))
+        return false;
+    if (name.size() <= kCommLength)
+        return true;
+    const QString exe = QFile::symLinkTarget(pidDir + QStringLiteral("/exe"));
+    return QFile::encodeName(QFileInfo(exe).fileName()) == name;
+}
+
+} // namespace
+
 qint64 QtShell::execute(const QString& program, const QStringList& arguments, const QString& workingFolder,
                         bool hidden) {
     Q_UNUSED(hidden); // a console program started detached has no window of its own here
@@ -285,41 +338,18 @@ qint64 QtShell::execute(const QString& program, const QStringList& arguments, co
     qint64 pid = 0;
     if (!p.startDetached(&pid))
         return 0;
+    // Taken at once: the start time is fixed when the process is made and does not change when it runs
+    // its program.
+    // One that has ended already is recorded with a time no process has, so its pid never counts as it.
+    const std::optional<ProcStat> st = procStat(pid);
+    started_.insert(pid, st ? st->startTime : std::numeric_limits<quint64>::max());
     return pid;
 }
-
-namespace {
-
-QString procExecutableName(const QString& pidDir) {
-    QFile comm(pidDir + QStringLiteral("/comm"));
-    if (comm.open(QIODevice::ReadOnly))
-        return QString::fromLocal8Bit(comm.readAll()).trimmed();
-    return {};
-}
-
-QString procArgv0Name(const QString& pidDir) {
-    QFile cmd(pidDir + QStringLiteral("/cmdline"));
-    if (!cmd.open(QIODevice::ReadOnly))
-        return {};
-    const QByteArray all = cmd.readAll();
-    const QByteArray argv0 = all.left(all.indexOf('\0'));
-    return QFileInfo(QString::fromLocal8Bit(argv0)).fileName();
-}
-
-bool isZombie(qint64 pid) {
-    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
-    if (!stat.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray s = stat.readAll();
-    const qsizetype close = s.lastIndexOf(')');
-    return close > 0 && close + 2 < s.size() && s[close + 2] == 'Z';
-}
-
-} // namespace
 
 int QtShell::killProcesses(const QString& name) {
     if (name.isEmpty())
         return 0;
+    const QByteArray wanted = QFile::encodeName(name);
     const uint me = static_cast<uint>(::getuid());
     const qint64 self = QCoreApplication::applicationPid();
     int ended = 0;
@@ -327,23 +357,40 @@ int QtShell::killProcesses(const QString& name) {
     for (const QString& entry : proc.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
         bool numeric = false;
         const qint64 pid = entry.toLongLong(&numeric);
-        if (!numeric || pid == self || isZombie(pid))
+        if (!numeric || pid == self)
             continue;
         const QString dir = proc.filePath(entry);
         if (QFileInfo(dir).ownerId() != me)
             continue;
-        // The kernel keeps only 15 characters of the executable name.
-        const QString comm = procExecutableName(dir);
-        const bool match = comm == name.left(15) ? (name.size() <= 15 || procArgv0Name(dir) == name)
-                                                 : procArgv0Name(dir) == name;
-        if (match && ::kill(static_cast<pid_t>(pid), SIGTERM) == 0)
+        const std::optional<ProcStat> st = procStat(pid);
+        if (!st || st->state == 'Z' || !executableNamed(dir, *st, wanted))
+            continue;
+        if (::kill(static_cast<pid_t>(pid), SIGTERM) == 0)
             ++ended;
     }
     return ended;
 }
 
 bool QtShell::isRunning(qint64 pid) const {
-    return pid > 0 && ::kill(static_cast<pid_t>(pid), 0) == 0 && !isZombie(pid);
+    if (pid <= 0 || ::kill(static_cast<pid_t>(pid), 0) != 0)
+        return false;
+    const std::optional<ProcStat> st = procStat(pid);
+    if (!st || st->state == 'Z')
+        return false;
+    const auto ours = started_.constFind(pid);
+    return ours == started_.constEnd() || *ours == st->startTime;
+}
+
+bool QtShell::endProcess(qint64 pid) {
+    const auto ours = started_.constFind(pid);
+    if (ours == started_.constEnd())
+        return false;
+    const std::optional<ProcStat> st = procStat(pid);
+    if (!st || st->state == 'Z' || st->startTime != *ours) {
+        started_.remove(pid); // ours has ended; the pid may belong to another process by now
+        return false;
+    }
+    return ::kill(static_cast<pid_t>(pid), SIGTERM) == 0;
 }
 
 QString QtShell::findProgram(const QString& name) const {
@@ -366,6 +413,42 @@ QString QtSystem::currentFolder() const {
 }
 void QtSystem::endProgram() {
     QCoreApplication::exit(0);
+}
+
+namespace {
+
+// The handler may only write to a descriptor: [0] is written by the handler, [1] read by the event loop.
+int signalPipe[2] = {-1, -1};
+
+extern "C" void onTerminationSignal(int) {
+    const char byte = 1;
+    const int saved = errno;
+    [[maybe_unused]] const ssize_t n = ::write(signalPipe[0], &byte, 1);
+    errno = saved;
+}
+
+} // namespace
+
+void quitOnTerminationSignals() {
+    if (signalPipe[0] < 0) {
+        if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, signalPipe) != 0)
+            return;
+        auto* notifier =
+            new QSocketNotifier(signalPipe[1], QSocketNotifier::Read, QCoreApplication::instance());
+        QObject::connect(notifier, &QSocketNotifier::activated, notifier, [] {
+            char bytes[16];
+            while (::read(signalPipe[1], bytes, sizeof bytes) > 0) {
+            }
+            QCoreApplication::exit(0);
+        });
+    }
+    struct sigaction action = {};
+    action.sa_handler = onTerminationSignal;
+    sigemptyset(&action.sa_mask);
+    // The first signal asks for the orderly end; the handler then steps aside for the next one.
+    action.sa_flags = SA_RESTART | SA_RESETHAND;
+    for (const int sig : {SIGTERM, SIGINT, SIGHUP})
+        ::sigaction(sig, &action, nullptr);
 }
 
 } // namespace tvx

@@ -2,6 +2,7 @@
 // The program's own platform services, over Qt.
 #include "core/platform/platform.h"
 
+#include <QHash>
 #include <QHostAddress>
 #include <QPointer>
 
@@ -64,6 +65,12 @@ public:
     int killProcesses(const QString& name) override;
     bool isRunning(qint64 pid) const override;
     QString findProgram(const QString& name) const override;
+    bool endProcess(qint64 pid) override;
+
+private:
+    // The processes execute() started, by pid, with the start time the system gave each: a pid alone may be
+    // handed to another process once ours has ended.
+    QHash<qint64, quint64> started_;
 };
 
 class QtSystem final : public System {
@@ -74,6 +81,10 @@ public:
     QString currentFolder() const override;
     void endProgram() override;
 };
+
+// SIGTERM, SIGINT and SIGHUP end the event loop as the program's own "Quit" does, so that what is tied to
+// the program's end (QCoreApplication::aboutToQuit) still runs; a second such signal ends it at once.
+void quitOnTerminationSignals();
 
 // This computer's address in dotted decimal: the first IPv4 address of an interface that is up and not the
 // loopback, else 127.0.0.1.

@@ -281,7 +281,23 @@ QString liveChain(QString work) {
 }
 
 QString liveDisplay(const QString& work) {
-    return replaceAll(work, QStringLiteral("ú"), QStringLiteral(" - "));
+    // One pass: the result of a whole-text replacement, without moving the rest of the text per separator.
+    constexpr QChar separator(u'ú');
+    const qsizetype count = work.count(separator);
+    if (count == 0)
+        return work;
+    QString out(work.size() + 2 * count, Qt::Uninitialized);
+    QChar* d = out.data();
+    for (const QChar c : work) {
+        if (c == separator) {
+            *d++ = u' ';
+            *d++ = u'-';
+            *d++ = u' ';
+        } else {
+            *d++ = c;
+        }
+    }
+    return out;
 }
 
 bool shouldReplaceChat(const QString& display) {

@@ -8,6 +8,8 @@
 #include <QTextBlock>
 #include <QTextCursor>
 
+#include <algorithm>
+
 namespace tvx {
 
 VbLabel::VbLabel(QWidget* parent, const QString& name, const QString& caption) : QLabel(parent) {
@@ -51,9 +53,71 @@ void VbTextBox::setText(const QString& text) {
     if (text == text_)
         return;
     updating_ = true;
+    if (replaceChangedPart(text)) {
+        // Where a refill leaves the caret.
+        moveCursor(QTextCursor::Start);
+    } else {
+        setPlainText(displayText(text));
+    }
     text_ = text;
-    setPlainText(displayText(text));
     updating_ = false;
+}
+
+bool VbTextBox::replaceChangedPart(const QString& text) {
+    // Refilling the document costs every line of it: for a box that shows a long log again on every tick
+    // with a few lines more (and, once the log is read through a window of its last lines, a few less at
+    // the head), that is most of the tick. Short texts are refilled, as quick as comparing them.
+    constexpr qsizetype kLong = 64 * 1024;
+    const QStringView was(text_);
+    const QStringView now(text);
+    if (was.size() < kLong || now.size() < kLong)
+        return false;
+    // The document shows the text without its CRs (CR LF shows as the LF), one character for each other
+    // one: a place in the text is found in the document by counting the CRs before it.
+    const qsizetype shownLength = was.size() - was.count(u'\r');
+    if (document()->characterCount() - 1 != shownLength)
+        return false;
+    auto shownAt = [](QStringView t, qsizetype i) { return i - t.first(i).count(u'\r'); };
+    const qsizetype budget = now.size() / 4;
+
+    // One place changed.
+    const qsizetype prefix =
+        std::mismatch(was.begin(), was.end(), now.begin(), now.end()).first - was.begin();
+    const QStringView wasRest = was.sliced(prefix);
+    const QStringView nowRest = now.sliced(prefix);
+    const qsizetype suffix =
+        std::mismatch(wasRest.rbegin(), wasRest.rend(), nowRest.rbegin(), nowRest.rend()).first -
+        wasRest.rbegin();
+    const qsizetype removed = wasRest.size() - suffix;
+    const qsizetype added = nowRest.size() - suffix;
+    if (removed + added <= budget) {
+        replaceShown(shownAt(was, prefix), shownAt(was, prefix + removed), nowRest.first(added));
+        return true;
+    }
+
+    // The head cut off and text added at the end: the new text starts with the old one's end.
+    const QStringView probe = now.first(qMin<qsizetype>(now.size(), 256));
+    for (qsizetype cut = was.indexOf(probe, 1); cut > 0 && cut <= budget; cut = was.indexOf(probe, cut + 1)) {
+        const QStringView kept = was.sliced(cut);
+        if (kept.size() > now.size() || now.first(kept.size()) != kept)
+            continue;
+        if (cut + now.size() - kept.size() > budget)
+            break;
+        replaceShown(shownLength, shownLength, now.sliced(kept.size()));
+        replaceShown(0, shownAt(was, cut), {});
+        return true;
+    }
+    return false;
+}
+
+void VbTextBox::replaceShown(qsizetype from, qsizetype to, QStringView with) {
+    QTextCursor c(document());
+    c.setPosition(static_cast<int>(from));
+    c.setPosition(static_cast<int>(to), QTextCursor::KeepAnchor);
+    if (with.isEmpty())
+        c.removeSelectedText();
+    else
+        c.insertText(displayText(with.toString()));
 }
 
 void VbTextBox::append(const QString& more) {

@@ -32,7 +32,9 @@ private:
 };
 
 // A multi-line text box whose text is kept exactly as set (CR LF line ends, lone CR and LF included).
-// Appending costs the size of what is appended, not of what is already there.
+// Appending costs the size of what is appended, not of what is already there; setting a long text that
+// differs from the current one in one place, or only by a head cut off and an end added, costs that
+// difference.
 class VbTextBox : public QPlainTextEdit {
     Q_OBJECT
 public:
@@ -53,6 +55,8 @@ protected:
 
 private:
     void syncFromEditor();
+    bool replaceChangedPart(const QString& text);
+    void replaceShown(qsizetype from, qsizetype to, QStringView with);
     QString text_;
     bool updating_ = false;
 };
