@@ -1,6 +1,9 @@
-// The settings and admin pages: every label's command from the command table, the boxes they read and
-// show, the delayed list and ping commands, unban, bad names, the daemon requests and the Tools label.
+// The settings, admin and maps pages and the player menu: every label's and entry's command from the
+// command table, the boxes they read and show, the delayed list and ping commands, unban, bad names, the
+// daemon requests, the Tools label, the map list and previews, the map rotation, the player entries on
+// the row under the right button, the warning box.
 #include "core/commands/command_table.h"
+#include "core/commands/map_rotation.h"
 #include "core/commands/player_actions.h"
 
 #include "gui/base/twips.h"
@@ -375,6 +378,34 @@ QList<PlayerCase> playerCases() {
          {kBanBoxes, kBanBoxes2}},
     };
 }
+
+// ---- The maps page ----
+
+// The preview pictures that show, by name.
+QStringList shownPreviews(Main& m) {
+    QStringList out;
+    for (VbLabel* p : m.Frame1->findChildren<VbLabel*>()) {
+        if (!p->isHidden())
+            out << p->objectName();
+    }
+    return out;
+}
+
+QString previewOf(Main& m, const QString& map) {
+    for (VbLabel* p : m.Frame1->findChildren<VbLabel*>()) {
+        if (p->property("map").toString() == map)
+            return p->objectName();
+    }
+    return {};
+}
+
+void clickItem(QListWidget* list, const QString& text) {
+    const QList<QListWidgetItem*> found = list->findItems(text, Qt::MatchExactly);
+    QVERIFY2(found.size() == 1, qPrintable(text));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(found.first()).center());
+}
+
+const QString kCustomBox = u"input [Custom Map] Type the name of the map (example: mp_newmap) (mp_)"_qs;
 
 // The window a command row's control lives on (loaded if needed).
 QWidget* windowOf(CommandWindow window) {
@@ -902,6 +933,189 @@ private slots:
         c.main.udpClient->connectSocket();
         menu.clientkick->trigger();
         QCOMPARE(c.sent(), rcon({"clientkick 0"}));
+    }
+
+    // ---- The maps page ----
+
+    void mapChosenShowsItsPreviewAlone_data() {
+        QTest::addColumn<QString>("map");
+        for (const QString& map : mapNames())
+            QTest::newRow(qPrintable(map)) << map;
+    }
+    void mapChosenShowsItsPreviewAlone() {
+        QFETCH(QString, map);
+        Console c;
+        c.main.Image8_Click();
+        QCOMPARE(shownPreviews(c.main), QStringList{u"Image27"_qs});
+        QCOMPARE(c.main.Label13->Caption(), u"Select a map"_qs);
+        clickItem(c.main.List1, u"mp_castle"_qs);
+        clickItem(c.main.List1, map);
+        QCOMPARE(c.main.Label13->Caption(), map);
+        QCOMPARE(shownPreviews(c.main), QStringList{previewOf(c.main, map)});
+        c.click(c.main.Label14);
+        QCOMPARE(c.sent(), rcon({"map " + map.toLatin1()}));
+        QCOMPARE(c.boxes(), QStringList());
+    }
+
+    // The arrow keys select each item in turn, each a choice; reaching "Custom Map" asks for a name and
+    // keeps the last map's preview.
+    void keyboardChoosesEachMapInTurn() {
+        Console c;
+        c.main.Image8_Click();
+        c.main.List1->setFocus();
+        QStringList captions;
+        for (int i = 0; i < c.main.List1->count(); ++i) {
+            if (i == 0)
+                c.main.List1->setCurrentRow(0);
+            else
+                QTest::keyClick(c.main.List1, Qt::Key_Down);
+            captions << c.main.Label13->Caption();
+            const QStringList shown = shownPreviews(c.main);
+            QCOMPARE(shown.size(), 1);
+            if (i < mapNames().size())
+                QCOMPARE(shown.first(), previewOf(c.main, mapNames()[i]));
+        }
+        QCOMPARE(captions, mapNames() + QStringList{u"mp_"_qs});
+        QCOMPARE(shownPreviews(c.main), QStringList{previewOf(c.main, u"mp_suburban"_qs)});
+        QCOMPARE(c.boxes(), QStringList{kCustomBox});
+    }
+
+    void customMap_data() {
+        QTest::addColumn<QString>("before"); // the map chosen first, if any
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<QList<QByteArray>>("sent");
+        QTest::addColumn<QStringList>("shown");
+        QTest::newRow("a name") << u"mp_castle"_qs << u"mp_newmap"_qs << rcon({"map mp_newmap"})
+                                << QStringList{kCustomBox};
+        QTest::newRow("a name, nothing chosen before")
+            << QString() << u"mp_newmap"_qs << rcon({"map mp_newmap"}) << QStringList{kCustomBox};
+        QTest::newRow("cancelled") << u"mp_dome"_qs << QString() << rcon({"map "}) << QStringList{kCustomBox};
+        QTest::newRow("the no-map caption typed")
+            << u"mp_dome"_qs << u"Select a map"_qs << QList<QByteArray>()
+            << QStringList{kCustomBox, u"msg 64 [Map] Please select a map first!"_qs};
+    }
+    void customMap() {
+        QFETCH(QString, before);
+        QFETCH(QString, answer);
+        QFETCH(QList<QByteArray>, sent);
+        QFETCH(QStringList, shown);
+        Console c;
+        c.main.Image8_Click();
+        if (!before.isEmpty())
+            clickItem(c.main.List1, before);
+        const QStringList previews = shownPreviews(c.main);
+        c.fx.fake.dialogs.inputAnswers = {answer};
+        clickItem(c.main.List1, u"Custom Map"_qs);
+        QCOMPARE(c.main.Label13->Caption(), answer);
+        QCOMPARE(shownPreviews(c.main), previews);
+        c.click(c.main.Label14);
+        QCOMPARE(c.sent(), sent);
+        QCOMPARE(c.boxes(), shown);
+    }
+
+    // Clicking "Custom Map" while it is selected asks again.
+    void customMapAgainAsksAgain() {
+        Console c;
+        c.main.Image8_Click();
+        c.fx.fake.dialogs.inputAnswers = {u"mp_one"_qs, u"mp_two"_qs};
+        clickItem(c.main.List1, u"Custom Map"_qs);
+        clickItem(c.main.List1, u"Custom Map"_qs);
+        QCOMPARE(c.boxes(), (QStringList{kCustomBox, kCustomBox}));
+        QCOMPARE(c.main.Label13->Caption(), u"mp_two"_qs);
+        // A map clicked again is chosen again, with no box.
+        clickItem(c.main.List1, u"mp_makin"_qs);
+        clickItem(c.main.List1, u"mp_makin"_qs);
+        QCOMPARE(c.boxes().size(), 2);
+        QCOMPARE(shownPreviews(c.main), QStringList{previewOf(c.main, u"mp_makin"_qs)});
+    }
+
+    void changeMapBeforeChoosingOne() {
+        Console c;
+        c.click(c.main.Label14);
+        QCOMPARE(c.sent(), QList<QByteArray>());
+        QCOMPARE(c.boxes(), QStringList{u"msg 64 [Map] Please select a map first!"_qs});
+    }
+
+    // ---- The map rotation frame ----
+
+    void rotationAdd_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("map");
+        QTest::addColumn<QString>("gameType");
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<QStringList>("shown");
+        const QStringList missing{u"msg 64 [TORVANEX] Please select both map and gametype!"_qs};
+        QTest::newRow("first entry") << QString() << u"mp_castle"_qs << u"tdm"_qs
+                                     << u"gametype tdm map mp_castle"_qs << QStringList();
+        QTest::newRow("next entry") << u"gametype tdm map mp_castle"_qs << u"mp_dome"_qs << u"dom"_qs
+                                    << u"gametype tdm map mp_castle gametype dom map mp_dome"_qs
+                                    << QStringList();
+        QTest::newRow("only the map") << u"x"_qs << u"mp_dome"_qs << QString() << u"x"_qs << missing;
+        QTest::newRow("only the game type") << QString() << QString() << u"sd"_qs << QString() << missing;
+        QTest::newRow("nothing picked") << QString() << QString() << QString() << QString() << missing;
+    }
+    void rotationAdd() {
+        QFETCH(QString, text);
+        QFETCH(QString, map);
+        QFETCH(QString, gameType);
+        QFETCH(QString, after);
+        QFETCH(QStringList, shown);
+        Console c;
+        c.main.Text12->setText(text);
+        c.main.Combo1->setCurrentIndex(c.main.Combo1->findText(map));
+        c.main.Combo2->setCurrentIndex(c.main.Combo2->findText(gameType));
+        c.click(c.main.Label39);
+        QCOMPARE(c.main.Text12->Text(), after);
+        QCOMPARE(c.boxes(), shown);
+        QCOMPARE(c.sent(), QList<QByteArray>());
+    }
+
+    // The lists keep their picks: "Add" again appends the same pair; "Clear" starts over.
+    void rotationBuiltClearedAndSent() {
+        Console c;
+        c.main.Combo1->setCurrentIndex(c.main.Combo1->findText(u"mp_castle"_qs));
+        c.main.Combo2->setCurrentIndex(c.main.Combo2->findText(u"tdm"_qs));
+        c.click(c.main.Label39);
+        c.click(c.main.Label39);
+        QCOMPARE(c.main.Text12->Text(), u"gametype tdm map mp_castle gametype tdm map mp_castle"_qs);
+        c.click(c.main.Label40);
+        QCOMPARE(c.main.Text12->Text(), QString());
+        c.click(c.main.Label41);
+        QCOMPARE(c.boxes(), QStringList{u"msg 64 [Maps] Please add a map rotation first!"_qs});
+        QCOMPARE(c.sent(), QList<QByteArray>());
+        c.click(c.main.Label39);
+        c.main.Combo1->setCurrentIndex(c.main.Combo1->findText(u"mp_dome"_qs));
+        c.main.Combo2->setCurrentIndex(c.main.Combo2->findText(u"dom"_qs));
+        c.click(c.main.Label39);
+        c.click(c.main.Label41);
+        QCOMPARE(c.sent(),
+                 rcon({"set sv_mapRotation \"gametype tdm map mp_castle gametype dom map mp_dome\""}));
+        QCOMPARE(c.main.Text12->Text(), u"gametype tdm map mp_castle gametype dom map mp_dome"_qs);
+    }
+
+    // Text12 is editable: what the administrator types goes between the quotes as typed, blanks included,
+    // but each line break as one blank (the server would stop reading at the first one).
+    void rotationTypedByHand_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QList<QByteArray>>("sent");
+        QTest::newRow("blanks only") << u"   "_qs << rcon({"set sv_mapRotation \"   \""});
+        QTest::newRow("two lines") << u"gametype sd\nmap mp_makin"_qs
+                                   << rcon({"set sv_mapRotation \"gametype sd map mp_makin\""});
+    }
+    void rotationTypedByHand() {
+        QFETCH(QString, typed);
+        QFETCH(QList<QByteArray>, sent);
+        Console c;
+        c.main.Image7_Click();
+        c.main.Text12->setFocus();
+        const QStringList lines = typed.split(u'\n');
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            if (i > 0)
+                QTest::keyClick(c.main.Text12, Qt::Key_Return);
+            QTest::keyClicks(c.main.Text12, lines[i]);
+        }
+        c.click(c.main.Label41);
+        QCOMPARE(c.sent(), sent);
     }
 
     // ---- The warning box ----
