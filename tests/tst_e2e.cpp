@@ -159,7 +159,7 @@ private slots:
         QVERIFY(r.sim.waitForUdp(before + 1));
         const QByteArray kick = "kick " + g.TextMatrix(4, 0).toLatin1();
         QCOMPARE(r.sim.udpReceived().last(), rconDatagram("secret", kick));
-        QCOMPARE(r.sim.playerCommands(), QList<QByteArray>{kick});
+        QTRY_COMPARE(r.sim.playerCommands(), QList<QByteArray>{kick});
         QTRY_VERIFY(m.txtOutput->Text().contains(u"^1Al^2ice   was kicked"_qs));
 
         m.Image5_Click();

@@ -300,10 +300,14 @@ void tst_SimServer::playerCommands() {
     const QByteArray status = peer.replies().last();
     for (const QByteArray& name : {QByteArray("Sniper"), QByteArray("Baron")})
         QCOMPARE(status.contains(name), name != gone);
+    // The report lines come in order: once the status request is reported, the record before it is in.
+    QVERIFY(server.waitForUdp(2));
     QCOMPARE(server.playerCommands(), recorded ? QList<QByteArray>{command} : QList<QByteArray>());
     // A wrong password runs nothing and records nothing.
     peer.send(rconPacket("wrong", command));
     QTRY_COMPARE(peer.collect(), before + 2);
+    peer.send(rconPacket("secret", "status"));
+    QVERIFY(server.waitForUdp(4));
     QCOMPARE(server.playerCommands().size(), recorded ? 1 : 0);
 }
 
