@@ -29,6 +29,14 @@ const QString kBanList =
     " 2  9a8b7c6d5e4f30211203f4e5d6c7b8a9(-) Wallh4ck   [203.0.113.77] Wallhack (12.24.2009 18:02:51)\r\n"
     " End of Ban List\r\n"_qs;
 
+int rowOfName(const FlexGrid& g, const QString& start) {
+    for (int row = 0; row < g.Rows(); ++row) {
+        if (g.TextMatrix(row, 0).startsWith(start))
+            return row;
+    }
+    return -1;
+}
+
 struct Rig {
     WindowsFixture fx{true};
     SimServerProcess sim;
@@ -141,6 +149,42 @@ private slots:
 
         m.Send(u"g_allowvote"_qs);
         QTRY_COMPARE(m.Label80->BorderStyle() + m.Label81->BorderStyle(), 1);
+    }
+
+    // The player menu end to end: a right press on the second player makes that row current, "Kick
+    // Player" sends the name the grid holds, the server drops the player, and the next refresh shows it.
+    void rightClickKickLeavesTheGrid() {
+        Rig r;
+        QVERIFY2(r.start({}), qPrintable(r.sim.errorString()));
+        r.holdTimers();
+        Form4& w = r.login();
+        r.fillServer(w, u"secret"_qs);
+        w.Command1->click();
+        Main& m = r.main();
+        QTRY_VERIFY(m.Grid->Rows() > 4);
+        QVERIFY(r.settle());
+        FlexGrid& g = *m.Grid;
+        QCOMPARE(g.TextMatrix(3, 0), u"Bob            "_qs);
+        QVERIFY(g.TextMatrix(4, 0).startsWith(u"^1Al^2ice"_qs));
+        const int rowsBefore = g.Rows();
+        g.setRow(3);
+        QTest::mouseClick(g.viewport(), Qt::RightButton, {}, g.visualRect(g.model()->index(4, 0)).center());
+        Form3& menu = Forms::get<Form3>();
+        QCOMPARE(menu.lastPopup.data(), menu.menuz);
+        menu.menuz->hide();
+        const int before = int(r.sim.udpReceived().size());
+        menu.kickplay->trigger();
+        QVERIFY(r.sim.waitForUdp(before + 1));
+        const QByteArray kick = "kick " + g.TextMatrix(4, 0).toLatin1();
+        QCOMPARE(r.sim.udpReceived().last(), rconDatagram("secret", kick));
+        QTRY_COMPARE(r.sim.playerCommands(), QList<QByteArray>{kick});
+        QTRY_VERIFY(m.txtOutput->Text().contains(u"^1Al^2ice   was kicked"_qs));
+
+        m.Image5_Click();
+        QTRY_COMPARE(g.Rows(), rowsBefore - 1);
+        QCOMPARE(rowOfName(g, u"^1Al"_qs), -1);
+        QCOMPARE(g.TextMatrix(3, 0), u"Bob            "_qs);
+        QCOMPARE(m.Label4->Caption(), QString::number(rowsBefore - 3));
     }
 
     void banListArrivesInText10() {

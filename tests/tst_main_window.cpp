@@ -392,27 +392,41 @@ private slots:
         QCOMPARE(rec.events, events);
     }
 
+    // A right press over a row makes it current before the menu opens, so the menu acts on the player
+    // under the pointer; over the header or below the last row the current row stays.
     void gridRightButtonPopsTheMenuUp_data() {
         QTest::addColumn<bool>("players");
         QTest::addColumn<int>("button");
+        QTest::addColumn<QString>("where"); // "last" row, "header", or "below" every row
         QTest::addColumn<bool>("popsUp");
-        QTest::newRow("right on a player") << true << int(Qt::RightButton) << true;
-        QTest::newRow("right on an empty grid") << false << int(Qt::RightButton) << true;
-        QTest::newRow("left") << true << int(Qt::LeftButton) << false;
-        QTest::newRow("middle") << true << int(Qt::MiddleButton) << false;
+        QTest::addColumn<bool>("movesRow");
+        QTest::newRow("right on a player") << true << int(Qt::RightButton) << u"last"_qs << true << true;
+        QTest::newRow("right on the header") << true << int(Qt::RightButton) << u"header"_qs << true << false;
+        QTest::newRow("right below the players")
+            << true << int(Qt::RightButton) << u"below"_qs << true << false;
+        QTest::newRow("right on an empty grid")
+            << false << int(Qt::RightButton) << u"last"_qs << true << true;
+        QTest::newRow("left") << true << int(Qt::LeftButton) << u"last"_qs << false << true;
+        QTest::newRow("middle") << true << int(Qt::MiddleButton) << u"last"_qs << false << false;
     }
     void gridRightButtonPopsTheMenuUp() {
         QFETCH(bool, players);
         QFETCH(int, button);
+        QFETCH(QString, where);
         QFETCH(bool, popsUp);
+        QFETCH(bool, movesRow);
         Console c;
         if (players)
             c.udp->deliver(replyDatagram(kStatus));
         FlexGrid* g = c.main.Grid;
         const int current = g->Rows() - 2;
         g->setRow(current);
-        const QPoint at = g->visualRect(g->model()->index(g->Rows() - 1, 0)).center();
+        const int last = g->Rows() - 1;
+        QPoint at = g->visualRect(g->model()->index(where == u"header" ? 0 : last, 0)).center();
+        if (where == u"below")
+            at.ry() += g->rowHeight(last) * 2;
         QTest::mouseClick(g->viewport(), Qt::MouseButton(button), {}, at);
+        QCOMPARE(g->Row(), movesRow ? last : current);
         QCOMPARE(Forms::isLoaded<Form3>(), popsUp);
         if (!popsUp)
             return;
@@ -421,7 +435,6 @@ private slots:
         QCOMPARE(holder.lastPopup.data(), holder.menuz);
         QCOMPARE(holder.windowTitle(), u"GEL"_qs);
         QVERIFY(!holder.isVisible());
-        QCOMPARE(g->Row(), current);
         holder.menuz->hide();
     }
 

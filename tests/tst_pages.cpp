@@ -1,12 +1,18 @@
-// The settings and admin pages: every label's command from the command table, the boxes they read and
-// show, the delayed list and ping commands, unban, bad names, the daemon requests and the Tools label.
+// The settings, admin and maps pages and the player menu: every label's and entry's command from the
+// command table, the boxes they read and show, the delayed list and ping commands, unban, bad names, the
+// daemon requests, the Tools label, the map list and previews, the map rotation, the player entries on
+// the row under the right button, the warning box.
 #include "core/commands/command_table.h"
+#include "core/commands/map_rotation.h"
+#include "core/commands/player_actions.h"
 
+#include "gui/base/twips.h"
 #include "gui/login_window.h"
 #include "gui/main/main_window.h"
 #include "gui/menus_window.h"
 #include "gui/reader_window.h"
 #include "gui/test_console/test_console.h"
+#include "gui/warning_window.h"
 
 #include "support/fake_platform.h"
 #include "support/test_console_cases.h"
@@ -48,6 +54,8 @@ struct Console {
             main.Image7_Click();
         else if (main.seeAdmin->isAncestorOf(w))
             main.Image9_Click();
+        else if (main.seeMaps->isAncestorOf(w))
+            main.Image8_Click();
         QTest::mouseClick(w, Qt::LeftButton);
     }
     void click(const QString& name) {
@@ -141,6 +149,9 @@ QList<LabelCase> labelCases() {
         {"balance query", "Label88", {}, {}, {"scr_teambalance"}, {}, {}},
         {"balance on", "Label89", {}, {}, {"scr_teambalance 1"}, {}, {}},
         {"balance off", "Label90", {}, {}, {"scr_teambalance 0"}, {}, {}},
+        {"next map", "Label10", {}, {}, {"map_rotate"}, {}, {}},
+        {"restart map", "Label11", {}, {}, {"map_restart"}, {}, {}},
+        {"fast restart", "Label12", {}, {}, {"fast_restart"}, {}, {}},
         {"host name", "Label6", {}, {}, {"sv_hostname"}, {}, {}},
         {"map name", "Label3", {}, {}, {"mapname"}, {}, {}},
         {"restart server",
@@ -235,6 +246,169 @@ QList<LabelCase> labelCases() {
     };
 }
 
+// ---- The players grid and its menu ----
+
+// A status line as the engine prints it: the colour reset after the name, padding counted on what shows.
+QByteArray statusLine(int slot, int score, int ping, const QByteArray& guid, const QByteArray& name,
+                      const QByteArray& address) {
+    qsizetype shown = 0;
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        if (name[i] == '^' && i + 1 < name.size() && name[i + 1] >= '0' && name[i + 1] <= '9')
+            ++i;
+        else
+            ++shown;
+    }
+    return QByteArray::number(slot).rightJustified(3, ' ') + ' ' +
+           QByteArray::number(score).rightJustified(5, ' ') + ' ' +
+           QByteArray::number(ping).rightJustified(4, ' ') + ' ' + guid.rightJustified(10, ' ') + ' ' + name +
+           "^7" + QByteArray(qMax<qsizetype>(0, 16 - shown), ' ') + "      0 " +
+           address.leftJustified(21, ' ') + "  12345 25000\n";
+}
+
+QByteArray statusReply(const QList<QByteArray>& lines) {
+    QByteArray text =
+        "map: mp_castle\n"
+        "num score ping guid       name            lastmsg address               qport  rate\n"
+        "--- ----- ---- ---------- --------------- ------- --------------------- ------ -----\n";
+    for (const QByteArray& l : lines)
+        text += l;
+    return text + '\n';
+}
+
+const QByteArray kBob = statusLine(0, 12, 48, "1234567890", "Bob", "10.0.0.5:28960");
+const QByteArray kAl = statusLine(3, 7, 95, "55", "^1Big ^2Al", "192.168.1.77:28961");
+const QByteArray kCamper = statusLine(12, -2, 999, "87654321", "Camper", "203.0.113.9:28960");
+const QByteArray kPlayers = statusReply({kBob, kAl, kCamper});
+
+// Cells of the three players as the grid holds them.
+const QByteArray kBobName = "Bob            ";
+const QByteArray kAlName = "^1Big ^2Al     ";
+const QByteArray kCamperName = "Camper         ";
+
+// The row of the player whose name starts with `name`, or -1.
+int rowOf(const FlexGrid& grid, const QString& name) {
+    for (int r = grid.FixedRows(); r < grid.Rows(); ++r) {
+        if (grid.TextMatrix(r, 0).startsWith(name))
+            return r;
+    }
+    return -1;
+}
+
+// A right button over the player's row: the row becomes current and the player menu pops up.
+void rightClick(FlexGrid& grid, int row) {
+    const QPoint at = grid.visualRect(grid.model()->index(row, 0)).center();
+    QTest::mouseClick(grid.viewport(), Qt::RightButton, {}, at);
+}
+
+// One entry chosen on one player: the answers of its input boxes, the commands sent and the boxes shown.
+struct PlayerCase {
+    const char* row;
+    const char* entry;
+    const char* player;
+    QStringList answers;
+    QList<QByteArray> sent;
+    QStringList shown;
+};
+
+const QString kKickBoxes =
+    u"input [Kick - Public Reason] Type here the public reason of this kick (Teamkill)"_qs;
+const QString kKickBoxes2 =
+    u"input [Kick - Private Reason] Type here the private reason of this kick (Teamkill)"_qs;
+const QString kBanBoxes =
+    u"input [Ban - Public Reason] Type here the public reason of this ban (Teamkill)"_qs;
+const QString kBanBoxes2 =
+    u"input [Ba - Private Reason] Type here the private reason of this ban (Teamkill)"_qs;
+
+QList<PlayerCase> playerCases() {
+    return {
+        {"kick by name", "kickplay", "^1Big", {}, {"kick " + kAlName}, {}},
+        {"client kick", "clientkick", "^1Big", {}, {"clientkick 3"}, {}},
+        {"client kick, slot 0", "clientkick", "Bob", {}, {"clientkick 0"}, {}},
+        {"client kick, two digits", "clientkick", "Camper", {}, {"clientkick 12"}, {}},
+        {"PunkBuster kick, proposed reasons",
+         "pbkickwithreason",
+         "Bob",
+         {},
+         {"pb_sv_kick 1 0 Teamkill Teamkill"},
+         {kKickBoxes, kKickBoxes2}},
+        {"PunkBuster kick, typed reasons",
+         "pbkickwithreason",
+         "^1Big",
+         {u"Cheating"_qs, u"aimbot seen"_qs},
+         {"pb_sv_kick 4 0 Cheating aimbot seen"},
+         {kKickBoxes, kKickBoxes2}},
+        {"ban by name", "banplayerz", "Camper", {}, {"banuser " + kCamperName}, {}},
+        {"ban by client", "clientbanz", "^1Big", {}, {"banclient 3"}, {}},
+        {"PunkBuster ban",
+         "pbbancli",
+         "Camper",
+         {u"Wallhack"_qs, u"demo 12"_qs},
+         {"pb_sv_ban 13 0 Wallhack demo 12"},
+         {kBanBoxes, kBanBoxes2}},
+        {"temporary ban by name", "tempbanplayerz", "Bob", {}, {"tempbanUser " + kBobName}, {}},
+        {"temporary ban by client", "TemporarilyClientBanz", "Camper", {}, {"tempbanClient 12"}, {}},
+        {"unban", "unbanplayerz", "Bob", {}, {"unbanuser " + kBobName}, {}},
+        {"screenshot", "screenshotp", "^1Big", {}, {"pb_sv_getss 4"}, {}},
+        {"screenshot, slot 0", "screenshotp", "Bob", {}, {"pb_sv_getss 1"}, {}},
+        {"screenshot sequence", "screenshotdwuencez", "^1Big", {}, {"PB_SV_Task 10 180 PB_SV_GETSS 4"}, {}},
+        // Cancel answers the empty text: the action is called off, and after the first box the second
+        // never opens.
+        {"PunkBuster kick, public reason cancelled",
+         "pbkickwithreason",
+         "Bob",
+         {QString()},
+         {},
+         {kKickBoxes}},
+        {"PunkBuster kick, private reason cancelled",
+         "pbkickwithreason",
+         "Bob",
+         {u"Teamkill"_qs, QString()},
+         {},
+         {kKickBoxes, kKickBoxes2}},
+        {"PunkBuster ban, public reason cancelled", "pbbancli", "Camper", {QString()}, {}, {kBanBoxes}},
+        {"PunkBuster ban, private reason cancelled",
+         "pbbancli",
+         "Camper",
+         {u"x"_qs, QString()},
+         {},
+         {kBanBoxes, kBanBoxes2}},
+        {"PunkBuster ban, blank reasons are reasons",
+         "pbbancli",
+         "Camper",
+         {u" "_qs, u" "_qs},
+         {"pb_sv_ban 13 0    "},
+         {kBanBoxes, kBanBoxes2}},
+    };
+}
+
+// ---- The maps page ----
+
+// The preview pictures that show, by name.
+QStringList shownPreviews(Main& m) {
+    QStringList out;
+    for (VbLabel* p : m.Frame1->findChildren<VbLabel*>()) {
+        if (!p->isHidden())
+            out << p->objectName();
+    }
+    return out;
+}
+
+QString previewOf(Main& m, const QString& map) {
+    for (VbLabel* p : m.Frame1->findChildren<VbLabel*>()) {
+        if (p->property("map").toString() == map)
+            return p->objectName();
+    }
+    return {};
+}
+
+void clickItem(QListWidget* list, const QString& text) {
+    const QList<QListWidgetItem*> found = list->findItems(text, Qt::MatchExactly);
+    QVERIFY2(found.size() == 1, qPrintable(text));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(found.first()).center());
+}
+
+const QString kCustomBox = u"input [Custom Map] Type the name of the map (example: mp_newmap) (mp_)"_qs;
+
 // The window a command row's control lives on (loaded if needed).
 QWidget* windowOf(CommandWindow window) {
     switch (window) {
@@ -242,6 +416,8 @@ QWidget* windowOf(CommandWindow window) {
         break;
     case CommandWindow::Form1:
         return &Forms::get<Form1>();
+    case CommandWindow::Form3:
+        return &Forms::get<Form3>();
     }
     return &Forms::get<Main>();
 }
@@ -253,22 +429,40 @@ class TstPages : public QObject {
 private slots:
     void everyTableNameExistsOnItsWindow() {
         WindowsFixture fx;
-        QSet<QString> covered{u"Labelstart"_qs, u"Label93"_qs}; // the daemon requests, tested below
+        // Tested below: the daemon requests, the map change, the rotation's "Send" and the warning.
+        QSet<QString> covered{u"Labelstart"_qs, u"Label93"_qs, u"Label14"_qs, u"Label41"_qs,
+                              u"warnplayerz"_qs};
         for (const LabelCase& c : labelCases())
             covered << QString::fromLatin1(c.label);
         QSet<QString> coveredOnTestConsole;
         for (const TestConsoleCase& c : testConsoleCases())
             coveredOnTestConsole << QString::fromLatin1(c.control);
+        for (const PlayerCase& c : playerCases())
+            covered << QString::fromLatin1(c.entry);
         for (const CommandRow& row : commandTable()) {
             const QString where = commandWindowName(row.window) + u'.' + row.control.toString();
             QWidget* window = windowOf(row.window);
             QVERIFY2(window->findChild<QObject*>(row.control.toString()), qPrintable(where));
             QVERIFY2(window->findChildren<QWidget*>(row.control.toString()).size() <= 1, qPrintable(where));
-            const bool readsBox =
-                row.completion == Completion::Box || row.completion == Completion::BoxTrimmed;
-            QCOMPARE(row.box.isEmpty(), !readsBox);
-            if (readsBox)
-                QVERIFY2(window->findChild<QLineEdit*>(row.box.toString()), qPrintable(where));
+            // The control that holds a row's completion, and what kind of control it must be.
+            const QString box = row.box.toString();
+            switch (row.completion) {
+            case Completion::Box:
+            case Completion::BoxTrimmed:
+                QVERIFY2(window->findChild<QLineEdit*>(box), qPrintable(where));
+                break;
+            case Completion::Caption:
+                QVERIFY2(window->findChild<QLabel*>(box), qPrintable(where));
+                break;
+            case Completion::Rotation:
+                QVERIFY2(window->findChild<VbTextBox*>(box), qPrintable(where));
+                break;
+            default:
+                QVERIFY2(box.isEmpty(), qPrintable(where));
+                break;
+            }
+            // A row of the player menu reads a cell of the grid; every other row reads none.
+            QCOMPARE(playerColumn(row.completion).has_value(), row.window == CommandWindow::Form3);
             const QSet<QString>& cases = row.window == CommandWindow::Form1 ? coveredOnTestConsole : covered;
             QVERIFY2(cases.contains(row.control.toString()), qPrintable(where + u" has no case"_qs));
         }
@@ -544,6 +738,501 @@ private slots:
         QCOMPARE(holder.lastPopup.data(), holder.toolsz);
         QVERIFY(!holder.isVisible());
         holder.toolsz->hide();
+    }
+
+    // ---- The player menu ----
+
+    void playerEntrySendsItsCommand_data() {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("player");
+        QTest::addColumn<QStringList>("answers");
+        QTest::addColumn<QList<QByteArray>>("sent");
+        QTest::addColumn<QStringList>("shown");
+        for (const PlayerCase& c : playerCases())
+            QTest::newRow(c.row) << QString::fromLatin1(c.entry) << QString::fromLatin1(c.player) << c.answers
+                                 << rcon(c.sent) << c.shown;
+    }
+    void playerEntrySendsItsCommand() {
+        QFETCH(QString, entry);
+        QFETCH(QString, player);
+        QFETCH(QStringList, answers);
+        QFETCH(QList<QByteArray>, sent);
+        QFETCH(QStringList, shown);
+        Console c(u"1"_qs);
+        c.udp->deliver(replyDatagram(kPlayers));
+        c.udp->sent.clear();
+        c.tcp->sent.clear(); // the map-name query's copy
+        // Another player is selected first: the right button moves the menu to this one.
+        c.main.Grid->setRow(rowOf(*c.main.Grid, u"Bob"_qs) == rowOf(*c.main.Grid, player)
+                                ? rowOf(*c.main.Grid, u"Camper"_qs)
+                                : rowOf(*c.main.Grid, u"Bob"_qs));
+        rightClick(*c.main.Grid, rowOf(*c.main.Grid, player));
+        Form3& menu = Forms::get<Form3>();
+        QCOMPARE(menu.lastPopup.data(), menu.menuz);
+        menu.menuz->hide();
+        c.fx.fake.dialogs.inputAnswers = answers;
+        menu.entry(entry)->trigger();
+        QCOMPARE(c.sent(), sent);
+        QCOMPARE(c.boxes(), shown);
+        // Daemon mode: each command also reaches the daemon, after the user's name.
+        QList<QByteArray> daemon;
+        for (const QByteArray& d : sent)
+            daemon << "bob - " + d.mid(QByteArray("\xFF\xFF\xFF\xFFrcon pw ").size());
+        QCOMPARE(c.tcp->sent, daemon);
+    }
+
+    // A value is read when the entry is chosen, from the row current then.
+    void entryReadsTheRowCurrentWhenChosen() {
+        Console c;
+        c.udp->deliver(replyDatagram(kPlayers));
+        c.udp->sent.clear();
+        FlexGrid& g = *c.main.Grid;
+        rightClick(g, rowOf(g, u"^1Big"_qs));
+        Form3& menu = Forms::get<Form3>();
+        menu.menuz->hide();
+        g.setRow(rowOf(g, u"Camper"_qs));
+        menu.kickplay->trigger();
+        menu.screenshotp->trigger();
+        QCOMPARE(c.sent(), rcon({"kick " + kCamperName, "pb_sv_getss 13"}));
+    }
+
+    // The reason boxes do not stop the socket: a new status may rebuild the grid while one is open. The
+    // slot read before the first box is the one sent.
+    void reasonBoxesKeepTheSlotReadBefore() {
+        Console c;
+        c.udp->deliver(replyDatagram(kPlayers));
+        c.udp->sent.clear();
+        FlexGrid& g = *c.main.Grid;
+        rightClick(g, rowOf(g, u"^1Big"_qs));
+        Forms::get<Form3>().menuz->hide();
+        c.fx.fake.dialogs.whileOpen = [&] {
+            c.main.Image5_Click();
+            c.udp->deliver(
+                replyDatagram(statusReply({statusLine(5, 1, 50, "777", "Newcomer", "10.0.0.9:28960")})));
+        };
+        Forms::get<Form3>().pbbancli->trigger();
+        QCOMPARE(rowOf(g, u"^1Big"_qs), -1);
+        QCOMPARE(c.sent(), rcon({"status", "pb_sv_ban 4 0 Teamkill Teamkill"}));
+    }
+
+    // Every slot-based entry on a row whose Slot is not a whole number sends nothing (PunkBuster's rule would
+    // make it "1", slot 0's player) and says why, before any reason box or warning box opens.
+    void slotThatIsNotAWholeNumberSendsNothing_data() {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("slot");
+        const char* entries[] = {"clientkick", "clientbanz",  "TemporarilyClientBanz", "pbkickwithreason",
+                                 "pbbancli",   "screenshotp", "screenshotdwuencez",    "warnplayerz"};
+        const char* slotTexts[][2] = {
+            {"empty", ""}, {"blanks", "   "}, {"letters", "abc"}, {"number and text", "3x"}};
+        for (const char* e : entries) {
+            for (const auto& st : slotTexts)
+                QTest::addRow("%s, %s", e, st[0]) << QString::fromLatin1(e) << QString::fromLatin1(st[1]);
+        }
+    }
+    void slotThatIsNotAWholeNumberSendsNothing() {
+        QFETCH(QString, entry);
+        QFETCH(QString, slot);
+        Console c;
+        c.udp->deliver(replyDatagram(kPlayers));
+        c.udp->sent.clear();
+        FlexGrid& g = *c.main.Grid;
+        const int row = rowOf(g, u"Bob"_qs);
+        g.setTextMatrix(row, int(PlayerColumn::Slot), slot);
+        rightClick(g, row);
+        Forms::get<Form3>().menuz->hide();
+        Forms::get<Form3>().entry(entry)->trigger();
+        QCOMPARE(c.sent(), QList<QByteArray>());
+        QCOMPARE(c.boxes(), QStringList{u"msg 64 [TORVANEX] "_qs + refusalText(PlayerRefusal::NoSlot)});
+        QVERIFY(!Forms::isLoaded<Form2>());
+    }
+
+    // A name cell carrying a command separator or a line break would run a second command or cut this one.
+    void unsafeNameSendsNothing_data() {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("name");
+        for (const char* e : {"kickplay", "banplayerz", "tempbanplayerz", "unbanplayerz"}) {
+            QTest::addRow("%s, semicolon", e) << QString::fromLatin1(e) << u"Bob;quit"_qs;
+            QTest::addRow("%s, line feed", e) << QString::fromLatin1(e) << u"Bob\nquit"_qs;
+            QTest::addRow("%s, carriage return", e) << QString::fromLatin1(e) << u"Bob\rquit"_qs;
+            QTest::addRow("%s, NUL", e) << QString::fromLatin1(e) << QString::fromUtf16(u"Bob\0quit", 8);
+        }
+    }
+    void unsafeNameSendsNothing() {
+        QFETCH(QString, entry);
+        QFETCH(QString, name);
+        Console c;
+        c.udp->deliver(replyDatagram(kPlayers));
+        c.udp->sent.clear();
+        FlexGrid& g = *c.main.Grid;
+        const int row = rowOf(g, u"Bob"_qs);
+        g.setTextMatrix(row, int(PlayerColumn::Name), name);
+        rightClick(g, row);
+        Forms::get<Form3>().menuz->hide();
+        Forms::get<Form3>().entry(entry)->trigger();
+        QCOMPARE(c.sent(), QList<QByteArray>());
+        QCOMPARE(c.boxes(), QStringList{u"msg 64 [TORVANEX] "_qs + refusalText(PlayerRefusal::UnsafeCell)});
+    }
+
+    void showActionsFillTheReader_data() {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("name") << u"copynamez"_qs << QString::fromLatin1(kBobName);
+        QTest::newRow("hash") << u"copyhash"_qs << u"1234567890"_qs;
+        QTest::newRow("address with its port") << u"copyipz"_qs << u"10.0.0.5:28960"_qs;
+        QTest::newRow("report") << u"createplayerreportz"_qs
+                                << u"Player Report : Created on 12-08-2026 at 22:10:00\r\n"
+                                   "Slot:  0\r\n"
+                                   "Player Name: Bob            \r\n"
+                                   "Hash: 1234567890\r\n"
+                                   "Current Score: 12\r\n"
+                                   "IP Address : 10.0.0.5:28960"_qs;
+    }
+    void showActionsFillTheReader() {
+        QFETCH(QString, entry);
+        QFETCH(QString, text);
+        Console c;
+        c.udp->deliver(replyDatagram(kPlayers));
+        c.udp->sent.clear();
+        rightClick(*c.main.Grid, rowOf(*c.main.Grid, u"Bob"_qs));
+        Forms::get<Form3>().menuz->hide();
+        Forms::get<tvx::log>().Text1->setText(u"earlier text"_qs);
+        Forms::get<Form3>().entry(entry)->trigger();
+        tvx::log& reader = Forms::get<tvx::log>();
+        QCOMPARE(reader.Text1->Text(), text);
+        QVERIFY(reader.isVisible());
+        QCOMPARE(c.sent(), QList<QByteArray>());
+        QCOMPARE(c.boxes(), QStringList());
+    }
+
+    // The look-ups sit in the invisible "Check Player" entry; their handlers still run. A GUID cell cannot
+    // change the address's query.
+    void guidLookups() {
+        Console c;
+        c.udp->deliver(replyDatagram(kPlayers));
+        FlexGrid& g = *c.main.Grid;
+        rightClick(g, rowOf(g, u"^1Big"_qs));
+        Form3& menu = Forms::get<Form3>();
+        menu.menuz->hide();
+        QVERIFY(!menu.checkplayerz->menuAction()->isVisible());
+        menu.checkonpbbansz->trigger();
+        g.setTextMatrix(g.Row(), int(PlayerColumn::Guid), u"1&action=0"_qs);
+        menu.checkonpunksbusted->trigger();
+        QCOMPARE(
+            c.fx.fake.shell.openedUrls,
+            (QStringList{kPbBansSite + u"/mbi.php?guid=%20%20%20%20%20%20%20%2055&action=12&submit"_qs,
+                         kPunksBustedSite + u"/cgi-bin/membership/guidcheck.cgi?guid=1%26action%3D0"_qs}));
+    }
+
+    // A refused send ends the entry's handler; the program and the menu go on.
+    void refusedSendEndsOnlyTheEntry() {
+        Console c;
+        c.udp->deliver(replyDatagram(kPlayers));
+        c.udp->sent.clear();
+        c.main.udpClient->close();
+        rightClick(*c.main.Grid, rowOf(*c.main.Grid, u"Bob"_qs));
+        Form3& menu = Forms::get<Form3>();
+        menu.menuz->hide();
+        for (QAction* a : {menu.kickplay, menu.clientkick, menu.pbkickwithreason, menu.banplayerz,
+                           menu.clientbanz, menu.pbbancli, menu.tempbanplayerz, menu.TemporarilyClientBanz,
+                           menu.unbanplayerz, menu.screenshotp, menu.screenshotdwuencez})
+            a->trigger();
+        QCOMPARE(c.sent(), QList<QByteArray>());
+        QCOMPARE(c.fx.fake.system.endCalls, 0);
+        c.main.udpClient->connectSocket();
+        menu.clientkick->trigger();
+        QCOMPARE(c.sent(), rcon({"clientkick 0"}));
+    }
+
+    // ---- The maps page ----
+
+    void mapChosenShowsItsPreviewAlone_data() {
+        QTest::addColumn<QString>("map");
+        for (const QString& map : mapNames())
+            QTest::newRow(qPrintable(map)) << map;
+    }
+    void mapChosenShowsItsPreviewAlone() {
+        QFETCH(QString, map);
+        Console c;
+        c.main.Image8_Click();
+        QCOMPARE(shownPreviews(c.main), QStringList{u"Image27"_qs});
+        QCOMPARE(c.main.Label13->Caption(), u"Select a map"_qs);
+        clickItem(c.main.List1, u"mp_castle"_qs);
+        clickItem(c.main.List1, map);
+        QCOMPARE(c.main.Label13->Caption(), map);
+        QCOMPARE(shownPreviews(c.main), QStringList{previewOf(c.main, map)});
+        c.click(c.main.Label14);
+        QCOMPARE(c.sent(), rcon({"map " + map.toLatin1()}));
+        QCOMPARE(c.boxes(), QStringList());
+    }
+
+    // The arrow keys select each item in turn, each a choice; reaching "Custom Map" asks for a name and
+    // keeps the last map's preview.
+    void keyboardChoosesEachMapInTurn() {
+        Console c;
+        c.main.Image8_Click();
+        c.main.List1->setFocus();
+        QStringList captions;
+        for (int i = 0; i < c.main.List1->count(); ++i) {
+            if (i == 0)
+                c.main.List1->setCurrentRow(0);
+            else
+                QTest::keyClick(c.main.List1, Qt::Key_Down);
+            captions << c.main.Label13->Caption();
+            const QStringList shown = shownPreviews(c.main);
+            QCOMPARE(shown.size(), 1);
+            if (i < mapNames().size())
+                QCOMPARE(shown.first(), previewOf(c.main, mapNames()[i]));
+        }
+        QCOMPARE(captions, mapNames() + QStringList{u"mp_"_qs});
+        QCOMPARE(shownPreviews(c.main), QStringList{previewOf(c.main, u"mp_suburban"_qs)});
+        QCOMPARE(c.boxes(), QStringList{kCustomBox});
+    }
+
+    void customMap_data() {
+        QTest::addColumn<QString>("before"); // the map chosen first, if any
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<QList<QByteArray>>("sent");
+        QTest::addColumn<QStringList>("shown");
+        QTest::newRow("a name") << u"mp_castle"_qs << u"mp_newmap"_qs << rcon({"map mp_newmap"})
+                                << QStringList{kCustomBox};
+        QTest::newRow("a name, nothing chosen before")
+            << QString() << u"mp_newmap"_qs << rcon({"map mp_newmap"}) << QStringList{kCustomBox};
+        QTest::newRow("cancelled") << u"mp_dome"_qs << QString() << rcon({"map "}) << QStringList{kCustomBox};
+        QTest::newRow("the no-map caption typed")
+            << u"mp_dome"_qs << u"Select a map"_qs << QList<QByteArray>()
+            << QStringList{kCustomBox, u"msg 64 [Map] Please select a map first!"_qs};
+    }
+    void customMap() {
+        QFETCH(QString, before);
+        QFETCH(QString, answer);
+        QFETCH(QList<QByteArray>, sent);
+        QFETCH(QStringList, shown);
+        Console c;
+        c.main.Image8_Click();
+        if (!before.isEmpty())
+            clickItem(c.main.List1, before);
+        const QStringList previews = shownPreviews(c.main);
+        c.fx.fake.dialogs.inputAnswers = {answer};
+        clickItem(c.main.List1, u"Custom Map"_qs);
+        QCOMPARE(c.main.Label13->Caption(), answer);
+        QCOMPARE(shownPreviews(c.main), previews);
+        c.click(c.main.Label14);
+        QCOMPARE(c.sent(), sent);
+        QCOMPARE(c.boxes(), shown);
+    }
+
+    // Clicking "Custom Map" while it is selected asks again.
+    void customMapAgainAsksAgain() {
+        Console c;
+        c.main.Image8_Click();
+        c.fx.fake.dialogs.inputAnswers = {u"mp_one"_qs, u"mp_two"_qs};
+        clickItem(c.main.List1, u"Custom Map"_qs);
+        clickItem(c.main.List1, u"Custom Map"_qs);
+        QCOMPARE(c.boxes(), (QStringList{kCustomBox, kCustomBox}));
+        QCOMPARE(c.main.Label13->Caption(), u"mp_two"_qs);
+        // A map clicked again is chosen again, with no box.
+        clickItem(c.main.List1, u"mp_makin"_qs);
+        clickItem(c.main.List1, u"mp_makin"_qs);
+        QCOMPARE(c.boxes().size(), 2);
+        QCOMPARE(shownPreviews(c.main), QStringList{previewOf(c.main, u"mp_makin"_qs)});
+    }
+
+    void changeMapBeforeChoosingOne() {
+        Console c;
+        c.click(c.main.Label14);
+        QCOMPARE(c.sent(), QList<QByteArray>());
+        QCOMPARE(c.boxes(), QStringList{u"msg 64 [Map] Please select a map first!"_qs});
+    }
+
+    // ---- The map rotation frame ----
+
+    void rotationAdd_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("map");
+        QTest::addColumn<QString>("gameType");
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<QStringList>("shown");
+        const QStringList missing{u"msg 64 [TORVANEX] Please select both map and gametype!"_qs};
+        QTest::newRow("first entry") << QString() << u"mp_castle"_qs << u"tdm"_qs
+                                     << u"gametype tdm map mp_castle"_qs << QStringList();
+        QTest::newRow("next entry") << u"gametype tdm map mp_castle"_qs << u"mp_dome"_qs << u"dom"_qs
+                                    << u"gametype tdm map mp_castle gametype dom map mp_dome"_qs
+                                    << QStringList();
+        QTest::newRow("only the map") << u"x"_qs << u"mp_dome"_qs << QString() << u"x"_qs << missing;
+        QTest::newRow("only the game type") << QString() << QString() << u"sd"_qs << QString() << missing;
+        QTest::newRow("nothing picked") << QString() << QString() << QString() << QString() << missing;
+    }
+    void rotationAdd() {
+        QFETCH(QString, text);
+        QFETCH(QString, map);
+        QFETCH(QString, gameType);
+        QFETCH(QString, after);
+        QFETCH(QStringList, shown);
+        Console c;
+        c.main.Text12->setText(text);
+        c.main.Combo1->setCurrentIndex(c.main.Combo1->findText(map));
+        c.main.Combo2->setCurrentIndex(c.main.Combo2->findText(gameType));
+        c.click(c.main.Label39);
+        QCOMPARE(c.main.Text12->Text(), after);
+        QCOMPARE(c.boxes(), shown);
+        QCOMPARE(c.sent(), QList<QByteArray>());
+    }
+
+    // The lists keep their picks: "Add" again appends the same pair; "Clear" starts over.
+    void rotationBuiltClearedAndSent() {
+        Console c;
+        c.main.Combo1->setCurrentIndex(c.main.Combo1->findText(u"mp_castle"_qs));
+        c.main.Combo2->setCurrentIndex(c.main.Combo2->findText(u"tdm"_qs));
+        c.click(c.main.Label39);
+        c.click(c.main.Label39);
+        QCOMPARE(c.main.Text12->Text(), u"gametype tdm map mp_castle gametype tdm map mp_castle"_qs);
+        c.click(c.main.Label40);
+        QCOMPARE(c.main.Text12->Text(), QString());
+        c.click(c.main.Label41);
+        QCOMPARE(c.boxes(), QStringList{u"msg 64 [Maps] Please add a map rotation first!"_qs});
+        QCOMPARE(c.sent(), QList<QByteArray>());
+        c.click(c.main.Label39);
+        c.main.Combo1->setCurrentIndex(c.main.Combo1->findText(u"mp_dome"_qs));
+        c.main.Combo2->setCurrentIndex(c.main.Combo2->findText(u"dom"_qs));
+        c.click(c.main.Label39);
+        c.click(c.main.Label41);
+        QCOMPARE(c.sent(),
+                 rcon({"set sv_mapRotation \"gametype tdm map mp_castle gametype dom map mp_dome\""}));
+        QCOMPARE(c.main.Text12->Text(), u"gametype tdm map mp_castle gametype dom map mp_dome"_qs);
+    }
+
+    // Text12 is editable: what the administrator types goes between the quotes as typed, blanks included,
+    // but each line break as one blank (the server would stop reading at the first one).
+    void rotationTypedByHand_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QList<QByteArray>>("sent");
+        QTest::newRow("blanks only") << u"   "_qs << rcon({"set sv_mapRotation \"   \""});
+        QTest::newRow("two lines") << u"gametype sd\nmap mp_makin"_qs
+                                   << rcon({"set sv_mapRotation \"gametype sd map mp_makin\""});
+    }
+    void rotationTypedByHand() {
+        QFETCH(QString, typed);
+        QFETCH(QList<QByteArray>, sent);
+        Console c;
+        c.main.Image7_Click();
+        c.main.Text12->setFocus();
+        const QStringList lines = typed.split(u'\n');
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            if (i > 0)
+                QTest::keyClick(c.main.Text12, Qt::Key_Return);
+            QTest::keyClicks(c.main.Text12, lines[i]);
+        }
+        c.click(c.main.Label41);
+        QCOMPARE(c.sent(), sent);
+    }
+
+    // ---- The warning box ----
+
+    void warningBox_data() {
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("button"); // "ok", "cancel" or "close"
+        QTest::addColumn<QList<QByteArray>>("sent");
+        QTest::newRow("ok") << u"Stop camping"_qs << u"ok"_qs << rcon({"tell 3 Stop camping"});
+        QTest::newRow("ok, message as typed")
+            << u" two  blanks "_qs << u"ok"_qs << rcon({"tell 3  two  blanks "});
+        QTest::newRow("ok, empty message") << QString() << u"ok"_qs << rcon({"tell 3 "});
+        QTest::newRow("cancel") << u"Stop camping"_qs << u"cancel"_qs << QList<QByteArray>();
+        QTest::newRow("closed") << u"Stop camping"_qs << u"close"_qs << QList<QByteArray>();
+    }
+    void warningBox() {
+        QFETCH(QString, message);
+        QFETCH(QString, button);
+        QFETCH(QList<QByteArray>, sent);
+        Console c;
+        c.udp->deliver(replyDatagram(kPlayers));
+        c.udp->sent.clear();
+        rightClick(*c.main.Grid, rowOf(*c.main.Grid, u"^1Big"_qs));
+        Forms::get<Form3>().menuz->hide();
+        Forms::get<Form3>().warnplayerz->trigger();
+        Form2* box = Forms::ifLoaded<Form2>();
+        QVERIFY(box && box->isVisible());
+        QVERIFY(!box->isModal());
+        QCOMPARE(box->windowTitle(), u"Input box"_qs);
+        QCOMPARE(box->lbldesc->Caption(), kWarnDescription);
+        QCOMPARE(box->lblusage->Caption(), u"  3"_qs); // as the grid holds it
+        QVERIFY(box->lblusage->isHidden());
+        QTest::keyClicks(box->Text1, message);
+        if (button == u"ok")
+            QTest::mouseClick(box->Command1, Qt::LeftButton);
+        else if (button == u"cancel")
+            QTest::mouseClick(box->Command2, Qt::LeftButton);
+        else
+            box->close();
+        QCOMPARE(c.sent(), sent);
+        QVERIFY(!Forms::isLoaded<Form2>());
+        // The next warning starts afresh.
+        Forms::get<Form3>().warnplayerz->trigger();
+        QCOMPARE(Forms::get<Form2>().Text1->text(), QString());
+    }
+
+    // While the box is open a second "Warn Player" reuses it: both labels are set again and the message
+    // stays. The grid may change meanwhile; the slot kept is the one read when the box was (re)opened.
+    void warningBoxReusedAndKeepsItsSlot() {
+        Console c;
+        c.udp->deliver(replyDatagram(kPlayers));
+        c.udp->sent.clear();
+        FlexGrid& g = *c.main.Grid;
+        Form3& menu = Forms::get<Form3>();
+        rightClick(g, rowOf(g, u"Bob"_qs));
+        menu.menuz->hide();
+        menu.warnplayerz->trigger();
+        Form2* first = &Forms::get<Form2>();
+        QTest::keyClicks(first->Text1, u"last warning"_qs);
+        rightClick(g, rowOf(g, u"Camper"_qs));
+        menu.menuz->hide();
+        menu.warnplayerz->trigger();
+        QCOMPARE(&Forms::get<Form2>(), first);
+        QCOMPARE(first->Text1->text(), u"last warning"_qs);
+        QCOMPARE(first->lblusage->Caption(), u" 12"_qs);
+        // Camper leaves and the grid is rebuilt before "Ok".
+        c.main.Image5_Click();
+        c.udp->deliver(replyDatagram(statusReply({kBob, kAl})));
+        QCOMPARE(rowOf(g, u"Camper"_qs), -1);
+        c.udp->sent.clear();
+        QTest::mouseClick(first->Command1, Qt::LeftButton);
+        QCOMPARE(c.sent(), rcon({"tell 12 last warning"}));
+    }
+
+    // "Ok" skips a step that fails: a refused send still closes the box.
+    void warningOkClosesWhenTheSendIsRefused() {
+        Console c;
+        c.udp->deliver(replyDatagram(kPlayers));
+        rightClick(*c.main.Grid, rowOf(*c.main.Grid, u"Bob"_qs));
+        Forms::get<Form3>().menuz->hide();
+        Forms::get<Form3>().warnplayerz->trigger();
+        c.main.udpClient->close();
+        QTest::mouseClick(Forms::get<Form2>().Command1, Qt::LeftButton);
+        QVERIFY(!Forms::isLoaded<Form2>());
+        QCOMPARE(c.fx.fake.system.endCalls, 0);
+    }
+
+    void warningBoxLayout() {
+        WindowsFixture fx;
+        Form2& box = Forms::get<Form2>();
+        const struct {
+            QWidget* w;
+            QRect r;
+        } layout[] = {
+            {box.lbldesc, twipsRect(120, 120, 6015, 495)},
+            {box.Image1, twipsRect(6240, 120, 480, 480)},
+            {box.lblusage, twipsRect(120, 600, 6615, 255)},
+            {box.Text1, twipsRect(120, 840, 6615, 285)},
+            {box.Command1, twipsRect(4440, 1200, 1095, 375)},
+            {box.Command2, twipsRect(5640, 1200, 1095, 375)},
+        };
+        for (const auto& l : layout)
+            QCOMPARE(l.w->geometry(), l.r);
+        QCOMPARE(box.size(), QSize(twips(6885), twips(1725)));
+        QCOMPARE(box.Command1->text(), u"Ok"_qs);
+        QCOMPARE(box.Command2->text(), u"Cancel"_qs);
+        QVERIFY(!box.Image1->pixmap().isNull());
+        QCOMPARE(box.Text1->nextInFocusChain(), box.Command1);
+        QCOMPARE(box.Command1->nextInFocusChain(), box.Command2);
     }
 };
 

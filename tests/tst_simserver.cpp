@@ -70,6 +70,8 @@ private slots:
     void replies();
     void throttleDropsASecondPacket();
     void punkBusterListsComeOneLinePerDatagram();
+    void playerCommands_data();
+    void playerCommands();
     void daemonLogin_data();
     void daemonLogin();
     void daemonSession();
@@ -212,6 +214,103 @@ void tst_SimServer::punkBusterListsComeOneLinePerDatagram() {
         QCOMPARE(d.count('\n'), 2); // the header's and the line's own
     }
     QCOMPARE(lists[5], QByteArray(kHeader + "^3PunkBuster Server: [1] (30) Camper\n"));
+}
+
+// What the player menu sends, for a slot or name the server knows and one it does not: the reply, the
+// player gone from the next "status", and the command in the record of player commands.
+void tst_SimServer::playerCommands_data() {
+    QTest::addColumn<QByteArray>("command");
+    QTest::addColumn<QByteArray>("reply");
+    QTest::addColumn<QByteArray>("gone"); // the player missing from the next status, if any
+    QTest::addColumn<bool>("recorded");
+    const QByteArray pb = "^3PunkBuster Server: ";
+    QTest::newRow("kick") << QByteArray("kick Sniper") << QByteArray("Sniper^7 was kicked\n")
+                          << QByteArray("Sniper") << true;
+    QTest::newRow("kick, the name as the grid cuts it")
+        << QByteArray("kick ^1Red^7Baron   ") << QByteArray("^1Red^7Baron^7 was kicked\n")
+        << QByteArray("Baron") << true;
+    QTest::newRow("kick, unknown name")
+        << QByteArray("kick Nobody") << QByteArray("Couldn't find Nobody.\n") << QByteArray() << true;
+    QTest::newRow("client kick") << QByteArray("clientkick 3") << QByteArray("^1Red^7Baron^7 was kicked\n")
+                                 << QByteArray("Baron") << true;
+    QTest::newRow("client kick, empty slot")
+        << QByteArray("clientkick 5") << QByteArray("Client 5 is not active\n") << QByteArray() << true;
+    QTest::newRow("client kick, beyond the slots")
+        << QByteArray("clientkick 30") << QByteArray("Bad client slot: 30\n") << QByteArray() << true;
+    QTest::newRow("client kick, not a number")
+        << QByteArray("clientkick x1") << QByteArray("Bad slot number: x1\n") << QByteArray() << true;
+    QTest::newRow("ban") << QByteArray("banuser Sniper") << QByteArray("Sniper^7 was banned\n")
+                         << QByteArray("Sniper") << true;
+    QTest::newRow("ban by client") << QByteArray("banclient 0") << QByteArray("Sniper^7 was banned\n")
+                                   << QByteArray("Sniper") << true;
+    QTest::newRow("temporary ban") << QByteArray("tempbanUser Sniper")
+                                   << QByteArray("Sniper^7 was temporarily banned\n") << QByteArray("Sniper")
+                                   << true;
+    QTest::newRow("temporary ban by client")
+        << QByteArray("tempbanClient 3") << QByteArray("^1Red^7Baron^7 was temporarily banned\n")
+        << QByteArray("Baron") << true;
+    QTest::newRow("unban, not banned")
+        << QByteArray("unbanuser Sniper") << QByteArray("Couldn't find Sniper in the ban list.\n")
+        << QByteArray() << true;
+    QTest::newRow("tell") << QByteArray("tell 0 Stop  camping") << QByteArray("console_tell: Stop camping\n")
+                          << QByteArray() << true;
+    QTest::newRow("tell, empty slot")
+        << QByteArray("tell 7 hi") << QByteArray("Client 7 is not active\n") << QByteArray() << true;
+    QTest::newRow("PunkBuster kick")
+        << QByteArray("pb_sv_kick 1 0 Teamkill Teamkill")
+        << QByteArray(pb + "Sniper^7 (slot #1) Kicked for 0 minutes [Teamkill Teamkill]\n")
+        << QByteArray("Sniper") << true;
+    QTest::newRow("PunkBuster kick, unknown slot")
+        << QByteArray("pb_sv_kick 9 0 a b") << QByteArray(pb + "Player Not Found: 9\n") << QByteArray()
+        << true;
+    QTest::newRow("PunkBuster ban") << QByteArray("pb_sv_ban 4 0 Wallhack demo")
+                                    << QByteArray(pb + "^1Red^7Baron^7 (slot #4) Banned [0 Wallhack demo]\n")
+                                    << QByteArray("Baron") << true;
+    QTest::newRow("PunkBuster screenshot")
+        << QByteArray("pb_sv_getss 4")
+        << QByteArray(pb + "Screenshot Requested from ^1Red^7Baron^7 (slot #4)\n") << QByteArray() << true;
+    QTest::newRow("PunkBuster screenshot, unknown slot")
+        << QByteArray("pb_sv_getss 2") << QByteArray(pb + "Player Not Found: 2\n") << QByteArray() << true;
+    QTest::newRow("screenshot sequence")
+        << QByteArray("PB_SV_Task 10 180 PB_SV_GETSS 4")
+        << QByteArray(pb + "Command Issued: PB_SV_Task 10 180 PB_SV_GETSS 4\n") << QByteArray() << true;
+    QTest::newRow("screenshot of everybody: not one player")
+        << QByteArray("pb_sv_getss") << QByteArray(pb + "Screenshot Requested from 2 Player(s)\n")
+        << QByteArray() << false;
+    QTest::newRow("not a player command")
+        << QByteArray("say hi") << QByteArray("console: hi\n") << QByteArray() << false;
+}
+
+void tst_SimServer::playerCommands() {
+    QFETCH(QByteArray, command);
+    QFETCH(QByteArray, reply);
+    QFETCH(QByteArray, gone);
+    QFETCH(bool, recorded);
+    const QString players =
+        writeFile(m_dir, u"pair.txt"_s,
+                  "0\t15\t48\t1234567\tSniper\t203.0.113.17:28960\t12345\t25000\t0\n"
+                  "3\t-2\t99\t87654321\t^1Red^7Baron\t198.51.100.42:28961\t501\t5000\t0\n");
+    SimServerProcess server;
+    QVERIFY2(server.start({u"--no-throttle"_s, u"--players"_s, players}), qPrintable(server.errorString()));
+    RconPeer peer(server.udpPort());
+    peer.send(rconPacket("secret", command));
+    QTRY_VERIFY(peer.text().endsWith('\n'));
+    QCOMPARE(peer.text(), reply);
+    const qsizetype before = peer.collect();
+    peer.send(rconPacket("secret", "status"));
+    QTRY_VERIFY(peer.collect() > before);
+    const QByteArray status = peer.replies().last();
+    for (const QByteArray& name : {QByteArray("Sniper"), QByteArray("Baron")})
+        QCOMPARE(status.contains(name), name != gone);
+    // The report lines come in order: once the status request is reported, the record before it is in.
+    QVERIFY(server.waitForUdp(2));
+    QCOMPARE(server.playerCommands(), recorded ? QList<QByteArray>{command} : QList<QByteArray>());
+    // A wrong password runs nothing and records nothing.
+    peer.send(rconPacket("wrong", command));
+    QTRY_COMPARE(peer.collect(), before + 2);
+    peer.send(rconPacket("secret", "status"));
+    QVERIFY(server.waitForUdp(4));
+    QCOMPARE(server.playerCommands().size(), recorded ? 1 : 0);
 }
 
 QByteArray tst_SimServer::exchange(QTcpSocket& socket, const QByteArray& message) {

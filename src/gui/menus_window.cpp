@@ -1,5 +1,14 @@
 #include "gui/menus_window.h"
 
+#include "core/commands/command_table.h"
+#include "core/commands/player_actions.h"
+
+#include "gui/main/main_window.h"
+#include "gui/reader_window.h"
+#include "gui/warning_window.h"
+
+#include <utility>
+
 namespace tvx {
 namespace {
 
@@ -63,6 +72,7 @@ Form3::Form3() {
     separator(menuz, u"xaprtsd"_qs);
     screenshotp = item(menuz, u"screenshotp"_qs, u"Screenshot Player"_qs);
     screenshotdwuencez = item(menuz, u"screenshotdwuencez"_qs, u"Screenshot Sequence"_qs);
+    connectPlayerMenu();
 
     toolsz = menu(this, u"toolsz"_qs, u"Tools"_qs);
     setupserverforpbbansz = item(toolsz, u"setupserverforpbbansz"_qs, u"Setup Server for PBBans"_qs);
@@ -102,6 +112,160 @@ QAction* Form3::entry(const QString& name) const {
             return a;
     }
     return nullptr;
+}
+
+// ---- The player menu ----
+
+void Form3::connectPlayerMenu() {
+    const std::pair<QAction*, void (Form3::*)()> handlers[] = {
+        {createplayerreportz, &Form3::createplayerreportz_Click},
+        {copynamez, &Form3::copynamez_Click},
+        {copyhash, &Form3::copyhash_Click},
+        {copyipz, &Form3::copyipz_Click},
+        {warnplayerz, &Form3::warnplayerz_Click},
+        {checkonpunksbusted, &Form3::checkonpunksbusted_Click},
+        {checkonpbbansz, &Form3::checkonpbbansz_Click},
+        {kickplay, &Form3::kickplay_Click},
+        {clientkick, &Form3::clientkick_Click},
+        {pbkickwithreason, &Form3::pbkickwithreason_Click},
+        {banplayerz, &Form3::banplayerz_Click},
+        {clientbanz, &Form3::clientbanz_Click},
+        {pbbancli, &Form3::pbbancli_Click},
+        {tempbanplayerz, &Form3::tempbanplayerz_Click},
+        {TemporarilyClientBanz, &Form3::TemporarilyClientBanz_Click},
+        {unbanplayerz, &Form3::unbanplayerz_Click},
+        {screenshotp, &Form3::screenshotp_Click},
+        {screenshotdwuencez, &Form3::screenshotdwuencez_Click},
+    };
+    // A failure that a handler does not skip itself ends that handler, not the program.
+    for (const auto& [action, handler] : handlers)
+        connect(action, &QAction::triggered, this,
+                [this, h = handler] { resumeNext([&] { (this->*h)(); }); });
+}
+
+QString Form3::playerCell(int column) const {
+    const FlexGrid& grid = *Forms::get<Main>().Grid;
+    return grid.TextMatrix(grid.Row(), column);
+}
+
+void Form3::sendPlayerCommand(QStringView entry) {
+    for (const CommandRow& row : commandsOf(CommandWindow::Form3, entry)) {
+        Completing with;
+        if (const std::optional<PlayerColumn> column = playerColumn(row.completion))
+            with.text = playerCell(static_cast<int>(*column));
+        if (const PlayerRefusal r = playerRefusal(row.completion, with.text); r != PlayerRefusal::None) {
+            platform().dialogs->msgBox(refusalText(r), mb::Information, kRefusalTitle);
+            return;
+        }
+        // The slot was read before the first box opens: the grid may be rebuilt while a box is up.
+        if (const std::optional<ReasonBoxes> boxes = reasonBoxes(entry)) {
+            const ReasonBox& first = boxes->publicReason;
+            with.publicReason = platform().dialogs->inputBox(first.prompt, first.title, first.defaultText);
+            if (reasonCancelled(with.publicReason))
+                return;
+            const ReasonBox& second = boxes->privateReason;
+            with.privateReason =
+                platform().dialogs->inputBox(second.prompt, second.title, second.defaultText);
+            if (reasonCancelled(with.privateReason))
+                return;
+        }
+        Forms::get<Main>().Send(commandText(row, with));
+    }
+}
+
+void Form3::showInReader(const QString& text) {
+    resumeNext([&] { Forms::get<tvx::log>().Text1->setText(text); });
+    resumeNext([] { Forms::show<tvx::log>(); });
+}
+
+void Form3::createplayerreportz_Click() {
+    PlayerReportCells cells;
+    resumeNext([&] { cells.slot = playerCell(static_cast<int>(PlayerColumn::Slot)); });
+    resumeNext([&] { cells.name = playerCell(static_cast<int>(PlayerColumn::Name)); });
+    resumeNext([&] { cells.guid = playerCell(static_cast<int>(PlayerColumn::Guid)); });
+    resumeNext([&] { cells.score = playerCell(static_cast<int>(PlayerColumn::Score)); });
+    resumeNext([&] { cells.ipPort = playerCell(static_cast<int>(PlayerColumn::IpPort)); });
+    showInReader(playerReport(platform().system->now(), cells));
+}
+
+void Form3::copynamez_Click() {
+    QString name;
+    resumeNext([&] { name = playerCell(static_cast<int>(PlayerColumn::Name)); });
+    showInReader(name);
+}
+
+void Form3::copyhash_Click() {
+    QString guid;
+    resumeNext([&] { guid = playerCell(static_cast<int>(PlayerColumn::Guid)); });
+    showInReader(guid);
+}
+
+void Form3::copyipz_Click() {
+    QString address;
+    resumeNext([&] { address = playerCell(static_cast<int>(PlayerColumn::IpPort)); });
+    showInReader(address);
+}
+
+void Form3::warnplayerz_Click() {
+    // The slot as the grid holds it; "Ok" trims it.
+    const QString slot = playerCell(static_cast<int>(PlayerColumn::Slot));
+    for (const CommandRow& row : commandsOf(CommandWindow::Form3, u"warnplayerz")) {
+        if (const PlayerRefusal r = playerRefusal(row.completion, slot); r != PlayerRefusal::None) {
+            platform().dialogs->msgBox(refusalText(r), mb::Information, kRefusalTitle);
+            return;
+        }
+    }
+    // An open box is reused: both labels are set again and the message typed so far stays.
+    Form2& box = Forms::get<Form2>();
+    box.lbldesc->setCaption(kWarnDescription);
+    box.lblusage->setCaption(slot);
+    box.Show();
+}
+
+void Form3::checkonpunksbusted_Click() {
+    QString guid;
+    resumeNext([&] { guid = playerCell(static_cast<int>(PlayerColumn::Guid)); });
+    resumeNext([&] { platform().shell->openUrl(punksBustedLookup(guid)); });
+}
+
+void Form3::checkonpbbansz_Click() {
+    QString guid;
+    resumeNext([&] { guid = playerCell(static_cast<int>(PlayerColumn::Guid)); });
+    resumeNext([&] { platform().shell->openUrl(pbBansLookup(guid)); });
+}
+
+void Form3::kickplay_Click() {
+    sendPlayerCommand(u"kickplay");
+}
+void Form3::clientkick_Click() {
+    sendPlayerCommand(u"clientkick");
+}
+void Form3::pbkickwithreason_Click() {
+    sendPlayerCommand(u"pbkickwithreason");
+}
+void Form3::banplayerz_Click() {
+    sendPlayerCommand(u"banplayerz");
+}
+void Form3::clientbanz_Click() {
+    sendPlayerCommand(u"clientbanz");
+}
+void Form3::pbbancli_Click() {
+    sendPlayerCommand(u"pbbancli");
+}
+void Form3::tempbanplayerz_Click() {
+    sendPlayerCommand(u"tempbanplayerz");
+}
+void Form3::TemporarilyClientBanz_Click() {
+    sendPlayerCommand(u"TemporarilyClientBanz");
+}
+void Form3::unbanplayerz_Click() {
+    sendPlayerCommand(u"unbanplayerz");
+}
+void Form3::screenshotp_Click() {
+    sendPlayerCommand(u"screenshotp");
+}
+void Form3::screenshotdwuencez_Click() {
+    sendPlayerCommand(u"screenshotdwuencez");
 }
 
 } // namespace tvx

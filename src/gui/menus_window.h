@@ -72,10 +72,38 @@ public:
     // Any entry of either menu by its name (separators and sub-menu entries included).
     QAction* entry(const QString& name) const;
 
+    // ---- The player menu's entries: each reads the grid's current row when it is chosen ----
+    void createplayerreportz_Click();
+    void copynamez_Click();
+    void copyhash_Click();
+    void copyipz_Click();
+    void warnplayerz_Click();
+    void checkonpunksbusted_Click();
+    void checkonpbbansz_Click();
+    void kickplay_Click();
+    void clientkick_Click();
+    void pbkickwithreason_Click();
+    void banplayerz_Click();
+    void clientbanz_Click();
+    void pbbancli_Click();
+    void tempbanplayerz_Click();
+    void TemporarilyClientBanz_Click();
+    void unbanplayerz_Click();
+    void screenshotp_Click();
+    void screenshotdwuencez_Click();
+
 private:
     void connectToolsMenu();
     // The checks both daemon-user entries run first; false (after its box) when the entry must stop.
     bool daemonUserChecks(const QString& deniedText);
+    void connectPlayerMenu();
+    // One cell of the grid's current row, read now.
+    QString playerCell(int column) const;
+    // Sends what the command table gives `entry`, completed from the current row; a row that names no
+    // player, or a cell that would split the command, sends nothing and says why.
+    void sendPlayerCommand(QStringView entry);
+    // Replaces the Reader's text and shows it; each step on its own.
+    void showInReader(const QString& text);
 };
 
 } // namespace tvx

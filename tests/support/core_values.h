@@ -2,6 +2,8 @@
 // How Qt Test prints the core's results, so a test compares a whole result in one QCOMPARE and a failure
 // shows every field. Found by argument-dependent lookup from QCOMPARE.
 #include "core/chat/chat_input.h"
+#include "core/commands/map_rotation.h"
+#include "core/commands/player_actions.h"
 #include "core/link/daemon_protocol.h"
 #include "core/link/rcon_protocol.h"
 #include "core/link/status_parser.h"
@@ -42,6 +44,21 @@ inline const char* kindName(CommandLine c) {
     return names[int(c)];
 }
 
+inline const char* kindName(PlayerRefusal r) {
+    static const char* const names[] = {"None", "NoSlot", "UnsafeCell"};
+    return names[int(r)];
+}
+inline const char* kindName(PreviewChange c) {
+    static const char* const names[] = {"ShowMap", "Keep", "ShowDefault"};
+    return names[int(c)];
+}
+
+inline char* toString(PlayerRefusal r) {
+    return qstrdup(kindName(r));
+}
+inline char* toString(PreviewChange c) {
+    return qstrdup(kindName(c));
+}
 inline char* toString(ReplyRoute::Kind k) {
     return qstrdup(kindName(k));
 }
@@ -82,9 +99,17 @@ inline char* toString(const UconCredentials& c) {
     using namespace test_print;
     return fields("UconCredentials", {q(c.address), q(c.login), q(c.password)});
 }
+inline char* toString(const ReasonBoxes& r) {
+    using namespace test_print;
+    return fields("ReasonBoxes",
+                  {q(r.publicReason.prompt), q(r.publicReason.title), q(r.publicReason.defaultText),
+                   q(r.privateReason.prompt), q(r.privateReason.title), q(r.privateReason.defaultText)});
+}
 
 } // namespace tvx
 
+Q_DECLARE_METATYPE(tvx::PlayerRefusal)
+Q_DECLARE_METATYPE(tvx::PreviewChange)
 Q_DECLARE_METATYPE(tvx::ReplyRoute::Kind)
 Q_DECLARE_METATYPE(tvx::DaemonMessage::Kind)
 Q_DECLARE_METATYPE(tvx::MainTab)

@@ -33,6 +33,7 @@ bool SimServerProcess::start(const QStringList& extraArgs, bool withDaemon) {
     m_udp.clear();
     m_dropped.clear();
     m_tcp.clear();
+    m_player.clear();
 
     const QString program = simServerPath();
     if (program.isEmpty()) {
@@ -99,6 +100,8 @@ void SimServerProcess::handleLine(const QByteArray& line) {
         m_dropped.append(QByteArray::fromHex(rest));
     } else if (tag == "TCP") {
         m_tcp.append(QByteArray::fromHex(rest));
+    } else if (tag == "PLAYER") {
+        m_player.append(QByteArray::fromHex(rest));
     } else if (tag == "READY") {
         // READY udp <port> tcp <port>
         const QList<QByteArray> words = rest.split(' ');

@@ -26,6 +26,8 @@ public:
     QList<QByteArray> udpReceived() const { return m_udp; }
     QList<QByteArray> udpDropped() const { return m_dropped; }
     QList<QByteArray> tcpReceived() const { return m_tcp; }
+    // Every command that acted on one player, as the server ran it (password checked, not dropped).
+    QList<QByteArray> playerCommands() const { return m_player; }
 
     // Wait, running the event loop, until at least `count` datagrams / messages have been received.
     bool waitForUdp(int count, int ms = 5000);
@@ -47,4 +49,5 @@ private:
     QList<QByteArray> m_udp;
     QList<QByteArray> m_dropped;
     QList<QByteArray> m_tcp;
+    QList<QByteArray> m_player;
 };

@@ -1,8 +1,9 @@
 // Renders the console's windows into PNG pictures, driven on the fake platform: the login window, every
-// page of the console in RCON mode with a few players, the terminal as a Daemon-mode "mp" user, the Reader,
-// the wait window (the first chat visit and a set-up step), the player menu, the Tools menu, the add-user
-// window, the login window's two profile menus, the Join Server configuration and the test console with its
-// menus. Also lists every design caption that does not fit its label.
+// page of the console in RCON mode with a few players (the settings page with a rotation built, the maps
+// page before and after a map is chosen), the terminal as a Daemon-mode "mp" user, the Reader, the wait
+// window (the first chat visit and a set-up step), the player menu open over the grid, the warning box, the
+// Tools menu, the add-user window, the login window's two profile menus, the Join Server configuration and
+// the test console with its menus. Also lists every design caption that does not fit its label.
 #include "gui/base/artwork.h"
 #include "gui/daemon_users_window.h"
 #include "gui/join_server_window.h"
@@ -12,6 +13,7 @@
 #include "gui/menus_window.h"
 #include "gui/reader_window.h"
 #include "gui/test_console/test_console.h"
+#include "gui/warning_window.h"
 
 #include "support/fake_platform.h"
 #include "support/wire.h"
@@ -97,6 +99,19 @@ public:
         menu.hide();
     }
 
+    // The window with pop-up menus drawn over it where they stand on the screen.
+    void saveComposed(QWidget& w, const QList<QWidget*>& over, const QString& name) {
+        QCoreApplication::processEvents();
+        QPixmap shot = w.grab();
+        {
+            QPainter p(&shot);
+            for (QWidget* o : over)
+                p.drawPixmap(o->mapToGlobal(QPoint(0, 0)) - w.mapToGlobal(QPoint(0, 0)), o->grab());
+        }
+        write(shot, name);
+        checkCaptions(w);
+    }
+
     int clipped() const { return clipped_; }
 
 private:
@@ -171,11 +186,26 @@ int main(int argc, char* argv[]) {
     main.Grid->setRow(4);
     shots.save(main, u"02-players"_qs);
 
-    // The player menu as it pops up over the grid.
+    // The player menu as it pops up over the grid, on the row under the right button, with the ban
+    // entries open; then the warning box for that player.
     Form3& menus = Forms::get<Form3>();
-    menus.PopupMenu(menus.menuz, main.mapToGlobal(QPoint(200, 220)));
-    shots.save(*menus.menuz, u"03-player-menu"_qs);
+    const int row = 5;
+    main.Grid->setRow(row);
+    const QPoint at =
+        main.Grid->viewport()->mapToGlobal(main.Grid->visualRect(main.Grid->model()->index(row, 0)).center());
+    menus.PopupMenu(menus.menuz, at);
+    QCoreApplication::processEvents();
+    const QRect banEntry = menus.menuz->actionGeometry(menus.banp->menuAction());
+    menus.menuz->setActiveAction(menus.banp->menuAction());
+    menus.banp->popup(menus.menuz->mapToGlobal(banEntry.topRight()));
+    shots.saveComposed(main, {menus.menuz, menus.banp}, u"03-player-menu"_qs);
+    menus.banp->hide();
     menus.menuz->hide();
+    menus.warnplayerz->trigger();
+    Form2& warning = Forms::get<Form2>();
+    warning.Text1->setText(u"Last warning: no spawn camping on this server"_qs);
+    shots.save(warning, u"03-warning-box"_qs);
+    warning.Command2_Click();
 
     // The first chat visit: the wait window is pictured during its first pause.
     bool waitShot = false;
@@ -198,19 +228,22 @@ int main(int argc, char* argv[]) {
     main.Send(u"g_allowvote"_qs);
     udp->deliver(replyDatagram("\"g_allowVote\" is: \"1^7\" default: \"1^7\"\n"));
     main.Text8->setText(u"Iron Brigade Realism"_qs);
-    main.Text12->setText(u"gametype tdm map mp_castle gametype dom map mp_dome"_qs);
+    // A rotation built with "Add": two pairs.
+    const std::pair<const char16_t*, const char16_t*> rotation[] = {{u"mp_castle", u"tdm"},
+                                                                    {u"mp_dome", u"dom"}};
+    for (const auto& [map, type] : rotation) {
+        main.Combo1->setCurrentIndex(main.Combo1->findText(QString::fromUtf16(map)));
+        main.Combo2->setCurrentIndex(main.Combo2->findText(QString::fromUtf16(type)));
+        main.Label39_Click();
+    }
     shots.save(main, u"06-settings"_qs);
 
     main.Image8_Click();
     shots.save(main, u"07-maps"_qs);
-    // One map's preview in place of the default one (as choosing it in the list shows it).
-    main.Image27->hide();
-    main.Image14->show();
-    main.Label13->setCaption(u"mp_castle"_qs);
-    shots.save(*main.seeMaps, u"07-maps-preview"_qs);
-    main.Image14->hide();
-    main.Image27->show();
-    main.Label13->setCaption(u"Select a map"_qs);
+    // A map chosen in the list: its preview alone and its name ready for the change.
+    main.List1->setCurrentRow(
+        main.List1->row(main.List1->findItems(u"mp_castle"_qs, Qt::MatchExactly).first()));
+    shots.save(main, u"07-maps-chosen"_qs);
 
     main.Image9_Click();
     main.Text10->setText(u" Ban List\r\n1 0f3a9c2e7b \"Cheater\" 10.0.0.9\r\n End of Ban List\r\n"_qs);

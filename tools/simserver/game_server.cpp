@@ -411,6 +411,8 @@ QByteArray GameServer::execute(QByteArrayView commandLine) {
         cmdKickBySlot(args, "was temporarily banned", false);
     else if (word == "unbanuser")
         cmdUnbanUser(args);
+    else if (word == "tell")
+        cmdTell(args);
     else if (word == "set" || word == "seta")
         cmdSet(args, 0);
     else if (word == "sets")
@@ -423,6 +425,23 @@ QByteArray GameServer::execute(QByteArrayView commandLine) {
     } else
         print("Unknown command \"" + args.first() + "\"\n");
     return std::exchange(m_out, {});
+}
+
+bool GameServer::isPlayerCommand(QByteArrayView commandLine) {
+    const Args args = tokenize(commandLine);
+    if (args.isEmpty())
+        return false;
+    const QByteArray word = args.first().toLower();
+    static const QByteArrayView engine[] = {"kick",          "onlykick",  "clientkick",
+                                            "banuser",       "banclient", "tempbanuser",
+                                            "tempbanclient", "unbanuser", "tell"};
+    static const QByteArrayView punkBuster[] = {"pb_sv_kick", "pb_sv_ban", "pb_sv_task"};
+    const auto among = [&word](const auto& words) {
+        return std::any_of(std::begin(words), std::end(words),
+                           [&word](QByteArrayView w) { return word == w; });
+    };
+    // A screenshot with no player named is of everybody.
+    return among(engine) || among(punkBuster) || (word == "pb_sv_getss" && args.size() > 1);
 }
 
 QList<QByteArray> GameServer::executeForRcon(QByteArrayView commandLine) {
@@ -552,6 +571,17 @@ void GameServer::cmdUnbanUser(const Args& args) {
         }
     }
     print("Couldn't find " + name + " in the ban list.\n");
+}
+
+void GameServer::cmdTell(const Args& args) {
+    if (args.size() < 3) {
+        print("Usage: tell <client number> <text>\n");
+        return;
+    }
+    if (playerIndexForSlotText(args[1]) < 0)
+        return;
+    // Only that player sees the message; the console shows what it told.
+    print("console_tell: " + join(args, 2) + '\n');
 }
 
 void GameServer::cmdSet(const Args& args, int flags) {

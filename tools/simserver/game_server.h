@@ -50,6 +50,9 @@ public:
 
     // Runs one command line as the console does and returns everything it printed (LF line ends).
     QByteArray execute(QByteArrayView commandLine);
+    // A command that acts on one player (kick, ban, unban, tell, PunkBuster kick, ban, screenshot, task):
+    // the ones the console's player menu sends, recorded by the rcon service.
+    static bool isPlayerCommand(QByteArrayView commandLine);
     // The same, as the rcon replies carry it: PunkBuster answers each of its lines in a datagram of its
     // own, the engine's console in one text (which the service cuts by size). Never empty.
     QList<QByteArray> executeForRcon(QByteArrayView commandLine);
@@ -110,6 +113,7 @@ private:
     void cmdKickByName(const Args& args, QByteArrayView why, bool ban);
     void cmdKickBySlot(const Args& args, QByteArrayView why, bool ban);
     void cmdUnbanUser(const Args& args);
+    void cmdTell(const Args& args);
     void cmdSet(const Args& args, int flags);
     void cmdPunkBuster(const Args& args, QByteArrayView commandLine);
     qsizetype pbFindPlayer(const QByteArray& text) const;

@@ -81,6 +81,8 @@ void RconService::handle(const QByteArray& datagram, const QHostAddress& from, q
     else if (password != expected)
         reply("Invalid password.\n", from, fromPort);
     else {
+        if (GameServer::isPlayerCommand(command))
+            reportLine("PLAYER", command);
         for (const QByteArray& output : m_server.executeForRcon(command))
             reply(output, from, fromPort);
     }

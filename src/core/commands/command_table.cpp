@@ -1,5 +1,7 @@
 #include "core/commands/command_table.h"
 
+#include "core/commands/map_rotation.h"
+#include "core/commands/player_actions.h"
 #include "core/text/text_util.h"
 
 #include <array>
@@ -11,6 +13,7 @@ using enum Delivery;
 using enum Completion;
 constexpr CommandWindow M = CommandWindow::Main;
 constexpr CommandWindow F1 = CommandWindow::Form1;
+constexpr CommandWindow F3 = CommandWindow::Form3;
 
 constexpr std::array kRows{
     // Settings page.
@@ -103,6 +106,26 @@ constexpr std::array kRows{
     CommandRow{F1, u"Command2", u"say ", Now, Box, u"txtSay"},
     CommandRow{F1, u"Command3", u"getrconpass", Daemon},
     CommandRow{F1, u"Command4", u"status"},
+    // Maps page and the map rotation frame (settings page).
+    CommandRow{M, u"Label14", u"map ", Now, Caption, u"Label13"},
+    CommandRow{M, u"Label10", u"map_rotate"},
+    CommandRow{M, u"Label11", u"map_restart"},
+    CommandRow{M, u"Label12", u"fast_restart"},
+    CommandRow{M, u"Label41", u"set sv_mapRotation ", Now, Rotation, u"Text12"},
+    // The player menu: each entry acts on the grid's current row.
+    CommandRow{F3, u"kickplay", u"kick ", Now, Name},
+    CommandRow{F3, u"clientkick", u"clientkick ", Now, Slot},
+    CommandRow{F3, u"pbkickwithreason", u"pb_sv_kick ", Now, PbReasons},
+    CommandRow{F3, u"banplayerz", u"banuser ", Now, Name},
+    CommandRow{F3, u"clientbanz", u"banclient ", Now, Slot},
+    CommandRow{F3, u"pbbancli", u"pb_sv_ban ", Now, PbReasons},
+    CommandRow{F3, u"tempbanplayerz", u"tempbanUser ", Now, Name},
+    CommandRow{F3, u"TemporarilyClientBanz", u"tempbanClient ", Now, Slot},
+    CommandRow{F3, u"unbanplayerz", u"unbanuser ", Now, Name},
+    CommandRow{F3, u"screenshotp", u"pb_sv_getss ", Now, PbSlot},
+    CommandRow{F3, u"screenshotdwuencez", u"PB_SV_Task 10 180 PB_SV_GETSS ", Now, PbSlot},
+    // Sent by the warning box's "Ok" with the slot read when "Warn Player" opened it.
+    CommandRow{F3, u"warnplayerz", u"tell ", Now, SlotMessage},
 };
 
 } // namespace
@@ -121,16 +144,32 @@ QList<CommandRow> commandsOf(CommandWindow window, QStringView control) {
 }
 
 QString commandText(const CommandRow& row, const QString& completion) {
+    return commandText(row, Completing{completion, {}, {}, {}, {}});
+}
+
+QString commandText(const CommandRow& row, const Completing& with) {
+    const QString command = row.command.toString();
     switch (row.completion) {
     case Completion::None:
         break;
     case Completion::Box:
     case Completion::Answer:
-        return row.command.toString() + completion;
+    case Completion::Caption:
+    case Completion::Name:
+        return command + with.text;
     case Completion::BoxTrimmed:
-        return row.command.toString() + trimBlanks(completion);
+    case Completion::Slot:
+        return command + trimBlanks(with.text);
+    case Completion::Rotation:
+        return command + rotationBetweenQuotes(with.quote, with.text);
+    case Completion::PbSlot:
+        return command + pbSlot(with.text);
+    case Completion::PbReasons:
+        return command + pbSlot(with.text) + u" 0 "_qs + with.publicReason + u' ' + with.privateReason;
+    case Completion::SlotMessage:
+        return command + trimBlanks(with.text) + u' ' + with.message;
     }
-    return row.command.toString();
+    return command;
 }
 
 QString commandWindowName(CommandWindow window) {
@@ -139,6 +178,8 @@ QString commandWindowName(CommandWindow window) {
         break;
     case CommandWindow::Form1:
         return u"Form1"_qs;
+    case CommandWindow::Form3:
+        return u"Form3"_qs;
     }
     return u"Main"_qs;
 }

@@ -12,7 +12,7 @@ namespace tvx {
 
 // The window whose control a row names. Names repeat across windows, so a control is always looked up on
 // its own window.
-enum class CommandWindow { Main, Form1 };
+enum class CommandWindow { Main, Form1, Form3 };
 
 // How a command leaves.
 enum class Delivery {
@@ -27,6 +27,13 @@ enum class Completion {
     Box,        // the named text box's text, exactly as typed
     BoxTrimmed, // the named text box's text without leading and trailing blanks
     Answer,     // what the handler's input box answered
+    Caption,    // the named label's caption, as shown
+    Rotation,   // the named box's rotation text between two quotes, each line break sent as one blank
+    Name,       // the player's Name cell, as the grid holds it
+    Slot,       // the player's Slot cell without leading and trailing blanks
+    PbSlot,     // PunkBuster's number for the player's slot: the game slot plus one
+    PbReasons,  // PbSlot, " 0 ", the public reason, " ", the private reason
+    SlotMessage // the Slot cell as the warning box kept it, trimmed, " ", the typed message
 };
 
 struct CommandRow {
@@ -35,7 +42,16 @@ struct CommandRow {
     QStringView command; // exact text; with a completion, what comes before it
     Delivery delivery = Delivery::Now;
     Completion completion = Completion::None;
-    QStringView box = {}; // object name of the text box, for Box and BoxTrimmed
+    QStringView box = {}; // object name of the text box or label, for Box, BoxTrimmed, Caption, Rotation
+};
+
+// What a row's command is completed from; each handler fills what its row reads.
+struct Completing {
+    QString text;          // the box's text, the caption, the answer, or the player's cell
+    QString publicReason;  // PbReasons
+    QString privateReason; // PbReasons
+    QString message;       // SlotMessage
+    QString quote;         // Rotation: the quote put on both sides
 };
 
 // Every row. A control with several commands has several rows, sent in table order.
@@ -46,6 +62,7 @@ QList<CommandRow> commandsOf(CommandWindow window, QStringView control);
 
 // The command of one row, completed with `completion` (the box's text or the answer; unused for None).
 QString commandText(const CommandRow& row, const QString& completion = {});
+QString commandText(const CommandRow& row, const Completing& with);
 
 QString commandWindowName(CommandWindow window);
 

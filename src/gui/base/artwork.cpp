@@ -367,6 +367,26 @@ QPixmap buttonBackground(QSize size) {
     return pm;
 }
 
+QPixmap warningIcon(QSize size) {
+    QPixmap pm = canvas(size);
+    QPainter p(&pm);
+    antialiased(p);
+    p.scale(size.width() / 32.0, size.height() / 32.0);
+    QPainterPath bubble;
+    bubble.addRoundedRect(QRectF(2, 3, 28, 20), 6, 6);
+    QPolygonF tail;
+    tail << QPointF(8, 21) << QPointF(7, 29) << QPointF(15, 21);
+    bubble.addPolygon(tail);
+    p.setPen(QPen(QColor(0x3a, 0x06, 0x04), 1.2));
+    p.setBrush(kAmber);
+    p.drawPath(bubble.simplified());
+    p.setPen(Qt::NoPen);
+    p.setBrush(kMaroon);
+    p.drawRoundedRect(QRectF(14.5, 6, 3, 10), 1.5, 1.5);
+    p.drawEllipse(QPointF(16, 19), 1.8, 1.8);
+    return pm;
+}
+
 QPixmap mapPreview(const QString& mapName, QSize size) {
     QPixmap pm = canvas(size);
     QPainter p(&pm);

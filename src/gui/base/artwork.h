@@ -32,6 +32,8 @@ QPixmap tipPicture(QSize size);
 QPixmap compassPicture(QSize size);
 QPixmap commandBullet(QSize size);
 QPixmap buttonBackground(QSize size);
+// The warning box's icon: a speech bubble with an exclamation mark.
+QPixmap warningIcon(QSize size);
 
 // A preview for one map name; the empty name gives the default preview shown before a map is chosen.
 QPixmap mapPreview(const QString& mapName, QSize size);

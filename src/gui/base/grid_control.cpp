@@ -166,9 +166,15 @@ void FlexGrid::mousePressEvent(QMouseEvent* event) {
     const auto mods = event->modifiers();
     const int shift = ((mods & Qt::ShiftModifier) ? 1 : 0) | ((mods & Qt::ControlModifier) ? 2 : 0) |
                       ((mods & Qt::AltModifier) ? 4 : 0);
-    // Only the left button moves the current row; the right one leaves it for the player menu.
     if (button == 1)
         QTableWidget::mousePressEvent(event);
+    // A right press over a player's row makes that row current, so the menu it opens acts on the player
+    // under the pointer; over no row (or the header) the current row stays.
+    if (button == 2) {
+        const QModelIndex at = indexAt(event->position().toPoint());
+        if (at.isValid() && at.row() >= fixedRows_)
+            setRow(at.row());
+    }
     const QPointF p = event->position();
     emit mouseDown(button, shift, p.x() * 15, p.y() * 15);
 }

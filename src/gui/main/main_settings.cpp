@@ -29,12 +29,26 @@ void Main::connectSettingsPage() {
 
 void Main::sendCommands(QStringView control) {
     for (const CommandRow& row : commandsOf(CommandWindow::Main, control)) {
-        QString completion;
-        if (row.completion == Completion::Box || row.completion == Completion::BoxTrimmed) {
+        Completing with;
+        switch (row.completion) {
+        case Completion::Box:
+        case Completion::BoxTrimmed:
             if (const auto* box = findChild<QLineEdit*>(row.box.toString()))
-                completion = box->text();
+                with.text = box->text();
+            break;
+        case Completion::Caption:
+            if (const auto* label = findChild<QLabel*>(row.box.toString()))
+                with.text = label->text();
+            break;
+        case Completion::Rotation:
+            if (const auto* box = findChild<VbTextBox*>(row.box.toString()))
+                with.text = box->Text();
+            with.quote = txtAspas;
+            break;
+        default:
+            break;
         }
-        const QString command = commandText(row, completion);
+        const QString command = commandText(row, with);
         if (row.delivery == Delivery::Delayed)
             WaitSend(command);
         else

@@ -117,7 +117,7 @@ void Main::Grid_MouseDown(int Button, int Shift, double X, double Y) {
     Q_UNUSED(Shift);
     Q_UNUSED(X);
     Q_UNUSED(Y);
-    // The grid leaves its current row alone on this button: the menu acts on the row already chosen.
+    // The grid has already made the row under the pointer current: the menu acts on that player.
     if (Button == 2) {
         Form3& holder = Forms::get<Form3>();
         holder.PopupMenu(holder.menuz, QCursor::pos());

@@ -214,6 +214,8 @@ void Main::buildLayout() {
     buildBottomBand();
     connectSettingsPage();
     connectAdminPage();
+    connectMapsPage();
+    connectRotationFrame();
 }
 
 void Main::buildTabs() {

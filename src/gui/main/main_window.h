@@ -128,6 +128,16 @@ public:
     void Label91_Click(); // start the game client connected to this server
     void Label92_Click(); // "(config)"
 
+    // ---- Maps page and the map rotation frame ----
+    void List1_Click();   // a map chosen in the list
+    void Label14_Click(); // change to the chosen map
+    void Label10_Click(); // next map
+    void Label11_Click(); // restart the map
+    void Label12_Click(); // fast restart
+    void Label39_Click(); // rotation: add the picked pair
+    void Label40_Click(); // rotation: clear
+    void Label41_Click(); // rotation: send
+
     // ---- Link state ----
     QString ServerHost;
     QString RconPassword;
@@ -336,6 +346,8 @@ private:
     void onClick(VbLabel* label, void (Main::*handler)());
     void connectSettingsPage();
     void connectAdminPage();
+    void connectMapsPage();
+    void connectRotationFrame();
     // Sends the commands the command table gives `control`, in order, each completed from its box.
     void sendCommands(QStringView control);
     void daemonRequest(QStringView control, const QString& refusal, const QString& notice,

@@ -1,0 +1,124 @@
+#include "core/commands/player_actions.h"
+
+#include "core/text/text_util.h"
+
+#include <QUrl>
+
+#include <cmath>
+
+namespace tvx {
+
+std::optional<PlayerColumn> playerColumn(Completion completion) {
+    switch (completion) {
+    case Completion::Name:
+        return PlayerColumn::Name;
+    case Completion::Slot:
+    case Completion::PbSlot:
+    case Completion::PbReasons:
+    case Completion::SlotMessage:
+        return PlayerColumn::Slot;
+    case Completion::None:
+    case Completion::Box:
+    case Completion::BoxTrimmed:
+    case Completion::Answer:
+    case Completion::Caption:
+    case Completion::Rotation:
+        break;
+    }
+    return std::nullopt;
+}
+
+QString pbSlot(const QString& slotCell) {
+    const QString slot = trimBlanks(slotCell);
+    if (slot == u"0")
+        return u"1"_qs;
+    const double next = leadingNumber(slot) + 1;
+    if (std::floor(next) == next && std::fabs(next) < 1e15)
+        return QString::number(static_cast<qint64>(next));
+    return QString::number(next, 'g', 15);
+}
+
+bool isGameSlot(const QString& slotCell) {
+    const QString slot = trimBlanks(slotCell);
+    if (slot.isEmpty())
+        return false;
+    for (const QChar c : slot) {
+        if (c < u'0' || c > u'9')
+            return false;
+    }
+    return true;
+}
+
+bool breaksCommand(const QString& text) {
+    for (const QChar c : text) {
+        if (c == u';' || c == u'\r' || c == u'\n' || c == QChar(0))
+            return true;
+    }
+    return false;
+}
+
+PlayerRefusal playerRefusal(Completion completion, const QString& cell) {
+    const std::optional<PlayerColumn> column = playerColumn(completion);
+    if (column == PlayerColumn::Slot && !isGameSlot(cell))
+        return PlayerRefusal::NoSlot;
+    if (column && breaksCommand(cell))
+        return PlayerRefusal::UnsafeCell;
+    return PlayerRefusal::None;
+}
+
+QString refusalText(PlayerRefusal refusal) {
+    switch (refusal) {
+    case PlayerRefusal::None:
+        break;
+    case PlayerRefusal::NoSlot:
+        return u"This row holds no player slot number, so nothing was sent."_qs;
+    case PlayerRefusal::UnsafeCell:
+        return u"This player's name holds a ';' or a line break, which would cut the command in two, so "
+               u"nothing was sent."_qs;
+    }
+    return {};
+}
+
+std::optional<ReasonBoxes> reasonBoxes(QStringView entry) {
+    const QString teamkill = u"Teamkill"_qs;
+    if (entry == u"pbkickwithreason")
+        return ReasonBoxes{
+            {u"Type here the public reason of this kick"_qs, u"Kick - Public Reason"_qs, teamkill},
+            {u"Type here the private reason of this kick"_qs, u"Kick - Private Reason"_qs, teamkill}};
+    if (entry == u"pbbancli")
+        return ReasonBoxes{
+            {u"Type here the public reason of this ban"_qs, u"Ban - Public Reason"_qs, teamkill},
+            {u"Type here the private reason of this ban"_qs, u"Ba - Private Reason"_qs, teamkill}};
+    return std::nullopt;
+}
+
+QString playerReport(const QDateTime& now, const PlayerReportCells& cells) {
+    const QStringList lines{
+        u"Player Report : Created on "_qs + now.toString(u"MM-dd-yyyy"_qs) + u" at "_qs +
+            now.toString(u"HH:mm:ss"_qs),
+        u"Slot:"_qs + cells.slot,
+        u"Player Name: "_qs + cells.name,
+        u"Hash: "_qs + cells.guid,
+        u"Current Score: "_qs + trimLeadingBlanks(cells.score),
+        u"IP Address : "_qs + cells.ipPort,
+    };
+    return lines.join(kCrLf);
+}
+
+namespace {
+
+QString encoded(const QString& guid) {
+    return QString::fromLatin1(QUrl::toPercentEncoding(guid));
+}
+
+} // namespace
+
+QString pbBansLookup(const QString& guid) {
+    return kPbBansSite + u"/mbi.php?guid="_qs + encoded(guid) + u"&action=12&submit"_qs;
+}
+
+QString punksBustedLookup(const QString& guid) {
+    return kPunksBustedSite + u"/cgi-bin/membership/guidcheck.cgi?guid="_qs + encoded(guid);
+}
+
+} // namespace tvx

@@ -1,0 +1,64 @@
+#include "gui/warning_window.h"
+
+#include "core/commands/command_table.h"
+#include "core/commands/player_actions.h"
+#include "core/text/text_util.h"
+
+#include "gui/base/artwork.h"
+#include "gui/base/twips.h"
+#include "gui/main/main_window.h"
+
+namespace tvx {
+
+Form2::Form2() {
+    setObjectName(u"Form2"_qs);
+    setWindowTitle(u"Input box"_qs);
+    setToolWindowBorder();
+    setFont(art::tahoma(8.25));
+
+    lbldesc = new VbLabel(this, u"lbldesc"_qs);
+    lbldesc->setGeometry(twipsRect(120, 120, 6015, 495));
+    lbldesc->setWordWrap(true);
+    Image1 = new VbLabel(this, u"Image1"_qs);
+    Image1->setGeometry(twipsRect(6240, 120, 480, 480));
+    Image1->setPixmap(art::warningIcon(QSize(32, 32)));
+    lblusage = new VbLabel(this, u"lblusage"_qs);
+    lblusage->setGeometry(twipsRect(120, 600, 6615, 255));
+    lblusage->hide();
+    Text1 = new VbLineEdit(this, u"Text1"_qs);
+    Text1->setGeometry(twipsRect(120, 840, 6615, 285));
+    Command1 = new QPushButton(u"Ok"_qs, this);
+    Command1->setObjectName(u"Command1"_qs);
+    Command1->setGeometry(twipsRect(4440, 1200, 1095, 375));
+    Command2 = new QPushButton(u"Cancel"_qs, this);
+    Command2->setObjectName(u"Command2"_qs);
+    Command2->setGeometry(twipsRect(5640, 1200, 1095, 375));
+    setTabOrder(Text1, Command1);
+    setTabOrder(Command1, Command2);
+    Text1->setFocus();
+    connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &Form2::Command2_Click);
+    setClientTwips(6885, 1725);
+}
+
+void Form2::Command1_Click() {
+    // Each step on its own: a refused send still closes the box.
+    resumeNext([this] { lblusage->setCaption(trimBlanks(lblusage->Caption())); });
+    resumeNext([this] {
+        for (const CommandRow& row : commandsOf(CommandWindow::Form3, u"warnplayerz")) {
+            const QString slot = lblusage->Caption();
+            if (const PlayerRefusal r = playerRefusal(row.completion, slot); r != PlayerRefusal::None) {
+                platform().dialogs->msgBox(refusalText(r), mb::Information, kRefusalTitle);
+                return;
+            }
+            Forms::get<Main>().Send(commandText(row, Completing{slot, {}, {}, Text1->text(), {}}));
+        }
+    });
+    resumeNext([this] { Unload(); });
+}
+
+void Form2::Command2_Click() {
+    Unload();
+}
+
+} // namespace tvx

@@ -1,0 +1,276 @@
+// The command rules behind the player menu, the maps page and the map rotation: the commands each entry
+// builds from its cells, PunkBuster's slot number, the checks that refuse a command, the reason boxes, the
+// player report, the look-up addresses and the rotation text.
+#include "core/commands/command_table.h"
+#include "core/commands/map_rotation.h"
+#include "core/commands/player_actions.h"
+
+#include "support/core_values.h"
+
+#include <QTest>
+
+using namespace tvx;
+
+namespace {
+
+QString only(CommandWindow window, QStringView control, const Completing& with) {
+    const QList<CommandRow> rows = commandsOf(window, control);
+    if (rows.size() != 1)
+        return u"(rows: "_qs + QString::number(rows.size()) + u')';
+    return commandText(rows.first(), with);
+}
+
+} // namespace
+
+class TstCommands : public QObject {
+    Q_OBJECT
+private slots:
+    // Every entry of the player menu that sends, with the cell it reads (Name or Slot as the grid holds it)
+    // and what the administrator typed.
+    void playerEntryCommands_data() {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("cell");
+        QTest::addColumn<QStringList>("typed"); // public reason, private reason, or the warning message
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<int>("column");
+        const int name = int(PlayerColumn::Name);
+        const int slot = int(PlayerColumn::Slot);
+        QTest::newRow("kick by name, blanks and colour codes kept")
+            << u"kickplay"_qs << u"^1Big ^7Bob     "_qs << QStringList() << u"kick ^1Big ^7Bob     "_qs
+            << name;
+        QTest::newRow("kick by slot, trimmed")
+            << u"clientkick"_qs << u" 12"_qs << QStringList() << u"clientkick 12"_qs << slot;
+        QTest::newRow("client kick uses the game slot")
+            << u"clientkick"_qs << u"  0"_qs << QStringList() << u"clientkick 0"_qs << slot;
+        QTest::newRow("PunkBuster kick")
+            << u"pbkickwithreason"_qs << u"  4"_qs << QStringList{u"Teamkill"_qs, u"spawn kills"_qs}
+            << u"pb_sv_kick 5 0 Teamkill spawn kills"_qs << slot;
+        QTest::newRow("ban by name") << u"banplayerz"_qs << u"Camper"_qs << QStringList()
+                                     << u"banuser Camper"_qs << name;
+        QTest::newRow("ban by slot") << u"clientbanz"_qs << u"  7"_qs << QStringList() << u"banclient 7"_qs
+                                     << slot;
+        QTest::newRow("PunkBuster ban, empty reasons as given")
+            << u"pbbancli"_qs << u"  2"_qs << QStringList{QString(), QString()} << u"pb_sv_ban 3 0  "_qs
+            << slot;
+        QTest::newRow("temporary ban by name")
+            << u"tempbanplayerz"_qs << u"Camper "_qs << QStringList() << u"tempbanUser Camper "_qs << name;
+        QTest::newRow("temporary ban by slot")
+            << u"TemporarilyClientBanz"_qs << u" 3 "_qs << QStringList() << u"tempbanClient 3"_qs << slot;
+        QTest::newRow("unban by name")
+            << u"unbanplayerz"_qs << u"Camper"_qs << QStringList() << u"unbanuser Camper"_qs << name;
+        QTest::newRow("screenshot: PunkBuster slot")
+            << u"screenshotp"_qs << u"  3"_qs << QStringList() << u"pb_sv_getss 4"_qs << slot;
+        QTest::newRow("screenshot sequence") << u"screenshotdwuencez"_qs << u"  3"_qs << QStringList()
+                                             << u"PB_SV_Task 10 180 PB_SV_GETSS 4"_qs << slot;
+        QTest::newRow("warning, slot trimmed")
+            << u"warnplayerz"_qs << u" 12 "_qs << QStringList{u" Stop  camping "_qs}
+            << u"tell 12  Stop  camping "_qs << slot;
+        QTest::newRow("warning, empty message")
+            << u"warnplayerz"_qs << u"5"_qs << QStringList{QString()} << u"tell 5 "_qs << slot;
+    }
+    void playerEntryCommands() {
+        QFETCH(QString, entry);
+        QFETCH(QString, cell);
+        QFETCH(QStringList, typed);
+        QFETCH(QString, command);
+        QFETCH(int, column);
+        Completing with{cell, {}, {}, {}, {}};
+        if (typed.size() == 2) {
+            with.publicReason = typed[0];
+            with.privateReason = typed[1];
+        } else if (typed.size() == 1) {
+            with.message = typed[0];
+        }
+        QCOMPARE(only(CommandWindow::Form3, entry, with), command);
+        const CommandRow row = commandsOf(CommandWindow::Form3, entry).first();
+        QCOMPARE(playerColumn(row.completion).value_or(PlayerColumn(-1)), PlayerColumn(column));
+        QCOMPARE(row.delivery, Delivery::Now);
+    }
+
+    void pbSlot_data() {
+        QTest::addColumn<QString>("slot");
+        QTest::addColumn<QString>("pb");
+        QTest::newRow("zero") << u"0"_qs << u"1"_qs;
+        QTest::newRow("zero among blanks") << u"  0 "_qs << u"1"_qs;
+        QTest::newRow("five") << u"5"_qs << u"6"_qs;
+        QTest::newRow("twelve after a blank") << u" 12"_qs << u"13"_qs;
+        QTest::newRow("leading zeros") << u"007"_qs << u"8"_qs;
+        QTest::newRow("leading number") << u"12ab"_qs << u"13"_qs;
+        QTest::newRow("empty") << QString() << u"1"_qs;
+        QTest::newRow("no digits") << u"abc"_qs << u"1"_qs;
+    }
+    void pbSlot() {
+        QFETCH(QString, slot);
+        QFETCH(QString, pb);
+        QCOMPARE(tvx::pbSlot(slot), pb);
+    }
+
+    // A slot-based entry on a Slot that is not a whole number would reach slot 0's player (PunkBuster slot
+    // "1"); a cell with a separator or a line break would run a second command or cut this one.
+    void refusals_data() {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("cell");
+        QTest::addColumn<PlayerRefusal>("refusal");
+        const QStringList slotEntries{u"clientkick"_qs,         u"clientbanz"_qs, u"TemporarilyClientBanz"_qs,
+                                      u"pbkickwithreason"_qs,   u"pbbancli"_qs,   u"screenshotp"_qs,
+                                      u"screenshotdwuencez"_qs, u"warnplayerz"_qs};
+        const struct {
+            const char* name;
+            QString cell;
+            PlayerRefusal refusal;
+        } slotCells[] = {
+            {"digits", u"  3"_qs, PlayerRefusal::None},
+            {"zero", u"0"_qs, PlayerRefusal::None},
+            {"empty", QString(), PlayerRefusal::NoSlot},
+            {"blanks", u"   "_qs, PlayerRefusal::NoSlot},
+            {"letters", u"abc"_qs, PlayerRefusal::NoSlot},
+            {"digits then letters", u"1a"_qs, PlayerRefusal::NoSlot},
+            {"negative", u"-1"_qs, PlayerRefusal::NoSlot},
+            {"decimal", u"1.5"_qs, PlayerRefusal::NoSlot},
+            {"tab", u"\t3"_qs, PlayerRefusal::NoSlot},
+            {"full-width digit", u"\uFF13"_qs, PlayerRefusal::NoSlot},
+        };
+        for (const QString& entry : slotEntries) {
+            for (const auto& s : slotCells)
+                QTest::addRow("%s, %s", qPrintable(entry), s.name) << entry << s.cell << s.refusal;
+        }
+        const QStringList nameEntries{u"kickplay"_qs, u"banplayerz"_qs, u"tempbanplayerz"_qs,
+                                      u"unbanplayerz"_qs};
+        const struct {
+            const char* name;
+            QString cell;
+            PlayerRefusal refusal;
+        } names[] = {
+            {"plain", u"Bob            "_qs, PlayerRefusal::None},
+            {"empty", QString(), PlayerRefusal::None},
+            {"semicolon", u"Bob;quit"_qs, PlayerRefusal::UnsafeCell},
+            {"CR", u"Bob\rquit"_qs, PlayerRefusal::UnsafeCell},
+            {"LF", u"Bob\nquit"_qs, PlayerRefusal::UnsafeCell},
+            {"NUL", QString::fromUtf16(u"Bob\0x", 5), PlayerRefusal::UnsafeCell},
+            {"quote", u"Bob\""_qs, PlayerRefusal::None},
+        };
+        for (const QString& entry : nameEntries) {
+            for (const auto& n : names)
+                QTest::addRow("%s, %s", qPrintable(entry), n.name) << entry << n.cell << n.refusal;
+        }
+    }
+    void refusals() {
+        QFETCH(QString, entry);
+        QFETCH(QString, cell);
+        QFETCH(PlayerRefusal, refusal);
+        const CommandRow row = commandsOf(CommandWindow::Form3, entry).first();
+        QCOMPARE(playerRefusal(row.completion, cell), refusal);
+        QCOMPARE(refusalText(refusal).isEmpty(), refusal == PlayerRefusal::None);
+    }
+
+    void reasonBoxesAsDesigned() {
+        QCOMPARE(reasonBoxes(u"pbkickwithreason").value(),
+                 (ReasonBoxes{{u"Type here the public reason of this kick"_qs, u"Kick - Public Reason"_qs,
+                               u"Teamkill"_qs},
+                              {u"Type here the private reason of this kick"_qs, u"Kick - Private Reason"_qs,
+                               u"Teamkill"_qs}}));
+        QCOMPARE(reasonBoxes(u"pbbancli").value(),
+                 (ReasonBoxes{{u"Type here the public reason of this ban"_qs, u"Ban - Public Reason"_qs,
+                               u"Teamkill"_qs},
+                              {u"Type here the private reason of this ban"_qs, u"Ba - Private Reason"_qs,
+                               u"Teamkill"_qs}}));
+        QVERIFY(!reasonBoxes(u"kickplay"));
+        QVERIFY(reasonCancelled(QString()));
+        QVERIFY(!reasonCancelled(u" "_qs));
+    }
+
+    void playerReportHasFixedForms() {
+        const QDateTime at(QDate(2009, 3, 7), QTime(9, 5, 2));
+        const QString report = playerReport(
+            at, {u"  3"_qs, u"^1Sgt^7Hartley  "_qs, u"0f3a9c2e7b"_qs, u"   42"_qs, u"10.0.0.5:28960"_qs});
+        QCOMPARE(report, u"Player Report : Created on 03-07-2009 at 09:05:02\r\n"
+                         "Slot:  3\r\n"
+                         "Player Name: ^1Sgt^7Hartley  \r\n"
+                         "Hash: 0f3a9c2e7b\r\n"
+                         "Current Score: 42\r\n"
+                         "IP Address : 10.0.0.5:28960"_qs);
+        const QDateTime evening(QDate(2026, 12, 31), QTime(23, 59, 59));
+        QVERIFY(playerReport(evening, {})
+                    .startsWith(u"Player Report : Created on 12-31-2026 at 23:59:59\r\n"_qs));
+        QVERIFY(!playerReport(evening, {}).endsWith(u'\n'));
+    }
+
+    void lookupsEncodeTheGuid_data() {
+        QTest::addColumn<QString>("guid");
+        QTest::addColumn<QString>("encoded");
+        QTest::newRow("plain") << u"0f3a9c2e7b"_qs << u"0f3a9c2e7b"_qs;
+        QTest::newRow("blanks from the grid") << u"   1234567"_qs << u"%20%20%201234567"_qs;
+        QTest::newRow("query characters") << u"1&action=0#x"_qs << u"1%26action%3D0%23x"_qs;
+        QTest::newRow("path and plus") << u"a/b+c?d"_qs << u"a%2Fb%2Bc%3Fd"_qs;
+    }
+    void lookupsEncodeTheGuid() {
+        QFETCH(QString, guid);
+        QFETCH(QString, encoded);
+        QCOMPARE(pbBansLookup(guid), kPbBansSite + u"/mbi.php?guid="_qs + encoded + u"&action=12&submit"_qs);
+        QCOMPARE(punksBustedLookup(guid),
+                 kPunksBustedSite + u"/cgi-bin/membership/guidcheck.cgi?guid="_qs + encoded);
+    }
+
+    void mapsPageCommands() {
+        QCOMPARE(only(CommandWindow::Main, u"Label14", {u"mp_castle"_qs, {}, {}, {}, {}}),
+                 u"map mp_castle"_qs);
+        QCOMPARE(only(CommandWindow::Main, u"Label14", {}), u"map "_qs);
+        QCOMPARE(only(CommandWindow::Main, u"Label10", {}), u"map_rotate"_qs);
+        QCOMPARE(only(CommandWindow::Main, u"Label11", {}), u"map_restart"_qs);
+        QCOMPARE(only(CommandWindow::Main, u"Label12", {}), u"fast_restart"_qs);
+    }
+
+    void previews_data() {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<PreviewChange>("change");
+        for (const QString& map : mapNames())
+            QTest::newRow(qPrintable(map)) << map << PreviewChange::ShowMap;
+        QTest::newRow("custom") << u"Custom Map"_qs << PreviewChange::Keep;
+        QTest::newRow("no item") << QString() << PreviewChange::ShowDefault;
+        QTest::newRow("a map the lists do not hold") << u"mp_cliffside"_qs << PreviewChange::ShowDefault;
+        QTest::newRow("case matters") << u"MP_CASTLE"_qs << PreviewChange::ShowDefault;
+    }
+    void previews() {
+        QFETCH(QString, item);
+        QFETCH(PreviewChange, change);
+        QCOMPARE(previewFor(item), change);
+    }
+
+    void rotationEntries_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("after");
+        QTest::newRow("first entry") << QString() << u"gametype tdm map mp_castle"_qs;
+        QTest::newRow("next entry") << u"gametype dom map mp_dome"_qs
+                                    << u"gametype dom map mp_dome gametype tdm map mp_castle"_qs;
+        QTest::newRow("after blanks only") << u"  "_qs << u"   gametype tdm map mp_castle"_qs;
+    }
+    void rotationEntries() {
+        QFETCH(QString, text);
+        QFETCH(QString, after);
+        QCOMPARE(rotationWithEntry(text, u"mp_castle"_qs, u"tdm"_qs), after);
+    }
+
+    // The server reads a request up to its first line break: every break goes as one blank.
+    void rotationSent_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("command");
+        QTest::newRow("built")
+            << u"gametype tdm map mp_castle gametype dom map mp_dome"_qs
+            << u"set sv_mapRotation \"gametype tdm map mp_castle gametype dom map mp_dome\""_qs;
+        QTest::newRow("blanks only") << u"   "_qs << u"set sv_mapRotation \"   \""_qs;
+        QTest::newRow("CR LF") << u"gametype tdm\r\nmap mp_castle"_qs
+                               << u"set sv_mapRotation \"gametype tdm map mp_castle\""_qs;
+        QTest::newRow("LF and CR") << u"a\nb\rc"_qs << u"set sv_mapRotation \"a b c\""_qs;
+        QTest::newRow("two breaks") << u"a\r\n\r\nb\n"_qs << u"set sv_mapRotation \"a  b \""_qs;
+        QTest::newRow("CR before CR LF") << u"a\r\r\nb"_qs << u"set sv_mapRotation \"a  b\""_qs;
+        QTest::newRow("quotes as typed") << u"map \"x\""_qs << u"set sv_mapRotation \"map \"x\"\""_qs;
+    }
+    void rotationSent() {
+        QFETCH(QString, text);
+        QFETCH(QString, command);
+        QCOMPARE(only(CommandWindow::Main, u"Label41", {text, {}, {}, {}, u"\""_qs}), command);
+    }
+};
+
+QTEST_GUILESS_MAIN(TstCommands)
+#include "tst_commands.moc"
