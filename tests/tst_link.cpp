@@ -7,8 +7,10 @@
 #include "support/status_fixture.h"
 #include "support/wire.h"
 
+#include <QNetworkDatagram>
 #include <QRandomGenerator>
 #include <QTest>
+#include <QUdpSocket>
 
 using namespace tvx;
 using namespace tvx::test;
@@ -66,6 +68,67 @@ private slots:
         QCOMPARE(s.main.ServerPort, u"abc"_qs);
         QCOMPARE(s.main.RconPassword, u"pw"_qs);
         QCOMPARE(s.udp->state(), sock::Closed);
+    }
+
+    void connectToAHostThatCannotBeReached_data() {
+        QTest::addColumn<QString>("host");
+        QTest::newRow("empty") << QString();
+        QTest::newRow("blank") << u" "_qs;
+        QTest::newRow("unknown name") << u"nowhere.example"_qs;
+    }
+    void connectToAHostThatCannotBeReached() {
+        QFETCH(QString, host);
+        Session s;
+        s.udp->unknownHosts << u"nowhere.example"_qs;
+        s.main.Text3->setText(host);
+        QVERIFY(!s.main.Connect());
+        QCOMPARE(s.fx.fake.dialogs.texts(), QStringList{u"An Error Has Occured!\r\nHost not found"_qs});
+        QCOMPARE(s.fx.fake.dialogs.shown[0].title, u"Error nº: 11001"_qs);
+        QVERIFY(Forms::get<Form4>().isVisible());
+        QCOMPARE(s.udp->state(), sock::Closed);
+        QVERIFY(s.udp->sent.isEmpty());
+        QCOMPARE(s.main.ServerHost, host);
+    }
+
+    // After a reset, a new login lists the new server's players only.
+    void newSessionCountsOnlyItsOwnReplies() {
+        Session s;
+        s.main.Connect();
+        s.udp->deliver(replyDatagram(twoPlayerStatus()));
+        const int rows = s.main.Grid->Rows();
+        s.main.Image4_Click();
+        s.main.Connect();
+        s.udp->deliver(replyDatagram(twoPlayerStatus()));
+        QCOMPARE(s.main.Label4->Caption(), u"2"_qs);
+        QCOMPARE(s.main.Grid->Rows(), rows);
+    }
+
+    // A reply from anywhere but the server does not count: a spoofed "Invalid password." from another
+    // port on the same machine does not end the session.
+    void spoofedReplyIsIgnored() {
+        WindowsFixture fx(true);
+        QUdpSocket server;
+        QVERIFY(server.bind(QHostAddress::LocalHost, 0));
+        QUdpSocket spoofer;
+        QVERIFY(spoofer.bind(QHostAddress::LocalHost, 0));
+        Main& m = Forms::get<Main>();
+        m.Text3->setText(u"127.0.0.1"_qs);
+        m.Text4->setText(QString::number(server.localPort()));
+        m.txtRcon = u"pw"_qs;
+        m.Show();
+        QVERIFY(m.Connect());
+        m.Send(u"mapname"_qs);
+        QTRY_VERIFY(server.hasPendingDatagrams());
+        const QNetworkDatagram asked = server.receiveDatagram();
+        const QHostAddress console = asked.senderAddress();
+        const auto consolePort = static_cast<quint16>(asked.senderPort());
+        spoofer.writeDatagram(replyDatagram("Invalid password.\n"), console, consolePort);
+        server.writeDatagram(replyDatagram("\"mapname\" is: \"mp_castle^7\" default: \"^7\"\n"), console,
+                             consolePort);
+        QTRY_COMPARE(m.Label3->Caption(), u"mp_castle"_qs);
+        QVERIFY(fx.fake.dialogs.shown.isEmpty());
+        QVERIFY(m.isVisible());
+        QVERIFY(!m.Text6.contains(u"Invalid password."_qs));
     }
 
     void delayedSendLeavesOnTheSecondTick() {

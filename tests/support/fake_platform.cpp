@@ -50,6 +50,13 @@ void FakeUdpSocket::setRemotePort(int port) {
     remotePort = port;
 }
 
+void FakeUdpSocket::connectSocket() {
+    open = false;
+    if (remoteHost.trimmed().isEmpty() || unknownHosts.contains(remoteHost))
+        throw PlatformError(err::HostNotFound, u"Host not found"_qs);
+    open = true;
+}
+
 void FakeUdpSocket::sendData(const QByteArray& data) {
     if (!open)
         throw PlatformError(err::WrongState, u"Wrong protocol or connection state"_qs);

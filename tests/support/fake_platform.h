@@ -50,9 +50,11 @@ public:
     int remotePort = 0;
     bool open = false;
     QList<QByteArray> sent;
+    // Names that do not resolve; an empty or blank host never does.
+    QStringList unknownHosts;
     void setRemoteHost(const QString& host) override { remoteHost = host; }
     void setRemotePort(int port) override;
-    void connectSocket() override { open = true; }
+    void connectSocket() override;
     void close() override { open = false; }
     void sendData(const QByteArray& data) override;
     int state() const override { return open ? 1 : sock::Closed; }
