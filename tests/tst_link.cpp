@@ -1,4 +1,6 @@
 // The main window's rcon link and reply routing, driven through fake sockets and a fixed clock.
+#include "core/link/rcon_protocol.h"
+
 #include "gui/login_window.h"
 #include "gui/main/main_window.h"
 #include "gui/reader_window.h"
@@ -217,6 +219,94 @@ private slots:
         QCOMPARE(g->ColWidth(3), 4040);
         s.tick2();
         QCOMPARE(s.udp->sent.last(), rconDatagram("pw", "mapname"));
+    }
+
+    // A reply in several datagrams that waited together is parsed once, after the last of them, into the
+    // grid the datagrams give one by one.
+    void statusBurstRebuildsTheGridOnce() {
+        const QByteArray reply = twoPlayerStatus();
+        const QList<QByteArray> parts = {replyDatagram(reply.left(100)), replyDatagram(reply.mid(100, 150)),
+                                         replyDatagram(reply.mid(250))};
+        const auto cells = [](const FlexGrid* g) {
+            QStringList out;
+            for (int r = 0; r < g->Rows(); ++r) {
+                for (int c = 0; c < g->Cols(); ++c)
+                    out << g->TextMatrix(r, c);
+            }
+            return out;
+        };
+        QStringList oneByOne;
+        {
+            Session s;
+            s.main.Connect();
+            for (const QByteArray& p : parts)
+                s.udp->deliver(p);
+            oneByOne = cells(s.main.Grid);
+        }
+        Session s;
+        s.main.Connect();
+        QStringList parsedDuringTheBurst;
+        connect(s.udp, &UdpSocket::dataArrival, this, [&] { parsedDuringTheBurst << s.main.Text1; });
+        s.udp->deliverBurst(parts);
+        QCOMPARE(parsedDuringTheBurst, QStringList(3, QString()));
+        QCOMPARE(cells(s.main.Grid), oneByOne);
+        QCOMPARE(s.main.Label4->Caption(), u"2"_qs);
+        QCOMPARE(s.main.Grid->TextMatrix(4, 5), u"192.168.77.141:28960"_qs);
+        s.tick2();
+        QCOMPARE(s.udp->sent.last(), rconDatagram("pw", "mapname"));
+    }
+
+    // Replies that never stop keep only the newest text, in whole lines, and a status reply still parses
+    // from what is kept.
+    void floodKeepsTheNewestReplies() {
+        Session s;
+        s.main.Connect();
+        s.main.LastCommand = u"say"_qs;
+        QByteArray flood;
+        for (int i = 0; flood.size() < 1350; ++i)
+            flood += "console: " + QByteArray::number(i) + " some chatter of a busy server ^7 here\n";
+        const qsizetype terminalLimit = Main::kTerminalScrollback;
+        QList<QByteArray> burst;
+        for (qsizetype sent = 0; sent < terminalLimit + terminalLimit / 2; sent += flood.size())
+            burst << replyDatagram(flood);
+        s.udp->deliverBurst(burst);
+        QVERIFY(s.main.Text6.size() <= Main::kCollectedRepliesLimit);
+        QVERIFY(s.main.Text6.size() >= Main::kCollectedRepliesLimit / 2);
+        QVERIFY(s.main.Text6.startsWith(u"console: "_qs));
+        const QString& terminal = s.main.txtOutput->Text();
+        QVERIFY(terminal.size() <= terminalLimit);
+        QVERIFY(terminal.size() >= terminalLimit / 2);
+        QVERIFY(terminal.startsWith(u"console: "_qs));
+        QVERIFY(terminal.endsWith(cleanReply(burst.last())));
+        QCOMPARE(s.main.txtOutput->toPlainText(), displayText(terminal));
+
+        s.main.LastCommand = u"status"_qs;
+        s.udp->deliver(replyDatagram(twoPlayerStatus()));
+        QCOMPARE(s.main.Label4->Caption(), u"2"_qs);
+        QVERIFY(s.main.Text6.size() <= Main::kCollectedRepliesLimit);
+    }
+
+    // The terminal's display follows its text when the oldest lines go, whatever the line ends.
+    void scrollbackKeepsTextAndDisplayTogether_data() {
+        QTest::addColumn<QStringList>("pieces");
+        QTest::newRow("whole lines") << QStringList(12, u"abc\r\n"_qs);
+        QTest::newRow("breaks split over appends") << QStringList{
+            u"abcdef\r"_qs, u"\nghij\r"_qs, u"\nklmnop\r"_qs, u"\nqrs"_qs, u"tuv\r"_qs, u"\n"_qs};
+        QTest::newRow("lone CRs and LFs") << QStringList(8, u"a\rb\nc\r\n"_qs);
+        QTest::newRow("one long line") << QStringList(9, u"xyz12"_qs);
+    }
+    void scrollbackKeepsTextAndDisplayTogether() {
+        QFETCH(QStringList, pieces);
+        VbTextBox box(nullptr, u"box"_qs);
+        box.setScrollback(16);
+        QString all;
+        for (const QString& p : pieces) {
+            box.append(p);
+            all += p;
+            QVERIFY(box.Text().size() <= 16);
+            QVERIFY(all.endsWith(box.Text()));
+            QCOMPARE(box.toPlainText(), displayText(box.Text()));
+        }
     }
 
     void invalidPasswordChain() {

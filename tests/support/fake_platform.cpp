@@ -4,6 +4,7 @@
 
 #include "gui/base/forms.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 
 namespace tvx::test {
@@ -61,6 +62,12 @@ void FakeUdpSocket::sendData(const QByteArray& data) {
     if (!open)
         throw PlatformError(err::WrongState, u"Wrong protocol or connection state"_qs);
     sent << data;
+}
+
+void FakeUdpSocket::deliverBurst(const QList<QByteArray>& datagrams) {
+    for (const QByteArray& d : datagrams)
+        emit dataArrival(d);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
 }
 
 void FakeTcpClient::sendData(const QByteArray& data) {

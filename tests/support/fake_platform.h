@@ -58,8 +58,11 @@ public:
     void close() override { open = false; }
     void sendData(const QByteArray& data) override;
     int state() const override { return open ? 1 : sock::Closed; }
-    // A datagram from the server, delivered at once.
-    void deliver(const QByteArray& datagram) { emit dataArrival(datagram); }
+    // A datagram from the server, delivered at once; then what its handler queued runs, as the event loop
+    // would run it before the next datagram comes.
+    void deliver(const QByteArray& datagram) { deliverBurst({datagram}); }
+    // Datagrams that were all waiting together: each is delivered, then what the handlers queued runs.
+    void deliverBurst(const QList<QByteArray>& datagrams);
 };
 
 class FakeTcpClient final : public TcpClient {

@@ -1,6 +1,7 @@
 #include "gui/base/vb_controls.h"
 
 #include "core/text/text_util.h"
+#include "core/text/textbox_lines.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -52,7 +53,8 @@ void VbTextBox::setText(const QString& text) {
         return;
     updating_ = true;
     text_ = text;
-    setPlainText(displayText(text));
+    dropOldest(text_, scrollback_);
+    setPlainText(displayText(text_));
     updating_ = false;
 }
 
@@ -69,7 +71,20 @@ void VbTextBox::append(const QString& more) {
     if (joinsBreak)
         shown.remove(0, 1).prepend(u'\n');
     c.insertText(displayText(shown));
+    dropOldestLines();
     updating_ = false;
+}
+
+void VbTextBox::dropOldestLines() {
+    const qsizetype cut = oldestCut(text_, scrollback_);
+    if (cut == 0)
+        return;
+    // The display holds the text without its CRs (CR LF shows as one break, a lone CR not at all).
+    const qsizetype shown = cut - QStringView(text_).first(cut).count(u'\r');
+    text_.remove(0, cut);
+    QTextCursor c(document());
+    c.setPosition(shown, QTextCursor::KeepAnchor);
+    c.removeSelectedText();
 }
 
 void VbTextBox::caretToEnd() {

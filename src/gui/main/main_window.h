@@ -18,6 +18,10 @@ namespace tvx {
 class Main : public VbForm {
     Q_OBJECT
 public:
+    // The terminal keeps about the newest 4 MB of text; the collected replies the newest 1 MB.
+    static constexpr qsizetype kTerminalScrollback = 2 * 1024 * 1024;
+    static constexpr qsizetype kCollectedRepliesLimit = 512 * 1024;
+
     Main();
     ~Main() override;
     void Form_Load() override;
@@ -274,6 +278,9 @@ private:
     // Shows exactly the page parts given and hides the other ones, each step on its own.
     void showPage(std::initializer_list<QWidget*> parts);
     void RegisterUcon();
+    // Rebuilds the players grid once the datagrams waiting now have been appended.
+    void queuePlayers();
+    bool playersQueued_ = false;
     void appendColour(int button);
 };
 
