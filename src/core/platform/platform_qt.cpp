@@ -9,6 +9,7 @@
 #include <QProcess>
 #include <QTcpSocket>
 #include <QThread>
+#include <QTimer>
 #include <QUdpSocket>
 
 #include <csignal>
@@ -81,7 +82,11 @@ QHostAddress resolveHost(const QString& host) {
 
 } // namespace
 
-QtUdpSocket::QtUdpSocket(QObject* parent) : UdpSocket(parent) {}
+QtUdpSocket::QtUdpSocket(QObject* parent) : UdpSocket(parent), resume_(new QTimer(this)) {
+    resume_->setSingleShot(true);
+    resume_->setInterval(0);
+    connect(resume_, &QTimer::timeout, this, &QtUdpSocket::readPending);
+}
 QtUdpSocket::~QtUdpSocket() {
     close();
 }
@@ -105,11 +110,13 @@ void QtUdpSocket::connectSocket() {
         throw PlatformError(10048, why);
     }
     peer_ = peer;
-    connect(socket_, &QUdpSocket::readyRead, this, &QtUdpSocket::readPending);
+    // Reading waits for a timer turn, so a flood competes fairly with the window's own timers.
+    connect(socket_, &QUdpSocket::readyRead, resume_, qOverload<>(&QTimer::start));
 }
 
 void QtUdpSocket::close() {
     ++generation_;
+    resume_->stop();
     waiting_.clear();
     waitingBytes_ = 0;
     peer_.clear();
@@ -163,10 +170,11 @@ void QtUdpSocket::deliverNext(quint64 generation) {
     const QByteArray data = waiting_.takeFirst();
     waitingBytes_ -= data.size();
     emit dataArrival(data);
-    // Read more only once everything read before has been delivered: what the handlers queued meanwhile
-    // (a rebuild of the players grid, say) then runs before the next datagrams.
+    // Read more only once everything read before has been delivered, and on a timer turn: what the
+    // handlers queued meanwhile (a rebuild of the players grid, say) runs first, and timers, painting and
+    // input get their turn before the next datagrams.
     if (generation == generation_ && waiting_.isEmpty())
-        readPending();
+        resume_->start();
 }
 
 // ---- TCP ----

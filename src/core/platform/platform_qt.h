@@ -5,6 +5,7 @@
 #include <QHostAddress>
 #include <QPointer>
 
+class QTimer;
 class QUdpSocket;
 class QTcpSocket;
 
@@ -28,7 +29,7 @@ public:
     int state() const override;
 
     // At most this many datagrams, and about this many bytes, wait for delivery at a time.
-    static constexpr qsizetype kMaxWaiting = 64;
+    static constexpr qsizetype kMaxWaiting = 32;
     static constexpr qsizetype kMaxWaitingBytes = 1 << 20;
     // Datagrams read and not yet delivered.
     qsizetype waiting() const { return waiting_.size(); }
@@ -41,6 +42,7 @@ private:
     int port_ = 0;
     QUdpSocket* socket_ = nullptr;
     QHostAddress peer_;
+    QTimer* resume_ = nullptr;
     QList<QByteArray> waiting_;
     qsizetype waitingBytes_ = 0;
     // Deliveries queued before a close belong to an earlier generation and deliver nothing.

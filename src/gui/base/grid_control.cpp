@@ -28,10 +28,15 @@ FlexGrid::FlexGrid(QWidget* parent, const QString& name) : QTableWidget(parent) 
 }
 
 void FlexGrid::Clear() {
+    // Each cell is replaced by an empty copy: changing a cell in place makes the table look the cell up
+    // among all cells once rows have been removed above it, which made clearing a large grid quadratic.
     for (int r = 0; r < rowCount(); ++r) {
         for (int c = 0; c < columnCount(); ++c) {
-            if (QTableWidgetItem* it = item(r, c))
-                it->setText(QString());
+            if (const QTableWidgetItem* it = item(r, c)) {
+                QTableWidgetItem* empty = it->clone();
+                empty->setText(QString());
+                setItem(r, c, empty);
+            }
         }
     }
 }

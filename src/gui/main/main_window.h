@@ -18,9 +18,10 @@ namespace tvx {
 class Main : public VbForm {
     Q_OBJECT
 public:
-    // The terminal keeps about the newest 4 MB of text; the collected replies the newest 1 MB.
+    // The terminal keeps its newest 2 M characters. The collected replies keep their newest 64 K characters:
+    // ten times a full server's "status", and every kept line becomes a grid row on each rebuild.
     static constexpr qsizetype kTerminalScrollback = 2 * 1024 * 1024;
-    static constexpr qsizetype kCollectedRepliesLimit = 512 * 1024;
+    static constexpr qsizetype kCollectedRepliesLimit = 64 * 1024;
 
     Main();
     ~Main() override;
