@@ -126,17 +126,22 @@ int main(int argc, char* argv[]) {
         return 1;
     }
 
+    const long startKb = memoryKb("VmRSS");
+
     // A timer every millisecond: the longest time between two of its ticks is the worst stall.
     QElapsedTimer clock;
     clock.start();
     qint64 lastTick = 0;
     qint64 worstGap = 0;
     qint64 worstAt = 0;
+    long over50 = 0;
     QTimer probe;
     probe.setTimerType(Qt::PreciseTimer);
     probe.setInterval(1);
     QObject::connect(&probe, &QTimer::timeout, &app, [&] {
         const qint64 now = clock.nsecsElapsed();
+        if (lastTick && now - lastTick > 50000000)
+            ++over50;
         if (lastTick && now - lastTick > worstGap) {
             worstGap = now - lastTick;
             worstAt = now;
@@ -170,9 +175,9 @@ int main(int argc, char* argv[]) {
                 m.Grid->Rows(), qPrintable(m.Label4->Caption()));
     const double gapMs = worstGap / 1e6;
     const double peakMb = memoryKb("VmHWM") / 1024.0;
-    std::printf("worst event-loop gap %.1f ms at %.1f s (goal: under 100 ms) %s\n", gapMs, worstAt / 1e9,
-                gapMs < 100 ? "OK" : "OVER");
-    std::printf("peak RSS %.1f MB, now %.1f MB (goal: under 100 MB) %s\n", peakMb, memoryKb("VmRSS") / 1024.0,
-                peakMb < 100 ? "OK" : "OVER");
+    std::printf("worst event-loop gap %.1f ms at %.1f s, %ld gaps over 50 ms (goal: under 100 ms) %s\n",
+                gapMs, worstAt / 1e9, over50, gapMs < 100 ? "OK" : "OVER");
+    std::printf("peak RSS %.1f MB, %.1f MB before the flood, %.1f MB after (goal: under 100 MB) %s\n", peakMb,
+                startKb / 1024.0, memoryKb("VmRSS") / 1024.0, peakMb < 100 ? "OK" : "OVER");
     return 0;
 }
