@@ -221,6 +221,9 @@ private slots:
         QTest::newRow("not a player") << u"Inv"_qs + QString(47, u' ') + u"0 10.0.0.5:1 2 3"_qs
                                       << QString(15, u' ') << u"10.0.0.5:1 2 3"_qs;
         QTest::newRow("player with too few fields") << u"  3 1"_qs << QString() << QString();
+        QTest::newRow("address wider than its column")
+            << u"  3     0   48 1234567890 Bob               0 "_qs + QString(30, u'9') + u" 1 2"_qs
+            << u"Bob            "_qs << QString(21, u'9');
     }
     void playerRows() {
         QFETCH(QString, line);

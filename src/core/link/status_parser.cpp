@@ -89,8 +89,9 @@ PlayerRow cutPlayerRow(const QString& line) {
     row.ping = cut(11, 4);
     row.guid = cut(16, 10);
     row.slot = cut(1, 3);
+    // The address column is 21 characters wide; a longer field is cut to it.
     if (isPlayerSlot(row.slot))
-        row.ipPort = fieldFromEnd(line, 3);
+        row.ipPort = fieldFromEnd(line, 3).left(21);
     else
         row.ipPort = removeAll(trimBlanks(cut(51, 21)), u"0 "_qs);
     return row;

@@ -13,8 +13,8 @@ struct PlayerRow {
     QString guid;  // 16..25
     QString slot;  // 1..3
     // A player line: the third blank-separated field from the end (address, qport and rate close every
-    // player line, and a coloured or padded name shifts the columns after it). Any other line: 51..71,
-    // trimmed, every "0 " removed.
+    // player line, and a coloured or padded name shifts the columns after it), at most 21 characters. Any
+    // other line: 51..71, trimmed, every "0 " removed.
     QString ipPort;
 
     // Name, Score, Ping, Guid, Slot, IP:Port joined by TAB: the grid's row text.
