@@ -23,6 +23,7 @@ int main(int argc, char* argv[]) {
     m.Show();
     m.LastCommand = QStringLiteral("say hello");
     test::FakeUdpSocket* udp = fx.fake.udp();
+    m.udpClient->setRemoteHost(QStringLiteral("127.0.0.1"));
     m.udpClient->connectSocket();
 
     constexpr int total = 100000;

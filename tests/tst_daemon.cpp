@@ -182,6 +182,34 @@ private slots:
         QCOMPARE(d.link->state(), sock::Closed);
     }
 
+    // The granted login hands over to Connect, whose socket cannot reach such an address: the error is
+    // shown and the login window comes back instead of a console that waits for ever.
+    void serverAddressThatCannotBeReached_data() {
+        QTest::addColumn<QString>("address");
+        QTest::newRow("empty") << QString();
+        QTest::newRow("blank") << u"  "_qs;
+        QTest::newRow("unknown name") << u"nowhere.example"_qs;
+    }
+    void serverAddressThatCannotBeReached() {
+        QFETCH(QString, address);
+        DaemonLogin d;
+        d.w.Text4->setText(address);
+        d.login();
+        d.main();
+        QVERIFY(d.udp());
+        d.udp()->unknownHosts << u"nowhere.example"_qs;
+        d.link->deliver("poweradmin");
+        d.link->deliver("secret");
+        QCOMPARE(d.fx.fake.dialogs.texts(), (QStringList{u"Access Granted to bob as poweradmin"_qs,
+                                                         u"An Error Has Occured!\r\nHost not found"_qs}));
+        QCOMPARE(d.fx.fake.dialogs.shown[1].title, u"Error nº: 11001"_qs);
+        QCOMPARE(d.fx.fake.dialogs.shown[1].style, mb::Critical);
+        QVERIFY(d.w.isVisible());
+        QVERIFY(!d.main().isVisible());
+        QVERIFY(d.udp()->sent.isEmpty());
+        QCOMPARE(d.link->sent, (QList<QByteArray>{"bob:pass-poweradmin", "getrconpass"}));
+    }
+
     void refusedLoginIsReportedByConnect() {
         DaemonLogin d;
         d.login();

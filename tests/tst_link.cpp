@@ -1,26 +1,23 @@
 // The main window's rcon link and reply routing, driven through fake sockets and a fixed clock.
+#include "core/link/rcon_protocol.h"
+
 #include "gui/login_window.h"
 #include "gui/main/main_window.h"
 #include "gui/reader_window.h"
 
 #include "support/fake_platform.h"
+#include "support/status_fixture.h"
 #include "support/wire.h"
 
+#include <QNetworkDatagram>
 #include <QRandomGenerator>
 #include <QTest>
+#include <QUdpSocket>
 
 using namespace tvx;
 using namespace tvx::test;
 
 namespace {
-
-const QByteArray kStatus =
-    "map: mp_airfield\n"
-    "num score ping guid       name            lastmsg address               qport  rate\n"
-    "--- ----- ---- ---------- --------------- ------- --------------------- ------ -----\n"
-    "  0    12   48 1234567890 Bob^7                   0 10.0.0.5:28960         12345 25000\n"
-    "  1     3  112  987654321 ^1Al^2ice^7             0 192.168.77.141:28960   54321 25000\n"
-    "\n";
 
 struct Session {
     WindowsFixture fx;
@@ -73,6 +70,67 @@ private slots:
         QCOMPARE(s.main.ServerPort, u"abc"_qs);
         QCOMPARE(s.main.RconPassword, u"pw"_qs);
         QCOMPARE(s.udp->state(), sock::Closed);
+    }
+
+    void connectToAHostThatCannotBeReached_data() {
+        QTest::addColumn<QString>("host");
+        QTest::newRow("empty") << QString();
+        QTest::newRow("blank") << u" "_qs;
+        QTest::newRow("unknown name") << u"nowhere.example"_qs;
+    }
+    void connectToAHostThatCannotBeReached() {
+        QFETCH(QString, host);
+        Session s;
+        s.udp->unknownHosts << u"nowhere.example"_qs;
+        s.main.Text3->setText(host);
+        QVERIFY(!s.main.Connect());
+        QCOMPARE(s.fx.fake.dialogs.texts(), QStringList{u"An Error Has Occured!\r\nHost not found"_qs});
+        QCOMPARE(s.fx.fake.dialogs.shown[0].title, u"Error nº: 11001"_qs);
+        QVERIFY(Forms::get<Form4>().isVisible());
+        QCOMPARE(s.udp->state(), sock::Closed);
+        QVERIFY(s.udp->sent.isEmpty());
+        QCOMPARE(s.main.ServerHost, host);
+    }
+
+    // After a reset, a new login lists the new server's players only.
+    void newSessionCountsOnlyItsOwnReplies() {
+        Session s;
+        s.main.Connect();
+        s.udp->deliver(replyDatagram(twoPlayerStatus()));
+        const int rows = s.main.Grid->Rows();
+        s.main.Image4_Click();
+        s.main.Connect();
+        s.udp->deliver(replyDatagram(twoPlayerStatus()));
+        QCOMPARE(s.main.Label4->Caption(), u"2"_qs);
+        QCOMPARE(s.main.Grid->Rows(), rows);
+    }
+
+    // A reply from anywhere but the server does not count: a spoofed "Invalid password." from another
+    // port on the same machine does not end the session.
+    void spoofedReplyIsIgnored() {
+        WindowsFixture fx(true);
+        QUdpSocket server;
+        QVERIFY(server.bind(QHostAddress::LocalHost, 0));
+        QUdpSocket spoofer;
+        QVERIFY(spoofer.bind(QHostAddress::LocalHost, 0));
+        Main& m = Forms::get<Main>();
+        m.Text3->setText(u"127.0.0.1"_qs);
+        m.Text4->setText(QString::number(server.localPort()));
+        m.txtRcon = u"pw"_qs;
+        m.Show();
+        QVERIFY(m.Connect());
+        m.Send(u"mapname"_qs);
+        QTRY_VERIFY(server.hasPendingDatagrams());
+        const QNetworkDatagram asked = server.receiveDatagram();
+        const QHostAddress console = asked.senderAddress();
+        const auto consolePort = static_cast<quint16>(asked.senderPort());
+        spoofer.writeDatagram(replyDatagram("Invalid password.\n"), console, consolePort);
+        server.writeDatagram(replyDatagram("\"mapname\" is: \"mp_castle^7\" default: \"^7\"\n"), console,
+                             consolePort);
+        QTRY_COMPARE(m.Label3->Caption(), u"mp_castle"_qs);
+        QVERIFY(fx.fake.dialogs.shown.isEmpty());
+        QVERIFY(m.isVisible());
+        QVERIFY(!m.Text6.contains(u"Invalid password."_qs));
     }
 
     void delayedSendLeavesOnTheSecondTick() {
@@ -143,7 +201,7 @@ private slots:
     void statusFillsTheGridAndAsksTheMap() {
         Session s;
         s.main.Connect();
-        s.udp->deliver(replyDatagram(kStatus));
+        s.udp->deliver(replyDatagram(twoPlayerStatus()));
         FlexGrid* g = s.main.Grid;
         QCOMPARE(g->FixedRows(), 1);
         QCOMPARE(g->TextMatrix(0, 0), u"Name"_qs);
@@ -155,11 +213,100 @@ private slots:
         QCOMPARE(g->TextMatrix(3, 4), u"  0"_qs);
         QCOMPARE(g->TextMatrix(3, 5), u"10.0.0.5:28960"_qs);
         QCOMPARE(g->TextMatrix(4, 0), u"^1Al^2ice      "_qs);
-        QCOMPARE(g->TextMatrix(4, 5), u"192.168.77.141:2896"_qs);
-        QCOMPARE(s.main.Label4->Caption(), QString::number(g->Rows() - 2));
+        QCOMPARE(g->TextMatrix(4, 4), u"  1"_qs);
+        QCOMPARE(g->TextMatrix(4, 5), u"192.168.77.141:28960"_qs);
+        QCOMPARE(s.main.Label4->Caption(), u"2"_qs);
         QCOMPARE(g->ColWidth(3), 4040);
         s.tick2();
         QCOMPARE(s.udp->sent.last(), rconDatagram("pw", "mapname"));
+    }
+
+    // A reply in several datagrams that waited together is parsed once, after the last of them, into the
+    // grid the datagrams give one by one.
+    void statusBurstRebuildsTheGridOnce() {
+        const QByteArray reply = twoPlayerStatus();
+        const QList<QByteArray> parts = {replyDatagram(reply.left(100)), replyDatagram(reply.mid(100, 150)),
+                                         replyDatagram(reply.mid(250))};
+        const auto cells = [](const FlexGrid* g) {
+            QStringList out;
+            for (int r = 0; r < g->Rows(); ++r) {
+                for (int c = 0; c < g->Cols(); ++c)
+                    out << g->TextMatrix(r, c);
+            }
+            return out;
+        };
+        QStringList oneByOne;
+        {
+            Session s;
+            s.main.Connect();
+            for (const QByteArray& p : parts)
+                s.udp->deliver(p);
+            oneByOne = cells(s.main.Grid);
+        }
+        Session s;
+        s.main.Connect();
+        QStringList parsedDuringTheBurst;
+        connect(s.udp, &UdpSocket::dataArrival, this, [&] { parsedDuringTheBurst << s.main.Text1; });
+        s.udp->deliverBurst(parts);
+        QCOMPARE(parsedDuringTheBurst, QStringList(3, QString()));
+        QCOMPARE(cells(s.main.Grid), oneByOne);
+        QCOMPARE(s.main.Label4->Caption(), u"2"_qs);
+        QCOMPARE(s.main.Grid->TextMatrix(4, 5), u"192.168.77.141:28960"_qs);
+        s.tick2();
+        QCOMPARE(s.udp->sent.last(), rconDatagram("pw", "mapname"));
+    }
+
+    // Replies that never stop keep only the newest text, in whole lines, and a status reply still parses
+    // from what is kept.
+    void floodKeepsTheNewestReplies() {
+        Session s;
+        s.main.Connect();
+        s.main.LastCommand = u"say"_qs;
+        QByteArray flood;
+        for (int i = 0; flood.size() < 1350; ++i)
+            flood += "console: " + QByteArray::number(i) + " some chatter of a busy server ^7 here\n";
+        const qsizetype terminalLimit = Main::kTerminalScrollback;
+        QList<QByteArray> burst;
+        for (qsizetype sent = 0; sent < terminalLimit + terminalLimit / 2; sent += flood.size())
+            burst << replyDatagram(flood);
+        s.udp->deliverBurst(burst);
+        QVERIFY(s.main.Text6.size() <= Main::kCollectedRepliesLimit);
+        QVERIFY(s.main.Text6.size() >= Main::kCollectedRepliesLimit / 2);
+        QVERIFY(s.main.Text6.startsWith(u"console: "_qs));
+        const QString& terminal = s.main.txtOutput->Text();
+        QVERIFY(terminal.size() <= terminalLimit);
+        QVERIFY(terminal.size() >= terminalLimit / 2);
+        QVERIFY(terminal.startsWith(u"console: "_qs));
+        QVERIFY(terminal.endsWith(cleanReply(burst.last())));
+        QCOMPARE(s.main.txtOutput->toPlainText(), displayText(terminal));
+
+        s.main.LastCommand = u"status"_qs;
+        s.udp->deliver(replyDatagram(twoPlayerStatus()));
+        QCOMPARE(s.main.Label4->Caption(), u"2"_qs);
+        QVERIFY(s.main.Text6.size() <= Main::kCollectedRepliesLimit);
+    }
+
+    // The terminal's display follows its text when the oldest lines go, whatever the line ends.
+    void scrollbackKeepsTextAndDisplayTogether_data() {
+        QTest::addColumn<QStringList>("pieces");
+        QTest::newRow("whole lines") << QStringList(12, u"abc\r\n"_qs);
+        QTest::newRow("breaks split over appends") << QStringList{
+            u"abcdef\r"_qs, u"\nghij\r"_qs, u"\nklmnop\r"_qs, u"\nqrs"_qs, u"tuv\r"_qs, u"\n"_qs};
+        QTest::newRow("lone CRs and LFs") << QStringList(8, u"a\rb\nc\r\n"_qs);
+        QTest::newRow("one long line") << QStringList(9, u"xyz12"_qs);
+    }
+    void scrollbackKeepsTextAndDisplayTogether() {
+        QFETCH(QStringList, pieces);
+        VbTextBox box(nullptr, u"box"_qs);
+        box.setScrollback(16);
+        QString all;
+        for (const QString& p : pieces) {
+            box.append(p);
+            all += p;
+            QVERIFY(box.Text().size() <= 16);
+            QVERIFY(all.endsWith(box.Text()));
+            QCOMPARE(box.toPlainText(), displayText(box.Text()));
+        }
     }
 
     void invalidPasswordChain() {
@@ -288,7 +435,10 @@ private slots:
             for (const QByteArray& in : inputs)
                 s.udp->deliver(in);
         }
-        QVERIFY(s.main.Text6.size() > 65507);
+        // Everything was collected, up to the collector's own limit.
+        QVERIFY(!s.main.Text6.isEmpty());
+        QVERIFY(s.main.Text6.size() <= Main::kCollectedRepliesLimit);
+        QVERIFY(s.main.txtOutput->Text().size() > 65507);
     }
 
     void disconnectResetsTheStatusRow() {

@@ -12,6 +12,7 @@
 #include "gui/reader_window.h"
 
 #include "support/fake_platform.h"
+#include "support/status_fixture.h"
 #include "support/wire.h"
 
 #include <QTest>
@@ -20,14 +21,6 @@ using namespace tvx;
 using namespace tvx::test;
 
 namespace {
-
-const QByteArray kStatus =
-    "map: mp_airfield\n"
-    "num score ping guid       name            lastmsg address               qport  rate\n"
-    "--- ----- ---- ---------- --------------- ------- --------------------- ------ -----\n"
-    "  0    12   48 1234567890 Bob^7                   0 10.0.0.5:28960         12345 25000\n"
-    "  1     3  112  987654321 Alice^7                 0 10.0.0.6:28960         54321 25000\n"
-    "\n";
 
 // A console handed over and connected, in the given mode, on screen with the players page.
 struct Console {
@@ -350,7 +343,7 @@ private slots:
 
     void resetClearsTheSessionAndShowsTheLogin() {
         Console c;
-        c.udp->deliver(replyDatagram(kStatus));
+        c.udp->deliver(replyDatagram(twoPlayerStatus()));
         const int rows = c.main.Grid->Rows();
         c.main.UconSetupDone = u"1"_qs;
         const QString terminal = c.main.txtOutput->Text();
@@ -417,7 +410,7 @@ private slots:
         QFETCH(bool, movesRow);
         Console c;
         if (players)
-            c.udp->deliver(replyDatagram(kStatus));
+            c.udp->deliver(replyDatagram(twoPlayerStatus()));
         FlexGrid* g = c.main.Grid;
         const int current = g->Rows() - 2;
         g->setRow(current);

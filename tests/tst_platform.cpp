@@ -135,6 +135,94 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(PlatformError, client.setRemotePort(70000));
     }
 
+    void udpHostThatDoesNotResolve_data() {
+        QTest::addColumn<QString>("host");
+        QTest::newRow("empty") << QString();
+        QTest::newRow("blank") << u"   "_qs;
+        // Not a valid name at all: refused by the lookup itself, without asking the network.
+        QTest::newRow("not a name") << u"no such host"_qs;
+    }
+    void udpHostThatDoesNotResolve() {
+        QFETCH(QString, host);
+        QtUdpSocket client;
+        client.setRemoteHost(host);
+        client.setRemotePort(28960);
+        try {
+            client.connectSocket();
+            QFAIL("connected to a host that does not resolve");
+        } catch (const PlatformError& e) {
+            QCOMPARE(e.number(), err::HostNotFound);
+            QCOMPARE(e.description(), u"Host not found"_qs);
+        }
+        QCOMPARE(client.state(), sock::Closed);
+        QVERIFY_THROWS_EXCEPTION(PlatformError, client.sendData("x"));
+        client.setRemoteHost(u"localhost"_qs);
+        client.connectSocket();
+        QCOMPARE(client.state(), 1);
+    }
+
+    // Only the peer the socket is aimed at is heard: another port, or another address of this machine,
+    // is dropped without a word.
+    void udpHearsOnlyItsPeer() {
+        QUdpSocket server;
+        QVERIFY(server.bind(QHostAddress::LocalHost, 0));
+        QUdpSocket otherPort;
+        QVERIFY(otherPort.bind(QHostAddress::LocalHost, 0));
+        QUdpSocket otherAddress;
+        const bool haveOtherAddress = otherAddress.bind(QHostAddress(u"127.0.0.2"_qs), server.localPort());
+        QtUdpSocket client;
+        client.setRemoteHost(u"127.0.0.1"_qs);
+        client.setRemotePort(server.localPort());
+        client.connectSocket();
+        QSignalSpy arrivals(&client, &UdpSocket::dataArrival);
+        QSignalSpy errors(&client, &UdpSocket::error);
+        client.sendData("status");
+        QTRY_VERIFY(server.hasPendingDatagrams());
+        const QNetworkDatagram d = server.receiveDatagram();
+        const auto to = [&](QUdpSocket& from, const QByteArray& bytes) {
+            from.writeDatagram(bytes, QHostAddress::LocalHost, static_cast<quint16>(d.senderPort()));
+        };
+        to(otherPort, "spoofed by port");
+        if (haveOtherAddress)
+            to(otherAddress, "spoofed by address");
+        to(server, "real");
+        QTRY_COMPARE(arrivals.size(), 1);
+        for (int i = 0; i < 10; ++i)
+            QCoreApplication::processEvents();
+        QCOMPARE(arrivals.size(), 1);
+        QCOMPARE(arrivals[0][0].toByteArray(), QByteArray("real"));
+        QCOMPARE(errors.size(), 0);
+    }
+
+    // However fast datagrams come, only a bounded number wait for delivery at a time; every one read is
+    // delivered in order.
+    void udpDeliveryWaitsBounded() {
+        QUdpSocket server;
+        QVERIFY(server.bind(QHostAddress::LocalHost, 0));
+        QtUdpSocket client;
+        client.setRemoteHost(u"127.0.0.1"_qs);
+        client.setRemotePort(server.localPort());
+        client.connectSocket();
+        client.sendData("status");
+        QTRY_VERIFY(server.hasPendingDatagrams());
+        const QNetworkDatagram d = server.receiveDatagram();
+        constexpr int total = 3 * QtUdpSocket::kMaxWaiting;
+        for (int i = 0; i < total; ++i)
+            server.writeDatagram(QByteArray::number(i), d.senderAddress(),
+                                 static_cast<quint16>(d.senderPort()));
+        QList<int> got;
+        qsizetype mostWaiting = 0;
+        connect(&client, &UdpSocket::dataArrival, this, [&](const QByteArray& data) {
+            got << data.toInt();
+            mostWaiting = qMax(mostWaiting, client.waiting());
+        });
+        QTRY_COMPARE(got.size(), total);
+        for (int i = 0; i < total; ++i)
+            QCOMPARE(got[i], i);
+        QVERIFY(mostWaiting > 0);
+        QVERIFY(mostWaiting < QtUdpSocket::kMaxWaiting);
+    }
+
     void tcpStatesAndErrors() {
         QtTcpClient c;
         QCOMPARE(c.state(), sock::Closed);

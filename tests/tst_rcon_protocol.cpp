@@ -7,6 +7,7 @@
 #include "core/ucon/ucon_config.h"
 
 #include "support/core_values.h"
+#include "support/status_fixture.h"
 #include "support/wire.h"
 
 #include <QTest>
@@ -220,6 +221,13 @@ private slots:
         QTest::newRow("name only") << QString(26, u' ') + u"Alice"_qs << u"Alice"_qs << QString();
         QTest::newRow("zero blank removed")
             << QString(50, u' ') + u"0 0 5:1"_qs << QString(15, u' ') << u"5:1"_qs;
+        // Lines that are not a player's keep the positional cut, whatever fields they end with.
+        QTest::newRow("not a player") << u"Inv"_qs + QString(47, u' ') + u"0 10.0.0.5:1 2 3"_qs
+                                      << QString(15, u' ') << u"10.0.0.5:1 2 3"_qs;
+        QTest::newRow("player with too few fields") << u"  3 1"_qs << QString() << QString();
+        QTest::newRow("address wider than its column")
+            << u"  3     0   48 1234567890 Bob               0 "_qs + QString(30, u'9') + u" 1 2"_qs
+            << u"Bob            "_qs << QString(21, u'9');
     }
     void playerRows() {
         QFETCH(QString, line);
@@ -228,6 +236,64 @@ private slots:
         const PlayerRow r = cutPlayerRow(line);
         QCOMPARE(r.name, name);
         QCOMPARE(r.ipPort, ipPort);
+    }
+
+    // Player lines as the server pads them: the address is found whatever the name and lastmsg hold.
+    void playerLineAddress_data() {
+        QTest::addColumn<QByteArray>("name");
+        QTest::addColumn<int>("lastmsg");
+        QTest::addColumn<QByteArray>("address");
+        QTest::addColumn<QString>("shownName");
+        QTest::newRow("plain") << QByteArray("Bob") << 0 << QByteArray("10.0.0.5:28960")
+                               << u"Bob            "_qs;
+        QTest::newRow("full-width address")
+            << QByteArray("Bob") << 0 << QByteArray("203.0.113.17:28960") << u"Bob            "_qs;
+        QTest::newRow("two-digit lastmsg")
+            << QByteArray("Bob") << 50 << QByteArray("192.0.2.8:28960") << u"Bob            "_qs;
+        QTest::newRow("coloured name")
+            << QByteArray("^1Al^2ice") << 0 << QByteArray("192.168.177.141:28960") << u"^1Al^2ice      "_qs;
+        QTest::newRow("blank in the name")
+            << QByteArray("Big Bob") << 3 << QByteArray("10.1.2.3:28960") << u"Big Bob        "_qs;
+        QTest::newRow("name past its column") << QByteArray("^3AVeryLongPlayerName") << 9999
+                                              << QByteArray("10.0.0.9:1") << u"^3AVeryLongPlay"_qs;
+        QTest::newRow("loopback") << QByteArray("Host") << 0 << QByteArray("loopback")
+                                  << u"Host           "_qs;
+    }
+    void playerLineAddress() {
+        QFETCH(QByteArray, name);
+        QFETCH(int, lastmsg);
+        QFETCH(QByteArray, address);
+        QFETCH(QString, shownName);
+        test::StatusPlayer p{17, 5, "CNCT", "12345678", name, address, 2412, 25000, lastmsg};
+        QString line = cleanReply(replyDatagram(test::statusLine(p)));
+        line.chop(2); // CR LF
+        const PlayerRow row = cutPlayerRow(line);
+        QCOMPARE(row.slot, u" 17"_qs);
+        QCOMPARE(row.score, u"    5"_qs);
+        QCOMPARE(row.ping, u"CNCT"_qs);
+        QCOMPARE(row.guid, u"  12345678"_qs);
+        QCOMPARE(row.name, shownName);
+        QCOMPARE(row.ipPort, QString::fromLatin1(address));
+    }
+
+    void playerSlot_data() {
+        QTest::addColumn<QString>("slot");
+        QTest::addColumn<bool>("player");
+        QTest::newRow("padded") << u"  0"_qs << true;
+        QTest::newRow("three digits") << u"101"_qs << true;
+        QTest::newRow("blank after") << u"7  "_qs << true;
+        QTest::newRow("blanks") << u"   "_qs << false;
+        QTest::newRow("empty") << QString() << false;
+        QTest::newRow("minus") << u" -1"_qs << false;
+        QTest::newRow("word") << u"Inv"_qs << false;
+        QTest::newRow("digit and letter") << u" 1a"_qs << false;
+        QTest::newRow("tab") << u"\t1"_qs << false;
+        QTest::newRow("other script's digit") << u"\u0663"_qs << false;
+    }
+    void playerSlot() {
+        QFETCH(QString, slot);
+        QFETCH(bool, player);
+        QCOMPARE(isPlayerSlot(slot), player);
     }
 
     void daemonMessages_data() {

@@ -557,7 +557,7 @@ private slots:
         QCOMPARE(m.Grid->TextMatrix(3, 4).trimmed(), u"0"_qs);
         QCOMPARE(m.Grid->TextMatrix(3, 5), u"10.0.0.5:28960"_qs);
         QCOMPARE(m.Grid->TextMatrix(4, 3), u"9b2e4d6f8a"_qs);
-        QCOMPARE(m.Label4->Caption(), u"4"_qs);
+        QCOMPARE(m.Label4->Caption(), u"2"_qs); // the two players; the heading rows are no players
         // The main window asks for the map on its own link, not on this one.
         QVERIFY(m.Timer2->Enabled());
         QCOMPARE(m.PendingCommand, u"mapname"_qs);

@@ -97,6 +97,29 @@ private slots:
         QCOMPARE(tvx::collapseBlankLines(u"\r\na\r\n\r\n\r\nb\r\n"_qs), u"\r\na\r\nb\r\n"_qs);
         QCOMPARE(tvx::collapseBlankLines(u"a\r\n  \r\nb"_qs), u"a\r\n  \r\nb"_qs);
     }
+
+    void dropOldest_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("limit");
+        QTest::addColumn<QString>("kept");
+        // A limit of 8 keeps at most 6 once it is passed.
+        QTest::newRow("under the limit") << u"abc"_qs << 8 << u"abc"_qs;
+        QTest::newRow("at the limit") << u"12345678"_qs << 8 << u"12345678"_qs;
+        QTest::newRow("no limit") << u"123456789"_qs << 0 << u"123456789"_qs;
+        QTest::newRow("whole lines") << u"aaa\r\nbb\r\ncc"_qs << 8 << u"bb\r\ncc"_qs;
+        QTest::newRow("next line start") << u"abcdefgh\r\nxy"_qs << 8 << u"xy"_qs;
+        QTest::newRow("inside a line break") << u"abcd\r\nefghi"_qs << 8 << u"efghi"_qs;
+        QTest::newRow("no line break") << u"abcdefghij"_qs << 8 << u"efghij"_qs;
+        QTest::newRow("only break at the end") << u"abcdefghi\r\n"_qs << 8 << u"fghi\r\n"_qs;
+    }
+    void dropOldest() {
+        QFETCH(QString, text);
+        QFETCH(int, limit);
+        QFETCH(QString, kept);
+        QString t = text;
+        QCOMPARE(tvx::dropOldest(t, limit), text.size() - kept.size());
+        QCOMPARE(t, kept);
+    }
 };
 
 QTEST_GUILESS_MAIN(TstText)

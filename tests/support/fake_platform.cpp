@@ -4,6 +4,7 @@
 
 #include "gui/base/forms.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 
 #include <algorithm>
@@ -53,10 +54,23 @@ void FakeUdpSocket::setRemotePort(int port) {
     remotePort = port;
 }
 
+void FakeUdpSocket::connectSocket() {
+    open = false;
+    if (remoteHost.trimmed().isEmpty() || unknownHosts.contains(remoteHost))
+        throw PlatformError(err::HostNotFound, u"Host not found"_qs);
+    open = true;
+}
+
 void FakeUdpSocket::sendData(const QByteArray& data) {
     if (!open)
         throw PlatformError(err::WrongState, u"Wrong protocol or connection state"_qs);
     sent << data;
+}
+
+void FakeUdpSocket::deliverBurst(const QList<QByteArray>& datagrams) {
+    for (const QByteArray& d : datagrams)
+        emit dataArrival(d);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
 }
 
 void FakeTcpClient::sendData(const QByteArray& data) {

@@ -51,14 +51,19 @@ public:
     int remotePort = 0;
     bool open = false;
     QList<QByteArray> sent;
+    // Names that do not resolve; an empty or blank host never does.
+    QStringList unknownHosts;
     void setRemoteHost(const QString& host) override { remoteHost = host; }
     void setRemotePort(int port) override;
-    void connectSocket() override { open = true; }
+    void connectSocket() override;
     void close() override { open = false; }
     void sendData(const QByteArray& data) override;
     int state() const override { return open ? 1 : sock::Closed; }
-    // A datagram from the server, delivered at once.
-    void deliver(const QByteArray& datagram) { emit dataArrival(datagram); }
+    // A datagram from the server, delivered at once; then what its handler queued runs, as the event loop
+    // would run it before the next datagram comes.
+    void deliver(const QByteArray& datagram) { deliverBurst({datagram}); }
+    // Datagrams that were all waiting together: each is delivered, then what the handlers queued runs.
+    void deliverBurst(const QList<QByteArray>& datagrams);
 };
 
 class FakeTcpClient final : public TcpClient {

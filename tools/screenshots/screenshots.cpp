@@ -16,6 +16,7 @@
 #include "gui/warning_window.h"
 
 #include "support/fake_platform.h"
+#include "support/status_fixture.h"
 #include "support/wire.h"
 
 #include <QApplication>
@@ -35,14 +36,10 @@ using namespace tvx::test;
 namespace {
 
 const QByteArray kStatus =
-    "map: mp_castle\n"
-    "num score ping guid       name            lastmsg address               qport  rate\n"
-    "--- ----- ---- ---------- --------------- ------- --------------------- ------ -----\n"
-    "  0    42   48 0f3a9c2e7b ^1Sgt^7Hartley          0 10.0.0.5:28960         12345 25000\n"
-    "  1    17   63 9b2e4d6f8a Pvt.Okafor^7            0 192.168.77.141:28960   54321 25000\n"
-    "  2     9  112 4c6e8a0b2d ^2Lindqvist^7           0 172.16.4.20:28960      40404 25000\n"
-    "  3     0  999 7d9f1b3d5f Kowalczyk^7             0 10.0.0.77:28960        33333 25000\n"
-    "\n";
+    statusReply("mp_castle", {{0, 42, "48", "0f3a9c2e7b", "^1Sgt^7Hartley", "10.0.0.5:28960", 12345},
+                              {1, 17, "63", "9b2e4d6f8a", "Pvt.Okafor", "192.168.77.141:28960", 54321},
+                              {2, 9, "112", "4c6e8a0b2d", "^2Lindqvist", "172.16.4.20:28960", 40404},
+                              {3, 0, "999", "7d9f1b3d5f", "Kowalczyk", "10.0.0.77:28960", 33333}});
 
 class Shots {
 public:

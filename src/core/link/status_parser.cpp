@@ -3,6 +3,8 @@
 #include "core/text/text_util.h"
 #include "core/text/textbox_lines.h"
 
+#include <algorithm>
+
 namespace tvx {
 
 QString PlayerRow::tabbed() const {
@@ -46,6 +48,38 @@ QString cleanupStatus(const QString& collected) {
     return collapseBlankLines(std::move(t));
 }
 
+bool isPlayerSlot(QStringView slot) {
+    while (!slot.isEmpty() && slot.front() == u' ')
+        slot = slot.mid(1);
+    while (!slot.isEmpty() && slot.back() == u' ')
+        slot.chop(1);
+    if (slot.isEmpty())
+        return false;
+    return std::all_of(slot.begin(), slot.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+}
+
+namespace {
+
+// The n-th field from the end (1 = the last) of the blank-separated fields of a line; empty when the line
+// has fewer fields.
+QString fieldFromEnd(QStringView line, int n) {
+    qsizetype end = line.size();
+    for (;;) {
+        while (end > 0 && line[end - 1] == u' ')
+            --end;
+        if (end == 0)
+            return {};
+        qsizetype start = end;
+        while (start > 0 && line[start - 1] != u' ')
+            --start;
+        if (--n == 0)
+            return line.mid(start, end - start).toString();
+        end = start;
+    }
+}
+
+} // namespace
+
 PlayerRow cutPlayerRow(const QString& line) {
     // 1-based inclusive character positions of the status table.
     const auto cut = [&line](int from, int count) { return line.mid(from - 1, count); };
@@ -55,7 +89,11 @@ PlayerRow cutPlayerRow(const QString& line) {
     row.ping = cut(11, 4);
     row.guid = cut(16, 10);
     row.slot = cut(1, 3);
-    row.ipPort = removeAll(trimBlanks(cut(51, 21)), u"0 "_qs);
+    // The address column is 21 characters wide; a longer field is cut to it.
+    if (isPlayerSlot(row.slot))
+        row.ipPort = fieldFromEnd(line, 3).left(21);
+    else
+        row.ipPort = removeAll(trimBlanks(cut(51, 21)), u"0 "_qs);
     return row;
 }
 

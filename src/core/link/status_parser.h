@@ -7,12 +7,15 @@ namespace tvx {
 
 // One row of the players grid, cut from fixed character positions of a status line.
 struct PlayerRow {
-    QString name;   // characters 27..41
-    QString score;  // 5..9
-    QString ping;   // 11..14
-    QString guid;   // 16..25
-    QString slot;   // 1..3
-    QString ipPort; // 51..71, trimmed, every "0 " removed
+    QString name;  // characters 27..41
+    QString score; // 5..9
+    QString ping;  // 11..14
+    QString guid;  // 16..25
+    QString slot;  // 1..3
+    // A player line: the third blank-separated field from the end (address, qport and rate close every
+    // player line, and a coloured or padded name shifts the columns after it), at most 21 characters. Any
+    // other line: 51..71, trimmed, every "0 " removed.
+    QString ipPort;
 
     // Name, Score, Ping, Guid, Slot, IP:Port joined by TAB: the grid's row text.
     QString tabbed() const;
@@ -25,6 +28,9 @@ struct PlayerRow {
 QString cleanupStatus(const QString& collected);
 
 PlayerRow cutPlayerRow(const QString& line);
+
+// A Slot cell that, trimmed of blanks, is a whole number (decimal digits only): its line is a player's.
+bool isPlayerSlot(QStringView slot);
 
 // Widths of the grid's six columns (Name, Score, Ping, Guid, Slot, IP:Port), in twips.
 inline constexpr int kGridColumnTwips[6] = {2000, 665, 545, 4040, 545, 2720};

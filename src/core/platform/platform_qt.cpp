@@ -11,6 +11,7 @@
 #include <QStandardPaths>
 #include <QTcpSocket>
 #include <QThread>
+#include <QTimer>
 #include <QUdpSocket>
 
 #include <cerrno>
@@ -61,7 +62,37 @@ std::pair<int, QString> mapTcpError(QAbstractSocket::SocketError e, bool wasConn
 
 // ---- UDP ----
 
-QtUdpSocket::QtUdpSocket(QObject* parent) : UdpSocket(parent) {}
+namespace {
+
+const QString kHostNotFound = QStringLiteral("Host not found");
+
+// The address a host text names: a literal address as it is, a name by a lookup that blocks until answered
+// (an IPv4 address preferred, as the server is reached over IPv4).
+QHostAddress resolveHost(const QString& host) {
+    QHostAddress literal;
+    if (literal.setAddress(host))
+        return literal;
+    if (host.trimmed().isEmpty())
+        throw PlatformError(err::HostNotFound, kHostNotFound);
+    QHostAddress found;
+    for (const QHostAddress& a : QHostInfo::fromName(host).addresses()) {
+        if (a.protocol() == QAbstractSocket::IPv4Protocol)
+            return a;
+        if (found.isNull())
+            found = a;
+    }
+    if (found.isNull())
+        throw PlatformError(err::HostNotFound, kHostNotFound);
+    return found;
+}
+
+} // namespace
+
+QtUdpSocket::QtUdpSocket(QObject* parent) : UdpSocket(parent), resume_(new QTimer(this)) {
+    resume_->setSingleShot(true);
+    resume_->setInterval(0);
+    connect(resume_, &QTimer::timeout, this, &QtUdpSocket::readPending);
+}
 QtUdpSocket::~QtUdpSocket() {
     close();
 }
@@ -77,45 +108,23 @@ void QtUdpSocket::setRemotePort(int port) {
 
 void QtUdpSocket::connectSocket() {
     close();
+    const QHostAddress peer = resolveHost(host_);
     socket_ = new QUdpSocket(this);
     if (!socket_->bind(QHostAddress::Any, 0)) {
         const QString why = socket_->errorString();
         close();
         throw PlatformError(10048, why);
     }
-    connect(socket_, &QUdpSocket::readyRead, this, &QtUdpSocket::readPending);
-    QHostAddress literal;
-    if (literal.setAddress(host_)) {
-        peer_ = literal;
-        return;
-    }
-    if (host_.trimmed().isEmpty())
-        return; // nothing to send to; datagrams are dropped like an unaddressed socket would
-    resolving_ = true;
-    lookupId_ = QHostInfo::lookupHost(host_, this, [this](const QHostInfo& info) {
-        resolving_ = false;
-        lookupId_ = -1;
-        for (const QHostAddress& a : info.addresses()) {
-            if (a.protocol() == QAbstractSocket::IPv4Protocol || peer_.isNull())
-                peer_ = a;
-            if (a.protocol() == QAbstractSocket::IPv4Protocol)
-                break;
-        }
-        if (peer_.isNull()) {
-            queued_.clear();
-            later(this, [this] { emit error(err::HostNotFound, QStringLiteral("Host not found")); });
-            return;
-        }
-        flushQueued();
-    });
+    peer_ = peer;
+    // Reading waits for a timer turn, so a flood competes fairly with the window's own timers.
+    connect(socket_, &QUdpSocket::readyRead, resume_, qOverload<>(&QTimer::start));
 }
 
 void QtUdpSocket::close() {
-    if (lookupId_ >= 0)
-        QHostInfo::abortHostLookup(lookupId_);
-    lookupId_ = -1;
-    resolving_ = false;
-    queued_.clear();
+    ++generation_;
+    resume_->stop();
+    waiting_.clear();
+    waitingBytes_ = 0;
     peer_.clear();
     if (socket_) {
         socket_->disconnect(this);
@@ -128,22 +137,10 @@ void QtUdpSocket::close() {
 void QtUdpSocket::sendData(const QByteArray& data) {
     if (!socket_)
         throw PlatformError(err::WrongState, kWrongState);
-    if (resolving_) {
-        queued_.append(data);
-        return;
-    }
-    if (peer_.isNull())
-        return;
     if (socket_->writeDatagram(data, peer_, static_cast<quint16>(port_)) < 0) {
         const QString why = socket_->errorString();
         later(this, [this, why] { emit error(10065, why); });
     }
-}
-
-void QtUdpSocket::flushQueued() {
-    const QList<QByteArray> pending = std::exchange(queued_, {});
-    for (const QByteArray& d : pending)
-        sendData(d);
 }
 
 int QtUdpSocket::state() const {
@@ -151,15 +148,39 @@ int QtUdpSocket::state() const {
 }
 
 void QtUdpSocket::readPending() {
-    while (socket_ && socket_->hasPendingDatagrams()) {
+    // Datagrams from elsewhere are read and dropped; a bounded number per call, so a flood of them cannot
+    // hold the thread here (the socket reports the rest on the next pass of the event loop).
+    int reads = 0;
+    while (socket_ && reads < 4 * kMaxWaiting && waiting_.size() < kMaxWaiting &&
+           waitingBytes_ < kMaxWaitingBytes && socket_->hasPendingDatagrams()) {
+        ++reads;
         const qint64 size = socket_->pendingDatagramSize();
         QByteArray data(qMax<qint64>(size, 0), Qt::Uninitialized);
-        const qint64 got = socket_->readDatagram(data.data(), data.size());
+        QHostAddress from;
+        quint16 fromPort = 0;
+        const qint64 got = socket_->readDatagram(data.data(), data.size(), &from, &fromPort);
         if (got < 0)
             break;
+        if (fromPort != port_ || !from.isEqual(peer_, QHostAddress::TolerantConversion))
+            continue;
         data.truncate(got);
-        later(this, [this, data] { emit dataArrival(data); });
+        waitingBytes_ += data.size();
+        waiting_.append(std::move(data));
+        later(this, [this, g = generation_] { deliverNext(g); });
     }
+}
+
+void QtUdpSocket::deliverNext(quint64 generation) {
+    if (generation != generation_ || waiting_.isEmpty())
+        return;
+    const QByteArray data = waiting_.takeFirst();
+    waitingBytes_ -= data.size();
+    emit dataArrival(data);
+    // Read more only once everything read before has been delivered, and on a timer turn: what the
+    // handlers queued meanwhile (a rebuild of the players grid, say) runs first, and timers, painting and
+    // input get their turn before the next datagrams.
+    if (generation == generation_ && waiting_.isEmpty())
+        resume_->start();
 }
 
 // ---- TCP ----

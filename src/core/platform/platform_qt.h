@@ -6,11 +6,16 @@
 #include <QHostAddress>
 #include <QPointer>
 
+class QTimer;
 class QUdpSocket;
 class QTcpSocket;
 
 namespace tvx {
 
+// Connecting resolves the host at once (a name lookup may block briefly) and fixes the peer: only datagrams
+// from the peer's address and port are delivered, the rest are dropped unseen. Datagrams read and not yet
+// delivered are bounded: while that many wait, the rest stay with the system, which drops what it cannot
+// hold.
 class QtUdpSocket final : public UdpSocket {
     Q_OBJECT
 public:
@@ -18,22 +23,31 @@ public:
     ~QtUdpSocket() override;
     void setRemoteHost(const QString& host) override;
     void setRemotePort(int port) override;
+    // Raises PlatformError(err::HostNotFound) for an empty host or a name that does not resolve.
     void connectSocket() override;
     void close() override;
     void sendData(const QByteArray& data) override;
     int state() const override;
 
+    // At most this many datagrams, and about this many bytes, wait for delivery at a time.
+    static constexpr qsizetype kMaxWaiting = 32;
+    static constexpr qsizetype kMaxWaitingBytes = 1 << 20;
+    // Datagrams read and not yet delivered.
+    qsizetype waiting() const { return waiting_.size(); }
+
 private:
     void readPending();
-    void flushQueued();
+    void deliverNext(quint64 generation);
 
     QString host_;
     int port_ = 0;
     QUdpSocket* socket_ = nullptr;
     QHostAddress peer_;
-    bool resolving_ = false;
-    int lookupId_ = -1;
-    QList<QByteArray> queued_;
+    QTimer* resume_ = nullptr;
+    QList<QByteArray> waiting_;
+    qsizetype waitingBytes_ = 0;
+    // Deliveries queued before a close belong to an earlier generation and deliver nothing.
+    quint64 generation_ = 0;
 };
 
 class QtTcpClient final : public TcpClient {

@@ -54,4 +54,20 @@ QString collapseBlankLines(QString text) {
     return text;
 }
 
+qsizetype oldestCut(QStringView text, qsizetype limit) {
+    if (limit <= 0 || text.size() <= limit)
+        return 0;
+    const qsizetype earliest = text.size() - (limit - limit / 4);
+    const qsizetype br = text.indexOf(u"\r\n", qMax<qsizetype>(earliest - 2, 0));
+    if (br >= 0 && br + 2 >= earliest && br + 2 < text.size())
+        return br + 2;
+    return earliest;
+}
+
+qsizetype dropOldest(QString& text, qsizetype limit) {
+    const qsizetype cut = oldestCut(text, limit);
+    text.remove(0, cut);
+    return cut;
+}
+
 } // namespace tvx

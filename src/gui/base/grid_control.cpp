@@ -28,10 +28,15 @@ FlexGrid::FlexGrid(QWidget* parent, const QString& name) : QTableWidget(parent) 
 }
 
 void FlexGrid::Clear() {
+    // Each cell is replaced by an empty copy: changing a cell in place makes the table look the cell up
+    // among all cells once rows have been removed above it, which made clearing a large grid quadratic.
     for (int r = 0; r < rowCount(); ++r) {
         for (int c = 0; c < columnCount(); ++c) {
-            if (QTableWidgetItem* it = item(r, c))
-                it->setText(QString());
+            if (const QTableWidgetItem* it = item(r, c)) {
+                QTableWidgetItem* empty = it->clone();
+                empty->setText(QString());
+                setItem(r, c, empty);
+            }
         }
     }
 }
@@ -83,14 +88,15 @@ void FlexGrid::AddItem(const QString& tabbed, int index) {
         throw PlatformError(30009, u"Invalid Row value"_qs);
     insertRow(at);
     const QStringList cells = tabbed.split(u'\t');
+    // Each cell is styled before it enters the table: a change to a cell in the table is announced to the
+    // view, and a row added this way is then a single announcement per cell.
     for (int c = 0; c < columnCount(); ++c) {
         auto* it = new QTableWidgetItem(c < cells.size() ? cells[c] : QString());
-        it->setTextAlignment(Qt::AlignLeft | Qt::AlignTop);
+        styleItem(it, at < fixedRows_);
         setItem(at, c, it);
     }
     if (at <= currentRow_ && currentRow_ < rowCount() - 1 && rowCount() > 1)
         ++currentRow_;
-    styleRow(at);
 }
 
 void FlexGrid::RemoveItem(int index) {
@@ -139,13 +145,17 @@ void FlexGrid::styleRow(int row) {
             it = new QTableWidgetItem;
             setItem(row, c, it);
         }
-        it->setTextAlignment(Qt::AlignLeft | Qt::AlignTop);
-        it->setFlags(fixed ? Qt::ItemIsEnabled : (Qt::ItemIsEnabled | Qt::ItemIsSelectable));
-        it->setBackground(fixed ? palette().button() : palette().base());
-        QFont f = font();
-        f.setBold(fixed);
-        it->setFont(f);
+        styleItem(it, fixed);
     }
+}
+
+void FlexGrid::styleItem(QTableWidgetItem* it, bool fixed) const {
+    it->setTextAlignment(Qt::AlignLeft | Qt::AlignTop);
+    it->setFlags(fixed ? Qt::ItemIsEnabled : (Qt::ItemIsEnabled | Qt::ItemIsSelectable));
+    it->setBackground(fixed ? palette().button() : palette().base());
+    QFont f = font();
+    f.setBold(fixed);
+    it->setFont(f);
 }
 
 void FlexGrid::mousePressEvent(QMouseEvent* event) {

@@ -41,6 +41,7 @@ protected:
 
 private:
     void styleRow(int row);
+    void styleItem(QTableWidgetItem* it, bool fixed) const;
     QHash<int, int> colTwips_;
     int fixedRows_ = 1;
     int currentRow_ = 1;

@@ -1,6 +1,7 @@
 #include "gui/base/vb_controls.h"
 
 #include "core/text/text_util.h"
+#include "core/text/textbox_lines.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -50,16 +51,18 @@ VbTextBox::VbTextBox(QWidget* parent, const QString& name) : QPlainTextEdit(pare
 }
 
 void VbTextBox::setText(const QString& text) {
-    if (text == text_)
+    QString kept = text;
+    dropOldest(kept, scrollback_);
+    if (kept == text_)
         return;
     updating_ = true;
-    if (replaceChangedPart(text)) {
+    if (replaceChangedPart(kept)) {
         // Where a refill leaves the caret.
         moveCursor(QTextCursor::Start);
     } else {
-        setPlainText(displayText(text));
+        setPlainText(displayText(kept));
     }
-    text_ = text;
+    text_ = std::move(kept);
     updating_ = false;
 }
 
@@ -133,7 +136,20 @@ void VbTextBox::append(const QString& more) {
     if (joinsBreak)
         shown.remove(0, 1).prepend(u'\n');
     c.insertText(displayText(shown));
+    dropOldestLines();
     updating_ = false;
+}
+
+void VbTextBox::dropOldestLines() {
+    const qsizetype cut = oldestCut(text_, scrollback_);
+    if (cut == 0)
+        return;
+    // The display holds the text without its CRs (CR LF shows as one break, a lone CR not at all).
+    const qsizetype shown = cut - QStringView(text_).first(cut).count(u'\r');
+    text_.remove(0, cut);
+    QTextCursor c(document());
+    c.setPosition(shown, QTextCursor::KeepAnchor);
+    c.removeSelectedText();
 }
 
 void VbTextBox::caretToEnd() {

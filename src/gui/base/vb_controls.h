@@ -44,6 +44,8 @@ public:
     void append(const QString& more);
     // Caret to the end: the box shows its last lines.
     void caretToEnd();
+    // Scrollback: appending beyond this many characters drops the oldest lines (0 = no limit).
+    void setScrollback(qsizetype limit) { scrollback_ = limit; }
     // "Locked": the user may read and select but not edit.
     void setLocked(bool locked) { setReadOnly(locked); }
 
@@ -57,8 +59,10 @@ private:
     void syncFromEditor();
     bool replaceChangedPart(const QString& text);
     void replaceShown(qsizetype from, qsizetype to, QStringView with);
+    void dropOldestLines();
     QString text_;
     bool updating_ = false;
+    qsizetype scrollback_ = 0;
 };
 
 // A single-line text box reporting its key presses with the key codes the handlers test (13 = Enter).

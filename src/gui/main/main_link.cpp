@@ -52,6 +52,8 @@ bool Main::Connect() {
         udpClient->setRemoteHost(ServerHost);
         udpClient->setRemotePort(portFromText(ServerPort));
         udpClient->connectSocket();
+        // The grid is built from every reply collected: an earlier session's must not count again.
+        Text6.clear();
         Send(u"status"_qs);
         return true;
     } catch (const PlatformError& e) {

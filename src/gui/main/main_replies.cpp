@@ -2,6 +2,7 @@
 // acted on according to the last command sent.
 #include "core/link/rcon_protocol.h"
 #include "core/text/text_util.h"
+#include "core/text/textbox_lines.h"
 
 #include "gui/login_window.h"
 #include "gui/main/main_window.h"
@@ -13,10 +14,11 @@ void Main::udpClient_DataArrival(const QByteArray& bytes) {
     LastReply = cleanReply(bytes);
     resumeNext([this] { txtOutput->append(LastReply); });
     Text6 += LastReply;
+    dropOldest(Text6, kCollectedRepliesLimit);
     const ReplyRoute route = routeReply(LastCommand, LastReply, Text9);
     switch (route.kind) {
     case ReplyRoute::Kind::Status:
-        resumeNext([this] { GetPlayers(); });
+        queuePlayers();
         break;
     case ReplyRoute::Kind::PbList:
         PbListText += LastReply;
@@ -56,6 +58,20 @@ void Main::udpClient_DataArrival(const QByteArray& bytes) {
         break;
     }
     txtOutput->caretToEnd();
+}
+
+void Main::queuePlayers() {
+    // Every datagram of a reply (or of a flood) would otherwise parse everything collected so far.
+    if (playersQueued_)
+        return;
+    playersQueued_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            playersQueued_ = false;
+            resumeNext([this] { GetPlayers(); });
+        },
+        Qt::QueuedConnection);
 }
 
 void Main::Timer3_Timer() {

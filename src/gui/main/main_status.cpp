@@ -61,7 +61,12 @@ void Main::FillGrid() {
     resumeNext([this] { Grid->RemoveItem(1); });
     resumeNext([this] { Grid->RemoveItem(1); });
     Grid->setUpdatesEnabled(true);
-    Label4->setCaption(QString::number(Grid->Rows() - 2));
+    // The grid keeps the header's leftovers as rows (the player actions read rows by position); only the
+    // rows of players count.
+    int players = 0;
+    for (int r = Grid->FixedRows(); r < Grid->Rows(); ++r)
+        players += isPlayerSlot(Grid->TextMatrix(r, 4)) ? 1 : 0;
+    Label4->setCaption(QString::number(players));
     resumeNext([this] { WaitSend(u"mapname"_qs); });
 }
 

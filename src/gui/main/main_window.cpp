@@ -205,6 +205,7 @@ void Main::buildLayout() {
             [this](int key, int shift) { resumeNext([&] { Text7_KeyDown(key, shift); }); });
     txtOutput = scrollBox(SeeTerminalp, u"txtOutput"_qs, twipsRect(0, 600, 12495, 4695), terminalFont());
     colourBox(txtOutput, kSilver, kOliveText);
+    txtOutput->setScrollback(kTerminalScrollback);
 
     buildPlayersPage();
     buildChatPage();

@@ -18,6 +18,11 @@ namespace tvx {
 class Main : public VbForm {
     Q_OBJECT
 public:
+    // The terminal keeps its newest 2 M characters. The collected replies keep their newest 64 K characters:
+    // ten times a full server's "status", and every kept line becomes a grid row on each rebuild.
+    static constexpr qsizetype kTerminalScrollback = 2 * 1024 * 1024;
+    static constexpr qsizetype kCollectedRepliesLimit = 64 * 1024;
+
     Main();
     ~Main() override;
     void Form_Load() override;
@@ -340,6 +345,9 @@ private:
     // Shows exactly the page parts given and hides the other ones, each step on its own.
     void showPage(std::initializer_list<QWidget*> parts);
     void RegisterUcon();
+    // Rebuilds the players grid once the datagrams waiting now have been appended.
+    void queuePlayers();
+    bool playersQueued_ = false;
     void appendColour(int button);
     // Runs `handler` on each click of `label`, under the guard that keeps a refused send from going further
     // than the handler.
