@@ -535,6 +535,20 @@ private slots:
 
     // ---- Test buttons and "Get Log" ----
 
+    // A server that floods replies: the collector and the terminal keep their newest text only.
+    void floodKeepsTheNewestReplies() {
+        Console c;
+        c.connect();
+        const QByteArray line = QByteArray(1398, 'x') + '\n';
+        for (int i = 0; i < 1600; ++i)
+            c.udp->deliver(replyDatagram(line));
+        c.udp->deliver(replyDatagram("last\n"));
+        QVERIFY(c.form.txtoutro.size() <= Main::kCollectedRepliesLimit);
+        QVERIFY(c.form.txtoutro.endsWith(u"last\r\n"_qs));
+        QVERIFY(c.form.txtOutput->Text().size() <= Main::kTerminalScrollback);
+        QVERIFY(c.form.txtOutput->Text().endsWith(u"last\r\n"_qs));
+    }
+
     void fillGridFromTheCollectedReplies() {
         Console c;
         c.connect();

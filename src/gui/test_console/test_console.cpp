@@ -10,6 +10,7 @@
 #include "gui/base/artwork.h"
 #include "gui/base/twips.h"
 #include "gui/login_window.h"
+#include "gui/main/main_window.h"
 
 #include <QFontDatabase>
 
@@ -214,6 +215,7 @@ void Form1::buildConsoleFrame(QWidget* client) {
             [this](int key, int shift) { resumeNext([&] { txtcmd_KeyDown(key, shift); }); });
 
     txtOutput = new VbTextBox(client, u"txtOutput"_qs);
+    txtOutput->setScrollback(Main::kTerminalScrollback);
     txtOutput->setGeometry(twipsRect(120, 4800, 8415, 3975));
     QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     fixed.setPointSize(9);

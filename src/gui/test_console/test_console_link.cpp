@@ -5,6 +5,7 @@
 #include "core/test_console/test_console_rules.h"
 #include "core/text/codepage.h"
 #include "core/text/text_util.h"
+#include "core/text/textbox_lines.h"
 
 #include "gui/login_window.h"
 #include "gui/main/main_window.h"
@@ -55,6 +56,8 @@ void Form1::udpClient_DataArrival(const QByteArray& bytes) {
     LastReply = testConsoleReply(bytes, chHideFunnyNames->isChecked());
     resumeNext([this] { txtOutput->append(kCrLf + LastReply); });
     txtoutro += LastReply;
+    // A server that floods replies must not grow the collector without end; the newest lines are kept.
+    dropOldest(txtoutro, Main::kCollectedRepliesLimit);
     resumeNext([this] { txtOutput->caretToEnd(); });
 }
 
