@@ -246,6 +246,30 @@ private slots:
         QCOMPARE(c.shownParts(), QStringList{u"SeeChatp"_qs});
     }
 
+    // With the program's own pause, the wait window is painted with each step's caption during its pause.
+    void firstChatVisitPaintsEachStepDuringItsPause() {
+        Console c;
+        c.fx.fake.system.realPauseMs = 10;
+        struct PaintedCaptions : QObject {
+            QStringList captions;
+            bool eventFilter(QObject* o, QEvent* e) override {
+                if (e->type() == QEvent::Paint && o->objectName() == u"Label3") {
+                    auto* label = static_cast<QLabel*>(o);
+                    if (qobject_cast<Loadingfdf*>(label->window()) &&
+                        (captions.isEmpty() || captions.last() != label->text()))
+                        captions << label->text();
+                }
+                return false;
+            }
+        } painted;
+        qApp->installEventFilter(&painted);
+        c.click(c.main.Image6);
+        qApp->removeEventFilter(&painted);
+        QCOMPARE(painted.captions, (QStringList{u"Addin You to PBUCON User List"_qs,
+                                                u"Changing Session Limits"_qs, u"Writing Configs..."_qs}));
+        QVERIFY(!Forms::isLoaded<Loadingfdf>());
+    }
+
     void chatLineSendsAndEchoes_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<int>("key");

@@ -4,6 +4,7 @@
 #include "core/platform/settings_store.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QNetworkDatagram>
 #include <QProcess>
@@ -11,6 +12,7 @@
 #include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QUdpSocket>
 
 using namespace tvx;
@@ -59,6 +61,51 @@ private slots:
         client.close();
         QCOMPARE(client.state(), sock::Closed);
         QVERIFY_THROWS_EXCEPTION(PlatformError, client.setRemotePort(70000));
+    }
+
+    // The pause lasts its time while timer ticks and datagrams are handled during it.
+    void pauseHandlesTicksAndDatagrams() {
+        QUdpSocket server;
+        QVERIFY(server.bind(QHostAddress::LocalHost, 0));
+        QtUdpSocket client;
+        client.setRemoteHost(u"127.0.0.1"_qs);
+        client.setRemotePort(server.localPort());
+        client.connectSocket();
+        client.sendData("status");
+        QTRY_VERIFY(server.hasPendingDatagrams());
+        const QNetworkDatagram d = server.receiveDatagram();
+        QSignalSpy arrivals(&client, &UdpSocket::dataArrival);
+        server.writeDatagram("reply", d.senderAddress(), static_cast<quint16>(d.senderPort()));
+        bool ticked = false;
+        QTimer::singleShot(0, this, [&] { ticked = true; });
+        QtSystem system;
+        QElapsedTimer clock;
+        clock.start();
+        system.sleep(20);
+        QVERIFY(clock.elapsed() >= 20);
+        QVERIFY(ticked);
+        QCOMPARE(arrivals.size(), 1);
+    }
+
+    // A handler that pauses is not run again by its own timer during its pause, and keeps its order.
+    void pausingHandlerIsNotReenteredByItsTimer() {
+        QtSystem system;
+        QTimer timer;
+        timer.setInterval(1);
+        int depth = 0;
+        int deepest = 0;
+        int runs = 0;
+        connect(&timer, &QTimer::timeout, this, [&] {
+            ++runs;
+            deepest = qMax(deepest, ++depth);
+            system.sleep(10);
+            --depth;
+        });
+        timer.start();
+        system.sleep(40);
+        timer.stop();
+        QVERIFY(runs >= 2);
+        QCOMPARE(deepest, 1);
     }
 
     void tcpStatesAndErrors() {

@@ -78,6 +78,8 @@ int FakeShell::killProcesses(const QString& name) {
 
 void FakeSystem::sleep(int ms) {
     sleeps << ms;
+    if (realPauseMs)
+        QtSystem().sleep(*realPauseMs);
     if (onSleep)
         onSleep(ms);
 }
