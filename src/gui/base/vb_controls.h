@@ -42,8 +42,9 @@ public:
     void append(const QString& more);
     // Caret to the end: the box shows its last lines.
     void caretToEnd();
-    // "Locked": the user may read and select but not edit.
-    void setLocked(bool locked) { setReadOnly(locked); }
+    // "Locked": the user may read, select and copy but not edit. A click gives a locked box the focus;
+    // tabbing and page switches pass it by.
+    void setLocked(bool locked);
 
 signals:
     void keyDown(int keyCode, int shift);
@@ -57,13 +58,22 @@ private:
     bool updating_ = false;
 };
 
+// Keeps a single-line box on one line, as the platform's single-line edit control did: of text pasted,
+// dropped or typed into it only what comes before the first CR or LF goes in (the rest of the box stays),
+// and text the program sets is cut the same way, so no line break ever leaves the box. It is the box's
+// validator: do not give the box another one.
+void keepSingleLine(QLineEdit* box);
+
 // A single-line text box reporting its key presses with the key codes the handlers test (13 = Enter).
+// It keeps a single line (keepSingleLine).
 class VbLineEdit : public QLineEdit {
     Q_OBJECT
 public:
     explicit VbLineEdit(QWidget* parent, const QString& name, const QString& text = {});
     // Background colour; kept whether the box is enabled or not.
     void setBackColor(const QColor& color);
+    // "Locked": as VbTextBox::setLocked.
+    void setLocked(bool locked);
 
 signals:
     void keyDown(int keyCode, int shift);
