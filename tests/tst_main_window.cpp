@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QTest>
+#include <QWindow>
 
 using namespace tvx;
 using namespace tvx::test;
@@ -264,9 +265,17 @@ private slots:
                 return false;
             }
         } painted;
+        // It is kept above the console by the desktop: the console owns it.
+        bool owned = true;
+        c.fx.fake.system.onSleep = [&](int) {
+            const Loadingfdf* wait = Forms::ifLoaded<Loadingfdf>();
+            owned = owned && wait && wait->windowHandle() &&
+                    wait->windowHandle()->transientParent() == c.main.windowHandle();
+        };
         qApp->installEventFilter(&painted);
         c.click(c.main.Image6);
         qApp->removeEventFilter(&painted);
+        QVERIFY(owned);
         QCOMPARE(painted.captions, (QStringList{u"Addin You to PBUCON User List"_qs,
                                                 u"Changing Session Limits"_qs, u"Writing Configs..."_qs}));
         QVERIFY(!Forms::isLoaded<Loadingfdf>());
