@@ -49,7 +49,8 @@ Loadingfdf::Loadingfdf() {
 void Loadingfdf::showEvent(QShowEvent* event) {
     // Owned by the console: the desktop keeps it above the console, also when the console is clicked while
     // a step pauses.
-    if (const Main* owner = Forms::ifLoaded<Main>(); owner && owner->windowHandle() && windowHandle())
+    if (const Main* owner = Forms::ifLoaded<Main>();
+        owner && owner->isVisible() && owner->windowHandle() && windowHandle())
         windowHandle()->setTransientParent(owner->windowHandle());
     VbForm::showEvent(event);
 }
