@@ -252,7 +252,7 @@ private slots:
     // With the program's own pause, the wait window is painted with each step's caption during its pause.
     void firstChatVisitPaintsEachStepDuringItsPause() {
         Console c;
-        c.fx.fake.system.realPauseMs = 10;
+        c.fx.fake.system.realPauseMs = 20;
         struct PaintedCaptions : QObject {
             QStringList captions;
             bool eventFilter(QObject* o, QEvent* e) override {

@@ -104,7 +104,8 @@ private slots:
         timer.start();
         system.sleep(40);
         timer.stop();
-        QVERIFY(runs >= 2);
+        // Its tick was due all through each of its pauses.
+        QVERIFY(runs >= 1);
         QCOMPARE(deepest, 1);
     }
 
