@@ -1,6 +1,8 @@
 #pragma once
 #include "core/platform/platform.h"
 
+#include <memory>
+
 class QInputDialog;
 class QMessageBox;
 

@@ -59,9 +59,9 @@ private:
 };
 
 // Keeps a single-line box on one line, as the platform's single-line edit control did: of text pasted,
-// dropped or typed into it only what comes before the first CR or LF goes in (the rest of the box stays),
-// and text the program sets is cut the same way, so no line break ever leaves the box. It is the box's
-// validator: do not give the box another one.
+// dropped or composed into it only what comes before its first CR or LF goes in, at the caret; any other
+// text that would bring a line break into the box (text the program sets included) is cut at the break.
+// So no line break ever leaves the box. It is the box's validator: do not give the box another one.
 void keepSingleLine(QLineEdit* box);
 
 // A single-line text box reporting its key presses with the key codes the handlers test (13 = Enter).
