@@ -131,31 +131,30 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched != box_ || box_->isReadOnly())
+        // Only the events below are looked at: the box may be half destroyed when others arrive.
+        if (watched != box_)
             return false;
         switch (event->type()) {
         case QEvent::KeyPress:
-            if (static_cast<QKeyEvent*>(event)->matches(QKeySequence::Paste))
-                return paste(QClipboard::Clipboard);
-            return false;
+            return editable() && static_cast<QKeyEvent*>(event)->matches(QKeySequence::Paste) &&
+                   paste(QClipboard::Clipboard);
         case QEvent::MouseButtonRelease:
-            if (static_cast<QMouseEvent*>(event)->button() == Qt::MiddleButton &&
-                QGuiApplication::clipboard()->supportsSelection()) {
-                if (paste(QClipboard::Selection)) {
-                    box_->deselect();
-                    return true;
-                }
-            }
-            return false;
+            // The middle button pastes the selection at the caret, the box's own selection left in place.
+            if (!editable() || static_cast<QMouseEvent*>(event)->button() != Qt::MiddleButton ||
+                !QGuiApplication::clipboard()->supportsSelection() ||
+                !hasLineBreak(QGuiApplication::clipboard()->text(QClipboard::Selection)))
+                return false;
+            box_->deselect();
+            return paste(QClipboard::Selection);
         case QEvent::ContextMenu:
-            if (box_->contextMenuPolicy() != Qt::DefaultContextMenu)
+            if (!editable() || box_->contextMenuPolicy() != Qt::DefaultContextMenu)
                 return false;
             contextMenu(static_cast<QContextMenuEvent*>(event));
             return true;
         case QEvent::Drop:
-            return drop(static_cast<QDropEvent*>(event));
+            return editable() && drop(static_cast<QDropEvent*>(event));
         case QEvent::InputMethod:
-            return inputMethod(static_cast<QInputMethodEvent*>(event));
+            return editable() && inputMethod(static_cast<QInputMethodEvent*>(event));
         default:
             return false;
         }
@@ -215,6 +214,8 @@ private:
         event->setAccepted(again.isAccepted());
         return true;
     }
+
+    bool editable() const { return !box_->isReadOnly(); }
 
     QLineEdit* box_;
 };
