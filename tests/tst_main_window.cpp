@@ -15,7 +15,10 @@
 #include "support/status_fixture.h"
 #include "support/wire.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QTest>
+#include <QWindow>
 
 using namespace tvx;
 using namespace tvx::test;
@@ -242,6 +245,38 @@ private slots:
         QCOMPARE(c.shownParts(), QStringList{u"SeeChatp"_qs});
     }
 
+    // With the program's own pause, the wait window is painted with each step's caption during its pause.
+    void firstChatVisitPaintsEachStepDuringItsPause() {
+        Console c;
+        c.fx.fake.system.realPauseMs = 20;
+        struct PaintedCaptions : QObject {
+            QStringList captions;
+            bool eventFilter(QObject* o, QEvent* e) override {
+                if (e->type() == QEvent::Paint && o->objectName() == u"Label3") {
+                    auto* label = static_cast<QLabel*>(o);
+                    if (qobject_cast<Loadingfdf*>(label->window()) &&
+                        (captions.isEmpty() || captions.last() != label->text()))
+                        captions << label->text();
+                }
+                return false;
+            }
+        } painted;
+        // It is kept above the console by the desktop: the console owns it.
+        bool owned = true;
+        c.fx.fake.system.onSleep = [&](int) {
+            const Loadingfdf* wait = Forms::ifLoaded<Loadingfdf>();
+            owned = owned && wait && wait->windowHandle() &&
+                    wait->windowHandle()->transientParent() == c.main.windowHandle();
+        };
+        qApp->installEventFilter(&painted);
+        c.click(c.main.Image6);
+        qApp->removeEventFilter(&painted);
+        QVERIFY(owned);
+        QCOMPARE(painted.captions, (QStringList{u"Addin You to PBUCON User List"_qs,
+                                                u"Changing Session Limits"_qs, u"Writing Configs..."_qs}));
+        QVERIFY(!Forms::isLoaded<Loadingfdf>());
+    }
+
     void chatLineSendsAndEchoes_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<int>("key");
@@ -454,6 +489,75 @@ private slots:
         for (const ColourButton& b : tvx::colourButtons())
             QVERIFY2(main.findChild<QPushButton*>(QString::fromUtf16(b.name)),
                      qPrintable(QString::fromUtf16(b.name)));
+    }
+
+    // Every single-line box of every window keeps one line, and every locked box stays out of the tab
+    // order; a line pasted with a break into the chat box sends its first line only.
+    void boxesKeepOneLineAndLockedOnesTakeNoTabFocus() {
+        Console c;
+        Forms::get<Form3>();
+        Forms::get<Form5>();
+        Forms::get<tvx::log>();
+        Forms::get<Loadingfdf>();
+        QStringList multiLine;
+        QStringList tabbable;
+        int boxes = 0;
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            for (QLineEdit* box : window->findChildren<QLineEdit*>()) {
+                ++boxes;
+                const QString before = box->text();
+                box->setText(u"bob\nadmin"_qs);
+                if (box->text() != u"bob")
+                    multiLine << window->objectName() + u'.' + box->objectName();
+                box->setText(before);
+                if (box->isReadOnly() && (box->focusPolicy() & Qt::TabFocus))
+                    tabbable << window->objectName() + u'.' + box->objectName();
+            }
+            for (QPlainTextEdit* box : window->findChildren<QPlainTextEdit*>()) {
+                if (box->isReadOnly() && (box->focusPolicy() & Qt::TabFocus))
+                    tabbable << window->objectName() + u'.' + box->objectName();
+            }
+        }
+        QVERIFY(boxes >= 15); // the console and the login window alone have more
+        QCOMPARE(multiLine, QStringList());
+        QCOMPARE(tabbable, QStringList());
+
+        c.click(c.main.Image6);
+        c.udp->sent.clear();
+        c.main.txtsay1->clear();
+        QGuiApplication::clipboard()->setText(u"say hi\nquit"_qs);
+        QTest::keyClick(c.main.txtsay1, Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClick(c.main.txtsay1, Qt::Key_Return);
+        QCOMPARE(c.commands(), QList<QByteArray>{rconDatagram("pw", "say say hi")});
+    }
+
+    // Switching pages moves the focus off the page that hides, never into the locked address boxes.
+    void pageSwitchesLeaveTheLockedBoxesAlone_data() {
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("focused");
+        QTest::addColumn<QString>("to");
+        QTest::newRow("settings to maps") << u"Image7"_qs << u"Text8"_qs << u"Image8"_qs;
+        QTest::newRow("maps to admin") << u"Image8"_qs << u"List1"_qs << u"Image9"_qs;
+        QTest::newRow("admin to settings") << u"Image9"_qs << u"Text11"_qs << u"Image7"_qs;
+        QTest::newRow("chat to settings") << u"Image6"_qs << u"txtsay1"_qs << u"Image7"_qs;
+    }
+    void pageSwitchesLeaveTheLockedBoxesAlone() {
+        QFETCH(QString, from);
+        QFETCH(QString, focused);
+        QFETCH(QString, to);
+        Console c;
+        c.main.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&c.main));
+        c.click(c.tab(from));
+        auto* box = c.main.findChild<QWidget*>(focused);
+        QVERIFY(box && box->isVisible());
+        box->setFocus(Qt::MouseFocusReason);
+        c.click(c.tab(to));
+        QVERIFY(!box->isVisible());
+        QWidget* now = QApplication::focusWidget();
+        QVERIFY2(now != c.main.Text3 && now != c.main.Text4, qPrintable(now ? now->objectName() : QString()));
+        QVERIFY(!c.main.Text3->hasSelectedText());
+        QVERIFY(!c.main.Text4->hasSelectedText());
     }
 
     void windowsAsDesigned() {

@@ -7,6 +7,7 @@
 #include "support/fake_platform.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QNetworkDatagram>
 #include <QProcess>
@@ -14,6 +15,7 @@
 #include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QUdpSocket>
 
 #include <csignal>
@@ -221,6 +223,52 @@ private slots:
             QCOMPARE(got[i], i);
         QVERIFY(mostWaiting > 0);
         QVERIFY(mostWaiting < QtUdpSocket::kMaxWaiting);
+    }
+
+    // The pause lasts its time while timer ticks and datagrams are handled during it.
+    void pauseHandlesTicksAndDatagrams() {
+        QUdpSocket server;
+        QVERIFY(server.bind(QHostAddress::LocalHost, 0));
+        QtUdpSocket client;
+        client.setRemoteHost(u"127.0.0.1"_qs);
+        client.setRemotePort(server.localPort());
+        client.connectSocket();
+        client.sendData("status");
+        QTRY_VERIFY(server.hasPendingDatagrams());
+        const QNetworkDatagram d = server.receiveDatagram();
+        QSignalSpy arrivals(&client, &UdpSocket::dataArrival);
+        server.writeDatagram("reply", d.senderAddress(), static_cast<quint16>(d.senderPort()));
+        bool ticked = false;
+        QTimer::singleShot(0, this, [&] { ticked = true; });
+        QtSystem system;
+        QElapsedTimer clock;
+        clock.start();
+        system.sleep(20);
+        QVERIFY(clock.elapsed() >= 20);
+        QVERIFY(ticked);
+        QCOMPARE(arrivals.size(), 1);
+    }
+
+    // A handler that pauses is not run again by its own timer during its pause, and keeps its order.
+    void pausingHandlerIsNotReenteredByItsTimer() {
+        QtSystem system;
+        QTimer timer;
+        timer.setInterval(1);
+        int depth = 0;
+        int deepest = 0;
+        int runs = 0;
+        connect(&timer, &QTimer::timeout, this, [&] {
+            ++runs;
+            deepest = qMax(deepest, ++depth);
+            system.sleep(10);
+            --depth;
+        });
+        timer.start();
+        system.sleep(40);
+        timer.stop();
+        // Its tick was due all through each of its pauses.
+        QVERIFY(runs >= 1);
+        QCOMPARE(deepest, 1);
     }
 
     void tcpStatesAndErrors() {

@@ -38,6 +38,22 @@ private slots:
         QCOMPARE(tvx::trimBlanks(in), out);
     }
 
+    void firstLine_data() {
+        QTest::addColumn<QString>("in");
+        QTest::addColumn<QString>("out");
+        QTest::newRow("no break") << u"say hi"_qs << u"say hi"_qs;
+        QTest::newRow("LF") << u"say hi\nquit"_qs << u"say hi"_qs;
+        QTest::newRow("CR LF") << u"bob\r\nadmin"_qs << u"bob"_qs;
+        QTest::newRow("lone CR") << u"a\rb\nc"_qs << u"a"_qs;
+        QTest::newRow("break first") << u"\nrest"_qs << QString();
+        QTest::newRow("other controls stay") << u"a\tb\u2028c"_qs << u"a\tb\u2028c"_qs;
+    }
+    void firstLine() {
+        QFETCH(QString, in);
+        QFETCH(QString, out);
+        QCOMPARE(tvx::firstLine(in), out);
+    }
+
     void counters_data() {
         QTest::addColumn<QString>("in");
         QTest::addColumn<QString>("out");

@@ -4,6 +4,8 @@
 #include "gui/base/twips.h"
 #include "gui/main/main_window.h"
 
+#include <QWindow>
+
 namespace tvx {
 namespace {
 
@@ -42,6 +44,15 @@ Loadingfdf::Loadingfdf() {
     // Centred on the console when it is on screen.
     if (const Main* owner = Forms::ifLoaded<Main>(); owner && owner->isVisible())
         move(owner->geometry().center() - QPoint(width() / 2, height() / 2));
+}
+
+void Loadingfdf::showEvent(QShowEvent* event) {
+    // Owned by the console: the desktop keeps it above the console, also when the console is clicked while
+    // a step pauses.
+    if (const Main* owner = Forms::ifLoaded<Main>();
+        owner && owner->isVisible() && owner->windowHandle() && windowHandle())
+        windowHandle()->setTransientParent(owner->windowHandle());
+    VbForm::showEvent(event);
 }
 
 } // namespace tvx

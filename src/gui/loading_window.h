@@ -12,6 +12,9 @@ public:
     VbLabel* Label1 = nullptr;
     VbLabel* Label3 = nullptr; // the progress line; each step replaces it
     VbLabel* Label2 = nullptr;
+
+protected:
+    void showEvent(QShowEvent* event) override;
 };
 
 } // namespace tvx

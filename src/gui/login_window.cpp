@@ -108,6 +108,7 @@ Form4::Form4() {
     Combo1 = new QComboBox(Frame1);
     Combo1->setObjectName(u"Combo1"_qs);
     Combo1->setEditable(true);
+    keepSingleLine(Combo1->lineEdit());
     Combo1->addItems({u"mp"_qs, u"admin"_qs, u"poweradmin"_qs});
     Combo1->setCurrentIndex(-1);
     Combo1->setEditText(QString());

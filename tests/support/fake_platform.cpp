@@ -104,6 +104,8 @@ bool FakeShell::endProcess(qint64 pid) {
 
 void FakeSystem::sleep(int ms) {
     sleeps << ms;
+    if (realPauseMs)
+        QtSystem().sleep(*realPauseMs);
     if (onSleep)
         onSleep(ms);
 }

@@ -10,6 +10,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace tvx::test {
 
@@ -121,6 +122,8 @@ public:
     QList<int> sleeps;
     // Runs before each sleep returns (to look at the screen during a pause).
     std::function<void(int)> onSleep;
+    // When set, each sleep is the program's own pause (events handled, windows painted), this many ms long.
+    std::optional<int> realPauseMs;
     QString folder;
     int endCalls = 0;
     // Runs when the program is ended (to end the event loop for real).

@@ -145,7 +145,8 @@ class System {
 public:
     virtual ~System() = default;
     virtual QDateTime now() const = 0;
-    // Blocks the program's only thread.
+    // Pauses the handler that calls it for `ms`: the user cannot act meanwhile, but the windows stay
+    // painted and answering, and timer ticks and socket events are handled during the pause.
     virtual void sleep(int ms) = 0;
     virtual QString programFolder() const = 0;
     virtual QString currentFolder() const = 0;

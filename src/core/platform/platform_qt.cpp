@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QHostInfo>
@@ -424,7 +425,23 @@ QDateTime QtSystem::now() const {
     return QDateTime::currentDateTime();
 }
 void QtSystem::sleep(int ms) {
-    QThread::msleep(static_cast<unsigned long>(qMax(ms, 0)));
+    if (ms <= 0)
+        return;
+    if (!QCoreApplication::instance()) {
+        QThread::msleep(static_cast<unsigned long>(ms));
+        return;
+    }
+    // The user cannot act during a pause, yet the windows keep painting and answering the desktop: a
+    // local loop that holds user input back until the pause is over, when it is handled in order. Timer
+    // ticks and socket events are handled meanwhile. Qt never delivers a timer's tick while that timer's
+    // own handler runs, so a handler that pauses is not re-entered by its own timer.
+    QEventLoop loop;
+    QTimer over;
+    over.setSingleShot(true);
+    over.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&over, &QTimer::timeout, &loop, &QEventLoop::quit);
+    over.start(ms);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
 }
 QString QtSystem::programFolder() const {
     return QCoreApplication::applicationDirPath();

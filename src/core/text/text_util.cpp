@@ -2,6 +2,14 @@
 
 namespace tvx {
 
+QString firstLine(const QString& s) {
+    for (qsizetype i = 0; i < s.size(); ++i) {
+        if (s[i] == u'\r' || s[i] == u'\n')
+            return s.left(i);
+    }
+    return s;
+}
+
 QString trimBlanks(const QString& s) {
     qsizetype b = 0;
     qsizetype e = s.size();

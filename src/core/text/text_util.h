@@ -11,6 +11,9 @@ inline const QString kCrLf = QStringLiteral("\r\n");
 QString trimBlanks(const QString& s);
 QString trimLeadingBlanks(const QString& s);
 
+// What a single-line box keeps of a text: everything before its first CR or LF.
+QString firstLine(const QString& s);
+
 // The leading decimal number of a text after leading blanks ("12abc" -> 12, "" -> 0, "x" -> 0).
 double leadingNumber(const QString& s);
 

@@ -1,6 +1,11 @@
 #pragma once
 #include "core/platform/platform.h"
 
+#include <memory>
+
+class QInputDialog;
+class QMessageBox;
+
 namespace tvx {
 
 // Modal boxes over QMessageBox and QInputDialog: socket events and timer ticks keep flowing while one is
@@ -12,5 +17,15 @@ public:
     QString openFile(QWidget* owner, const QString& title, const QString& filter,
                      const QString& initialFolder) override;
 };
+
+// The boxes as msgBox and inputBox show them, built but not run. Each button of the message box carries
+// its mb answer in the property "answer".
+std::unique_ptr<QMessageBox> makeMessageBox(const QString& text, int style, const QString& title,
+                                            QWidget* parent = nullptr);
+std::unique_ptr<QInputDialog> makeInputBox(const QString& prompt, const QString& title,
+                                           const QString& defaultText, QWidget* parent = nullptr);
+
+// The width a box needs for its whole title in the window's title bar, with the window's buttons beside it.
+int widthForTitle(const QString& title);
 
 } // namespace tvx

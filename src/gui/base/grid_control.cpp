@@ -6,11 +6,32 @@
 
 #include <QHeaderView>
 #include <QMouseEvent>
+#include <QStyledItemDelegate>
 
 namespace tvx {
+namespace {
+
+// Draws the fixed rows as headers whatever the view's state: never selected, focused or hovered.
+class FixedRowsDelegate final : public QStyledItemDelegate {
+public:
+    explicit FixedRowsDelegate(FlexGrid* grid) : QStyledItemDelegate(grid), grid_(grid) {}
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        if (index.row() < grid_->FixedRows())
+            option->state &= ~(QStyle::State_Selected | QStyle::State_HasFocus | QStyle::State_MouseOver);
+    }
+
+private:
+    FlexGrid* grid_;
+};
+
+} // namespace
 
 FlexGrid::FlexGrid(QWidget* parent, const QString& name) : QTableWidget(parent) {
     setObjectName(name);
+    setItemDelegate(new FixedRowsDelegate(this));
     horizontalHeader()->hide();
     verticalHeader()->hide();
     verticalHeader()->setDefaultSectionSize(17);
@@ -156,6 +177,21 @@ void FlexGrid::styleItem(QTableWidgetItem* it, bool fixed) const {
     QFont f = font();
     f.setBold(fixed);
     it->setFont(f);
+}
+
+QItemSelectionModel::SelectionFlags FlexGrid::selectionCommand(const QModelIndex& index,
+                                                               const QEvent* event) const {
+    if (index.isValid() && index.row() < fixedRows_)
+        return QItemSelectionModel::NoUpdate;
+    return QTableWidget::selectionCommand(index, event);
+}
+
+QModelIndex FlexGrid::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) {
+    const QModelIndex next = QTableWidget::moveCursor(cursorAction, modifiers);
+    if (!next.isValid() || next.row() >= fixedRows_)
+        return next;
+    // Onto the first scrolling row instead; nowhere when there is none.
+    return fixedRows_ < rowCount() ? model()->index(fixedRows_, next.column()) : QModelIndex();
 }
 
 void FlexGrid::mousePressEvent(QMouseEvent* event) {

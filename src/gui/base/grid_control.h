@@ -38,6 +38,10 @@ signals:
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    // The fixed rows are never selected and the cursor never moves into them.
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
+                                                         const QEvent* event = nullptr) const override;
+    QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
 
 private:
     void styleRow(int row);

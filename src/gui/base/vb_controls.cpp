@@ -3,11 +3,17 @@
 #include "core/text/text_util.h"
 #include "core/text/textbox_lines.h"
 
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QValidator>
 
 #include <algorithm>
 
@@ -152,6 +158,11 @@ void VbTextBox::dropOldestLines() {
     c.removeSelectedText();
 }
 
+void VbTextBox::setLocked(bool locked) {
+    setReadOnly(locked);
+    setFocusPolicy(locked ? Qt::ClickFocus : Qt::StrongFocus);
+}
+
 void VbTextBox::caretToEnd() {
     QTextCursor c = textCursor();
     c.movePosition(QTextCursor::End);
@@ -174,8 +185,131 @@ void VbTextBox::keyPressEvent(QKeyEvent* event) {
     QPlainTextEdit::keyPressEvent(event);
 }
 
+namespace {
+
+bool hasLineBreak(const QString& s) {
+    return s.contains(u'\r') || s.contains(u'\n');
+}
+
+// The validator cuts whatever reaches the box's text (typing, setText, anything else); the paths that insert
+// a text into the middle of the box (paste, middle-click paste, drop, input method) are cut before they
+// insert, so the text after the caret stays.
+class SingleLineGuard final : public QValidator {
+public:
+    explicit SingleLineGuard(QLineEdit* box) : QValidator(box), box_(box) {
+        box->setValidator(this);
+        box->installEventFilter(this);
+    }
+
+    State validate(QString& input, int& pos) const override {
+        if (hasLineBreak(input)) {
+            input = firstLine(input);
+            pos = qMin(pos, static_cast<int>(input.size()));
+        }
+        return Acceptable;
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        // Only the events below are looked at: the box may be half destroyed when others arrive.
+        if (watched != box_)
+            return false;
+        switch (event->type()) {
+        case QEvent::KeyPress:
+            return editable() && static_cast<QKeyEvent*>(event)->matches(QKeySequence::Paste) &&
+                   paste(QClipboard::Clipboard);
+        case QEvent::MouseButtonRelease:
+            // The middle button pastes the selection at the caret, the box's own selection left in place.
+            if (!editable() || static_cast<QMouseEvent*>(event)->button() != Qt::MiddleButton ||
+                !QGuiApplication::clipboard()->supportsSelection() ||
+                !hasLineBreak(QGuiApplication::clipboard()->text(QClipboard::Selection)))
+                return false;
+            box_->deselect();
+            return paste(QClipboard::Selection);
+        case QEvent::ContextMenu:
+            if (!editable() || box_->contextMenuPolicy() != Qt::DefaultContextMenu)
+                return false;
+            contextMenu(static_cast<QContextMenuEvent*>(event));
+            return true;
+        case QEvent::Drop:
+            return editable() && drop(static_cast<QDropEvent*>(event));
+        case QEvent::InputMethod:
+            return editable() && inputMethod(static_cast<QInputMethodEvent*>(event));
+        default:
+            return false;
+        }
+    }
+
+private:
+    // Pastes the clipboard's first line itself when the clipboard holds a line break; false leaves the
+    // paste to the box.
+    bool paste(QClipboard::Mode mode) {
+        const QString text = QGuiApplication::clipboard()->text(mode);
+        if (!hasLineBreak(text))
+            return false;
+        box_->insert(firstLine(text));
+        return true;
+    }
+
+    void contextMenu(QContextMenuEvent* event) {
+        QMenu* menu = box_->createStandardContextMenu();
+        if (!menu)
+            return;
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        // The menu's Paste is the action wired to the box's paste slot: wire it to ours instead.
+        for (QAction* action : menu->actions()) {
+            if (disconnect(action, SIGNAL(triggered()), box_, SLOT(paste()))) {
+                connect(action, &QAction::triggered, box_, [this] {
+                    if (!paste(QClipboard::Clipboard))
+                        box_->paste();
+                });
+                break;
+            }
+        }
+        menu->popup(event->globalPos());
+    }
+
+    bool drop(QDropEvent* event) {
+        const QMimeData* data = event->mimeData();
+        if (!data || !data->hasText() || !hasLineBreak(data->text()))
+            return false;
+        QMimeData cut;
+        cut.setText(firstLine(data->text()));
+        QDropEvent again(event->position(), event->possibleActions(), &cut, event->buttons(),
+                         event->modifiers());
+        again.setDropAction(event->dropAction());
+        QCoreApplication::sendEvent(box_, &again);
+        event->setDropAction(again.dropAction());
+        event->setAccepted(again.isAccepted());
+        return true;
+    }
+
+    bool inputMethod(QInputMethodEvent* event) {
+        if (!hasLineBreak(event->commitString()))
+            return false;
+        QInputMethodEvent again(event->preeditString(), event->attributes());
+        again.setCommitString(firstLine(event->commitString()), event->replacementStart(),
+                              event->replacementLength());
+        QCoreApplication::sendEvent(box_, &again);
+        event->setAccepted(again.isAccepted());
+        return true;
+    }
+
+    bool editable() const { return !box_->isReadOnly(); }
+
+    QLineEdit* box_;
+};
+
+} // namespace
+
+void keepSingleLine(QLineEdit* box) {
+    if (box && !dynamic_cast<const SingleLineGuard*>(box->validator()))
+        new SingleLineGuard(box);
+}
+
 VbLineEdit::VbLineEdit(QWidget* parent, const QString& name, const QString& text) : QLineEdit(parent) {
     setObjectName(name);
+    keepSingleLine(this);
     setText(text);
     setCursorPosition(0);
 }
@@ -185,6 +319,11 @@ void VbLineEdit::setBackColor(const QColor& color) {
     for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
         p.setColor(group, QPalette::Base, color);
     setPalette(p);
+}
+
+void VbLineEdit::setLocked(bool locked) {
+    setReadOnly(locked);
+    setFocusPolicy(locked ? Qt::ClickFocus : Qt::StrongFocus);
 }
 
 void VbLineEdit::keyPressEvent(QKeyEvent* event) {

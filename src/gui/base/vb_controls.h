@@ -46,8 +46,9 @@ public:
     void caretToEnd();
     // Scrollback: appending beyond this many characters drops the oldest lines (0 = no limit).
     void setScrollback(qsizetype limit) { scrollback_ = limit; }
-    // "Locked": the user may read and select but not edit.
-    void setLocked(bool locked) { setReadOnly(locked); }
+    // "Locked": the user may read, select and copy but not edit. A click gives a locked box the focus;
+    // tabbing and page switches pass it by.
+    void setLocked(bool locked);
 
 signals:
     void keyDown(int keyCode, int shift);
@@ -65,13 +66,22 @@ private:
     qsizetype scrollback_ = 0;
 };
 
+// Keeps a single-line box on one line, as the platform's single-line edit control did: of text pasted,
+// dropped or composed into it only what comes before its first CR or LF goes in, at the caret; any other
+// text that would bring a line break into the box (text the program sets included) is cut at the break.
+// So no line break ever leaves the box. It is the box's validator: do not give the box another one.
+void keepSingleLine(QLineEdit* box);
+
 // A single-line text box reporting its key presses with the key codes the handlers test (13 = Enter).
+// It keeps a single line (keepSingleLine).
 class VbLineEdit : public QLineEdit {
     Q_OBJECT
 public:
     explicit VbLineEdit(QWidget* parent, const QString& name, const QString& text = {});
     // Background colour; kept whether the box is enabled or not.
     void setBackColor(const QColor& color);
+    // "Locked": as VbTextBox::setLocked.
+    void setLocked(bool locked);
 
 signals:
     void keyDown(int keyCode, int shift);

@@ -73,11 +73,9 @@ void Main::RegisterUcon() {
     for (const UconStep& step : uconRegistration(Text40, Text41, Text42)) {
         resumeNext([&] { Forms::get<Loadingfdf>().Label3->setCaption(step.caption); });
         resumeNext([&] { Send(step.command); });
-        if (step.pauseMs > 0) {
-            // The pause blocks the event loop: paint the new step before it.
-            resumeNext([] { Forms::get<Loadingfdf>().repaint(); });
+        // The pause paints the wait window with the new step while the user waits.
+        if (step.pauseMs > 0)
             resumeNext([&] { platform().system->sleep(step.pauseMs); });
-        }
     }
     resumeNext([] { Forms::unload<Loadingfdf>(); });
     resumeNext([] { Forms::get<Form5>(); });

@@ -574,7 +574,7 @@ void Main::buildBottomBand() {
     Text4 = new VbLineEdit(this, u"Text4"_qs);
     Text4->setGeometry(twipsRect(2640, 8040, 1095, 315));
     for (VbLineEdit* e : {Text3, Text4}) {
-        e->setReadOnly(true);
+        e->setLocked(true);
         e->setBackColor(QColor(224, 224, 224));
     }
     Label91 = clickLabel(this, u"Label91"_qs, u"Join Server"_qs, twipsRect(3960, 8040, 1095, 255));
