@@ -14,13 +14,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QString message = tvx::fromAnsi(
         QByteArrayView(reinterpret_cast<const char*>(data + 1), static_cast<qsizetype>(size - 1)));
     const tvx::DaemonMessage m = tvx::classifyDaemonMessage(message, pass, log);
-    using K = tvx::DaemonMessage;
-    const K::Kind expected = pass == u"1"                        ? K::RconPassword
-                             : log == u"1"                       ? K::Log
-                             : tvx::isLevelWord(message)         ? K::LevelWord
-                             : message.startsWith(u"ADDUSER")    ? K::AddUserNotice
-                             : message.startsWith(u"CHANGERCON") ? K::ChangeRconNotice
-                                                                 : K::Refusal;
+    using K = tvx::DaemonMessage::Kind;
+    const K expected = pass == u"1"                        ? K::RconPassword
+                       : log == u"1"                       ? K::Log
+                       : tvx::isLevelWord(message)         ? K::LevelWord
+                       : message.startsWith(u"ADDUSER")    ? K::AddUserNotice
+                       : message.startsWith(u"CHANGERCON") ? K::ChangeRconNotice
+                                                           : K::Refusal;
     if (m.kind != expected)
         std::abort();
     // A notice loses its prefix words; everything else comes through whole.
