@@ -4,6 +4,7 @@
 #include "core/commands/command_table.h"
 #include "core/commands/map_rotation.h"
 #include "core/commands/player_actions.h"
+#include "core/tools/fixed_addresses.h"
 
 #include "support/core_values.h"
 
@@ -206,9 +207,10 @@ private slots:
     void lookupsEncodeTheGuid() {
         QFETCH(QString, guid);
         QFETCH(QString, encoded);
-        QCOMPARE(pbBansLookup(guid), kPbBansSite + u"/mbi.php?guid="_qs + encoded + u"&action=12&submit"_qs);
+        QCOMPARE(pbBansLookup(guid),
+                 fixed::kPbBansSite + u"/mbi.php?guid="_qs + encoded + u"&action=12&submit"_qs);
         QCOMPARE(punksBustedLookup(guid),
-                 kPunksBustedSite + u"/cgi-bin/membership/guidcheck.cgi?guid="_qs + encoded);
+                 fixed::kPunksBustedSite + u"/cgi-bin/membership/guidcheck.cgi?guid="_qs + encoded);
     }
 
     void mapsPageCommands() {

@@ -41,6 +41,8 @@ private slots:
         QTest::addColumn<QString>("url");
         QTest::newRow("registration page") << fixed::kPbBansRegistrationPage;
         QTest::newRow("web site") << fixed::kWebsiteUrl;
+        QTest::newRow("PBBans look-up site") << fixed::kPbBansSite;
+        QTest::newRow("PunksBusted look-up site") << fixed::kPunksBustedSite;
         QTest::newRow("donation page") << fixed::kDonationUrl;
     }
 

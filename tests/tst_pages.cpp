@@ -5,6 +5,7 @@
 #include "core/commands/command_table.h"
 #include "core/commands/map_rotation.h"
 #include "core/commands/player_actions.h"
+#include "core/tools/fixed_addresses.h"
 
 #include "gui/base/twips.h"
 #include "gui/login_window.h"
@@ -917,10 +918,10 @@ private slots:
         menu.checkonpbbansz->trigger();
         g.setTextMatrix(g.Row(), int(PlayerColumn::Guid), u"1&action=0"_qs);
         menu.checkonpunksbusted->trigger();
-        QCOMPARE(
-            c.fx.fake.shell.openedUrls,
-            (QStringList{kPbBansSite + u"/mbi.php?guid=%20%20%20%20%20%20%20%2055&action=12&submit"_qs,
-                         kPunksBustedSite + u"/cgi-bin/membership/guidcheck.cgi?guid=1%26action%3D0"_qs}));
+        QCOMPARE(c.fx.fake.shell.openedUrls,
+                 (QStringList{
+                     fixed::kPbBansSite + u"/mbi.php?guid=%20%20%20%20%20%20%20%2055&action=12&submit"_qs,
+                     fixed::kPunksBustedSite + u"/cgi-bin/membership/guidcheck.cgi?guid=1%26action%3D0"_qs}));
     }
 
     // A refused send ends the entry's handler; the program and the menu go on.

@@ -1,6 +1,7 @@
 #include "core/commands/player_actions.h"
 
 #include "core/text/text_util.h"
+#include "core/tools/fixed_addresses.h"
 
 #include <QUrl>
 
@@ -114,11 +115,11 @@ QString encoded(const QString& guid) {
 } // namespace
 
 QString pbBansLookup(const QString& guid) {
-    return kPbBansSite + u"/mbi.php?guid="_qs + encoded(guid) + u"&action=12&submit"_qs;
+    return fixed::kPbBansSite + u"/mbi.php?guid="_qs + encoded(guid) + u"&action=12&submit"_qs;
 }
 
 QString punksBustedLookup(const QString& guid) {
-    return kPunksBustedSite + u"/cgi-bin/membership/guidcheck.cgi?guid="_qs + encoded(guid);
+    return fixed::kPunksBustedSite + u"/cgi-bin/membership/guidcheck.cgi?guid="_qs + encoded(guid);
 }
 
 } // namespace tvx

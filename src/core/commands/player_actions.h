@@ -70,9 +70,8 @@ struct PlayerReportCells {
 // Six lines joined by CR LF (none after the last); date and time in fixed forms, whatever the locale.
 QString playerReport(const QDateTime& now, const PlayerReportCells& cells);
 
-// The two GUID look-up services; the GUID is percent-encoded, so a cell cannot change the query.
-inline const QString kPbBansSite = QStringLiteral("https://www.pbbans.com");
-inline const QString kPunksBustedSite = QStringLiteral("https://www.punksbusted.com");
+// The two GUID look-up pages (their sites are in core/tools/fixed_addresses.h); the GUID is percent-encoded,
+// so a cell cannot change the query.
 QString pbBansLookup(const QString& guid);
 QString punksBustedLookup(const QString& guid);
 
