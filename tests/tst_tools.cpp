@@ -545,22 +545,31 @@ private slots:
         QTest::addColumn<QString>("user");
         QTest::addColumn<QString>("password");
         QTest::addColumn<QString>("level");
-        QTest::addColumn<QByteArray>("request"); // empty: the fill-in box, the window stays
+        QTest::addColumn<QByteArray>("request"); // empty: refused with `box`, the window stays
+        QTest::addColumn<QString>("box");
+        const QString fillIn = u"msg 16 [TORVANEX] Please fill Username, Password and Level!"_qs;
         QTest::newRow("complete") << u"amy"_qs << u"s3cret"_qs << u"admin"_qs
-                                  << QByteArray("ADDUSER amy+s3cret-admin");
-        QTest::newRow("separators inside, unchanged")
-            << u"a+b"_qs << u"p-q"_qs << u"poweradmin"_qs << QByteArray("ADDUSER a+b+p-q-poweradmin");
+                                  << QByteArray("ADDUSER amy+s3cret-admin") << QString();
+        // The daemon splits at the first "+" and the last "-": both may stand in the password, and a "-"
+        // in the name.
+        QTest::newRow("separators where the daemon reads them right")
+            << u"a-b"_qs << u"p+q-r"_qs << u"poweradmin"_qs << QByteArray("ADDUSER a-b+p+q-r-poweradmin")
+            << QString();
+        QTest::newRow("a plus in the name would add another user")
+            << u"a+b"_qs << u"pw"_qs << u"admin"_qs << QByteArray()
+            << u"msg 16 [TORVANEX] The username may not contain \"+\"!"_qs;
         QTest::newRow("blanks kept, typed level")
-            << u" amy "_qs << u" "_qs << u"owner"_qs << QByteArray("ADDUSER  amy + -owner");
-        QTest::newRow("no level") << u"amy"_qs << u"s3cret"_qs << QString() << QByteArray();
-        QTest::newRow("no user") << QString() << u"s3cret"_qs << u"mp"_qs << QByteArray();
-        QTest::newRow("no password") << u"amy"_qs << QString() << u"mp"_qs << QByteArray();
+            << u" amy "_qs << u" "_qs << u"owner"_qs << QByteArray("ADDUSER  amy + -owner") << QString();
+        QTest::newRow("no level") << u"amy"_qs << u"s3cret"_qs << QString() << QByteArray() << fillIn;
+        QTest::newRow("no user") << QString() << u"s3cret"_qs << u"mp"_qs << QByteArray() << fillIn;
+        QTest::newRow("no password") << u"amy"_qs << QString() << u"mp"_qs << QByteArray() << fillIn;
     }
     void addUser() {
         QFETCH(QString, user);
         QFETCH(QString, password);
         QFETCH(QString, level);
         QFETCH(QByteArray, request);
+        QFETCH(QString, box);
         Console c(u"1"_qs);
         c.tools.addnewusertodaemonz_Click();
         Form6& w = Forms::get<Form6>();
@@ -569,8 +578,7 @@ private slots:
         w.Combo1->setEditText(level);
         QTest::mouseClick(w.Command2, Qt::LeftButton);
         if (request.isEmpty()) {
-            QCOMPARE(c.boxes(),
-                     QStringList{u"msg 16 [TORVANEX] Please fill Username, Password and Level!"_qs});
+            QCOMPARE(c.boxes(), QStringList{box});
             QVERIFY(c.tcp->sent.isEmpty());
             QVERIFY(Forms::isLoaded<Form6>() && w.isVisible());
             QCOMPARE(w.Text1->text(), user);

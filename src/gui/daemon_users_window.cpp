@@ -171,6 +171,10 @@ void Form6::Command2_Click() {
                                    u"TORVANEX"_qs);
         return;
     }
+    if (userNameSplitsRequest(user)) {
+        platform().dialogs->msgBox(kUserNamePlusText, mb::Critical, u"TORVANEX"_qs);
+        return;
+    }
     try {
         Forms::get<Form4>().SendToDaemon(addUserRequest(user, password, level));
     } catch (const PlatformError& e) {

@@ -23,6 +23,10 @@ QString addUserRequest(const QString& user, const QString& password, const QStri
     return u"ADDUSER "_qs + user + u'+' + password + u'-' + level;
 }
 
+bool userNameSplitsRequest(const QString& user) {
+    return user.contains(u'+');
+}
+
 QString changeRconRequest(const QString& password) {
     return u"CHANGERCON "_qs + password;
 }

@@ -11,6 +11,11 @@ namespace tvx {
 
 // "ADDUSER " user "+" password "-" level, all three as typed: nothing trimmed or checked.
 QString addUserRequest(const QString& user, const QString& password, const QString& level);
+// The daemon reads a request's user name up to its first "+": a name holding one would add another user,
+// with another password, while the request looked accepted.
+bool userNameSplitsRequest(const QString& user);
+inline const QString kUserNamePlusText = QStringLiteral("The username may not contain \"+\"!");
+
 // "CHANGERCON " and the new password as typed.
 QString changeRconRequest(const QString& password);
 
