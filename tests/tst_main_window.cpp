@@ -11,6 +11,7 @@
 #include "gui/menus_window.h"
 #include "gui/reader_window.h"
 
+#include "support/console_fixture.h"
 #include "support/fake_platform.h"
 #include "support/status_fixture.h"
 #include "support/wire.h"
@@ -25,24 +26,10 @@ using namespace tvx::test;
 
 namespace {
 
-// A console handed over and connected, in the given mode, on screen with the players page.
-struct Console {
-    WindowsFixture fx;
-    Form4& login = Forms::get<Form4>();
-    Main& main = Forms::get<Main>();
-    FakeUdpSocket* udp = fx.fake.udp();
-    explicit Console(const QString& mode = u"0"_qs, const QString& level = {}) {
-        fx.fake.tcp()->currentState = sock::Connected;
-        login.Text1->setText(u"bob"_qs);
-        main.Text3->setText(u"127.0.0.1"_qs);
-        main.Text4->setText(u"28960"_qs);
-        main.txtRcon = u"pw"_qs;
-        main.IdentDaemon(mode);
-        main.level = level;
-        main.Connect();
-        main.Show();
-        udp->sent.clear();
-    }
+// A console handed over and connected, in the given mode, on screen with the players page; its timers run.
+struct Console : ConsoleFixture {
+    explicit Console(const QString& mode = u"0"_qs, const QString& level = {})
+        : ConsoleFixture(mode, level, Timers::Running) {}
     void click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); }
     QWidget* tab(const QString& name) { return main.findChild<QWidget*>(name); }
     QStringList shownParts() const {

@@ -15,6 +15,7 @@
 #include "gui/test_console/test_console.h"
 #include "gui/warning_window.h"
 
+#include "support/console_fixture.h"
 #include "support/fake_platform.h"
 #include "support/test_console_cases.h"
 #include "support/wire.h"
@@ -26,29 +27,11 @@ using namespace tvx::test;
 
 namespace {
 
-// A console handed over and connected in the given mode, on screen, with the daemon link up.
-struct Console {
-    WindowsFixture fx;
-    Form4& login = Forms::get<Form4>();
-    Main& main = Forms::get<Main>();
-    FakeUdpSocket* udp = fx.fake.udp();
-    FakeTcpClient* tcp = fx.fake.tcp();
-    explicit Console(const QString& mode = u"0"_qs) {
-        tcp->currentState = sock::Connected;
-        login.Text1->setText(u"bob"_qs);
-        main.Text3->setText(u"127.0.0.1"_qs);
-        main.Text4->setText(u"28960"_qs);
-        main.txtRcon = u"pw"_qs;
-        main.IdentDaemon(mode);
-        main.level = u"poweradmin"_qs;
-        // The timers are ticked by hand.
-        main.Timer2->setInterval(3600000);
-        main.Timer3->setInterval(3600000);
-        main.Connect();
-        main.Show();
-        udp->sent.clear();
-        tcp->sent.clear();
-    }
+// A console handed over and connected in the given mode, on screen, with the daemon link up; its timers
+// are ticked by hand.
+struct Console : ConsoleFixture {
+    explicit Console(const QString& mode = u"0"_qs)
+        : ConsoleFixture(mode, u"poweradmin"_qs, Timers::ByHand) {}
     // Shows the page that holds `w`, then clicks it.
     void click(QWidget* w) {
         if (main.SeeSettings->isAncestorOf(w))
@@ -64,29 +47,8 @@ struct Console {
         QVERIFY2(w, qPrintable(name));
         click(w);
     }
-    void ticks(int n) {
-        for (int i = 0; i < n; ++i)
-            main.Timer2_Timer();
-    }
     QList<QByteArray> sent() const { return udp->sent; }
-    QStringList boxes() const {
-        QStringList out;
-        for (const ShownBox& b : fx.fake.dialogs.shown) {
-            if (b.kind == u"input")
-                out << u"input ["_qs + b.title + u"] "_qs + b.text + u" ("_qs + b.defaultText + u')';
-            else
-                out << b.kind + u' ' + QString::number(b.style) + u" ["_qs + b.title + u"] "_qs + b.text;
-        }
-        return out;
-    }
 };
-
-QList<QByteArray> rcon(const QList<QByteArray>& commands) {
-    QList<QByteArray> out;
-    for (const QByteArray& c : commands)
-        out << rconDatagram("pw", c);
-    return out;
-}
 
 // One click: the label, the boxes it reads ("name=text"), the answer of its input box, the commands sent
 // at once, those sent two ticks later, and the boxes shown.

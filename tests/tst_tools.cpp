@@ -10,6 +10,7 @@
 #include "gui/main/main_window.h"
 #include "gui/menus_window.h"
 
+#include "support/console_fixture.h"
 #include "support/fake_platform.h"
 #include "support/wire.h"
 
@@ -20,31 +21,15 @@ using namespace tvx::test;
 
 namespace {
 
-// A console handed over and connected in the given mode and level, with the daemon link up.
-struct Console {
-    WindowsFixture fx;
-    Form4& login = Forms::get<Form4>();
-    Main& main = Forms::get<Main>();
+// A console handed over and connected in the given mode and level, with the daemon link up; its timers
+// are ticked by hand.
+struct Console : ConsoleFixture {
     Form3& tools = Forms::get<Form3>();
-    FakeUdpSocket* udp = fx.fake.udp();
-    FakeTcpClient* tcp = fx.fake.tcp();
     // What the wait window showed at each pause.
     QStringList atPause;
 
-    explicit Console(const QString& mode = u"0"_qs, const QString& level = u"poweradmin"_qs) {
-        tcp->currentState = sock::Connected;
-        login.Text1->setText(u"bob"_qs);
-        main.Text3->setText(u"127.0.0.1"_qs);
-        main.Text4->setText(u"28960"_qs);
-        main.txtRcon = u"pw"_qs;
-        main.IdentDaemon(mode);
-        main.level = level;
-        main.Timer2->setInterval(3600000); // ticked by hand
-        main.Timer3->setInterval(3600000);
-        main.Connect();
-        main.Show();
-        udp->sent.clear();
-        tcp->sent.clear();
+    explicit Console(const QString& mode = u"0"_qs, const QString& level = u"poweradmin"_qs)
+        : ConsoleFixture(mode, level, Timers::ByHand) {
         fx.fake.system.onSleep = [this](int) { atPause << waitWindow(); };
     }
     // The wait window as the user sees it: its progress line, or that it is not on screen.
@@ -64,20 +49,6 @@ struct Console {
             step();
         };
     }
-    void ticks(int n) {
-        for (int i = 0; i < n; ++i)
-            main.Timer2_Timer();
-    }
-    QStringList boxes() const {
-        QStringList out;
-        for (const ShownBox& b : fx.fake.dialogs.shown) {
-            if (b.kind == u"input")
-                out << u"input ["_qs + b.title + u"] "_qs + b.text + u" ("_qs + b.defaultText + u')';
-            else
-                out << b.kind + u' ' + QString::number(b.style) + u" ["_qs + b.title + u"] "_qs + b.text;
-        }
-        return out;
-    }
     QStringList boxTitles() const {
         QStringList out;
         for (const ShownBox& b : fx.fake.dialogs.shown)
@@ -85,13 +56,6 @@ struct Console {
         return out;
     }
 };
-
-QList<QByteArray> rcon(const QList<QByteArray>& commands) {
-    QList<QByteArray> out;
-    for (const QByteArray& c : commands)
-        out << rconDatagram("pw", c);
-    return out;
-}
 
 QList<QByteArray> copies(const QList<QByteArray>& commands) {
     QList<QByteArray> out;

@@ -3,6 +3,7 @@
 #include "core/tools/daemon_users.h"
 
 #include "gui/base/artwork.h"
+#include "gui/base/builders.h"
 #include "gui/base/twips.h"
 #include "gui/login_window.h"
 
@@ -12,23 +13,7 @@ namespace tvx {
 namespace {
 
 VbLabel* boldLabel(QWidget* parent, const QString& name, const QString& caption, const QRect& r) {
-    auto* l = new VbLabel(parent, name, caption);
-    l->setGeometry(r);
-    l->setFont(art::tahoma(9, true));
-    return l;
-}
-
-VbLineEdit* box(QWidget* parent, const QString& name, const QRect& r) {
-    auto* e = new VbLineEdit(parent, name);
-    e->setGeometry(r);
-    return e;
-}
-
-QPushButton* button(QWidget* parent, const QString& name, const QString& caption, const QRect& r) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setGeometry(r);
-    return b;
+    return label(parent, name, caption, r, art::tahoma(9, true));
 }
 
 // Where each permission's check box lies in the permission frame, in the permission string's order.
@@ -52,14 +37,11 @@ Form6::Form6() {
     setToolWindowBorder();
     setFont(art::tahoma(9));
 
-    Frame1 = new QFrame(this);
-    Frame1->setObjectName(u"Frame1"_qs);
-    Frame1->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    Frame1->setGeometry(twipsRect(120, 0, 3375, 2415));
+    Frame1 = boxFrame(this, u"Frame1"_qs, twipsRect(120, 0, 3375, 2415));
     Label1 = boldLabel(Frame1, u"Label1"_qs, u"Username:"_qs, twipsRect(120, 240, 2655, 255));
-    Text1 = box(Frame1, u"Text1"_qs, twipsRect(120, 480, 3015, 315));
+    Text1 = lineBox(Frame1, u"Text1"_qs, twipsRect(120, 480, 3015, 315));
     Label2 = boldLabel(Frame1, u"Label2"_qs, u"Password:"_qs, twipsRect(120, 960, 2895, 255));
-    Text2 = box(Frame1, u"Text2"_qs, twipsRect(120, 1200, 3015, 315));
+    Text2 = lineBox(Frame1, u"Text2"_qs, twipsRect(120, 1200, 3015, 315));
     Label3 = boldLabel(Frame1, u"Label3"_qs, u"Level:"_qs, twipsRect(120, 1680, 1695, 255));
     Combo1 = new QComboBox(Frame1);
     Combo1->setObjectName(u"Combo1"_qs);
@@ -75,9 +57,7 @@ Form6::Form6() {
     for (QPushButton* b : {Command2, Command1})
         b->setFont(art::tahoma(8.25));
 
-    Frame2 = new QGroupBox(u"Permitions"_qs, this);
-    Frame2->setObjectName(u"Frame2"_qs);
-    Frame2->setGeometry(twipsRect(4320, 0, 4095, 1935));
+    Frame2 = groupBox(this, u"Frame2"_qs, u"Permitions"_qs, twipsRect(4320, 0, 4095, 1935));
     const auto table = permissionTable();
     QCheckBox** boxes[] = {&Check1, &Check2, &Check3, &Check4, &Check5, &Check6, &Check7, &Check8, &Check9};
     for (std::size_t i = 0; i < table.size(); ++i) {
@@ -90,7 +70,7 @@ Form6::Form6() {
         connect(c, &QCheckBox::toggled, this,
                 [this, position] { resumeNext([&] { checkClicked(position); }); });
     }
-    Text3 = box(Frame2, u"Text3"_qs, twipsRect(2160, 1560, 2655, 315));
+    Text3 = lineBox(Frame2, u"Text3"_qs, twipsRect(2160, 1560, 2655, 315));
     Text3->setVisible(false);
     Command3 = button(Frame2, u"Command3"_qs, u"Set Permitions"_qs, twipsRect(1680, 1200, 2295, 375));
 

@@ -3,6 +3,7 @@
 #include "core/text/text_file.h"
 
 #include "gui/base/artwork.h"
+#include "gui/base/builders.h"
 #include "gui/base/twips.h"
 #include "gui/base/vb_frame.h"
 #include "gui/main/main_window.h"
@@ -13,25 +14,6 @@ namespace tvx {
 namespace {
 
 const QString kConfigs = QStringLiteral("[Configs]");
-
-QPushButton* button(QWidget* parent, const QString& name, const QString& caption, const QRect& r) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setGeometry(r);
-    return b;
-}
-
-VbLabel* label(QWidget* parent, const QString& name, const QString& caption, const QRect& r) {
-    auto* l = new VbLabel(parent, name, caption);
-    l->setGeometry(r);
-    return l;
-}
-
-VbLineEdit* box(QWidget* parent, const QString& name, const QRect& r) {
-    auto* e = new VbLineEdit(parent, name);
-    e->setGeometry(r);
-    return e;
-}
 
 } // namespace
 
@@ -46,13 +28,13 @@ joinserverconfig::joinserverconfig() {
                          twipsRect(120, 240, 4095, 855));
     Label1 = label(Frame2, u"Label1"_qs, u"Please select the CoDWaW.exe from COD Folder:"_qs,
                    twipsRect(120, 240, 3855, 255));
-    Text1 = box(Frame2, u"Text1"_qs, twipsRect(120, 480, 3375, 285));
+    Text1 = lineBox(Frame2, u"Text1"_qs, twipsRect(120, 480, 3375, 285));
     Command1 = button(Frame2, u"Command1"_qs, u"..."_qs, twipsRect(3600, 480, 375, 255));
     Frame3 = new VbFrame(Frame1, u"Frame3"_qs, u"Passworded Server (optional)"_qs,
                          twipsRect(120, 1200, 4095, 975));
     Label2 = label(Frame3, u"Label2"_qs, u"Add here the password for the passworded server"_qs,
                    twipsRect(120, 240, 3855, 255));
-    Text2 = box(Frame3, u"Text2"_qs, twipsRect(120, 480, 3855, 285));
+    Text2 = lineBox(Frame3, u"Text2"_qs, twipsRect(120, 480, 3855, 285));
     Command2 = button(this, u"Command2"_qs, u"Save"_qs, twipsRect(1560, 2520, 1575, 375));
     Command3 = button(this, u"Command3"_qs, u"Cancel"_qs, twipsRect(3240, 2520, 1215, 375));
 

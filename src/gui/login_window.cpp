@@ -8,6 +8,7 @@
 #include "core/text/text_util.h"
 #include "core/ucon/ucon_config.h"
 
+#include "gui/base/builders.h"
 #include "gui/base/twips.h"
 #include "gui/log_window.h"
 #include "gui/main/main_window.h"
@@ -32,15 +33,11 @@ QString profileSection(int n) {
 
 QLabel* Form4::fieldLabel(QWidget* parent, const QString& name, const QString& caption, int left, int top,
                           int width) {
-    auto* l = new VbLabel(parent, name, caption);
-    l->setGeometry(twipsRect(left, top, width, 255));
-    return l;
+    return label(parent, name, caption, twipsRect(left, top, width, 255));
 }
 
 VbLineEdit* Form4::field(QWidget* parent, const QString& name, int left, int top, int width) {
-    auto* e = new VbLineEdit(parent, name);
-    e->setGeometry(twipsRect(left, top, width, 315));
-    return e;
+    return lineBox(parent, name, twipsRect(left, top, width, 315));
 }
 
 Form4::Form4() {
@@ -63,12 +60,11 @@ Form4::Form4() {
                                                 u"ls5",         u"ls6",          u"ls7",          u"ls8",
                                                 u"ls9",         u"ls10"};
     for (int n = 1; n <= 10; ++n) {
-        QAction* l = loadz->addAction(u"Load Server "_qs + QString::number(n));
-        l->setObjectName(QString::fromUtf16(loadNames[n - 1]));
+        QAction* l =
+            item(loadz, QString::fromUtf16(loadNames[n - 1]), u"Load Server "_qs + QString::number(n));
         connect(l, &QAction::triggered, this, [this, n] { LoadServer(n); });
         loadItems << l;
-        QAction* s = save->addAction(u"Save Server "_qs + QString::number(n));
-        s->setObjectName(u"ss"_qs + QString::number(n));
+        QAction* s = item(save, u"ss"_qs + QString::number(n), u"Save Server "_qs + QString::number(n));
         connect(s, &QAction::triggered, this, [this, n] { SaveServer(n); });
         saveItems << s;
     }
@@ -78,10 +74,7 @@ Form4::Form4() {
     client->setGeometry(0, kMenuHeight, twips(5055), twips(4935));
     menuBar->setGeometry(0, 0, twips(5055), kMenuHeight);
 
-    Frame1 = new QFrame(client);
-    Frame1->setObjectName(u"Frame1"_qs);
-    Frame1->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    Frame1->setGeometry(twipsRect(120, 0, 4815, 3135));
+    Frame1 = boxFrame(client, u"Frame1"_qs, twipsRect(120, 0, 4815, 3135));
 
     fieldLabel(Frame1, u"Label1"_qs, u"CODWAW Daemon IP :"_qs, 120, 240, 2175);
     Text3 = field(Frame1, u"Text3"_qs, 120, 480, 2175);
@@ -117,9 +110,7 @@ Form4::Form4() {
     Text7 = field(Frame1, u"Text7"_qs, 2400, 2640, 1095);
     Text7->setText(u"55556"_qs);
 
-    Frame2 = new QGroupBox(u"Connection Type"_qs, client);
-    Frame2->setObjectName(u"Frame2"_qs);
-    Frame2->setGeometry(twipsRect(120, 3240, 4815, 735));
+    Frame2 = groupBox(client, u"Frame2"_qs, u"Connection Type"_qs, twipsRect(120, 3240, 4815, 735));
     Option1 = new QRadioButton(u"TORVANEX Daemon"_qs, Frame2);
     Option1->setObjectName(u"Option1"_qs);
     Option1->setGeometry(twipsRect(240, 360, 2175, 255));
@@ -128,19 +119,11 @@ Form4::Form4() {
     Option2->setGeometry(twipsRect(2520, 360, 2175, 255));
     Option2->setChecked(true);
 
-    Label3 = new VbLabel(client, u"Label3"_qs);
-    Label3->setGeometry(twipsRect(120, 4080, 4815, 255));
-    Label3->setFont(QFont(u"Tahoma"_qs));
+    Label3 = label(client, u"Label3"_qs, QString(), twipsRect(120, 4080, 4815, 255), QFont(u"Tahoma"_qs));
 
-    Command3 = new QPushButton(u"Login"_qs, client);
-    Command3->setObjectName(u"Command3"_qs);
-    Command3->setGeometry(twipsRect(120, 4440, 1455, 375));
-    Command1 = new QPushButton(u"Connect"_qs, client);
-    Command1->setObjectName(u"Command1"_qs);
-    Command1->setGeometry(twipsRect(1800, 4440, 1455, 375));
-    Command2 = new QPushButton(u"Quit"_qs, client);
-    Command2->setObjectName(u"Command2"_qs);
-    Command2->setGeometry(twipsRect(3480, 4440, 1455, 375));
+    Command3 = button(client, u"Command3"_qs, u"Login"_qs, twipsRect(120, 4440, 1455, 375));
+    Command1 = button(client, u"Command1"_qs, u"Connect"_qs, twipsRect(1800, 4440, 1455, 375));
+    Command2 = button(client, u"Command2"_qs, u"Quit"_qs, twipsRect(3480, 4440, 1455, 375));
 
     Timer1 = new VbTimer(this, u"Timer1"_qs, 60);
     Winsock1 = platform().makeTcp(this);

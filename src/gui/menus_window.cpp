@@ -3,6 +3,7 @@
 #include "core/commands/command_table.h"
 #include "core/commands/player_actions.h"
 
+#include "gui/base/builders.h"
 #include "gui/main/main_window.h"
 #include "gui/reader_window.h"
 #include "gui/warning_window.h"
@@ -10,34 +11,6 @@
 #include <utility>
 
 namespace tvx {
-namespace {
-
-QMenu* menu(QWidget* parent, const QString& name, const QString& caption) {
-    auto* m = new QMenu(caption, parent);
-    m->setObjectName(name);
-    m->menuAction()->setObjectName(name);
-    return m;
-}
-
-QAction* item(QMenu* in, const QString& name, const QString& caption) {
-    QAction* a = in->addAction(caption);
-    a->setObjectName(name);
-    return a;
-}
-
-QAction* separator(QMenu* in, const QString& name) {
-    QAction* a = in->addSeparator();
-    a->setObjectName(name);
-    return a;
-}
-
-QMenu* submenu(QMenu* in, const QString& name, const QString& caption) {
-    QMenu* m = menu(in, name, caption);
-    in->addMenu(m);
-    return m;
-}
-
-} // namespace
 
 Form3::Form3() {
     setObjectName(u"Form3"_qs);

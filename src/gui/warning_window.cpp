@@ -5,6 +5,7 @@
 #include "core/text/text_util.h"
 
 #include "gui/base/artwork.h"
+#include "gui/base/builders.h"
 #include "gui/base/twips.h"
 #include "gui/main/main_window.h"
 
@@ -16,23 +17,15 @@ Form2::Form2() {
     setToolWindowBorder();
     setFont(art::tahoma(8.25));
 
-    lbldesc = new VbLabel(this, u"lbldesc"_qs);
-    lbldesc->setGeometry(twipsRect(120, 120, 6015, 495));
+    lbldesc = label(this, u"lbldesc"_qs, QString(), twipsRect(120, 120, 6015, 495));
     lbldesc->setWordWrap(true);
-    Image1 = new VbLabel(this, u"Image1"_qs);
-    Image1->setGeometry(twipsRect(6240, 120, 480, 480));
+    Image1 = label(this, u"Image1"_qs, QString(), twipsRect(6240, 120, 480, 480));
     Image1->setPixmap(art::warningIcon(QSize(32, 32)));
-    lblusage = new VbLabel(this, u"lblusage"_qs);
-    lblusage->setGeometry(twipsRect(120, 600, 6615, 255));
+    lblusage = label(this, u"lblusage"_qs, QString(), twipsRect(120, 600, 6615, 255));
     lblusage->hide();
-    Text1 = new VbLineEdit(this, u"Text1"_qs);
-    Text1->setGeometry(twipsRect(120, 840, 6615, 285));
-    Command1 = new QPushButton(u"Ok"_qs, this);
-    Command1->setObjectName(u"Command1"_qs);
-    Command1->setGeometry(twipsRect(4440, 1200, 1095, 375));
-    Command2 = new QPushButton(u"Cancel"_qs, this);
-    Command2->setObjectName(u"Command2"_qs);
-    Command2->setGeometry(twipsRect(5640, 1200, 1095, 375));
+    Text1 = lineBox(this, u"Text1"_qs, twipsRect(120, 840, 6615, 285));
+    Command1 = button(this, u"Command1"_qs, u"Ok"_qs, twipsRect(4440, 1200, 1095, 375));
+    Command2 = button(this, u"Command2"_qs, u"Cancel"_qs, twipsRect(5640, 1200, 1095, 375));
     setTabOrder(Text1, Command1);
     setTabOrder(Command1, Command2);
     Text1->setFocus();

@@ -4,10 +4,11 @@
 #include "core/link/status_parser.h"
 
 #include "gui/base/artwork.h"
+#include "gui/base/builders.h"
 #include "gui/base/twips.h"
+#include "gui/base/vb_frame.h"
 
 #include <QFontDatabase>
-#include <QPainter>
 
 namespace tvx {
 namespace {
@@ -38,24 +39,13 @@ QFrame* page(QWidget* parent, const QString& name, const QRect& r) {
 
 VbLabel* statusLabel(QWidget* parent, const QString& name, const QString& caption, int left, int width,
                      bool bold) {
-    auto* l = new VbLabel(parent, name, caption);
-    l->setGeometry(twipsRect(left, 1800, width, 255));
-    l->setFont(tahoma(9, bold));
-    return l;
-}
-
-VbLabel* plainLabel(QWidget* parent, const QString& name, const QString& caption, const QRect& r,
-                    const QFont& font) {
-    auto* l = new VbLabel(parent, name, caption);
-    l->setGeometry(r);
-    l->setFont(font);
-    return l;
+    return label(parent, name, caption, twipsRect(left, 1800, width, 255), tahoma(9, bold));
 }
 
 // A label that acts on a click: bold, dark red, with the hand pointer.
 VbLabel* clickLabel(QWidget* parent, const QString& name, const QString& caption, const QRect& r,
                     const QFont& font = tahoma(9, true), const QColor& colour = kDarkRed) {
-    VbLabel* l = plainLabel(parent, name, caption, r, font);
+    VbLabel* l = label(parent, name, caption, r, font);
     setTextColour(l, colour);
     l->setCursor(art::handCursor());
     return l;
@@ -67,41 +57,6 @@ VbLabel* picture(QWidget* parent, const QString& name, const QRect& r, const QPi
     l->setPixmap(pm);
     l->setScaledContents(true);
     return l;
-}
-
-// A frame drawn the classic way: the caption sits on the border line, so that the positions of the
-// controls inside (measured from the frame's top) leave room for it.
-class VbFrame final : public QGroupBox {
-public:
-    using QGroupBox::QGroupBox;
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter p(this);
-        const QFontMetrics fm(font());
-        const int top = title().isEmpty() ? 0 : fm.height() / 2;
-        p.setPen(QColor(0xa4, 0xae, 0xa6));
-        p.drawRect(rect().adjusted(0, top, -1, -1));
-        if (title().isEmpty())
-            return;
-        const QRect caption(6, 0, fm.horizontalAdvance(title()) + 6, fm.height());
-        p.fillRect(caption, palette().window());
-        p.setPen(palette().color(QPalette::WindowText));
-        p.drawText(caption, Qt::AlignCenter, title());
-    }
-};
-
-QGroupBox* frame(QWidget* parent, const QString& name, const QString& caption, const QRect& r) {
-    auto* f = new VbFrame(caption, parent);
-    f->setObjectName(name);
-    f->setGeometry(r);
-    return f;
-}
-
-VbLineEdit* lineBox(QWidget* parent, const QString& name, const QString& text, const QRect& r) {
-    auto* e = new VbLineEdit(parent, name, text);
-    e->setGeometry(r);
-    return e;
 }
 
 // A multi-line box with both scroll bars, as the terminal, chat and list boxes are.
@@ -248,8 +203,7 @@ void Main::buildPlayersPage() {
     QPalette pp = Picture1->palette();
     pp.setColor(QPalette::Window, QColor(0xf4, 0xf6, 0xf1));
     Picture1->setPalette(pp);
-    Label9 =
-        plainLabel(Picture1, u"Label9"_qs,
+    Label9 = label(Picture1, u"Label9"_qs,
                    u"TIP: To warn, kick, ban or screenshot a player just right click on his name a select "
                    "the option you want! You can also copy his hash, ip or name by right clicking on the "
                    "text and select Copy Name, Hash or IP or even create a player report!"_qs,
@@ -286,8 +240,7 @@ void Main::buildChatPage() {
     }
 
     // Beneath the chat log, which takes the clicks over its area.
-    Label93 =
-        plainLabel(SeeChatp, u"Label93"_qs, QString(), twipsRect(240, 4200, 1575, 255), tahoma(9, true));
+    Label93 = label(SeeChatp, u"Label93"_qs, QString(), twipsRect(240, 4200, 1575, 255), tahoma(9, true));
     txtsay2 = scrollBox(SeeChatp, u"txtsay2"_qs, twipsRect(240, 600, 12495, 4695), tahoma(9, true));
     txtsay2->setLocked(true);
     colourBox(txtsay2, kSilver, kDarkRed);
@@ -296,7 +249,7 @@ void Main::buildChatPage() {
 void Main::buildSettingsPage() {
     QWidget* const pg = SeeSettings;
     // Top row: the server name and the three on/off switches.
-    Frame4 = frame(pg, u"Frame4"_qs, u"Server Name"_qs, twipsRect(0, 0, 3855, 975));
+    Frame4 = new VbFrame(pg, u"Frame4"_qs, u"Server Name"_qs, twipsRect(0, 0, 3855, 975));
     Text8 = lineBox(Frame4, u"Text8"_qs, QString(), twipsRect(120, 420, 2895, 315));
     Label18 = clickLabel(Frame4, u"Label18"_qs, u"Set"_qs, twipsRect(3120, 450, 615, 255));
     struct Switch {
@@ -315,8 +268,8 @@ void Main::buildSettingsPage() {
         {&Frame7, u"Frame7", u"Allow KillCam", 7245, 1410, &Label24, u"Label24", &Label25, u"Label25"},
     };
     for (const Switch& s : switches) {
-        QGroupBox* f = frame(pg, QString::fromUtf16(s.name), QString::fromUtf16(s.caption),
-                             twipsRect(s.left, 0, s.width, 975));
+        QGroupBox* f = new VbFrame(pg, QString::fromUtf16(s.name), QString::fromUtf16(s.caption),
+                                   twipsRect(s.left, 0, s.width, 975));
         *s.box = f;
         const int mid = s.width / 2;
         *s.on = onOffLabel(f, QString::fromUtf16(s.onName), u"ON"_qs);
@@ -326,9 +279,8 @@ void Main::buildSettingsPage() {
     }
 
     // Map rotation.
-    Frame11 = frame(pg, u"Frame11"_qs, u"Map Rotation"_qs, twipsRect(0, 1080, 8655, 1575));
-    Label37 =
-        plainLabel(Frame11, u"Label37"_qs, u"Map:"_qs, twipsRect(120, 360, 855, 375), tahoma(9.75, true));
+    Frame11 = new VbFrame(pg, u"Frame11"_qs, u"Map Rotation"_qs, twipsRect(0, 1080, 8655, 1575));
+    Label37 = label(Frame11, u"Label37"_qs, u"Map:"_qs, twipsRect(120, 360, 855, 375), tahoma(9.75, true));
     Combo1 = new QComboBox(Frame11);
     Combo1->setObjectName(u"Combo1"_qs);
     Combo1->setGeometry(twipsRect(720, 360, 2175, 330));
@@ -336,8 +288,8 @@ void Main::buildSettingsPage() {
                       u"mp_downfall"_qs, u"mp_hangar"_qs, u"mp_makin"_qs, u"mp_outskirts"_qs,
                       u"mp_roundhouse"_qs, u"mp_seelow"_qs, u"mp_shrine"_qs, u"mp_suburban"_qs});
     Combo1->setCurrentIndex(-1);
-    Label38 = plainLabel(Frame11, u"Label38"_qs, u"Game Mode:"_qs, twipsRect(3000, 360, 1335, 255),
-                         tahoma(9.75, true));
+    Label38 =
+        label(Frame11, u"Label38"_qs, u"Game Mode:"_qs, twipsRect(3000, 360, 1335, 255), tahoma(9.75, true));
     Combo2 = new QComboBox(Frame11);
     Combo2->setObjectName(u"Combo2"_qs);
     Combo2->setGeometry(twipsRect(4320, 360, 1335, 330));
@@ -366,7 +318,7 @@ void Main::buildSettingsPage() {
     Text12->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     // Bottom row: game mode, friendly fire, ping.
-    Frame9 = frame(pg, u"Frame9"_qs, u"Change Game Mode"_qs, twipsRect(0, 2760, 4215, 1815));
+    Frame9 = new VbFrame(pg, u"Frame9"_qs, u"Change Game Mode"_qs, twipsRect(0, 2760, 4215, 1815));
     struct Mode {
         VbLabel** label;
         const char16_t* name;
@@ -387,7 +339,7 @@ void Main::buildSettingsPage() {
         *m.label = clickLabel(Frame9, QString::fromUtf16(m.name), QString::fromUtf16(m.caption),
                               twipsRect(m.left, m.top, 1815, 255));
 
-    Frame8 = frame(pg, u"Frame8"_qs, u"Friendly Fire"_qs, twipsRect(4335, 2760, 2055, 1815));
+    Frame8 = new VbFrame(pg, u"Frame8"_qs, u"Friendly Fire"_qs, twipsRect(4335, 2760, 2055, 1815));
     Label26 = onOffLabel(Frame8, u"Label26"_qs, u"ON"_qs);
     Label26->setGeometry(twipsRect(240, 480, 735, 255));
     Label26->setToolTip(u"Enabled"_qs);
@@ -401,16 +353,16 @@ void Main::buildSettingsPage() {
     Label78->setGeometry(twipsRect(1080, 1080, 735, 255));
     Label78->setToolTip(u"Share Damage"_qs);
 
-    Frame10 = frame(pg, u"Frame10"_qs, u"Ping"_qs, twipsRect(6510, 2760, 2145, 1815));
-    Label56 = plainLabel(Frame10, u"Label56"_qs, u"Max Ping"_qs, twipsRect(120, 360, 855, 255), tahoma(9));
+    Frame10 = new VbFrame(pg, u"Frame10"_qs, u"Ping"_qs, twipsRect(6510, 2760, 2145, 1815));
+    Label56 = label(Frame10, u"Label56"_qs, u"Max Ping"_qs, twipsRect(120, 360, 855, 255), tahoma(9));
     Text26 = lineBox(Frame10, u"Text26"_qs, u"300"_qs, twipsRect(120, 600, 855, 315));
-    Label57 = plainLabel(Frame10, u"Label57"_qs, u"Min Ping"_qs, twipsRect(1140, 360, 855, 255), tahoma(9));
+    Label57 = label(Frame10, u"Label57"_qs, u"Min Ping"_qs, twipsRect(1140, 360, 855, 255), tahoma(9));
     Text27 = lineBox(Frame10, u"Text27"_qs, u"0"_qs, twipsRect(1140, 600, 855, 315));
     Label58 = clickLabel(Frame10, u"Label58"_qs, u"Change"_qs, twipsRect(120, 1200, 1875, 255));
     Label58->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
     // Right column: the four queried options and the note.
-    Frame12 = frame(pg, u"Frame12"_qs, u"Other Options"_qs, twipsRect(8775, 0, 3720, 2895));
+    Frame12 = new VbFrame(pg, u"Frame12"_qs, u"Other Options"_qs, twipsRect(8775, 0, 3720, 2895));
     Label43 = clickLabel(Frame12, u"Label43"_qs,
                          u"TIP: Click on the option to see its current setting, for example try clicking on "
                          "\"Allow Vote\""_qs,
@@ -443,19 +395,18 @@ void Main::buildSettingsPage() {
         (*o.no)->setGeometry(twipsRect(2640, top, 615, 255));
         top += 420;
     }
-    Label44 = plainLabel(pg, u"Label44"_qs, u"Keep in mind..."_qs, twipsRect(8775, 3120, 3720, 255),
-                         tahoma(9, true));
-    Label45 =
-        plainLabel(pg, u"Label45"_qs,
-                   u"After you change a game mode you need to fast restart a map, by going to MAPS, and "
-                   "keep in mind that this options will change to default upon server restart!"_qs,
-                   twipsRect(8775, 3420, 3720, 1335), tahoma(9));
+    Label44 =
+        label(pg, u"Label44"_qs, u"Keep in mind..."_qs, twipsRect(8775, 3120, 3720, 255), tahoma(9, true));
+    Label45 = label(pg, u"Label45"_qs,
+                    u"After you change a game mode you need to fast restart a map, by going to MAPS, and "
+                    "keep in mind that this options will change to default upon server restart!"_qs,
+                    twipsRect(8775, 3420, 3720, 1335), tahoma(9));
     Label45->setWordWrap(true);
 }
 
 void Main::buildMapsPage() {
     QWidget* const pg = seeMaps;
-    Frame2 = frame(pg, u"Frame2"_qs, u"Map List"_qs, twipsRect(600, 360, 2415, 3855));
+    Frame2 = new VbFrame(pg, u"Frame2"_qs, u"Map List"_qs, twipsRect(600, 360, 2415, 3855));
     List1 = new QListWidget(Frame2);
     List1->setObjectName(u"List1"_qs);
     List1->setGeometry(twipsRect(120, 240, 2175, 3420));
@@ -466,7 +417,7 @@ void Main::buildMapsPage() {
                      u"mp_roundhouse"_qs, u"mp_seelow"_qs, u"mp_shrine"_qs, u"mp_suburban"_qs,
                      u"Custom Map"_qs});
 
-    Frame1 = frame(pg, u"Frame1"_qs, u"Map Preview"_qs, twipsRect(3240, 360, 2775, 2175));
+    Frame1 = new VbFrame(pg, u"Frame1"_qs, u"Map Preview"_qs, twipsRect(3240, 360, 2775, 2175));
     Image27 =
         picture(Frame1, u"Image27"_qs, twipsRect(120, 240, 2550, 1695), art::mapPreview({}, QSize(170, 106)));
     struct Preview {
@@ -493,9 +444,9 @@ void Main::buildMapsPage() {
         *p.picture = l;
     }
 
-    Frame3 = frame(pg, u"Frame3"_qs, QString(), twipsRect(3240, 2640, 2775, 1575));
-    Label13 = plainLabel(Frame3, u"Label13"_qs, u"Select a map"_qs, twipsRect(120, 360, 2535, 375),
-                         tahoma(9, true));
+    Frame3 = new VbFrame(pg, u"Frame3"_qs, QString(), twipsRect(3240, 2640, 2775, 1575));
+    Label13 =
+        label(Frame3, u"Label13"_qs, u"Select a map"_qs, twipsRect(120, 360, 2535, 375), tahoma(9, true));
     Label13->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label14 = clickLabel(Frame3, u"Label14"_qs, u"Change map to select"_qs, twipsRect(120, 960, 2535, 375),
                          tahoma(11.25, true));
@@ -541,23 +492,21 @@ void Main::buildAdminPage() {
     }
     Label95->setToolTip(u"Adding a name here will kick anyone that uses that name."_qs);
 
-    Frame13 = frame(pg, u"Frame13"_qs, u"Banned Management"_qs, twipsRect(3960, 0, 5055, 5295));
+    Frame13 = new VbFrame(pg, u"Frame13"_qs, u"Banned Management"_qs, twipsRect(3960, 0, 5055, 5295));
     Text10 = scrollBox(Frame13, u"Text10"_qs, twipsRect(120, 300, 4815, 4215), terminalFont());
     Text10->setLocked(true);
     Label36 = clickLabel(Frame13, u"Label36"_qs, u"Get / Refresh"_qs, twipsRect(120, 4740, 1455, 255));
     Label36->setToolTip(u"click here to get banned list"_qs);
-    Label35 =
-        plainLabel(Frame13, u"Label35"_qs, u"Ban #:"_qs, twipsRect(2160, 4740, 615, 255), tahoma(9, true));
+    Label35 = label(Frame13, u"Label35"_qs, u"Ban #:"_qs, twipsRect(2160, 4740, 615, 255), tahoma(9, true));
     Text11 = lineBox(Frame13, u"Text11"_qs, u"0"_qs, twipsRect(2820, 4680, 855, 315));
     Label34 = clickLabel(Frame13, u"Label34"_qs, u"Unban"_qs, twipsRect(3840, 4740, 855, 255));
 
-    Frame14 = frame(pg, u"Frame14"_qs, u"Private Slots"_qs, twipsRect(9135, 0, 3360, 2535));
-    Label98 =
-        plainLabel(Frame14, u"Label98"_qs, u"Number of Slots"_qs, twipsRect(120, 300, 3135, 255), tahoma(9));
+    Frame14 = new VbFrame(pg, u"Frame14"_qs, u"Private Slots"_qs, twipsRect(9135, 0, 3360, 2535));
+    Label98 = label(Frame14, u"Label98"_qs, u"Number of Slots"_qs, twipsRect(120, 300, 3135, 255), tahoma(9));
     Text44 = lineBox(Frame14, u"Text44"_qs, u"0"_qs, twipsRect(120, 540, 855, 315));
     Label99 = clickLabel(Frame14, u"Label99"_qs, u"Set Private Slots"_qs, twipsRect(1080, 585, 2175, 255));
     Label100 =
-        plainLabel(Frame14, u"Label100"_qs, u"Slots Password"_qs, twipsRect(120, 1140, 3135, 255), tahoma(9));
+        label(Frame14, u"Label100"_qs, u"Slots Password"_qs, twipsRect(120, 1140, 3135, 255), tahoma(9));
     Text45 = lineBox(Frame14, u"Text45"_qs, u"Password"_qs, twipsRect(120, 1380, 3135, 315));
     Label101 = clickLabel(Frame14, u"Label101"_qs, u"Set Slots Password"_qs, twipsRect(120, 1860, 3135, 255));
 }

@@ -8,6 +8,7 @@
 #include "core/text/text_util.h"
 
 #include "gui/base/artwork.h"
+#include "gui/base/builders.h"
 #include "gui/base/twips.h"
 #include "gui/login_window.h"
 #include "gui/main/main_window.h"
@@ -27,32 +28,6 @@ void setTextColour(QWidget* w, const QColor& c) {
     for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
         p.setColor(group, QPalette::WindowText, c);
     w->setPalette(p);
-}
-
-VbLabel* label(QWidget* parent, const QString& name, const QString& caption, const QRect& r) {
-    auto* l = new VbLabel(parent, name, caption);
-    l->setGeometry(r);
-    return l;
-}
-
-VbLineEdit* lineBox(QWidget* parent, const QString& name, const QRect& r) {
-    auto* e = new VbLineEdit(parent, name);
-    e->setGeometry(r);
-    return e;
-}
-
-QGroupBox* frame(QWidget* parent, const QString& name, const QString& caption, const QRect& r) {
-    auto* f = new QGroupBox(caption, parent);
-    f->setObjectName(name);
-    f->setGeometry(r);
-    return f;
-}
-
-QPushButton* button(QWidget* parent, const QString& name, const QString& caption, const QRect& r) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setGeometry(r);
-    return b;
 }
 
 // A picture that acts as a button: its tooltip, the hand pointer, greyed while disabled.
@@ -144,7 +119,7 @@ void Form1::buildBanner(QWidget* client) {
 }
 
 void Form1::buildConnectionFrame(QWidget* client) {
-    Frame2 = frame(client, u"Frame2"_qs, u"Server Connection"_qs, twipsRect(120, 1080, 8415, 1215));
+    Frame2 = groupBox(client, u"Frame2"_qs, u"Server Connection"_qs, twipsRect(120, 1080, 8415, 1215));
     Label1 = label(Frame2, u"Label1"_qs, u"Server IP:"_qs, twipsRect(120, 240, 2055, 255));
     txtHostIp = lineBox(Frame2, u"txtHostIp"_qs, twipsRect(120, 480, 2055, 285));
     Label2 = label(Frame2, u"Label2"_qs, u"Port:"_qs, twipsRect(2280, 240, 855, 255));
@@ -171,7 +146,7 @@ void Form1::buildConnectionFrame(QWidget* client) {
 }
 
 void Form1::buildChatFrame(QWidget* client) {
-    Frame3 = frame(client, u"Frame3"_qs, u"Chat"_qs, twipsRect(120, 2400, 8415, 1095));
+    Frame3 = groupBox(client, u"Frame3"_qs, u"Chat"_qs, twipsRect(120, 2400, 8415, 1095));
     txtSay = lineBox(Frame3, u"txtSay"_qs, twipsRect(120, 360, 7455, 330));
     Command2 = pictureButton(Frame3, u"Command2"_qs, u"Send Chat"_qs, twipsRect(7680, 240, 480, 480),
                              ConsolePicture::SendChat);
@@ -202,7 +177,7 @@ void Form1::buildChatFrame(QWidget* client) {
 }
 
 void Form1::buildConsoleFrame(QWidget* client) {
-    Frame1 = frame(client, u"Frame1"_qs, u"Console"_qs, twipsRect(120, 3600, 8415, 1095));
+    Frame1 = groupBox(client, u"Frame1"_qs, u"Console"_qs, twipsRect(120, 3600, 8415, 1095));
     Image1 = label(Frame1, u"Image1"_qs, QString(), twipsRect(120, 240, 480, 480));
     Image1->setPixmap(consolePicture(ConsolePicture::Console, Image1->size()));
     Label5 = label(Frame1, u"Label5"_qs,

@@ -4,38 +4,16 @@
 #include "core/commands/command_table.h"
 #include "core/test_console/test_console_rules.h"
 
+#include "gui/base/builders.h"
 #include "gui/test_console/test_console.h"
 
 namespace tvx {
-namespace {
-
-QMenu* menu(QWidget* parent, const QString& name, const QString& caption) {
-    auto* m = new QMenu(caption, parent);
-    m->setObjectName(name);
-    m->menuAction()->setObjectName(name);
-    return m;
-}
-
-QAction* separator(QMenu* in, const QString& name) {
-    QAction* a = in->addSeparator();
-    a->setObjectName(name);
-    return a;
-}
-
-QMenu* submenu(QMenu* in, const QString& name, const QString& caption) {
-    QMenu* m = menu(in, name, caption);
-    in->addMenu(m);
-    return m;
-}
-
-} // namespace
 
 void Form1::buildMenus() {
     // An item runs its handler on each choice; a refused send ends the handler, not the program.
     const auto item = [this](QMenu* in, const QString& name, const QString& caption,
                              void (Form1::*handler)()) {
-        QAction* a = in->addAction(caption);
-        a->setObjectName(name);
+        QAction* a = tvx::item(in, name, caption);
         if (handler)
             connect(a, &QAction::triggered, this,
                     [this, handler] { resumeNext([&] { (this->*handler)(); }); });

@@ -1,0 +1,68 @@
+#pragma once
+// The console as most window tests meet it: handed over by the login and connected in a given mode and
+// level, on screen, with the daemon link up and nothing sent yet.
+#include "gui/login_window.h"
+#include "gui/main/main_window.h"
+
+#include "support/fake_platform.h"
+#include "support/wire.h"
+
+#include <QList>
+#include <QStringList>
+
+namespace tvx::test {
+
+// Whether the console's 1-second timers run on their own or only when a test calls their handlers.
+enum class Timers { Running, ByHand };
+
+struct ConsoleFixture {
+    WindowsFixture fx;
+    Form4& login = Forms::get<Form4>();
+    Main& main = Forms::get<Main>();
+    FakeUdpSocket* udp = fx.fake.udp();
+    FakeTcpClient* tcp = fx.fake.tcp();
+
+    ConsoleFixture(const QString& mode, const QString& level, Timers timers) {
+        tcp->currentState = sock::Connected;
+        login.Text1->setText(u"bob"_qs);
+        main.Text3->setText(u"127.0.0.1"_qs);
+        main.Text4->setText(u"28960"_qs);
+        main.txtRcon = u"pw"_qs;
+        main.IdentDaemon(mode);
+        main.level = level;
+        if (timers == Timers::ByHand) {
+            main.Timer2->setInterval(3600000);
+            main.Timer3->setInterval(3600000);
+        }
+        main.Connect();
+        main.Show();
+        udp->sent.clear();
+        tcp->sent.clear();
+    }
+    // The shared 1-second tick, n times.
+    void ticks(int n) {
+        for (int i = 0; i < n; ++i)
+            main.Timer2_Timer();
+    }
+    // Every box shown so far, one line each.
+    QStringList boxes() const {
+        QStringList out;
+        for (const ShownBox& b : fx.fake.dialogs.shown) {
+            if (b.kind == u"input")
+                out << u"input ["_qs + b.title + u"] "_qs + b.text + u" ("_qs + b.defaultText + u')';
+            else
+                out << b.kind + u' ' + QString::number(b.style) + u" ["_qs + b.title + u"] "_qs + b.text;
+        }
+        return out;
+    }
+};
+
+// The datagrams of these commands under the console's rcon password.
+inline QList<QByteArray> rcon(const QList<QByteArray>& commands) {
+    QList<QByteArray> out;
+    for (const QByteArray& c : commands)
+        out << rconDatagram("pw", c);
+    return out;
+}
+
+} // namespace tvx::test
