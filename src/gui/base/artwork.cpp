@@ -410,7 +410,11 @@ QPixmap mapPreview(const QString& mapName, QSize size) {
         return pm;
     }
     // A top-down sketch of a battlefield, the same for the same name on every run.
-    QRandomGenerator rng(static_cast<quint32>(qHash(mapName, 7u)));
+    // Seeded from the name itself (FNV-1a): Qt's string hash mixes in a seed that changes with every run.
+    quint32 seed = 2166136261u;
+    for (const QChar c : mapName)
+        seed = (seed ^ c.unicode()) * 16777619u;
+    QRandomGenerator rng(seed);
     const int hue = rng.bounded(20, 120);
     p.fillRect(all, QColor::fromHsv(hue, 70, 120));
     for (int i = 0; i < 7; ++i) {
