@@ -52,7 +52,7 @@ void joinserverconfig::Form_Load() {
 }
 
 void joinserverconfig::Command1_Click() {
-    resumeNext([this] { Text1->setText(Select_File(u"Select the codwaw.exe"_qs, this, u"exe"_qs)); });
+    resumeNext([this] { Text1->setText(Select_File(u"Select the codwaw.exe"_qs, u"exe"_qs)); });
 }
 
 void joinserverconfig::Command2_Click() {
@@ -71,8 +71,9 @@ void joinserverconfig::Command3_Click() {
     Unload();
 }
 
-QString joinserverconfig::Select_File(const QString& Desc, QWidget* MyForm, const QString& flType) {
-    return platform().dialogs->openFile(MyForm, Desc, u"File Type (*."_qs + flType + u")"_qs,
+QString joinserverconfig::Select_File(const QString& Desc, const QString& flType) {
+    // The dialog opens over this window, the one the user clicked "..." in.
+    return platform().dialogs->openFile(Desc, u"File Type (*."_qs + flType + u")"_qs,
                                         platform().system->currentFolder());
 }
 

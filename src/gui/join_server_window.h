@@ -24,7 +24,7 @@ public:
     // Operations.
     // The open-file dialog for one file type (`flType`, the extension without its dot), starting in the
     // current folder; the chosen path, or the empty text when cancelled.
-    QString Select_File(const QString& Desc, QWidget* MyForm, const QString& flType);
+    QString Select_File(const QString& Desc, const QString& flType);
     // Puts the lines of the text file at `path` into Text1 and keeps the path; a file that cannot be read
     // changes nothing.
     void LoadTextFile(const QString& path);

@@ -35,8 +35,7 @@ QString FakeDialogs::inputBox(const QString& prompt, const QString& title, const
     return inputAnswers.isEmpty() ? defaultText : inputAnswers.takeFirst();
 }
 
-QString FakeDialogs::openFile(QWidget*, const QString& title, const QString& filter,
-                              const QString& initialFolder) {
+QString FakeDialogs::openFile(const QString& title, const QString& filter, const QString& initialFolder) {
     shown.append({u"file"_qs, title, 0, title, filter, initialFolder});
     return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
 }

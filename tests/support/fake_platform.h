@@ -36,8 +36,7 @@ public:
 
     int msgBox(const QString& text, int style, const QString& title) override;
     QString inputBox(const QString& prompt, const QString& title, const QString& defaultText) override;
-    QString openFile(QWidget* owner, const QString& title, const QString& filter,
-                     const QString& initialFolder) override;
+    QString openFile(const QString& title, const QString& filter, const QString& initialFolder) override;
     QStringList texts() const;
 
 private:

@@ -11,8 +11,6 @@
 #include <functional>
 #include <memory>
 
-class QWidget;
-
 namespace tvx {
 
 // A failure raised by a platform operation, with the number and description the caller may show.
@@ -71,9 +69,9 @@ public:
     // Modal input box; Cancel answers the empty text.
     virtual QString inputBox(const QString& prompt, const QString& title = {},
                              const QString& defaultText = {}) = 0;
-    // Open-file dialog; the empty text when cancelled.
-    virtual QString openFile(QWidget* owner, const QString& title, const QString& filter,
-                             const QString& initialFolder) = 0;
+    // Open-file dialog over the window the user is working in, as the boxes are; the empty text when
+    // cancelled.
+    virtual QString openFile(const QString& title, const QString& filter, const QString& initialFolder) = 0;
 };
 
 // Connection states the console tests.

@@ -133,9 +133,8 @@ QString QtDialogs::inputBox(const QString& prompt, const QString& title, const Q
     return dlg->textValue();
 }
 
-QString QtDialogs::openFile(QWidget* owner, const QString& title, const QString& filter,
-                            const QString& initialFolder) {
-    return QFileDialog::getOpenFileName(owner, title, initialFolder, filter);
+QString QtDialogs::openFile(const QString& title, const QString& filter, const QString& initialFolder) {
+    return QFileDialog::getOpenFileName(QApplication::activeWindow(), title, initialFolder, filter);
 }
 
 } // namespace tvx

@@ -14,8 +14,7 @@ class QtDialogs final : public Dialogs {
 public:
     int msgBox(const QString& text, int style, const QString& title) override;
     QString inputBox(const QString& prompt, const QString& title, const QString& defaultText) override;
-    QString openFile(QWidget* owner, const QString& title, const QString& filter,
-                     const QString& initialFolder) override;
+    QString openFile(const QString& title, const QString& filter, const QString& initialFolder) override;
 };
 
 // The boxes as msgBox and inputBox show them, built but not run. Each button of the message box carries
