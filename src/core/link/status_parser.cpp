@@ -11,7 +11,7 @@ QString PlayerRow::tabbed() const {
     return name + u'\t' + score + u'\t' + ping + u'\t' + guid + u'\t' + slot + u'\t' + ipPort;
 }
 
-QString cleanupStatus(const QString& collected) {
+QString stripStatusWords(const QString& collected) {
     static const char16_t* const removals[] = {u"map: ",
                                                u"map: ",
                                                u"num ",
@@ -44,8 +44,11 @@ QString cleanupStatus(const QString& collected) {
         t = replaceAll(std::move(t), QString(n, u'-') + u' ', u" "_qs);
     t = replaceAll(std::move(t), QString(5, u'-'), u" "_qs);
     t = replaceAll(std::move(t), QString(4, u'-') + u' ', u" "_qs);
-    t = replaceAll(std::move(t), QString(3, u'-') + u' ', u" "_qs);
-    return collapseBlankLines(std::move(t));
+    return replaceAll(std::move(t), QString(3, u'-') + u' ', u" "_qs);
+}
+
+QString cleanupStatus(const QString& collected) {
+    return collapseBlankLines(stripStatusWords(collected));
 }
 
 bool isPlayerSlot(QStringView slot) {

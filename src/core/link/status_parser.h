@@ -23,8 +23,9 @@ struct PlayerRow {
     friend bool operator==(const PlayerRow&, const PlayerRow&) = default;
 };
 
-// Strips the header words, the known map names and the dash rules from the collected replies, then
-// collapses empty lines: the text the grid is filled from.
+// Strips the header words, the known map names and the dash rules from the collected replies.
+QString stripStatusWords(const QString& collected);
+// stripStatusWords, then the empty lines collapsed: the text the grid is filled from.
 QString cleanupStatus(const QString& collected);
 
 PlayerRow cutPlayerRow(const QString& line);

@@ -13,7 +13,7 @@ void Main::GetPlayers() {
 }
 
 void Main::Cleanup() {
-    Text1 = cleanupStatus(Text6);
+    Text1 = stripStatusWords(Text6);
     RemoveBlanks();
 }
 
