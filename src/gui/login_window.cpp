@@ -301,13 +301,9 @@ void Form4::Winsock1_Error(int number, const QString& description) {
                                        u"Please wait a few seconds and reconnect again!"_qs,
                                    mb::Critical, u"TORVANEX"_qs);
         resumeNext([this] { Winsock1->close(); });
-        if (Main* m = Forms::ifLoaded<Main>()) {
-            const bool wasInSession = m->isVisible();
+        if (Main* m = Forms::ifLoaded<Main>())
             m->Disconnect();
-            // Never leave the administrator without a window.
-            if (wasInSession)
-                Show();
-        }
+        // Never leave the administrator without a window.
         if (!isVisible())
             Show();
         return;
@@ -424,15 +420,13 @@ void Form4::SaveUCONIni(const QString& path) {
     case PrivateFileWrite::Done:
         return;
     case PrivateFileWrite::FolderMissing:
-        platform().dialogs->msgBox(u"Path not found"_qs, mb::Exclamation,
-                                   u"Error "_qs + QString::number(err::PathNotFound));
+        reportFileFailure(*platform().dialogs, {err::PathNotFound, u"Path not found"_qs});
         return;
     case PrivateFileWrite::Refused:
-        platform().dialogs->msgBox(u"Permission denied"_qs, mb::Exclamation,
-                                   u"Error "_qs + QString::number(err::PermissionDenied));
+        reportFileFailure(*platform().dialogs, {err::PermissionDenied, u"Permission denied"_qs});
         return;
     case PrivateFileWrite::WriteFailed:
-        platform().dialogs->msgBox(w.description, mb::Exclamation, u"Error 61"_qs);
+        reportFileFailure(*platform().dialogs, {err::WriteFault, w.description});
         return;
     }
 }

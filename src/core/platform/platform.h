@@ -39,6 +39,7 @@ inline constexpr int FileAlreadyOpen = 55;
 inline constexpr int PathFileAccess = 75;
 inline constexpr int PathNotFound = 76;
 inline constexpr int PermissionDenied = 70;
+inline constexpr int WriteFault = 61; // a write that did not reach the file (a full disk, say)
 } // namespace err
 
 // Message box styles and answers, with the values the console's texts were written against.
