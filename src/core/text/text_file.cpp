@@ -20,7 +20,7 @@ std::optional<FileFailure> saveTextFile(const QString& path, const QString& text
     }
     const QByteArray bytes = toAnsi(QString(text + kCrLf));
     if (file.write(bytes) != bytes.size() || !file.flush()) {
-        FileFailure failure{61, file.errorString()};
+        FileFailure failure{err::WriteFault, file.errorString()};
         file.close();
         return failure;
     }
