@@ -313,6 +313,7 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::newRow("folder missing") << u"missing/out.txt"_qs << u"Error 76"_qs << u"Path not found"_qs;
         QTest::newRow("a folder in the way") << u"sub"_qs << u"Error 70"_qs << u"Permission denied"_qs;
+        QTest::newRow("disk full") << u"/dev/full"_qs << u"Error 61"_qs << u"No space left on device"_qs;
     }
 
     void saveTextFileFailures() {
@@ -323,7 +324,7 @@ private slots:
         QVERIFY(QDir(c.dir()).mkpath(u"sub"_qs));
         joinserverconfig& w = Forms::get<joinserverconfig>();
         w.Text1->setText(u"x"_qs);
-        w.SaveTextFile(c.dir() + u'/' + name);
+        w.SaveTextFile(name.startsWith(u'/') ? name : c.dir() + u'/' + name);
         QCOMPARE(c.fx.fake.dialogs.shown.size(), 1);
         const ShownBox box = c.fx.fake.dialogs.shown[0];
         QCOMPARE(box.title, title);

@@ -7,25 +7,38 @@
 #include <QFileInfo>
 
 namespace tvx {
+namespace {
+
+enum class Written { Done, NotOpened, NotWritten };
+
+// The one writer of both callers: `text` and CR LF in code page bytes; written means on its way to the
+// disk, not only in the file's buffer (a full disk fails here). The callers' QFile closes the file when
+// it goes, after they have read its error.
+Written writeTextLine(QFile& file, const QString& text, QIODevice::OpenMode mode) {
+    if (!file.open(mode))
+        return Written::NotOpened;
+    const QByteArray bytes = toAnsi(QString(text + kCrLf));
+    return file.write(bytes) == bytes.size() && file.flush() ? Written::Done : Written::NotWritten;
+}
+
+} // namespace
 
 std::optional<FileFailure> saveTextFile(const QString& path, const QString& text) {
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        const QFileInfo dir(QFileInfo(path).absolutePath());
-        if (!dir.exists())
-            return FileFailure{err::PathNotFound, QStringLiteral("Path not found")};
-        if (file.error() == QFileDevice::OpenError || !dir.isWritable())
-            return FileFailure{err::PermissionDenied, QStringLiteral("Permission denied")};
-        return FileFailure{err::PathFileAccess, QStringLiteral("Path/File access error")};
+    switch (writeTextLine(file, text, QIODevice::WriteOnly | QIODevice::Truncate)) {
+    case Written::Done:
+        return std::nullopt;
+    case Written::NotWritten:
+        return FileFailure{err::WriteFault, file.errorString()};
+    case Written::NotOpened:
+        break;
     }
-    const QByteArray bytes = toAnsi(QString(text + kCrLf));
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        FileFailure failure{err::WriteFault, file.errorString()};
-        file.close();
-        return failure;
-    }
-    file.close();
-    return std::nullopt;
+    const QFileInfo dir(QFileInfo(path).absolutePath());
+    if (!dir.exists())
+        return FileFailure{err::PathNotFound, QStringLiteral("Path not found")};
+    if (file.error() == QFileDevice::OpenError || !dir.isWritable())
+        return FileFailure{err::PermissionDenied, QStringLiteral("Permission denied")};
+    return FileFailure{err::PathFileAccess, QStringLiteral("Path/File access error")};
 }
 
 void reportFileFailure(Dialogs& dialogs, const FileFailure& failure) {
@@ -61,12 +74,8 @@ QString joinedFileLines(QByteArrayView fileBytes) {
 
 bool saveTextToFile(const QString& path, const QString& text, bool overwrite) {
     QFile file(path);
-    if (!file.open(overwrite ? (QIODevice::WriteOnly | QIODevice::Truncate)
-                             : (QIODevice::WriteOnly | QIODevice::Append)))
-        return false;
-    const QByteArray bytes = toAnsi(QString(text + kCrLf));
-    // Written means on its way to the disk, not only in the file's buffer (a full disk fails here).
-    return file.write(bytes) == bytes.size() && file.flush();
+    const QIODevice::OpenMode how = overwrite ? QIODevice::Truncate : QIODevice::Append;
+    return writeTextLine(file, text, QIODevice::WriteOnly | how) == Written::Done;
 }
 
 } // namespace tvx
