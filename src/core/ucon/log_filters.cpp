@@ -5,10 +5,7 @@
 
 #include <QStringView>
 
-#include <algorithm>
 #include <array>
-#include <cstring>
-#include <limits>
 #include <vector>
 
 namespace tvx {
