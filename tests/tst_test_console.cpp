@@ -7,6 +7,7 @@
 #include "gui/reader_window.h"
 #include "gui/test_console/test_console.h"
 
+#include "support/console_fixture.h"
 #include "support/fake_platform.h"
 #include "support/sim_server_process.h"
 #include "support/test_console_cases.h"
@@ -72,13 +73,6 @@ struct Console {
         }
     }
 };
-
-QList<QByteArray> rcon(const QByteArray& password, const QList<QByteArray>& commands) {
-    QList<QByteArray> out;
-    for (const QByteArray& c : commands)
-        out << rconDatagram(password, c);
-    return out;
-}
 
 // The menu tree as "name caption" lines, indented by depth; a separator's caption is "-".
 void listMenu(QMenu* menu, int depth, QStringList& out) {
@@ -212,7 +206,7 @@ private slots:
         c.fx.fake.dialogs.inputAnswers = answers;
         c.choose(control);
         QCOMPARE(c.inputBoxes(), shown);
-        QCOMPARE(c.udp->sent, rcon("pw", sent));
+        QCOMPARE(c.udp->sent, rcon(sent));
         QCOMPARE(c.daemon()->sent, daemon);
         // One echo line per command, in the console's own form; a daemon request has none.
         QString echoes = kStarted;
@@ -234,7 +228,7 @@ private slots:
         c.form.warnplayerz->trigger();
         QCOMPARE(c.form.txtOutput->Text(),
                  kStarted + u"\r\nBob: camping\r\n\r\n22:10:00\r\n/tell 3 last warning"_qs);
-        QCOMPARE(c.udp->sent, rcon("pw", {"tell 3 last warning"}));
+        QCOMPARE(c.udp->sent, rcon({"tell 3 last warning"}));
     }
 
     void colourButtons() {
@@ -263,7 +257,7 @@ private slots:
         // Enter in the chat line sends nothing.
         c.form.txtSay->setText(u"again"_qs);
         QTest::keyClick(c.form.txtSay, Qt::Key_Return);
-        QCOMPARE(c.udp->sent, rcon("pw", {"say gg"}));
+        QCOMPARE(c.udp->sent, rcon({"say gg"}));
     }
 
     // ---- Saved connection data ----
@@ -372,7 +366,7 @@ private slots:
         c.form.txtPort->setText(u"x"_qs);
         c.form.txtRcon->setText(u"new"_qs);
         c.form.Command4_Click();
-        QCOMPARE(c.udp->sent, rcon("pw", {"status"}));
+        QCOMPARE(c.udp->sent, rcon({"status"}));
         c.form.Command1_Click();
         QCOMPARE(c.udp->remotePort, 28961);
         QCOMPARE(c.udp->sent.last(), rconDatagram("new", "status"));
@@ -447,7 +441,7 @@ private slots:
         // Still usable: a connect brings the link back.
         c.connect();
         c.form.statusz->trigger();
-        QCOMPARE(c.udp->sent, rcon("pw", {"status"}));
+        QCOMPARE(c.udp->sent, rcon({"status"}));
     }
 
     // ---- Terminal line and replies ----
@@ -460,7 +454,7 @@ private slots:
         c.form.txtcmd->setText(u"say /hi "_qs);
         c.form.txtcmd_KeyDown(kKeyReturn, 1);
         c.form.txtcmd_KeyDown(65, 0);
-        QCOMPARE(c.udp->sent, rcon("pw", {"", "say /hi "}));
+        QCOMPARE(c.udp->sent, rcon({"", "say /hi "}));
         QCOMPARE(c.form.txtOutput->Text(), kStarted + u"\r\n23:12:05\r\n/\r\n23:12:05\r\n/say /hi "_qs);
         QCOMPARE(c.form.txtcmd->text(), QString());
     }

@@ -129,6 +129,21 @@ private slots:
         QCOMPARE(m.txtsay2->textCursor().position(), m.txtsay2->document()->characterCount() - 1);
     }
 
+    void extendedPassKeepsABoundedHistory() {
+        WindowsFixture fx;
+        Main& m = Forms::get<Main>();
+        Form5& f = Forms::get<Form5>();
+        const QString kept = u"Bob: gg all"_qs;
+        f.Text6 = QString(Form5::kHistoryLimit, u'x');
+        f.Text2 = kept;
+        f.MasterClean();
+        QCOMPARE(m.txtsay2->Text(), kept);
+        QVERIFY(f.Text2.isEmpty());
+        QVERIFY(f.Text7.isEmpty());
+        // The oldest part goes, cut at a line start: the newest result stays whole.
+        QCOMPARE(f.Text6, kept);
+    }
+
     void tickReadsNoPipeNorDevice() {
         WindowsFixture fx;
         Main& m = Forms::get<Main>();

@@ -1,6 +1,7 @@
 #include "gui/log_window.h"
 
 #include "core/text/text_util.h"
+#include "core/text/textbox_lines.h"
 #include "core/ucon/log_file.h"
 #include "core/ucon/log_filters.h"
 
@@ -75,6 +76,7 @@ void Form5::MasterClean() {
     Text2 = std::move(r.work);
     Text7 = std::move(r.result);
     Text6 = std::move(r.history);
+    dropOldest(Text6, kHistoryLimit);
     if (!r.replaceChat)
         return;
     VbTextBox* chat = Forms::get<Main>().txtsay2;

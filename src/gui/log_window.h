@@ -18,6 +18,9 @@ public:
     void MasterParse();
     void MasterClean();
 
+    // Nothing reads the history: it only must not grow with the log for as long as the program runs.
+    static constexpr qsizetype kHistoryLimit = 1024 * 1024;
+
     // Whether the client this window started is still running.
     bool clientRunning() const;
     // Ends the client this window started, if that very process still runs; never any other.
@@ -26,7 +29,7 @@ public:
     // Buffers, named as the window names them.
     QString Text2; // the work buffer
     QString Text7; // the result buffer
-    QString Text6; // the extended pass's history
+    QString Text6; // the extended pass's history, its oldest part dropped beyond kHistoryLimit
     QString Text3 = QStringLiteral("\"");
     QString TextEnter = QStringLiteral("\n");
     VbTimer* Timer1 = nullptr;

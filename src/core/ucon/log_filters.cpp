@@ -1,14 +1,11 @@
 #include "core/ucon/log_filters.h"
 
-#include "core/text/codepage.h"
+#include "core/text/text_file.h"
 #include "core/ucon/log_index.h"
 
 #include <QStringView>
 
-#include <algorithm>
 #include <array>
-#include <cstring>
-#include <limits>
 #include <vector>
 
 namespace tvx {
@@ -222,40 +219,14 @@ void runMember(LineBuffer& buf, int number, const QString& stamp, const QString&
 } // namespace
 
 QString logFileText(QByteArrayView fileBytes) {
-    const QString in = fromAnsi(fileBytes);
-    QString out;
-    out.reserve(in.size() + in.size() / 8 + 8);
-    // A line as read, with the LF rule applied: every LF becomes CR LF.
-    auto appendLine = [&out](QStringView line) {
-        qsizetype from = 0;
-        for (qsizetype at = line.indexOf(u'\n'); at >= 0; at = line.indexOf(u'\n', from)) {
-            out += line.sliced(from, at - from);
-            out += kCrLf;
-            from = at + 1;
-        }
-        out += line.sliced(from);
-    };
-    qsizetype i = 0;
-    while (i < in.size()) {
-        qsizetype end = in.indexOf(u'\r', i);
-        if (end < 0)
-            end = in.size();
-        const QStringView line = QStringView(in).sliced(i, end - i);
-        i = end;
-        if (i < in.size()) {
-            ++i;
-            if (i < in.size() && in[i] == u'\n')
-                ++i;
-        }
-        if (!out.isEmpty()) {
-            out += u'\r'; // the CR LF between two read lines, after the LF rule
-            out += kCrLf;
-            appendLine(line);
-        } else if (!line.isEmpty()) {
-            appendLine(line); // leading empty lines leave the text empty
-        }
-    }
-    return out;
+    // The lines as read; leading empty lines never reach the text, which is empty until a line is not.
+    QString text = joinedFileLines(fileBytes);
+    qsizetype lead = 0;
+    while (QStringView(text).sliced(lead).startsWith(kCrLf))
+        lead += 2;
+    text.remove(0, lead);
+    // The LF rule: every LF becomes CR LF, the joins included (CR CR LF).
+    return replaceAll(std::move(text), QStringLiteral("\n"), kCrLf);
 }
 
 QString liveChain(QString work) {
