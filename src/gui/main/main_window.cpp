@@ -47,7 +47,7 @@ VbLabel* clickLabel(QWidget* parent, const QString& name, const QString& caption
                     const QFont& font = tahoma(9, true), const QColor& colour = kDarkRed) {
     VbLabel* l = label(parent, name, caption, r, font);
     setTextColour(l, colour);
-    l->setCursor(art::handCursor());
+    l->setHandCursor();
     return l;
 }
 
@@ -115,7 +115,7 @@ VbLabel* Main::onOffLabel(QWidget* parent, const QString& name, const QString& c
     l->setFont(tahoma(9, true));
     setTextColour(l, kDarkRed);
     l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    l->setCursor(art::handCursor());
+    l->setHandCursor();
     return l;
 }
 
@@ -130,11 +130,11 @@ void Main::buildLayout() {
     Label5 = statusLabel(this, u"Label5"_qs, u"Server Name:"_qs, 240, 1215, false);
     Label6 = statusLabel(this, u"Label6"_qs, u"loading..."_qs, 1440, 4575, true);
     Label6->setToolTip(u"Click here to refresh hostname"_qs);
-    Label6->setCursor(art::handCursor());
+    Label6->setHandCursor();
     Label1 = statusLabel(this, u"Label1"_qs, u"Map:"_qs, 6120, 495, false);
     Label3 = statusLabel(this, u"Label3"_qs, u"loading..."_qs, 6720, 3135, true);
     Label3->setToolTip(u"Click here to refresh map name"_qs);
-    Label3->setCursor(art::handCursor());
+    Label3->setHandCursor();
     Label2 = statusLabel(this, u"Label2"_qs, u"Online Players:"_qs, 9960, 1215, false);
     Label4 = statusLabel(this, u"Label4"_qs, u"0"_qs, 11280, 1335, true);
 
@@ -186,7 +186,7 @@ void Main::buildTabs() {
         const QRect r = twipsRect(240 + 1560 * k, 120, 1500, 1500);
         VbLabel* tab =
             picture(this, u"Image"_qs + QString::number(4 + k), r, art::tabPicture(pictures[k], r.size()));
-        tab->setCursor(art::handCursor());
+        tab->setHandCursor();
         // A failure that a handler does not skip itself ends that handler, not the program.
         connect(tab, &VbLabel::clicked, this, [this, h = handlers[k]] { resumeNext([&] { (this->*h)(); }); });
         *tabs[k] = tab;
