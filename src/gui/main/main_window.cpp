@@ -8,8 +8,6 @@
 #include "gui/base/twips.h"
 #include "gui/base/vb_frame.h"
 
-#include <QFontDatabase>
-
 namespace tvx {
 namespace {
 
@@ -18,15 +16,6 @@ using art::tahoma;
 const QColor kDarkRed(128, 0, 0);
 const QColor kOliveText(128, 128, 0);
 const QColor kSilver(192, 192, 192);
-
-void setTextColour(QWidget* w, const QColor& c) {
-    QPalette p = w->palette();
-    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        p.setColor(group, QPalette::WindowText, c);
-        p.setColor(group, QPalette::Text, c);
-    }
-    w->setPalette(p);
-}
 
 QFrame* page(QWidget* parent, const QString& name, const QRect& r) {
     auto* p = new QFrame(parent);
@@ -46,7 +35,7 @@ VbLabel* statusLabel(QWidget* parent, const QString& name, const QString& captio
 VbLabel* clickLabel(QWidget* parent, const QString& name, const QString& caption, const QRect& r,
                     const QFont& font = tahoma(9, true), const QColor& colour = kDarkRed) {
     VbLabel* l = label(parent, name, caption, r, font);
-    setTextColour(l, colour);
+    setForeColour(l, colour);
     l->setHandCursor();
     return l;
 }
@@ -74,12 +63,6 @@ void colourBox(VbTextBox* box, const QColor& background, const QColor& text) {
     p.setColor(QPalette::Base, background);
     p.setColor(QPalette::Text, text);
     box->setPalette(p);
-}
-
-QFont terminalFont() {
-    QFont f = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    f.setPointSize(9);
-    return f;
 }
 
 } // namespace
@@ -113,7 +96,7 @@ Main::~Main() = default;
 VbLabel* Main::onOffLabel(QWidget* parent, const QString& name, const QString& caption) {
     auto* l = new VbLabel(parent, name, caption);
     l->setFont(tahoma(9, true));
-    setTextColour(l, kDarkRed);
+    setForeColour(l, kDarkRed);
     l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     l->setHandCursor();
     return l;
@@ -158,7 +141,7 @@ void Main::buildLayout() {
     Text7->setGeometry(twipsRect(0, 240, 12495, 315));
     connect(Text7, &VbLineEdit::keyDown, this,
             [this](int key, int shift) { resumeNext([&] { Text7_KeyDown(key, shift); }); });
-    txtOutput = scrollBox(SeeTerminalp, u"txtOutput"_qs, twipsRect(0, 600, 12495, 4695), terminalFont());
+    txtOutput = scrollBox(SeeTerminalp, u"txtOutput"_qs, twipsRect(0, 600, 12495, 4695), art::fixedFont(9));
     colourBox(txtOutput, kSilver, kOliveText);
     txtOutput->setScrollback(kTerminalScrollback);
 
@@ -209,7 +192,7 @@ void Main::buildPlayersPage() {
                    "text and select Copy Name, Hash or IP or even create a player report!"_qs,
                    twipsRect(120, 120, 1335, 4935), tahoma(8.25));
     Label9->setWordWrap(true);
-    setTextColour(Label9, kOliveText);
+    setForeColour(Label9, kOliveText);
     Image30 =
         picture(Picture1, u"Image30"_qs, twipsRect(480, 4440, 615, 615), art::tipPicture(QSize(41, 41)));
 }
@@ -493,7 +476,7 @@ void Main::buildAdminPage() {
     Label95->setToolTip(u"Adding a name here will kick anyone that uses that name."_qs);
 
     Frame13 = new VbFrame(pg, u"Frame13"_qs, u"Banned Management"_qs, twipsRect(3960, 0, 5055, 5295));
-    Text10 = scrollBox(Frame13, u"Text10"_qs, twipsRect(120, 300, 4815, 4215), terminalFont());
+    Text10 = scrollBox(Frame13, u"Text10"_qs, twipsRect(120, 300, 4815, 4215), art::fixedFont(9));
     Text10->setLocked(true);
     Label36 = clickLabel(Frame13, u"Label36"_qs, u"Get / Refresh"_qs, twipsRect(120, 4740, 1455, 255));
     Label36->setToolTip(u"click here to get banned list"_qs);
@@ -512,16 +495,10 @@ void Main::buildAdminPage() {
 }
 
 void Main::buildBottomBand() {
-    Label7 = new VbLabel(this, u"Label7"_qs, u"Server IP:"_qs);
-    Label7->setGeometry(twipsRect(360, 7800, 1455, 255));
-    Label7->setFont(tahoma(9, true));
-    Label8 = new VbLabel(this, u"Label8"_qs, u"Server Port:"_qs);
-    Label8->setGeometry(twipsRect(2640, 7800, 1575, 255));
-    Label8->setFont(tahoma(9, true));
-    Text3 = new VbLineEdit(this, u"Text3"_qs);
-    Text3->setGeometry(twipsRect(360, 8040, 2175, 315));
-    Text4 = new VbLineEdit(this, u"Text4"_qs);
-    Text4->setGeometry(twipsRect(2640, 8040, 1095, 315));
+    Label7 = label(this, u"Label7"_qs, u"Server IP:"_qs, twipsRect(360, 7800, 1455, 255), tahoma(9, true));
+    Label8 = label(this, u"Label8"_qs, u"Server Port:"_qs, twipsRect(2640, 7800, 1575, 255), tahoma(9, true));
+    Text3 = lineBox(this, u"Text3"_qs, twipsRect(360, 8040, 2175, 315));
+    Text4 = lineBox(this, u"Text4"_qs, twipsRect(2640, 8040, 1095, 315));
     for (VbLineEdit* e : {Text3, Text4}) {
         e->setLocked(true);
         e->setBackColor(QColor(224, 224, 224));
