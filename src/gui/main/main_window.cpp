@@ -1,6 +1,7 @@
 #include "gui/main/main_window.h"
 
 #include "core/chat/chat_input.h"
+#include "core/commands/map_rotation.h"
 #include "core/link/status_parser.h"
 
 #include "gui/base/artwork.h"
@@ -267,9 +268,7 @@ void Main::buildSettingsPage() {
     Combo1 = new QComboBox(Frame11);
     Combo1->setObjectName(u"Combo1"_qs);
     Combo1->setGeometry(twipsRect(720, 360, 2175, 330));
-    Combo1->addItems({u"mp_airfield"_qs, u"mp_asylum"_qs, u"mp_castle"_qs, u"mp_courtyard"_qs, u"mp_dome"_qs,
-                      u"mp_downfall"_qs, u"mp_hangar"_qs, u"mp_makin"_qs, u"mp_outskirts"_qs,
-                      u"mp_roundhouse"_qs, u"mp_seelow"_qs, u"mp_shrine"_qs, u"mp_suburban"_qs});
+    Combo1->addItems(mapNames());
     Combo1->setCurrentIndex(-1);
     Label38 =
         label(Frame11, u"Label38"_qs, u"Game Mode:"_qs, twipsRect(3000, 360, 1335, 255), tahoma(9.75, true));
@@ -395,10 +394,8 @@ void Main::buildMapsPage() {
     List1->setGeometry(twipsRect(120, 240, 2175, 3420));
     List1->setFont(tahoma(9, true));
     List1->setSelectionMode(QAbstractItemView::SingleSelection);
-    List1->addItems({u"mp_airfield"_qs, u"mp_asylum"_qs, u"mp_castle"_qs, u"mp_courtyard"_qs, u"mp_dome"_qs,
-                     u"mp_downfall"_qs, u"mp_hangar"_qs, u"mp_makin"_qs, u"mp_outskirts"_qs,
-                     u"mp_roundhouse"_qs, u"mp_seelow"_qs, u"mp_shrine"_qs, u"mp_suburban"_qs,
-                     u"Custom Map"_qs});
+    List1->addItems(mapNames());
+    List1->addItem(kCustomMap);
 
     Frame1 = new VbFrame(pg, u"Frame1"_qs, u"Map Preview"_qs, twipsRect(3240, 360, 2775, 2175));
     Image27 =
@@ -428,8 +425,7 @@ void Main::buildMapsPage() {
     }
 
     Frame3 = new VbFrame(pg, u"Frame3"_qs, QString(), twipsRect(3240, 2640, 2775, 1575));
-    Label13 =
-        label(Frame3, u"Label13"_qs, u"Select a map"_qs, twipsRect(120, 360, 2535, 375), tahoma(9, true));
+    Label13 = label(Frame3, u"Label13"_qs, kNoMapChosen, twipsRect(120, 360, 2535, 375), tahoma(9, true));
     Label13->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label14 = clickLabel(Frame3, u"Label14"_qs, u"Change map to select"_qs, twipsRect(120, 960, 2535, 375),
                          tahoma(11.25, true));
