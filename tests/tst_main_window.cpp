@@ -48,46 +48,6 @@ struct Console : ConsoleFixture {
 
 const QStringList kPlayersPage{u"Grid"_qs, u"Picture1"_qs};
 
-// Records the exit steps in the order they reach the platform, with the rcon socket's state at each.
-struct ExitRecorder {
-    struct RecShell final : Shell {
-        ExitRecorder* r = nullptr;
-        void openUrl(const QString&) override {}
-        qint64 execute(const QString&, const QStringList&, const QString&, bool) override { return 0; }
-        int killProcesses(const QString& name) override {
-            r->events << u"kill "_qs + name + r->udpState();
-            return 0;
-        }
-        bool isRunning(qint64) const override { return false; }
-        QString findProgram(const QString&) const override { return {}; }
-        bool endProcess(qint64) override { return false; }
-    };
-    struct RecSystem final : System {
-        ExitRecorder* r = nullptr;
-        QDateTime now() const override { return {}; }
-        void sleep(int) override {}
-        QString programFolder() const override { return r->folder; }
-        QString currentFolder() const override { return r->folder; }
-        void endProgram() override { r->events << u"end"_qs + r->udpState(); }
-    };
-    RecShell shell;
-    RecSystem system;
-    QStringList events;
-    QString folder;
-    FakeUdpSocket* udp = nullptr;
-    explicit ExitRecorder(FakePlatform& fake) : folder(fake.folder()) {
-        shell.r = this;
-        system.r = this;
-        Platform p = fake.platform();
-        p.shell = &shell;
-        p.system = &system;
-        Forms::install(p);
-    }
-    QString udpState() const {
-        return udp && udp->state() != sock::Closed ? u" (udp open)"_qs : u" (udp closed)"_qs;
-    }
-};
-
 } // namespace
 
 class TstMainWindow : public QObject {
@@ -398,13 +358,18 @@ private slots:
         QFETCH(bool, picture);
         QFETCH(QStringList, events);
         Console c;
-        ExitRecorder rec(c.fx.fake);
-        rec.udp = c.udp;
+        // Each exit step as it reaches the platform, with the rcon socket's state at that moment.
+        QStringList seen;
+        auto udpState = [&] {
+            return c.udp->state() != sock::Closed ? u" (udp open)"_qs : u" (udp closed)"_qs;
+        };
+        c.fx.fake.shell.onKill = [&](const QString& name) { seen << u"kill "_qs + name + udpState(); };
+        c.fx.fake.system.onEnd = [&] { seen << u"end"_qs + udpState(); };
         if (picture)
             c.click(c.main.Image11);
         else
             c.main.close();
-        QCOMPARE(rec.events, events);
+        QCOMPARE(seen, events);
     }
 
     // A right press over a row makes it current before the menu opens, so the menu acts on the player

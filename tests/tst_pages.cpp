@@ -908,6 +908,30 @@ private slots:
 
     // ---- The maps page ----
 
+    void mapListsHoldTheirItemsInOrder() {
+        Console c;
+        const QStringList maps{u"mp_airfield"_qs,  u"mp_asylum"_qs,     u"mp_castle"_qs, u"mp_courtyard"_qs,
+                               u"mp_dome"_qs,      u"mp_downfall"_qs,   u"mp_hangar"_qs, u"mp_makin"_qs,
+                               u"mp_outskirts"_qs, u"mp_roundhouse"_qs, u"mp_seelow"_qs, u"mp_shrine"_qs,
+                               u"mp_suburban"_qs};
+        auto items = [](const auto* list) {
+            QStringList out;
+            for (int i = 0; i < list->count(); ++i) {
+                if constexpr (requires { list->itemText(i); })
+                    out << list->itemText(i);
+                else
+                    out << list->item(i)->text();
+            }
+            return out;
+        };
+        QCOMPARE(items(c.main.List1), maps + QStringList{u"Custom Map"_qs});
+        QCOMPARE(items(c.main.Combo1), maps);
+        QCOMPARE(items(c.main.Combo2),
+                 (QStringList{u"twar"_qs, u"dm"_qs, u"tdm"_qs, u"dom"_qs, u"koth"_qs, u"sab"_qs, u"sd"_qs}));
+        QCOMPARE(c.main.Combo1->currentIndex(), -1);
+        QCOMPARE(c.main.Combo2->currentIndex(), -1);
+    }
+
     void mapChosenShowsItsPreviewAlone_data() {
         QTest::addColumn<QString>("map");
         for (const QString& map : mapNames())

@@ -1,6 +1,7 @@
 #include "gui/loading_window.h"
 
 #include "gui/base/artwork.h"
+#include "gui/base/builders.h"
 #include "gui/base/twips.h"
 #include "gui/main/main_window.h"
 
@@ -16,9 +17,7 @@ VbLabel* caption(QWidget* parent, const QString& name, const QString& text, cons
     l->setFont(font);
     l->setAlignment(align | Qt::AlignTop);
     l->setWordWrap(true);
-    QPalette p = l->palette();
-    p.setColor(QPalette::WindowText, colour);
-    l->setPalette(p);
+    setForeColour(l, colour);
     return l;
 }
 

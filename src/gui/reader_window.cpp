@@ -1,8 +1,7 @@
 #include "gui/reader_window.h"
 
+#include "gui/base/artwork.h"
 #include "gui/base/twips.h"
-
-#include <QFontDatabase>
 
 namespace tvx {
 
@@ -10,14 +9,10 @@ log::log() {
     setObjectName(u"log"_qs);
     setWindowTitle(u"Reader"_qs);
     setToolWindowBorder();
-    QFont f(u"Tahoma"_qs);
-    f.setPointSizeF(8.25);
-    setFont(f);
+    setFont(art::tahoma(8.25));
     Text1 = new VbTextBox(this, u"Text1"_qs);
     Text1->setGeometry(twipsRect(0, 0, 8895, 6855));
-    QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    fixed.setPointSize(9);
-    Text1->setFont(fixed);
+    Text1->setFont(art::fixedFont(9));
     Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setClientTwips(8895, 6855);

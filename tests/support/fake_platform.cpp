@@ -89,6 +89,8 @@ int FakeShell::killProcesses(const QString& name) {
     killed << name;
     const int n = static_cast<int>(running.size());
     running.clear();
+    if (onKill)
+        onKill(name);
     return n;
 }
 

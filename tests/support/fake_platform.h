@@ -100,6 +100,8 @@ public:
     QStringList openedUrls;
     QList<Started> started;
     QStringList killed;
+    // Runs at each killProcesses, after it is recorded (to see the program's state at that moment).
+    std::function<void(const QString&)> onKill;
     qint64 nextPid = 4242;
     QList<qint64> running;
     void openUrl(const QString& url) override { openedUrls << url; }

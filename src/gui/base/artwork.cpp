@@ -1,5 +1,6 @@
 #include "gui/base/artwork.h"
 
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QLinearGradient>
 #include <QPainter>
@@ -189,6 +190,12 @@ QFont tahoma(double points, bool bold) {
     f.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans Condensed")});
     f.setPointSizeF(points);
     f.setBold(bold);
+    return f;
+}
+
+QFont fixedFont(double points) {
+    QFont f = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    f.setPointSizeF(points);
     return f;
 }
 

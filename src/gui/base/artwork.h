@@ -13,6 +13,9 @@ namespace tvx::art {
 // laid out for Tahoma still fit their labels.
 QFont tahoma(double points, bool bold = false);
 
+// The fixed-pitch font of the terminal, list and reader boxes.
+QFont fixedFont(double points);
+
 // The hand-shaped pointer of every clickable picture and label.
 QCursor handCursor();
 

@@ -25,6 +25,15 @@ VbLineEdit* lineBox(QWidget* parent, const QString& name, const QString& text, c
     return e;
 }
 
+void setForeColour(QWidget* w, const QColor& colour) {
+    QPalette p = w->palette();
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        p.setColor(group, QPalette::WindowText, colour);
+        p.setColor(group, QPalette::Text, colour);
+    }
+    w->setPalette(p);
+}
+
 QPushButton* button(QWidget* parent, const QString& name, const QString& caption, const QRect& r) {
     auto* b = new QPushButton(caption, parent);
     b->setObjectName(name);

@@ -18,6 +18,9 @@ VbLabel* label(QWidget* parent, const QString& name, const QString& caption, con
 VbLineEdit* lineBox(QWidget* parent, const QString& name, const QRect& r);
 VbLineEdit* lineBox(QWidget* parent, const QString& name, const QString& text, const QRect& r);
 
+// Text colour of a label or box, kept whether the control is active, inactive or disabled.
+void setForeColour(QWidget* w, const QColor& colour);
+
 QPushButton* button(QWidget* parent, const QString& name, const QString& caption, const QRect& r);
 
 // The toolkit's own group box, its caption drawn by the style (VbFrame draws it on the border line).

@@ -3,6 +3,8 @@
 #include "core/text/text_util.h"
 #include "core/text/textbox_lines.h"
 
+#include "gui/base/artwork.h"
+
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
@@ -33,7 +35,7 @@ void VbLabel::setBorderStyle(int style) {
 }
 
 void VbLabel::setHandCursor() {
-    setCursor(Qt::PointingHandCursor);
+    setCursor(art::handCursor());
 }
 
 void VbLabel::mouseReleaseEvent(QMouseEvent* event) {

@@ -18,7 +18,7 @@ public:
     // 0 = no border, 1 = fixed single.
     void setBorderStyle(int style);
     int BorderStyle() const { return border_; }
-    // The hand-shaped pointer of the clickable labels.
+    // The hand-shaped pointer of the clickable labels and pictures (art::handCursor).
     void setHandCursor();
 
 signals:

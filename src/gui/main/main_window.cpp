@@ -1,14 +1,13 @@
 #include "gui/main/main_window.h"
 
 #include "core/chat/chat_input.h"
+#include "core/commands/map_rotation.h"
 #include "core/link/status_parser.h"
 
 #include "gui/base/artwork.h"
 #include "gui/base/builders.h"
 #include "gui/base/twips.h"
 #include "gui/base/vb_frame.h"
-
-#include <QFontDatabase>
 
 namespace tvx {
 namespace {
@@ -18,15 +17,6 @@ using art::tahoma;
 const QColor kDarkRed(128, 0, 0);
 const QColor kOliveText(128, 128, 0);
 const QColor kSilver(192, 192, 192);
-
-void setTextColour(QWidget* w, const QColor& c) {
-    QPalette p = w->palette();
-    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        p.setColor(group, QPalette::WindowText, c);
-        p.setColor(group, QPalette::Text, c);
-    }
-    w->setPalette(p);
-}
 
 QFrame* page(QWidget* parent, const QString& name, const QRect& r) {
     auto* p = new QFrame(parent);
@@ -46,8 +36,8 @@ VbLabel* statusLabel(QWidget* parent, const QString& name, const QString& captio
 VbLabel* clickLabel(QWidget* parent, const QString& name, const QString& caption, const QRect& r,
                     const QFont& font = tahoma(9, true), const QColor& colour = kDarkRed) {
     VbLabel* l = label(parent, name, caption, r, font);
-    setTextColour(l, colour);
-    l->setCursor(art::handCursor());
+    setForeColour(l, colour);
+    l->setHandCursor();
     return l;
 }
 
@@ -74,12 +64,6 @@ void colourBox(VbTextBox* box, const QColor& background, const QColor& text) {
     p.setColor(QPalette::Base, background);
     p.setColor(QPalette::Text, text);
     box->setPalette(p);
-}
-
-QFont terminalFont() {
-    QFont f = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    f.setPointSize(9);
-    return f;
 }
 
 } // namespace
@@ -113,9 +97,9 @@ Main::~Main() = default;
 VbLabel* Main::onOffLabel(QWidget* parent, const QString& name, const QString& caption) {
     auto* l = new VbLabel(parent, name, caption);
     l->setFont(tahoma(9, true));
-    setTextColour(l, kDarkRed);
+    setForeColour(l, kDarkRed);
     l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    l->setCursor(art::handCursor());
+    l->setHandCursor();
     return l;
 }
 
@@ -130,11 +114,11 @@ void Main::buildLayout() {
     Label5 = statusLabel(this, u"Label5"_qs, u"Server Name:"_qs, 240, 1215, false);
     Label6 = statusLabel(this, u"Label6"_qs, u"loading..."_qs, 1440, 4575, true);
     Label6->setToolTip(u"Click here to refresh hostname"_qs);
-    Label6->setCursor(art::handCursor());
+    Label6->setHandCursor();
     Label1 = statusLabel(this, u"Label1"_qs, u"Map:"_qs, 6120, 495, false);
     Label3 = statusLabel(this, u"Label3"_qs, u"loading..."_qs, 6720, 3135, true);
     Label3->setToolTip(u"Click here to refresh map name"_qs);
-    Label3->setCursor(art::handCursor());
+    Label3->setHandCursor();
     Label2 = statusLabel(this, u"Label2"_qs, u"Online Players:"_qs, 9960, 1215, false);
     Label4 = statusLabel(this, u"Label4"_qs, u"0"_qs, 11280, 1335, true);
 
@@ -158,7 +142,7 @@ void Main::buildLayout() {
     Text7->setGeometry(twipsRect(0, 240, 12495, 315));
     connect(Text7, &VbLineEdit::keyDown, this,
             [this](int key, int shift) { resumeNext([&] { Text7_KeyDown(key, shift); }); });
-    txtOutput = scrollBox(SeeTerminalp, u"txtOutput"_qs, twipsRect(0, 600, 12495, 4695), terminalFont());
+    txtOutput = scrollBox(SeeTerminalp, u"txtOutput"_qs, twipsRect(0, 600, 12495, 4695), art::fixedFont(9));
     colourBox(txtOutput, kSilver, kOliveText);
     txtOutput->setScrollback(kTerminalScrollback);
 
@@ -186,7 +170,7 @@ void Main::buildTabs() {
         const QRect r = twipsRect(240 + 1560 * k, 120, 1500, 1500);
         VbLabel* tab =
             picture(this, u"Image"_qs + QString::number(4 + k), r, art::tabPicture(pictures[k], r.size()));
-        tab->setCursor(art::handCursor());
+        tab->setHandCursor();
         // A failure that a handler does not skip itself ends that handler, not the program.
         connect(tab, &VbLabel::clicked, this, [this, h = handlers[k]] { resumeNext([&] { (this->*h)(); }); });
         *tabs[k] = tab;
@@ -209,7 +193,7 @@ void Main::buildPlayersPage() {
                    "text and select Copy Name, Hash or IP or even create a player report!"_qs,
                    twipsRect(120, 120, 1335, 4935), tahoma(8.25));
     Label9->setWordWrap(true);
-    setTextColour(Label9, kOliveText);
+    setForeColour(Label9, kOliveText);
     Image30 =
         picture(Picture1, u"Image30"_qs, twipsRect(480, 4440, 615, 615), art::tipPicture(QSize(41, 41)));
 }
@@ -284,9 +268,7 @@ void Main::buildSettingsPage() {
     Combo1 = new QComboBox(Frame11);
     Combo1->setObjectName(u"Combo1"_qs);
     Combo1->setGeometry(twipsRect(720, 360, 2175, 330));
-    Combo1->addItems({u"mp_airfield"_qs, u"mp_asylum"_qs, u"mp_castle"_qs, u"mp_courtyard"_qs, u"mp_dome"_qs,
-                      u"mp_downfall"_qs, u"mp_hangar"_qs, u"mp_makin"_qs, u"mp_outskirts"_qs,
-                      u"mp_roundhouse"_qs, u"mp_seelow"_qs, u"mp_shrine"_qs, u"mp_suburban"_qs});
+    Combo1->addItems(mapNames());
     Combo1->setCurrentIndex(-1);
     Label38 =
         label(Frame11, u"Label38"_qs, u"Game Mode:"_qs, twipsRect(3000, 360, 1335, 255), tahoma(9.75, true));
@@ -412,10 +394,8 @@ void Main::buildMapsPage() {
     List1->setGeometry(twipsRect(120, 240, 2175, 3420));
     List1->setFont(tahoma(9, true));
     List1->setSelectionMode(QAbstractItemView::SingleSelection);
-    List1->addItems({u"mp_airfield"_qs, u"mp_asylum"_qs, u"mp_castle"_qs, u"mp_courtyard"_qs, u"mp_dome"_qs,
-                     u"mp_downfall"_qs, u"mp_hangar"_qs, u"mp_makin"_qs, u"mp_outskirts"_qs,
-                     u"mp_roundhouse"_qs, u"mp_seelow"_qs, u"mp_shrine"_qs, u"mp_suburban"_qs,
-                     u"Custom Map"_qs});
+    List1->addItems(mapNames());
+    List1->addItem(kCustomMap);
 
     Frame1 = new VbFrame(pg, u"Frame1"_qs, u"Map Preview"_qs, twipsRect(3240, 360, 2775, 2175));
     Image27 =
@@ -445,8 +425,7 @@ void Main::buildMapsPage() {
     }
 
     Frame3 = new VbFrame(pg, u"Frame3"_qs, QString(), twipsRect(3240, 2640, 2775, 1575));
-    Label13 =
-        label(Frame3, u"Label13"_qs, u"Select a map"_qs, twipsRect(120, 360, 2535, 375), tahoma(9, true));
+    Label13 = label(Frame3, u"Label13"_qs, kNoMapChosen, twipsRect(120, 360, 2535, 375), tahoma(9, true));
     Label13->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label14 = clickLabel(Frame3, u"Label14"_qs, u"Change map to select"_qs, twipsRect(120, 960, 2535, 375),
                          tahoma(11.25, true));
@@ -493,7 +472,7 @@ void Main::buildAdminPage() {
     Label95->setToolTip(u"Adding a name here will kick anyone that uses that name."_qs);
 
     Frame13 = new VbFrame(pg, u"Frame13"_qs, u"Banned Management"_qs, twipsRect(3960, 0, 5055, 5295));
-    Text10 = scrollBox(Frame13, u"Text10"_qs, twipsRect(120, 300, 4815, 4215), terminalFont());
+    Text10 = scrollBox(Frame13, u"Text10"_qs, twipsRect(120, 300, 4815, 4215), art::fixedFont(9));
     Text10->setLocked(true);
     Label36 = clickLabel(Frame13, u"Label36"_qs, u"Get / Refresh"_qs, twipsRect(120, 4740, 1455, 255));
     Label36->setToolTip(u"click here to get banned list"_qs);
@@ -512,16 +491,10 @@ void Main::buildAdminPage() {
 }
 
 void Main::buildBottomBand() {
-    Label7 = new VbLabel(this, u"Label7"_qs, u"Server IP:"_qs);
-    Label7->setGeometry(twipsRect(360, 7800, 1455, 255));
-    Label7->setFont(tahoma(9, true));
-    Label8 = new VbLabel(this, u"Label8"_qs, u"Server Port:"_qs);
-    Label8->setGeometry(twipsRect(2640, 7800, 1575, 255));
-    Label8->setFont(tahoma(9, true));
-    Text3 = new VbLineEdit(this, u"Text3"_qs);
-    Text3->setGeometry(twipsRect(360, 8040, 2175, 315));
-    Text4 = new VbLineEdit(this, u"Text4"_qs);
-    Text4->setGeometry(twipsRect(2640, 8040, 1095, 315));
+    Label7 = label(this, u"Label7"_qs, u"Server IP:"_qs, twipsRect(360, 7800, 1455, 255), tahoma(9, true));
+    Label8 = label(this, u"Label8"_qs, u"Server Port:"_qs, twipsRect(2640, 7800, 1575, 255), tahoma(9, true));
+    Text3 = lineBox(this, u"Text3"_qs, twipsRect(360, 8040, 2175, 315));
+    Text4 = lineBox(this, u"Text4"_qs, twipsRect(2640, 8040, 1095, 315));
     for (VbLineEdit* e : {Text3, Text4}) {
         e->setLocked(true);
         e->setBackColor(QColor(224, 224, 224));
