@@ -8,6 +8,7 @@
 #include "core/text/text_util.h"
 #include "core/ucon/ucon_config.h"
 
+#include "gui/base/artwork.h"
 #include "gui/base/builders.h"
 #include "gui/base/twips.h"
 #include "gui/log_window.h"
@@ -45,9 +46,7 @@ Form4::Form4() {
     setWindowTitle(u"     Torvanex"_qs);
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
-    QFont f(u"Tahoma"_qs);
-    f.setPointSizeF(8.25);
-    setFont(f);
+    setFont(art::tahoma(8.25));
 
     menuBar = new QMenuBar(this);
     menuBar->setObjectName(u"menuBar"_qs);
@@ -119,7 +118,8 @@ Form4::Form4() {
     Option2->setGeometry(twipsRect(2520, 360, 2175, 255));
     Option2->setChecked(true);
 
-    Label3 = label(client, u"Label3"_qs, QString(), twipsRect(120, 4080, 4815, 255), QFont(u"Tahoma"_qs));
+    Label3 = label(client, u"Label3"_qs, QString(), twipsRect(120, 4080, 4815, 255),
+                   art::tahoma(QFont().pointSizeF()));
 
     Command3 = button(client, u"Command3"_qs, u"Login"_qs, twipsRect(120, 4440, 1455, 375));
     Command1 = button(client, u"Command1"_qs, u"Connect"_qs, twipsRect(1800, 4440, 1455, 375));

@@ -13,8 +13,6 @@
 #include "gui/login_window.h"
 #include "gui/main/main_window.h"
 
-#include <QFontDatabase>
-
 namespace tvx {
 namespace {
 
@@ -22,13 +20,6 @@ using art::ConsolePicture;
 using art::consolePicture;
 
 const QColor kDarkRed(128, 0, 0);
-
-void setTextColour(QWidget* w, const QColor& c) {
-    QPalette p = w->palette();
-    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-        p.setColor(group, QPalette::WindowText, c);
-    w->setPalette(p);
-}
 
 // A picture that acts as a button: its tooltip, the hand pointer, greyed while disabled.
 VbLabel* pictureButton(QWidget* parent, const QString& name, const QString& tip, const QRect& r,
@@ -100,13 +91,13 @@ void Form1::buildBanner(QWidget* client) {
     Label6 = label(Picture1, u"Label6"_qs, u"RCON SERVER TOOL"_qs, twipsRect(120, 120, 8295, 735));
     Label6->setFont(art::tahoma(24, true));
     Label6->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    setTextColour(Label6, kDarkRed);
+    setForeColour(Label6, kDarkRed);
     Label7 = label(Picture1, u"Label7"_qs, u"BETA"_qs, twipsRect(6600, 120, 1695, 255));
     Label7->setFont(art::tahoma(8.25, true));
-    setTextColour(Label7, QColor(192, 192, 0));
+    setForeColour(Label7, QColor(192, 192, 0));
     Label8 = label(Picture1, u"Label8"_qs, u"made for Torvanex"_qs, twipsRect(3600, 600, 1815, 255));
     Label8->setFont(art::tahoma(8.25, true));
-    setTextColour(Label8, kDarkRed);
+    setForeColour(Label8, kDarkRed);
 
     Command4 = button(Picture1, u"Command4"_qs, u"Fill Gridz"_qs, twipsRect(7320, 120, 1095, 375));
     Command5 = button(Picture1, u"Command5"_qs, u"Command5"_qs, twipsRect(7320, 480, 1095, 375));
@@ -192,9 +183,7 @@ void Form1::buildConsoleFrame(QWidget* client) {
     txtOutput = new VbTextBox(client, u"txtOutput"_qs);
     txtOutput->setScrollback(Main::kTerminalScrollback);
     txtOutput->setGeometry(twipsRect(120, 4800, 8415, 3975));
-    QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    fixed.setPointSize(9);
-    txtOutput->setFont(fixed);
+    txtOutput->setFont(art::fixedFont(9));
     txtOutput->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtOutput->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     QPalette p = txtOutput->palette();
