@@ -7,6 +7,7 @@
 #include "gui/main/main_window.h"
 
 #include "support/fake_platform.h"
+#include "support/files.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,16 +19,6 @@ using namespace tvx::test;
 namespace {
 
 const QString kWine = u"/usr/bin/wine"_qs;
-
-QByteArray readFile(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-bool writeFile(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
 
 // The console as the login hands it over: server address and port in its boxes, the client's settings
 // read at its load.

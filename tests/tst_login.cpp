@@ -4,6 +4,7 @@
 #include "gui/main/main_window.h"
 
 #include "support/fake_platform.h"
+#include "support/files.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,17 +17,6 @@ using namespace tvx;
 using namespace tvx::test;
 
 namespace {
-
-QByteArray readFile(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
 
 void fillRcon(Form4& w) {
     w.Text4->setText(u"127.0.0.1"_qs);
@@ -89,8 +79,9 @@ private slots:
     void connectHandsOverAndWritesTheUconFiles() {
         WindowsFixture fx;
         const QString folder = fx.fake.folder();
-        writeFile(folder + u"/pbucon.log"_qs, "old log");
-        writeFile(folder + u"/codwaw.ini"_qs, "a much longer old configuration that must not survive\r\n");
+        QVERIFY(writeFile(folder + u"/pbucon.log"_qs, "old log"));
+        QVERIFY(writeFile(folder + u"/codwaw.ini"_qs,
+                          "a much longer old configuration that must not survive\r\n"));
         Form4& w = Forms::get<Form4>();
         w.Show();
         fillRcon(w);
@@ -166,9 +157,9 @@ private slots:
         WindowsFixture fx;
         const QString ini = fx.fake.folder() + u"/codwaw.ini"_qs;
         const QString other = fx.fake.folder() + u"/other.cfg"_qs;
-        writeFile(other, "somebody else's file\n");
+        QVERIFY(writeFile(other, "somebody else's file\n"));
         if (before == u"file") {
-            writeFile(ini, "old\r\n");
+            QVERIFY(writeFile(ini, "old\r\n"));
             QVERIFY(QFile::setPermissions(ini, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
                                                    QFile::ReadOther));
         } else if (before == u"link") {

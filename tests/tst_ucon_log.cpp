@@ -7,6 +7,7 @@
 #include "gui/main/main_window.h"
 
 #include "support/fake_platform.h"
+#include "support/files.h"
 
 #include <QFile>
 #include <QProcess>
@@ -22,12 +23,6 @@ using namespace tvx::test;
 
 namespace {
 
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
 const QByteArray kLog = "session opened\n"
                         "12.09.2026 22:10:01\xFA"
                         "PB\xFAPlayer Ren\xE9 joined\n"
@@ -36,11 +31,6 @@ const QByteArray kLog = "session opened\n"
                         "12.09.2026 22:10:03\xFA"
                         "CHAT\xFA"
                         "Bob: hi\n";
-
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 // Places the stand-in client as "pbucon.exe" in `folder`.
 bool placeClient(const QString& folder) {
@@ -110,17 +100,17 @@ private slots:
         m.txtsay2->setText(u"[12.08.2026 22:10:00]-> You Said: hi"_qs);
         f.Timer1_Timer(); // no log yet: nothing changes
         QCOMPARE(m.txtsay2->Text(), u"[12.08.2026 22:10:00]-> You Said: hi"_qs);
-        writeFile(fx.fake.folder() + u"/pbucon.log"_qs, kLog);
+        QVERIFY(writeFile(fx.fake.folder() + u"/pbucon.log"_qs, kLog));
         f.Timer1_Timer();
         QCOMPARE(m.txtsay2->Text(), u"\r\n12.09.2026 22:10:01 - PB - Player Ren\u00e9 joined\r\n"
                                     u"12.09.2026 22:10:03 - CHAT - Bob: hi\r\n"_qs);
         QCOMPARE(m.txtsay2->textCursor().position(), m.txtsay2->document()->characterCount() - 1);
         // A log without any separator leaves the chat box as it is.
-        writeFile(fx.fake.folder() + u"/pbucon.log"_qs, "nothing for the chat\n");
+        QVERIFY(writeFile(fx.fake.folder() + u"/pbucon.log"_qs, "nothing for the chat\n"));
         f.Timer1_Timer();
         QVERIFY(m.txtsay2->Text().endsWith(u"Bob: hi\r\n"_qs));
         // The caret goes back to the end on every tick, also when the text did not change.
-        writeFile(fx.fake.folder() + u"/pbucon.log"_qs, kLog);
+        QVERIFY(writeFile(fx.fake.folder() + u"/pbucon.log"_qs, kLog));
         f.Timer1_Timer();
         QTextCursor c = m.txtsay2->textCursor();
         c.setPosition(0);
@@ -149,7 +139,7 @@ private slots:
         Main& m = Forms::get<Main>();
         Form5& f = Forms::get<Form5>();
         const QString log = fx.fake.folder() + u"/pbucon.log"_qs;
-        writeFile(log, kLog);
+        QVERIFY(writeFile(log, kLog));
         f.Timer1_Timer();
         const QString shown = m.txtsay2->Text();
         QVERIFY(shown.contains(u"Bob: hi"_qs));
@@ -208,7 +198,7 @@ private slots:
         WindowsFixture fx;
         const QString log = fx.fake.folder() + u"/pbucon.log"_qs;
         Forms::get<Form5>();
-        writeFile(log, kLog);
+        QVERIFY(writeFile(log, kLog));
         Form4& w = Forms::get<Form4>();
         w.Text4->setText(u"127.0.0.1"_qs);
         w.Text5->setText(u"28960"_qs);
@@ -230,7 +220,7 @@ private slots:
         Form5& f = Forms::get<Form5>();
         QTRY_VERIFY(f.clientRunning());
         // The client writes its first lines, then a heartbeat.
-        QTRY_VERIFY(readAll(fx.fake.folder() + u"/pbucon.log"_qs).contains("Heartbeat 1"));
+        QTRY_VERIFY(readFile(fx.fake.folder() + u"/pbucon.log"_qs).contains("Heartbeat 1"));
         f.Timer1_Timer();
         QVERIFY(m.txtsay2->Text().contains(
             u"12.09.2026 22:10:01 - PB - Player Ren\u00e9 (slot #1) connected"_qs));
