@@ -1,6 +1,7 @@
 #include "gui/join_server_window.h"
 
 #include "core/text/text_file.h"
+#include "core/tools/game_launch.h"
 
 #include "gui/base/artwork.h"
 #include "gui/base/builders.h"
@@ -11,11 +12,6 @@
 #include <QFile>
 
 namespace tvx {
-namespace {
-
-const QString kConfigs = QStringLiteral("[Configs]");
-
-} // namespace
 
 joinserverconfig::joinserverconfig() {
     setObjectName(u"joinserverconfig"_qs);
@@ -57,8 +53,8 @@ void joinserverconfig::Command1_Click() {
 
 void joinserverconfig::Command2_Click() {
     SettingsStore& s = *platform().settings;
-    resumeNext([&] { s.set(kConfigs, u"Path"_qs, Text1->text()); });
-    resumeNext([&] { s.set(kConfigs, u"ServerPass"_qs, Text2->text()); });
+    resumeNext([&] { s.set(kConfigsSection, kClientPathKey, Text1->text()); });
+    resumeNext([&] { s.set(kConfigsSection, kServerPassKey, Text2->text()); });
     resumeNext([this] {
         Main& main = Forms::get<Main>();
         main.txtiw3mp = Text1->text();

@@ -5,6 +5,11 @@
 
 namespace tvx {
 
+// Where the client's path and the server password are kept in the settings.
+inline const QString kConfigsSection = QStringLiteral("[Configs]");
+inline const QString kClientPathKey = QStringLiteral("Path");
+inline const QString kServerPassKey = QStringLiteral("ServerPass");
+
 struct GameLaunch {
     QString program;
     QStringList arguments;

@@ -3,6 +3,7 @@
 #include "core/chat/chat_input.h"
 #include "core/commands/map_rotation.h"
 #include "core/link/status_parser.h"
+#include "core/tools/game_launch.h"
 
 #include "gui/base/artwork.h"
 #include "gui/base/builders.h"
@@ -509,8 +510,8 @@ void Main::buildBottomBand() {
 void Main::Form_Load() {
     for (int c = 0; c < 6; ++c)
         Grid->setColWidth(c, kGridColumnTwips[c]);
-    resumeNext([this] { txtiw3mp = platform().settings->get(u"[Configs]"_qs, u"Path"_qs, {}); });
-    resumeNext([this] { txtserverpass = platform().settings->get(u"[Configs]"_qs, u"ServerPass"_qs, {}); });
+    resumeNext([this] { txtiw3mp = platform().settings->get(kConfigsSection, kClientPathKey, {}); });
+    resumeNext([this] { txtserverpass = platform().settings->get(kConfigsSection, kServerPassKey, {}); });
 }
 
 void Main::Form_QueryClose() {
