@@ -16,6 +16,7 @@
 #include "gui/warning_window.h"
 
 #include "support/console_fixture.h"
+#include "support/core_values.h"
 #include "support/fake_platform.h"
 #include "support/test_console_cases.h"
 #include "support/wire.h"
@@ -834,6 +835,38 @@ private slots:
         Forms::get<Form3>().entry(entry)->trigger();
         QCOMPARE(c.sent(), QList<QByteArray>());
         QCOMPARE(c.boxes(), QStringList{u"msg 64 [TORVANEX] "_qs + refusalText(PlayerRefusal::UnsafeCell)});
+    }
+
+    // A name the server reads as every player, or no name at all, never leaves by a name entry: "kick all"
+    // would kick everyone, and the empty row below the players would send "kick " alone. The box says why.
+    void nameForEveryoneOrNoOneSendsNothing_data() {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QByteArray>("name"); // the player's name in the status; empty: the empty row
+        QTest::addColumn<PlayerRefusal>("refusal");
+        for (const char* e : {"kickplay", "banplayerz", "tempbanplayerz", "unbanplayerz"}) {
+            const QString entry = QString::fromLatin1(e);
+            QTest::addRow("%s, all", e) << entry << QByteArray("all") << PlayerRefusal::EveryPlayer;
+            QTest::addRow("%s, ALLBOTS", e) << entry << QByteArray("ALLBOTS") << PlayerRefusal::EveryPlayer;
+            QTest::addRow("%s, the empty row", e) << entry << QByteArray() << PlayerRefusal::NoName;
+        }
+    }
+    void nameForEveryoneOrNoOneSendsNothing() {
+        QFETCH(QString, entry);
+        QFETCH(QByteArray, name);
+        QFETCH(PlayerRefusal, refusal);
+        Console c;
+        c.udp->deliver(replyDatagram(
+            statusReply({kBob, statusLine(4, 0, 50, "44", name.isEmpty() ? "x" : name, "10.0.0.4:28960")})));
+        c.udp->sent.clear();
+        FlexGrid& g = *c.main.Grid;
+        const int row = name.isEmpty() ? g.Rows() - 1 : rowOf(g, QString::fromLatin1(name.left(3)));
+        QVERIFY(row >= g.FixedRows());
+        QCOMPARE(g.TextMatrix(row, int(PlayerColumn::Slot)), name.isEmpty() ? QString() : u"  4"_qs);
+        rightClick(g, row);
+        Forms::get<Form3>().menuz->hide();
+        Forms::get<Form3>().entry(entry)->trigger();
+        QCOMPARE(c.sent(), QList<QByteArray>());
+        QCOMPARE(c.boxes(), QStringList{u"msg 64 [TORVANEX] "_qs + refusalText(refusal)});
     }
 
     // A TAB in a name stays inside the Name cell: the row keeps the six cells its line was cut into, so the

@@ -28,11 +28,21 @@ bool isGameSlot(const QString& slotCell);
 // A character that ends or splits a console command: ';', CR, LF or NUL.
 bool breaksCommand(const QString& text);
 
+// The name the server reads from a Name cell: the cell without the blanks, control characters and double
+// quotes at either end, none of which its command line keeps around a word.
+QString nameAsRead(const QString& nameCell);
+// A Name cell that a name entry must not send: it names no one ("kick " alone), or the server reads it, in
+// any letter case, as every player ("all") or every bot ("allbots").
+bool namesNoPlayer(const QString& nameCell);
+bool namesEveryPlayer(const QString& nameCell);
+
 // Why a player command is not sent.
 enum class PlayerRefusal {
-    None,       // it may leave
-    NoSlot,     // a slot-based entry on a row whose Slot is not a whole number (it would hit slot 0's player)
-    UnsafeCell, // the cell would carry a command separator or a line break into the command
+    None,   // it may leave
+    NoSlot, // a slot-based entry on a row whose Slot is not a whole number (it would hit slot 0's player)
+    NoName, // a name entry on a row whose Name is empty or blanks only
+    EveryPlayer, // a name entry on a Name the server reads as every player or every bot
+    UnsafeCell,  // the cell would carry a command separator or a line break into the command
 };
 PlayerRefusal playerRefusal(Completion completion, const QString& cell);
 // The information box shown for a refusal (empty for None).
