@@ -99,6 +99,9 @@ private slots:
         QTest::newRow("leading number") << u"12ab"_qs << u"13"_qs;
         QTest::newRow("empty") << QString() << u"1"_qs;
         QTest::newRow("no digits") << u"abc"_qs << u"1"_qs;
+        QTest::newRow("nines carry") << u"999"_qs << u"1000"_qs;
+        QTest::newRow("more digits than a double holds")
+            << u"123456789012345678901234567890"_qs << u"123456789012345678901234567891"_qs;
     }
     void pbSlot() {
         QFETCH(QString, slot);

@@ -29,10 +29,33 @@ std::optional<PlayerColumn> playerColumn(Completion completion) {
     return std::nullopt;
 }
 
+namespace {
+
+// One more than a number written in decimal digits, in digits without leading zeros, exact at any length.
+QString plusOne(const QString& digits) {
+    QString next = digits;
+    qsizetype i = next.size();
+    while (i > 0 && next[i - 1] == u'9')
+        next[--i] = u'0';
+    if (i == 0)
+        next.prepend(u'1');
+    else
+        next[i - 1] = QChar(next[i - 1].unicode() + 1);
+    qsizetype zeros = 0;
+    while (zeros + 1 < next.size() && next[zeros] == u'0')
+        ++zeros;
+    return next.mid(zeros);
+}
+
+} // namespace
+
 QString pbSlot(const QString& slotCell) {
     const QString slot = trimBlanks(slotCell);
     if (slot == u"0")
         return u"1"_qs;
+    // A long run of digits would otherwise come back in exponent form: not a slot number.
+    if (isGameSlot(slot))
+        return plusOne(slot);
     const double next = leadingNumber(slot) + 1;
     if (std::floor(next) == next && std::fabs(next) < 1e15)
         return QString::number(static_cast<qint64>(next));

@@ -18,8 +18,9 @@ enum class PlayerColumn { Name = 0, Score = 1, Ping = 2, Guid = 3, Slot = 4, IpP
 // The column a player completion reads from the current row; none for the other completions.
 std::optional<PlayerColumn> playerColumn(Completion completion);
 
-// PunkBuster numbers the slots from 1: the Slot cell without blanks, "0" gives "1", anything else its
-// leading number plus one (so an empty or non-numeric text would give "1": see isGameSlot).
+// PunkBuster numbers the slots from 1: the Slot cell without blanks, "0" gives "1", a game slot (see
+// isGameSlot) its number plus one in digits, however long, and anything else its leading number plus one
+// (so an empty or non-numeric text would give "1": see isGameSlot).
 QString pbSlot(const QString& slotCell);
 
 // A Slot cell that names a game slot: once its blanks are gone, one or more ASCII digits.
