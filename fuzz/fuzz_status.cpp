@@ -17,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (qsizetype i = 1; i <= lines; ++i) {
         const tvx::PlayerRow row = tvx::cutPlayerRow(tvx::textboxLine(text, i));
         if (row.name.size() > 15 || row.score.size() > 5 || row.ping.size() > 4 || row.guid.size() > 10 ||
-            row.slot.size() > 3 || row.ipPort.size() > 21 || row.tabbed().count(u'\t') < 5)
+            row.slot.size() > 3 || row.ipPort.size() > 21 || row.cells().size() != 6)
             std::abort();
     }
     return 0;

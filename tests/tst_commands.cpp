@@ -99,6 +99,9 @@ private slots:
         QTest::newRow("leading number") << u"12ab"_qs << u"13"_qs;
         QTest::newRow("empty") << QString() << u"1"_qs;
         QTest::newRow("no digits") << u"abc"_qs << u"1"_qs;
+        QTest::newRow("nines carry") << u"999"_qs << u"1000"_qs;
+        QTest::newRow("more digits than a double holds")
+            << u"123456789012345678901234567890"_qs << u"123456789012345678901234567891"_qs;
     }
     void pbSlot() {
         QFETCH(QString, slot);
@@ -107,7 +110,9 @@ private slots:
     }
 
     // A slot-based entry on a Slot that is not a whole number would reach slot 0's player (PunkBuster slot
-    // "1"); a cell with a separator or a line break would run a second command or cut this one.
+    // "1"); a name entry on no name would send the command word alone, and on a name the server reads as
+    // "all" or "allbots" it would act on every player; a cell with a separator or a line break would run a
+    // second command or cut this one.
     void refusals_data() {
         QTest::addColumn<QString>("entry");
         QTest::addColumn<QString>("cell");
@@ -143,7 +148,20 @@ private slots:
             PlayerRefusal refusal;
         } names[] = {
             {"plain", u"Bob            "_qs, PlayerRefusal::None},
-            {"empty", QString(), PlayerRefusal::None},
+            {"empty", QString(), PlayerRefusal::NoName},
+            {"blanks", u"               "_qs, PlayerRefusal::NoName},
+            {"tab and blanks", u"\t              "_qs, PlayerRefusal::NoName},
+            {"quotes only", u"\"\"             "_qs, PlayerRefusal::NoName},
+            {"all", u"all            "_qs, PlayerRefusal::EveryPlayer},
+            {"all, upper case", u"ALL"_qs, PlayerRefusal::EveryPlayer},
+            {"all, mixed case among blanks", u"  aLl  "_qs, PlayerRefusal::EveryPlayer},
+            {"all before a tab", u"All\t          "_qs, PlayerRefusal::EveryPlayer},
+            {"all in quotes", u"\"all\"          "_qs, PlayerRefusal::EveryPlayer},
+            {"allbots", u"allbots        "_qs, PlayerRefusal::EveryPlayer},
+            {"allbots, mixed case", u"AllBots"_qs, PlayerRefusal::EveryPlayer},
+            {"starts with all", u"Allen          "_qs, PlayerRefusal::None},
+            {"ends with all", u"ball           "_qs, PlayerRefusal::None},
+            {"all and a separator", u"all;quit"_qs, PlayerRefusal::UnsafeCell},
             {"semicolon", u"Bob;quit"_qs, PlayerRefusal::UnsafeCell},
             {"CR", u"Bob\rquit"_qs, PlayerRefusal::UnsafeCell},
             {"LF", u"Bob\nquit"_qs, PlayerRefusal::UnsafeCell},

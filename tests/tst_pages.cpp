@@ -16,6 +16,7 @@
 #include "gui/warning_window.h"
 
 #include "support/console_fixture.h"
+#include "support/core_values.h"
 #include "support/fake_platform.h"
 #include "support/test_console_cases.h"
 #include "support/wire.h"
@@ -834,6 +835,92 @@ private slots:
         Forms::get<Form3>().entry(entry)->trigger();
         QCOMPARE(c.sent(), QList<QByteArray>());
         QCOMPARE(c.boxes(), QStringList{u"msg 64 [TORVANEX] "_qs + refusalText(PlayerRefusal::UnsafeCell)});
+    }
+
+    // A name the server reads as every player, or no name at all, never leaves by a name entry: "kick all"
+    // would kick everyone, and the empty row below the players would send "kick " alone. The box says why.
+    void nameForEveryoneOrNoOneSendsNothing_data() {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QByteArray>("name"); // the player's name in the status; empty: the empty row
+        QTest::addColumn<PlayerRefusal>("refusal");
+        for (const char* e : {"kickplay", "banplayerz", "tempbanplayerz", "unbanplayerz"}) {
+            const QString entry = QString::fromLatin1(e);
+            QTest::addRow("%s, all", e) << entry << QByteArray("all") << PlayerRefusal::EveryPlayer;
+            QTest::addRow("%s, ALLBOTS", e) << entry << QByteArray("ALLBOTS") << PlayerRefusal::EveryPlayer;
+            QTest::addRow("%s, the empty row", e) << entry << QByteArray() << PlayerRefusal::NoName;
+        }
+    }
+    void nameForEveryoneOrNoOneSendsNothing() {
+        QFETCH(QString, entry);
+        QFETCH(QByteArray, name);
+        QFETCH(PlayerRefusal, refusal);
+        Console c;
+        c.udp->deliver(replyDatagram(
+            statusReply({kBob, statusLine(4, 0, 50, "44", name.isEmpty() ? "x" : name, "10.0.0.4:28960")})));
+        c.udp->sent.clear();
+        FlexGrid& g = *c.main.Grid;
+        const int row = name.isEmpty() ? g.Rows() - 1 : rowOf(g, QString::fromLatin1(name.left(3)));
+        QVERIFY(row >= g.FixedRows());
+        QCOMPARE(g.TextMatrix(row, int(PlayerColumn::Slot)), name.isEmpty() ? QString() : u"  4"_qs);
+        rightClick(g, row);
+        Forms::get<Form3>().menuz->hide();
+        Forms::get<Form3>().entry(entry)->trigger();
+        QCOMPARE(c.sent(), QList<QByteArray>());
+        QCOMPARE(c.boxes(), QStringList{u"msg 64 [TORVANEX] "_qs + refusalText(refusal)});
+    }
+
+    // A TAB in a name stays inside the Name cell: the row keeps the six cells its line was cut into, so the
+    // slot entries and the warning box act on the slot the line gave, not on the slot the name spells.
+    void tabInANameKeepsTheRowsSlot_data() {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QStringList>("answers");
+        QTest::addColumn<QList<QByteArray>>("sent");
+        const QStringList reasons{u"Teamkill"_qs, u"spawn kills"_qs};
+        QTest::newRow("client kick") << u"clientkick"_qs << QStringList() << rcon({"clientkick 6"});
+        QTest::newRow("client ban") << u"clientbanz"_qs << QStringList() << rcon({"banclient 6"});
+        QTest::newRow("temporary client ban")
+            << u"TemporarilyClientBanz"_qs << QStringList() << rcon({"tempbanClient 6"});
+        QTest::newRow("PunkBuster kick")
+            << u"pbkickwithreason"_qs << reasons << rcon({"pb_sv_kick 7 0 Teamkill spawn kills"});
+        QTest::newRow("PunkBuster ban")
+            << u"pbbancli"_qs << reasons << rcon({"pb_sv_ban 7 0 Teamkill spawn kills"});
+        QTest::newRow("screenshot") << u"screenshotp"_qs << QStringList() << rcon({"pb_sv_getss 7"});
+        QTest::newRow("screenshot sequence")
+            << u"screenshotdwuencez"_qs << QStringList() << rcon({"PB_SV_Task 10 180 PB_SV_GETSS 7"});
+        QTest::newRow("warning") << u"warnplayerz"_qs << QStringList() << rcon({"tell 6 stop"});
+    }
+    void tabInANameKeepsTheRowsSlot() {
+        QFETCH(QString, entry);
+        QFETCH(QStringList, answers);
+        QFETCH(QList<QByteArray>, sent);
+        Console c;
+        // Slot 7 is another player's: the one the name would pick.
+        c.udp->deliver(
+            replyDatagram(statusReply({statusLine(6, 1, 50, "66", "tab\t\t\t\t7", "10.0.0.6:28960"),
+                                       statusLine(7, 2, 60, "77", "Bystander", "10.0.0.7:28960")})));
+        c.udp->sent.clear();
+        FlexGrid& g = *c.main.Grid;
+        const int row = rowOf(g, u"tab"_qs);
+        QVERIFY(row >= g.FixedRows());
+        const QStringList cells{u"tab\t\t\t\t7"_qs + QString(7, u' '),
+                                u"    1"_qs,
+                                u"  50"_qs,
+                                u"        66"_qs,
+                                u"  6"_qs,
+                                u"10.0.0.6:28960"_qs};
+        for (int col = 0; col < 6; ++col)
+            QCOMPARE(g.TextMatrix(row, col), cells[col]);
+        QCOMPARE(c.main.Label4->Caption(), u"2"_qs);
+        rightClick(g, row);
+        Forms::get<Form3>().menuz->hide();
+        c.fx.fake.dialogs.inputAnswers = answers;
+        Forms::get<Form3>().entry(entry)->trigger();
+        if (Form2* box = Forms::ifLoaded<Form2>()) {
+            QCOMPARE(box->lblusage->Caption(), u"  6"_qs);
+            box->Text1->setText(u"stop"_qs);
+            QTest::mouseClick(box->Command1, Qt::LeftButton);
+        }
+        QCOMPARE(c.sent(), sent);
     }
 
     void showActionsFillTheReader_data() {

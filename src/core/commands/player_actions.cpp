@@ -29,10 +29,33 @@ std::optional<PlayerColumn> playerColumn(Completion completion) {
     return std::nullopt;
 }
 
+namespace {
+
+// One more than a number written in decimal digits, in digits without leading zeros, exact at any length.
+QString plusOne(const QString& digits) {
+    QString next = digits;
+    qsizetype i = next.size();
+    while (i > 0 && next[i - 1] == u'9')
+        next[--i] = u'0';
+    if (i == 0)
+        next.prepend(u'1');
+    else
+        next[i - 1] = QChar(next[i - 1].unicode() + 1);
+    qsizetype zeros = 0;
+    while (zeros + 1 < next.size() && next[zeros] == u'0')
+        ++zeros;
+    return next.mid(zeros);
+}
+
+} // namespace
+
 QString pbSlot(const QString& slotCell) {
     const QString slot = trimBlanks(slotCell);
     if (slot == u"0")
         return u"1"_qs;
+    // A long run of digits would otherwise come back in exponent form: not a slot number.
+    if (isGameSlot(slot))
+        return plusOne(slot);
     const double next = leadingNumber(slot) + 1;
     if (std::floor(next) == next && std::fabs(next) < 1e15)
         return QString::number(static_cast<qint64>(next));
@@ -58,10 +81,35 @@ bool breaksCommand(const QString& text) {
     return false;
 }
 
+QString nameAsRead(const QString& nameCell) {
+    const auto aside = [](QChar c) { return c <= u' ' || c.isSpace() || c == u'"'; };
+    qsizetype from = 0;
+    qsizetype to = nameCell.size();
+    while (from < to && aside(nameCell[from]))
+        ++from;
+    while (to > from && aside(nameCell[to - 1]))
+        --to;
+    return nameCell.mid(from, to - from);
+}
+
+bool namesNoPlayer(const QString& nameCell) {
+    return nameAsRead(nameCell).isEmpty();
+}
+
+bool namesEveryPlayer(const QString& nameCell) {
+    const QString name = nameAsRead(nameCell);
+    return name.compare(u"all", Qt::CaseInsensitive) == 0 ||
+           name.compare(u"allbots", Qt::CaseInsensitive) == 0;
+}
+
 PlayerRefusal playerRefusal(Completion completion, const QString& cell) {
     const std::optional<PlayerColumn> column = playerColumn(completion);
     if (column == PlayerColumn::Slot && !isGameSlot(cell))
         return PlayerRefusal::NoSlot;
+    if (column == PlayerColumn::Name && namesNoPlayer(cell))
+        return PlayerRefusal::NoName;
+    if (column == PlayerColumn::Name && namesEveryPlayer(cell))
+        return PlayerRefusal::EveryPlayer;
     if (column && breaksCommand(cell))
         return PlayerRefusal::UnsafeCell;
     return PlayerRefusal::None;
@@ -73,6 +121,11 @@ QString refusalText(PlayerRefusal refusal) {
         break;
     case PlayerRefusal::NoSlot:
         return u"This row holds no player slot number, so nothing was sent."_qs;
+    case PlayerRefusal::NoName:
+        return u"This row holds no player name, so nothing was sent."_qs;
+    case PlayerRefusal::EveryPlayer:
+        return u"The server reads this player's name as every player (\"all\" or \"allbots\"), so nothing "
+               u"was sent."_qs;
     case PlayerRefusal::UnsafeCell:
         return u"This player's name holds a ';' or a line break, which would cut the command in two, so "
                u"nothing was sent."_qs;

@@ -18,8 +18,9 @@ enum class PlayerColumn { Name = 0, Score = 1, Ping = 2, Guid = 3, Slot = 4, IpP
 // The column a player completion reads from the current row; none for the other completions.
 std::optional<PlayerColumn> playerColumn(Completion completion);
 
-// PunkBuster numbers the slots from 1: the Slot cell without blanks, "0" gives "1", anything else its
-// leading number plus one (so an empty or non-numeric text would give "1": see isGameSlot).
+// PunkBuster numbers the slots from 1: the Slot cell without blanks, "0" gives "1", a game slot (see
+// isGameSlot) its number plus one in digits, however long, and anything else its leading number plus one
+// (so an empty or non-numeric text would give "1": see isGameSlot).
 QString pbSlot(const QString& slotCell);
 
 // A Slot cell that names a game slot: once its blanks are gone, one or more ASCII digits.
@@ -28,11 +29,21 @@ bool isGameSlot(const QString& slotCell);
 // A character that ends or splits a console command: ';', CR, LF or NUL.
 bool breaksCommand(const QString& text);
 
+// The name the server reads from a Name cell: the cell without the blanks, control characters and double
+// quotes at either end, none of which its command line keeps around a word.
+QString nameAsRead(const QString& nameCell);
+// A Name cell that a name entry must not send: it names no one ("kick " alone), or the server reads it, in
+// any letter case, as every player ("all") or every bot ("allbots").
+bool namesNoPlayer(const QString& nameCell);
+bool namesEveryPlayer(const QString& nameCell);
+
 // Why a player command is not sent.
 enum class PlayerRefusal {
-    None,       // it may leave
-    NoSlot,     // a slot-based entry on a row whose Slot is not a whole number (it would hit slot 0's player)
-    UnsafeCell, // the cell would carry a command separator or a line break into the command
+    None,   // it may leave
+    NoSlot, // a slot-based entry on a row whose Slot is not a whole number (it would hit slot 0's player)
+    NoName, // a name entry on a row whose Name is empty or blanks only
+    EveryPlayer, // a name entry on a Name the server reads as every player or every bot
+    UnsafeCell,  // the cell would carry a command separator or a line break into the command
 };
 PlayerRefusal playerRefusal(Completion completion, const QString& cell);
 // The information box shown for a refusal (empty for None).

@@ -7,8 +7,8 @@
 
 namespace tvx {
 
-QString PlayerRow::tabbed() const {
-    return name + u'\t' + score + u'\t' + ping + u'\t' + guid + u'\t' + slot + u'\t' + ipPort;
+QStringList PlayerRow::cells() const {
+    return {name, score, ping, guid, slot, ipPort};
 }
 
 QString stripStatusWords(const QString& collected) {

@@ -17,8 +17,10 @@ struct PlayerRow {
     // other line: 51..71, trimmed, every "0 " removed.
     QString ipPort;
 
-    // Name, Score, Ping, Guid, Slot, IP:Port joined by TAB: the grid's row text.
-    QString tabbed() const;
+    // Name, Score, Ping, Guid, Slot, IP:Port: the grid's six cells, each exactly as cut. They go to the
+    // grid one by one, never joined into a tab-separated row text: a TAB in a name would move the cells
+    // after it, and the name would choose the Slot cell the player actions read.
+    QStringList cells() const;
 
     friend bool operator==(const PlayerRow&, const PlayerRow&) = default;
 };

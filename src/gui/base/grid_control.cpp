@@ -104,11 +104,14 @@ void FlexGrid::setColAlignment(int col, int alignment) {
 }
 
 void FlexGrid::AddItem(const QString& tabbed, int index) {
+    AddCells(tabbed.split(u'\t'), index);
+}
+
+void FlexGrid::AddCells(const QStringList& cells, int index) {
     const int at = index < 0 ? rowCount() : index;
     if (at > rowCount())
         throw PlatformError(30009, u"Invalid Row value"_qs);
     insertRow(at);
-    const QStringList cells = tabbed.split(u'\t');
     // Each cell is styled before it enters the table: a change to a cell in the table is announced to the
     // view, and a row added this way is then a single announcement per cell.
     for (int c = 0; c < columnCount(); ++c) {

@@ -2,6 +2,7 @@
 // The players grid: rows of text cells with fixed (header) rows at the top, filled from tab-separated
 // row texts. Cells show plain text.
 #include <QHash>
+#include <QStringList>
 #include <QTableWidget>
 
 namespace tvx {
@@ -25,6 +26,9 @@ public:
     void setColAlignment(int col, int alignment);
     // Inserts a row at `index` (appends when index < 0) from tab-separated cell texts.
     void AddItem(const QString& tabbed, int index = -1);
+    // The same from the cells themselves, one per column in order: a cell keeps whatever it holds, a TAB
+    // included, and never spills into the next column.
+    void AddCells(const QStringList& cells, int index = -1);
     // Raises PlatformError for a fixed row, the last non-fixed row, or a row out of range.
     void RemoveItem(int index);
     int Row() const { return currentRow_; }

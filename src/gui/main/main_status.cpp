@@ -53,7 +53,7 @@ void Main::FillGrid() {
             resumeNext([&] { Grid->setColWidth(c, kGridColumnTwips[c]); });
             resumeNext([&] { Grid->setColAlignment(c, 0); });
         }
-        resumeNext([&] { Grid->AddItem(row.tabbed()); });
+        resumeNext([&] { Grid->AddCells(row.cells()); });
     }
     // The header row is fixed and stays; the two removals at index 1 take the empty row left by the
     // reset and the first line of the cleaned text.
