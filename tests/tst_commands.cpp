@@ -290,6 +290,36 @@ private slots:
         QFETCH(QString, command);
         QCOMPARE(only(CommandWindow::Main, u"Label41", {text, {}, {}, {}, u"\""_qs}), command);
     }
+
+    // A '"' would end the quoted value early; and the whole datagram (FF FF FF FF "rcon ", the password, a
+    // blank, then "set sv_mapRotation " and the quoted text) must fit in one: with the password "pw" that
+    // is 33 bytes besides the text, so 65474 characters of text at most.
+    void rotationRefusal_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("password");
+        QTest::addColumn<RotationRefusal>("refusal");
+        QTest::newRow("built") << u"gametype tdm map mp_castle"_qs << u"pw"_qs << RotationRefusal::None;
+        QTest::newRow("blanks only") << u"   "_qs << u"pw"_qs << RotationRefusal::None;
+        QTest::newRow("line breaks go as blanks") << u"a\r\nb\nc"_qs << u"pw"_qs << RotationRefusal::None;
+        QTest::newRow("a quote") << u"gametype tdm map \"mp_castle"_qs << u"pw"_qs << RotationRefusal::Quote;
+        QTest::newRow("the value ended and a command after it")
+            << u"x\" rcon_password \"y"_qs << u"pw"_qs << RotationRefusal::Quote;
+        QTest::newRow("longest that fits") << QString(65474, u'x') << u"pw"_qs << RotationRefusal::None;
+        QTest::newRow("one more") << QString(65475, u'x') << u"pw"_qs << RotationRefusal::TooLong;
+        QTest::newRow("the password counts") << QString(65474, u'x') << u"pw3"_qs << RotationRefusal::TooLong;
+        QTest::newRow("no password") << QString(65476, u'x') << QString() << RotationRefusal::None;
+        QTest::newRow("a character outside the code page is one byte")
+            << QString(65473, u'x') + u"\u4e16"_qs << u"pw"_qs << RotationRefusal::None;
+        QTest::newRow("far too long") << QString(1 << 20, u'x') << u"pw"_qs << RotationRefusal::TooLong;
+        QTest::newRow("a quote in a long one")
+            << QString(70000, u'x') + u'"' << u"pw"_qs << RotationRefusal::Quote;
+    }
+    void rotationRefusal() {
+        QFETCH(QString, text);
+        QFETCH(QString, password);
+        QFETCH(RotationRefusal, refusal);
+        QCOMPARE(tvx::rotationRefusal(text, u"\""_qs, password), refusal);
+    }
 };
 
 QTEST_GUILESS_MAIN(TstCommands)

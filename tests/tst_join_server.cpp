@@ -2,10 +2,12 @@
 // path, and the configuration window (its load, "...", Save, Cancel, and its text file operations).
 #include "core/text/text_file.h"
 #include "core/text/text_util.h"
+#include "core/tools/game_launch.h"
 
 #include "gui/join_server_window.h"
 #include "gui/main/main_window.h"
 
+#include "support/core_values.h"
 #include "support/fake_platform.h"
 #include "support/files.h"
 
@@ -55,8 +57,8 @@ private slots:
                                                << connect + QStringList{u"s3cret"_qs} << u"<dir>/"_qs;
         QTest::newRow("empty password stays an argument")
             << client << QString() << false << client << connect + QStringList{QString()} << u"<dir>/"_qs;
-        QTest::newRow("password with blanks and quotes is one argument")
-            << client << u"a b \"c\"; d"_qs << false << client << connect + QStringList{u"a b \"c\"; d"_qs}
+        QTest::newRow("password with blanks is one argument")
+            << client << u"a b  c"_qs << false << client << connect + QStringList{u"a b  c"_qs}
             << u"<dir>/"_qs;
         QTest::newRow("upper-case extension, wine")
             << u"<dir>/bin/CODWAW.EXE"_qs << u"pw"_qs << true << kWine
@@ -101,6 +103,80 @@ private slots:
         QCOMPARE(s.arguments, arguments);
         QCOMPARE(s.workingFolder, here(workingFolder));
         QVERIFY(!s.hidden);
+    }
+
+    // The game reads its command line as console commands: a value that would start one of its own is
+    // refused, the first such field named.
+    void launchRefusal_data() {
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<QString>("port");
+        QTest::addColumn<QString>("password");
+        QTest::addColumn<LaunchRefusal>("refusal");
+        const QString a = u"203.0.113.17"_qs;
+        const QString p = u"28960"_qs;
+        QTest::newRow("plain") << a << p << u"s3cret"_qs << LaunchRefusal::None;
+        QTest::newRow("empty password") << a << p << QString() << LaunchRefusal::None;
+        QTest::newRow("blanks, colons and other marks")
+            << u"game.example.org"_qs << p << u" a:b-c/d\\e^1'f\u00e9 "_qs << LaunchRefusal::None;
+        QTest::newRow("everything empty") << QString() << QString() << QString() << LaunchRefusal::None;
+        QTest::newRow("semicolon") << a << p << u"x;quit"_qs << LaunchRefusal::Password;
+        QTest::newRow("plus") << a << p << u"x+quit"_qs << LaunchRefusal::Password;
+        QTest::newRow("quote") << a << p << u"x\"quit"_qs << LaunchRefusal::Password;
+        QTest::newRow("CR") << a << p << u"x\rquit"_qs << LaunchRefusal::Password;
+        QTest::newRow("LF") << a << p << u"x\nquit"_qs << LaunchRefusal::Password;
+        QTest::newRow("tab") << a << p << u"x\tquit"_qs << LaunchRefusal::Password;
+        QTest::newRow("NUL") << a << p << QString(u"x\0quit"_qs) << LaunchRefusal::Password;
+        QTest::newRow("DEL") << a << p << u"x\x7fquit"_qs << LaunchRefusal::Password;
+        QTest::newRow("C1 control") << a << p << u"x\u0085quit"_qs << LaunchRefusal::Password;
+        QTest::newRow("address") << u"203.0.113.17;quit"_qs << p << u"s3cret"_qs << LaunchRefusal::Address;
+        QTest::newRow("port") << a << u"28960 +quit"_qs << u"s3cret"_qs << LaunchRefusal::Port;
+        QTest::newRow("every field: the address first")
+            << u"a;b"_qs << u"1+2"_qs << u"x;quit"_qs << LaunchRefusal::Address;
+        QTest::newRow("port before password") << a << u"\n"_qs << u"x;quit"_qs << LaunchRefusal::Port;
+    }
+    void launchRefusal() {
+        QFETCH(QString, address);
+        QFETCH(QString, port);
+        QFETCH(QString, password);
+        QFETCH(LaunchRefusal, refusal);
+        QCOMPARE(tvx::launchRefusal(address, port, password), refusal);
+    }
+
+    // The box names the field, and nothing is started.
+    void launchRefused_data() {
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<QString>("port");
+        QTest::addColumn<QString>("password");
+        QTest::addColumn<QString>("text");
+        const QString rest =
+            u" holds a ';', '+', '\"', line break, tab or other control character, which the "
+            u"game would read as a command of its own, so the game was not started."_qs;
+        QTest::newRow("password") << u"203.0.113.17"_qs << u"28960"_qs << u"x;quit"_qs
+                                  << u"The server password"_qs + rest;
+        QTest::newRow("address") << u"203.0.113.17\tquit"_qs << u"28960"_qs << u"pw"_qs
+                                 << u"The server address"_qs + rest;
+        QTest::newRow("port") << u"203.0.113.17"_qs << u"28960+quit"_qs << u"pw"_qs
+                              << u"The server port"_qs + rest;
+    }
+    void launchRefused() {
+        QFETCH(QString, address);
+        QFETCH(QString, port);
+        QFETCH(QString, password);
+        QFETCH(QString, text);
+        Console c;
+        c.fx.fake.shell.onPath.insert(u"wine"_qs, kWine);
+        c.main.txtiw3mp = c.dir() + u"/CoDWaWmp.exe"_qs;
+        c.main.Text3->setText(address);
+        c.main.Text4->setText(port);
+        c.main.txtserverpass = password;
+        QTest::mouseClick(c.main.Label91, Qt::LeftButton);
+        QCOMPARE(c.fx.fake.dialogs.shown.size(), 1);
+        const ShownBox box = c.fx.fake.dialogs.shown[0];
+        QCOMPARE(box.text, text);
+        QCOMPARE(box.style, mb::Information);
+        QCOMPARE(box.title, u"TORVANEX"_qs);
+        QVERIFY(c.fx.fake.shell.started.isEmpty());
+        QVERIFY(!Forms::isLoaded<joinserverconfig>());
     }
 
     void launchWithoutPathAsksForTheConfiguration() {

@@ -1200,6 +1200,44 @@ private slots:
         QCOMPARE(c.sent(), sent);
     }
 
+    // A rotation that would break out of its quotes, or that no datagram holds, is refused with a box:
+    // nothing leaves, neither to the server nor as a copy to the daemon, and the terminal shows nothing.
+    void rotationRefused_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("a quote") << u"gametype sd map mp_makin\"; quit; \""_qs
+                                 << u"msg 64 [TORVANEX] The map rotation holds a '\"', which would end the "
+                                    u"quoted rotation early, so nothing was sent."_qs;
+        QTest::newRow("too long")
+            << QString(65475, u'x')
+            << u"msg 64 [TORVANEX] The map rotation is too long: with the command and the rcon password it "
+               u"does not fit in one datagram of 65507 bytes, so nothing was sent."_qs;
+    }
+    void rotationRefused() {
+        QFETCH(QString, text);
+        QFETCH(QString, shown);
+        Console c(u"1"_qs);
+        const QString terminal = c.main.txtOutput->Text();
+        c.main.Text12->setText(text);
+        c.click(c.main.Label41);
+        QCOMPARE(c.boxes(), QStringList{shown});
+        QCOMPARE(c.sent(), QList<QByteArray>());
+        QCOMPARE(c.tcp->sent, QList<QByteArray>());
+        QCOMPARE(c.main.txtOutput->Text(), terminal);
+        QCOMPARE(c.main.Text12->Text(), text);
+    }
+
+    // The longest rotation that fits leaves as one datagram of the largest size.
+    void longestRotationIsSent() {
+        Console c;
+        const QByteArray text(65474, 'x');
+        c.main.Text12->setText(QString::fromLatin1(text));
+        c.click(c.main.Label41);
+        QCOMPARE(c.boxes(), QStringList());
+        QCOMPARE(c.sent(), rcon({"set sv_mapRotation \"" + text + '"'}));
+        QCOMPARE(c.sent()[0].size(), 65507);
+    }
+
     // ---- The warning box ----
 
     void warningBox_data() {

@@ -7,6 +7,7 @@
 #include "core/link/daemon_protocol.h"
 #include "core/link/rcon_protocol.h"
 #include "core/link/status_parser.h"
+#include "core/tools/game_launch.h"
 #include "core/ucon/log_filters.h"
 #include "core/ucon/ucon_config.h"
 
@@ -53,6 +54,21 @@ inline const char* kindName(PreviewChange c) {
     return names[int(c)];
 }
 
+inline const char* kindName(RotationRefusal r) {
+    static const char* const names[] = {"None", "Quote", "TooLong"};
+    return names[int(r)];
+}
+inline const char* kindName(LaunchRefusal r) {
+    static const char* const names[] = {"None", "Address", "Port", "Password"};
+    return names[int(r)];
+}
+
+inline char* toString(RotationRefusal r) {
+    return qstrdup(kindName(r));
+}
+inline char* toString(LaunchRefusal r) {
+    return qstrdup(kindName(r));
+}
 inline char* toString(PlayerRefusal r) {
     return qstrdup(kindName(r));
 }
@@ -110,6 +126,8 @@ inline char* toString(const ReasonBoxes& r) {
 
 Q_DECLARE_METATYPE(tvx::PlayerRefusal)
 Q_DECLARE_METATYPE(tvx::PreviewChange)
+Q_DECLARE_METATYPE(tvx::RotationRefusal)
+Q_DECLARE_METATYPE(tvx::LaunchRefusal)
 Q_DECLARE_METATYPE(tvx::ReplyRoute::Kind)
 Q_DECLARE_METATYPE(tvx::DaemonMessage::Kind)
 Q_DECLARE_METATYPE(tvx::MainTab)

@@ -1,5 +1,8 @@
 #include "core/commands/map_rotation.h"
 
+#include "core/commands/command_table.h"
+#include "core/link/rcon_protocol.h"
+
 namespace tvx {
 
 const QStringList& mapNames() {
@@ -29,6 +32,35 @@ QString rotationBetweenQuotes(const QString& quote, const QString& text) {
     oneLine.replace(u'\r', u' ');
     oneLine.replace(u'\n', u' ');
     return quote + oneLine + quote;
+}
+
+RotationRefusal rotationRefusal(const QString& text, const QString& quote, const QString& password) {
+    if (text.contains(u'"') || (!quote.isEmpty() && text.contains(quote)))
+        return RotationRefusal::Quote;
+    // Measured on the command exactly as "Send" builds it.
+    for (const CommandRow& row : commandsOf(CommandWindow::Main, u"Label41")) {
+        Completing with;
+        with.text = text;
+        with.quote = quote;
+        if (!rconDatagramFits(password, commandText(row, with)))
+            return RotationRefusal::TooLong;
+    }
+    return RotationRefusal::None;
+}
+
+QString rotationRefusalText(RotationRefusal refusal) {
+    switch (refusal) {
+    case RotationRefusal::None:
+        break;
+    case RotationRefusal::Quote:
+        return u"The map rotation holds a '\"', which would end the quoted rotation early, so nothing was "
+               u"sent."_qs;
+    case RotationRefusal::TooLong:
+        return u"The map rotation is too long: with the command and the rcon password it does not fit in one "
+               u"datagram of "_qs +
+               QString::number(kMaxRconDatagram) + u" bytes, so nothing was sent."_qs;
+    }
+    return {};
 }
 
 } // namespace tvx

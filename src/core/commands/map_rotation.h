@@ -28,4 +28,16 @@ QString rotationWithEntry(const QString& text, const QString& map, const QString
 // CR LF, CR or LF goes as one blank; everything else is sent as typed.
 QString rotationBetweenQuotes(const QString& quote, const QString& text);
 
+// Why "Send" keeps a (non-empty) rotation back.
+enum class RotationRefusal {
+    None,
+    Quote,   // a '"' would end the quoted value early, and the rest would be read as more of the command
+    TooLong, // the command, with the header and the rcon password, does not fit in one datagram
+};
+// `quote` is what the rotation is put between, `password` the rcon password the command leaves with.
+RotationRefusal rotationRefusal(const QString& text, const QString& quote, const QString& password);
+// The box shown for a refusal (empty for None), under kRotationRefusalTitle.
+QString rotationRefusalText(RotationRefusal refusal);
+inline const QString kRotationRefusalTitle = QStringLiteral("TORVANEX");
+
 } // namespace tvx

@@ -58,6 +58,10 @@ QByteArray buildRconDatagram(const QString& password, const QString& command) {
     return d;
 }
 
+bool rconDatagramFits(const QString& password, const QString& command) {
+    return buildRconDatagram(password, command).size() <= kMaxRconDatagram;
+}
+
 QString consoleEchoLine(const QDateTime& now, const QString& command) {
     return kCrLf + u'[' + timeOfDay(now) + u"] - /"_qs + command + kCrLf;
 }

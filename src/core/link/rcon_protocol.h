@@ -11,6 +11,12 @@ namespace tvx {
 // FF FF FF FF "rcon " password " " command; no terminator, nothing trimmed or escaped.
 QByteArray buildRconDatagram(const QString& password, const QString& command);
 
+// The most a UDP datagram carries over IPv4 (65535 less the IP and UDP headers). The socket refuses a
+// larger one, and nothing reaches the server; the rcon socket's errors are not shown.
+inline constexpr qsizetype kMaxRconDatagram = 65507;
+// Whether the command leaves in one datagram with this password.
+bool rconDatagramFits(const QString& password, const QString& command);
+
 // CR LF "[" hh:mm:ss "] - /" command CR LF, appended to the terminal for every command sent.
 QString consoleEchoLine(const QDateTime& now, const QString& command);
 

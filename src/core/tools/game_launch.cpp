@@ -31,4 +31,42 @@ GameLaunch gameLaunch(const QString& clientPath, const QString& address, const Q
     return l;
 }
 
+bool breaksGameCommandLine(QStringView value) {
+    for (const QChar c : value) {
+        if (c == u';' || c == u'+' || c == u'"' || c.category() == QChar::Other_Control)
+            return true;
+    }
+    return false;
+}
+
+LaunchRefusal launchRefusal(const QString& address, const QString& port, const QString& password) {
+    if (breaksGameCommandLine(address))
+        return LaunchRefusal::Address;
+    if (breaksGameCommandLine(port))
+        return LaunchRefusal::Port;
+    if (breaksGameCommandLine(password))
+        return LaunchRefusal::Password;
+    return LaunchRefusal::None;
+}
+
+QString launchRefusalText(LaunchRefusal refusal) {
+    QString field;
+    switch (refusal) {
+    case LaunchRefusal::None:
+        return {};
+    case LaunchRefusal::Address:
+        field = u"server address"_qs;
+        break;
+    case LaunchRefusal::Port:
+        field = u"server port"_qs;
+        break;
+    case LaunchRefusal::Password:
+        field = u"server password"_qs;
+        break;
+    }
+    return u"The "_qs + field +
+           u" holds a ';', '+', '\"', line break, tab or other control character, which the game would read "
+           u"as a command of its own, so the game was not started."_qs;
+}
+
 } // namespace tvx

@@ -2,6 +2,7 @@
 // How "Join Server" starts the game client connected to the managed server.
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 
 namespace tvx {
 
@@ -31,5 +32,16 @@ QString launchWorkingFolder(const QString& clientPath);
 // PATH, empty when there is none; a Windows program is then run by it, with the path as first argument.
 GameLaunch gameLaunch(const QString& clientPath, const QString& address, const QString& port,
                       const QString& password, const QString& wineProgram);
+
+// The game reads its command line as console commands: a ';', '+', '"', line break, tab or other control
+// character in a value would start a command of its own (a password "x;quit" quits the game).
+bool breaksGameCommandLine(QStringView value);
+
+// The field that holds such a character, first in the order of the arguments; the game is then not started.
+enum class LaunchRefusal { None, Address, Port, Password };
+LaunchRefusal launchRefusal(const QString& address, const QString& port, const QString& password);
+// The box shown for a refusal (empty for None), under kLaunchRefusalTitle.
+QString launchRefusalText(LaunchRefusal refusal);
+inline const QString kLaunchRefusalTitle = QStringLiteral("TORVANEX");
 
 } // namespace tvx

@@ -12,6 +12,11 @@ void Main::Label91_Click() {
         Forms::show<joinserverconfig>();
         return;
     }
+    const LaunchRefusal refusal = launchRefusal(Text3->text(), Text4->text(), txtserverpass);
+    if (refusal != LaunchRefusal::None) {
+        platform().dialogs->msgBox(launchRefusalText(refusal), mb::Information, kLaunchRefusalTitle);
+        return;
+    }
     // The client is a Windows program: here wine runs it, when there is one.
     const QString wine = isWindowsProgram(txtiw3mp) ? platform().shell->findProgram(u"wine"_qs) : QString();
     const GameLaunch launch = gameLaunch(txtiw3mp, Text3->text(), Text4->text(), txtserverpass, wine);

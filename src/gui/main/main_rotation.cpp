@@ -38,6 +38,11 @@ void Main::Label41_Click() {
         platform().dialogs->msgBox(u"Please add a map rotation first!"_qs, mb::Information, u"Maps"_qs);
         return;
     }
+    const RotationRefusal refusal = rotationRefusal(Text12->Text(), txtAspas, RconPassword);
+    if (refusal != RotationRefusal::None) {
+        platform().dialogs->msgBox(rotationRefusalText(refusal), mb::Information, kRotationRefusalTitle);
+        return;
+    }
     sendCommands(u"Label41");
 }
 
