@@ -156,7 +156,8 @@ void Form6::Command2_Click() {
         return;
     }
     try {
-        Forms::get<Form4>().SendToDaemon(addUserRequest(user, password, level));
+        Forms::get<Form4>().SendRequestToDaemon(addUserRequest(user, password, level),
+                                                DaemonRequest::AddUser);
     } catch (const PlatformError& e) {
         // The link is gone: say so, and keep what was typed for another try.
         platform().dialogs->msgBox(u"Error: "_qs + e.description(), mb::Critical,

@@ -170,7 +170,9 @@ void Form3::changerconpasswordindaemonz_Click() {
         return;
     }
     // The daemon's notice comes back on the link later; the console's own rcon password stays as it is.
-    resumeNext([&] { Forms::get<Form4>().SendToDaemon(changeRconRequest(password)); });
+    resumeNext([&] {
+        Forms::get<Form4>().SendRequestToDaemon(changeRconRequest(password), DaemonRequest::ChangeRcon);
+    });
 }
 
 } // namespace tvx
