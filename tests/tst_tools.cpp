@@ -523,6 +523,9 @@ private slots:
         QTest::newRow("a plus in the name would add another user")
             << u"a+b"_qs << u"pw"_qs << u"admin"_qs << QByteArray()
             << u"msg 16 [TORVANEX] The username may not contain \"+\"!"_qs;
+        QTest::newRow("a dash in the level would give another password and level")
+            << u"amy"_qs << u"pw"_qs << u"x-mp"_qs << QByteArray()
+            << u"msg 16 [TORVANEX] The level may not contain \"-\"!"_qs;
         QTest::newRow("blanks kept, typed level")
             << u" amy "_qs << u" "_qs << u"owner"_qs << QByteArray("ADDUSER  amy + -owner") << QString();
         QTest::newRow("no level") << u"amy"_qs << u"s3cret"_qs << QString() << QByteArray() << fillIn;

@@ -165,7 +165,7 @@ void Form3::changerconpasswordindaemonz_Click() {
         password = d.inputBox(u"Please type here the new RCON password!"_qs,
                               u"Change RCON Password on Daemon"_qs, {});
     });
-    if (password.isEmpty()) {
+    if (changeRconRefused(password)) {
         resumeNext([&] { d.msgBox(u"Cancelled - You need a password, blank wont work!"_qs, mb::OkOnly); });
         return;
     }
