@@ -23,9 +23,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                                            : K::Refusal;
     if (m.kind != expected)
         std::abort();
-    // A notice loses its prefix words; everything else comes through whole.
+    // A notice loses its prefix words and is cut to what a box shows; everything else comes through whole.
     const bool notice = m.kind == K::AddUserNotice || m.kind == K::ChangeRconNotice;
-    if (notice ? m.text.size() > message.size() : m.text != message)
+    if (notice ? m.text.size() > qMin(message.size(), tvx::kNoticeTextLimit) : m.text != message)
         std::abort();
     return 0;
 }

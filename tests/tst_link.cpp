@@ -388,6 +388,39 @@ private slots:
         QCOMPARE(s.main.Text10->Text(), u" Ban List\r\n End of Ban List\r\n"_qs);
     }
 
+    // A server that keeps answering the list: the collector and the list box keep only the newest lines,
+    // whole, up to the collector's limit.
+    void listKeepsItsNewestLines() {
+        Session s;
+        s.main.Connect();
+        s.main.Send(u"pb_sv_banlist"_qs);
+        const QByteArray filler(90, 'x');
+        int n = 0;
+        QByteArray lastLine;
+        for (qsizetype sent = 0; sent < 2 * Main::kPbListLimit;) {
+            QByteArray text;
+            while (text.size() < 60000) {
+                lastLine = QByteArray::number(1000000 + n++) + ' ' + filler;
+                text += "^3PunkBuster Server: " + lastLine + '\n';
+            }
+            sent += text.size();
+            s.udp->deliver(replyDatagram(text));
+            QVERIFY(s.main.PbListText.size() <= Main::kPbListLimit);
+        }
+        for (int i = 0; i < 4 && s.main.Timer3->Enabled(); ++i)
+            s.main.Timer3_Timer();
+        QVERIFY(!s.main.Timer3->Enabled());
+        const QString shown = s.main.Text10->Text();
+        QVERIFY(shown.size() <= Main::kPbListLimit);
+        QVERIFY(shown.size() > Main::kPbListLimit / 2);
+        QVERIFY(shown.endsWith(u' ' + QString::fromLatin1(lastLine) + u"\r\n"_qs));
+        // Every kept line is whole: " ", the number, " ", the filler.
+        const QStringList lines = shown.chopped(2).split(u"\r\n"_qs);
+        for (const QString& line : lines)
+            QVERIFY2(line.size() == 1 + 7 + 1 + filler.size() && line.startsWith(u" 1"_qs), qPrintable(line));
+        QCOMPARE(s.main.PbListText, shown);
+    }
+
     void timerPassedOverKeepsCounting() {
         Session s;
         s.main.Connect();

@@ -331,6 +331,70 @@ private slots:
         QCOMPARE(classifyDaemonMessage(message, pass, log), (DaemonMessage{kind, text}));
     }
 
+    void hugeNoticeIsCapped_data() {
+        QTest::addColumn<QString>("prefix");
+        QTest::addColumn<DaemonMessage::Kind>("kind");
+        QTest::newRow("adduser") << u"ADDUSER "_qs << DaemonMessage::Kind::AddUserNotice;
+        QTest::newRow("changercon") << u"CHANGERCON "_qs << DaemonMessage::Kind::ChangeRconNotice;
+    }
+    void hugeNoticeIsCapped() {
+        QFETCH(QString, prefix);
+        QFETCH(DaemonMessage::Kind, kind);
+        const QString body = QString(kNoticeTextLimit, u'a') + QString(1000000, u'b');
+        QCOMPARE(classifyDaemonMessage(prefix + body, u"0"_qs, u"0"_qs),
+                 (DaemonMessage{kind, body.left(kNoticeTextLimit)}));
+    }
+
+    // Events, in order: "ask adduser" / "ask changercon" (a request sent), "adduser" / "changercon" (its
+    // notice arrives), "close" (the notice box closes), "forget" (the link is opened anew). `boxes` holds
+    // one character per arriving notice: "1" when it opens a box.
+    void noticesOnlyAnswerRequests_data() {
+        QTest::addColumn<QStringList>("events");
+        QTest::addColumn<QString>("boxes");
+        QTest::newRow("unasked adduser") << QStringList{u"adduser"_qs} << u"0"_qs;
+        QTest::newRow("unasked changercon") << QStringList{u"changercon"_qs} << u"0"_qs;
+        QTest::newRow("asked") << QStringList{u"ask adduser"_qs, u"adduser"_qs, u"close"_qs} << u"1"_qs;
+        QTest::newRow("answered once")
+            << QStringList{u"ask changercon"_qs, u"changercon"_qs, u"close"_qs, u"changercon"_qs} << u"10"_qs;
+        QTest::newRow("the other request's notice")
+            << QStringList{u"ask changercon"_qs, u"adduser"_qs, u"changercon"_qs} << u"01"_qs;
+        QTest::newRow("two requests, two boxes one after the other")
+            << QStringList{u"ask adduser"_qs, u"ask adduser"_qs, u"adduser"_qs,
+                           u"close"_qs,       u"adduser"_qs,     u"close"_qs}
+            << u"11"_qs;
+        QTest::newRow("none while a box is open")
+            << QStringList{u"ask adduser"_qs, u"ask adduser"_qs, u"ask changercon"_qs,
+                           u"adduser"_qs,     u"adduser"_qs,     u"changercon"_qs,
+                           u"close"_qs,       u"adduser"_qs,     u"changercon"_qs}
+            << u"10000"_qs;
+        QTest::newRow("forgotten with the link")
+            << QStringList{u"ask adduser"_qs, u"forget"_qs, u"adduser"_qs, u"ask adduser"_qs, u"adduser"_qs}
+            << u"01"_qs;
+    }
+    void noticesOnlyAnswerRequests() {
+        QFETCH(QStringList, events);
+        QFETCH(QString, boxes);
+        DaemonNotices notices;
+        QString opened;
+        for (const QString& e : events) {
+            if (e == u"ask adduser")
+                notices.requestSent(DaemonRequest::AddUser);
+            else if (e == u"ask changercon")
+                notices.requestSent(DaemonRequest::ChangeRcon);
+            else if (e == u"adduser")
+                opened += notices.opens(DaemonMessage::Kind::AddUserNotice) ? u'1' : u'0';
+            else if (e == u"changercon")
+                opened += notices.opens(DaemonMessage::Kind::ChangeRconNotice) ? u'1' : u'0';
+            else if (e == u"close")
+                notices.boxClosed();
+            else if (e == u"forget")
+                notices.forgetRequests();
+            else
+                QFAIL(qPrintable(e));
+        }
+        QCOMPARE(opened, boxes);
+    }
+
     void tabAccessByModeAndLevel_data() {
         QTest::addColumn<QString>("mode");
         QTest::addColumn<QString>("level");

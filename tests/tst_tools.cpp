@@ -1,6 +1,7 @@
 // The Tools menu: its entries, the web links, the two PunkBuster set-up sequences (commands, progress
 // captions, pauses, boxes, access, Cancel, failures), and the daemon users: the entries' checks, the
 // add-user window with its permission string and ADDUSER request, and the rcon password change.
+#include "core/link/daemon_protocol.h"
 #include "core/tools/daemon_users.h"
 #include "core/tools/fixed_addresses.h"
 
@@ -522,6 +523,9 @@ private slots:
         QTest::newRow("a plus in the name would add another user")
             << u"a+b"_qs << u"pw"_qs << u"admin"_qs << QByteArray()
             << u"msg 16 [TORVANEX] The username may not contain \"+\"!"_qs;
+        QTest::newRow("a dash in the level would give another password and level")
+            << u"amy"_qs << u"pw"_qs << u"x-mp"_qs << QByteArray()
+            << u"msg 16 [TORVANEX] The level may not contain \"-\"!"_qs;
         QTest::newRow("blanks kept, typed level")
             << u" amy "_qs << u" "_qs << u"owner"_qs << QByteArray("ADDUSER  amy + -owner") << QString();
         QTest::newRow("no level") << u"amy"_qs << u"s3cret"_qs << QString() << QByteArray() << fillIn;
@@ -600,6 +604,77 @@ private slots:
         QCOMPARE(w->Combo1->currentText(), QString());
         QVERIFY(!w->Check5->isChecked());
         QCOMPARE(w->PermAdmin, u"0"_qs);
+    }
+
+    // The daemon's notices: a box only as the answer to a request sent from here, one per request, never
+    // a second while one is open, and never more than a few KiB of text.
+    static void askDaemon(Console& c, const QString& request) {
+        if (request == u"adduser") {
+            c.tools.addnewusertodaemonz_Click();
+            Form6& w = Forms::get<Form6>();
+            w.Text1->setText(u"amy"_qs);
+            w.Text2->setText(u"s3cret"_qs);
+            w.Combo1->setCurrentIndex(1);
+            QTest::mouseClick(w.Command2, Qt::LeftButton);
+        } else {
+            c.fx.fake.dialogs.msgAnswers = {mb::Ok};
+            c.fx.fake.dialogs.inputAnswers = {u"n3w"_qs};
+            c.tools.changerconpasswordindaemonz_Click();
+        }
+        c.fx.fake.dialogs.shown.clear();
+    }
+
+    void noticeAnswersItsRequest_data() {
+        QTest::addColumn<QString>("request");
+        QTest::addColumn<QByteArray>("notice");
+        QTest::addColumn<QByteArray>("otherNotice");
+        QTest::addColumn<QString>("box");
+        QTest::newRow("add user") << u"adduser"_qs << QByteArray("ADDUSER User amy added as admin")
+                                  << QByteArray("CHANGERCON Rcon password changed")
+                                  << u"msg 64 [TORVANEX Daemon] User amy added as admin"_qs;
+        QTest::newRow("change rcon password")
+            << u"changercon"_qs << QByteArray("CHANGERCON Rcon password changed")
+            << QByteArray("ADDUSER User amy added as admin")
+            << u"msg 64 [TORVANEX Daemon] Rcon password changed"_qs;
+    }
+    void noticeAnswersItsRequest() {
+        QFETCH(QString, request);
+        QFETCH(QByteArray, notice);
+        QFETCH(QByteArray, otherNotice);
+        QFETCH(QString, box);
+        Console c(u"1"_qs);
+        c.tcp->deliver(notice); // before it was asked
+        QVERIFY(c.boxes().isEmpty());
+        askDaemon(c, request);
+        c.tcp->deliver(otherNotice); // the other request's answer
+        QVERIFY(c.boxes().isEmpty());
+        c.tcp->deliver(notice);
+        QCOMPARE(c.boxes(), QStringList{box});
+        c.tcp->deliver(notice); // answered already
+        QCOMPARE(c.boxes(), QStringList{box});
+    }
+
+    void noSecondNoticeWhileTheBoxIsOpen() {
+        Console c(u"1"_qs);
+        askDaemon(c, u"adduser"_qs);
+        askDaemon(c, u"adduser"_qs);
+        askDaemon(c, u"changercon"_qs);
+        int nested = 0;
+        c.fx.fake.dialogs.whileOpen = [&] {
+            c.tcp->deliver("ADDUSER User bob added as mp");
+            c.tcp->deliver("CHANGERCON Rcon password changed");
+            nested = int(c.fx.fake.dialogs.shown.size());
+        };
+        c.tcp->deliver("ADDUSER User amy added as admin");
+        QCOMPARE(nested, 1);
+        QCOMPARE(c.boxes(), QStringList{u"msg 64 [TORVANEX Daemon] User amy added as admin"_qs});
+    }
+
+    void hugeNoticeIsCapped() {
+        Console c(u"1"_qs);
+        askDaemon(c, u"changercon"_qs);
+        c.tcp->deliver("CHANGERCON " + QByteArray(kNoticeTextLimit, 'a') + QByteArray(1 << 20, 'b'));
+        QCOMPARE(c.fx.fake.dialogs.texts(), QStringList{QString(kNoticeTextLimit, u'a')});
     }
 
     void changeRconPassword_data() {

@@ -146,17 +146,14 @@ void Form6::Command2_Click() {
     const QString user = Text1->text();
     const QString password = Text2->text();
     const QString level = Combo1->currentText();
-    if (user.isEmpty() || password.isEmpty() || level.isEmpty()) {
-        platform().dialogs->msgBox(u"Please fill Username, Password and Level!"_qs, mb::Critical,
-                                   u"TORVANEX"_qs);
-        return;
-    }
-    if (userNameSplitsRequest(user)) {
-        platform().dialogs->msgBox(kUserNamePlusText, mb::Critical, u"TORVANEX"_qs);
+    if (const AddUserRefusal refusal = addUserRefusal(user, password, level);
+        refusal != AddUserRefusal::None) {
+        platform().dialogs->msgBox(addUserRefusalText(refusal), mb::Critical, u"TORVANEX"_qs);
         return;
     }
     try {
-        Forms::get<Form4>().SendToDaemon(addUserRequest(user, password, level));
+        Forms::get<Form4>().SendRequestToDaemon(addUserRequest(user, password, level),
+                                                DaemonRequest::AddUser);
     } catch (const PlatformError& e) {
         // The link is gone: say so, and keep what was typed for another try.
         platform().dialogs->msgBox(u"Error: "_qs + e.description(), mb::Critical,

@@ -1,6 +1,5 @@
 #include "gui/login_window.h"
 
-#include "core/link/daemon_protocol.h"
 #include "core/link/rcon_protocol.h"
 #include "core/platform/private_file.h"
 #include "core/text/codepage.h"
@@ -18,6 +17,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QScopeGuard>
 
 namespace tvx {
 namespace {
@@ -221,6 +221,7 @@ void Form4::Command3_Click() {
     }
     if (Winsock1->state() != sock::Closed)
         Winsock1->close();
+    notices_.forgetRequests();
     Winsock1->setRemoteHost(Text3->text());
     Winsock1->setRemotePort(port);
     Winsock1->connectSocket();
@@ -280,7 +281,10 @@ void Form4::Winsock1_DataArrival(const QByteArray& bytes) {
         break;
     case DaemonMessage::Kind::AddUserNotice:
     case DaemonMessage::Kind::ChangeRconNotice:
-        platform().dialogs->msgBox(m.text, mb::Information, u"TORVANEX Daemon"_qs);
+        if (notices_.opens(m.kind)) {
+            const auto closed = qScopeGuard([this] { notices_.boxClosed(); });
+            platform().dialogs->msgBox(m.text, mb::Information, u"TORVANEX Daemon"_qs);
+        }
         break;
     default:
         statusz = u"none"_qs;
@@ -291,6 +295,7 @@ void Form4::Winsock1_DataArrival(const QByteArray& bytes) {
 void Form4::Winsock1_Error(int number, const QString& description) {
     if (awaitingPass_) {
         resumeNext([this] { Winsock1->close(); });
+        notices_.forgetRequests();
         RconPassPending = u"0"_qs;
         abandonHandOver(u"TORVANEX lost connection with the daemon before the rcon password arrived!"_qs +
                         kCrLf + description);
@@ -301,6 +306,7 @@ void Form4::Winsock1_Error(int number, const QString& description) {
                                        u"Please wait a few seconds and reconnect again!"_qs,
                                    mb::Critical, u"TORVANEX"_qs);
         resumeNext([this] { Winsock1->close(); });
+        notices_.forgetRequests();
         if (Main* m = Forms::ifLoaded<Main>())
             m->Disconnect();
         // Never leave the administrator without a window.
@@ -314,6 +320,11 @@ void Form4::Winsock1_Error(int number, const QString& description) {
 
 void Form4::SendToDaemon(const QString& message) {
     Winsock1->sendData(toAnsi(message));
+}
+
+void Form4::SendRequestToDaemon(const QString& message, DaemonRequest request) {
+    SendToDaemon(message);
+    notices_.requestSent(request);
 }
 
 void Form4::Winsock1_SendComplete() {

@@ -1,6 +1,8 @@
 #pragma once
 // The login window: RCON or Daemon mode, ten saved server profiles, the daemon link, and the hand-over of
 // the session to the main window.
+#include "core/link/daemon_protocol.h"
+
 #include "gui/base/forms.h"
 #include "gui/base/vb_controls.h"
 
@@ -74,6 +76,8 @@ public:
     // One message on the daemon link exactly as given: no user name before it, no terminator. Raises
     // PlatformError when the link is not connected.
     void SendToDaemon(const QString& message);
+    // A request the daemon answers with a notice: sent as SendToDaemon sends, then its notice is awaited.
+    void SendRequestToDaemon(const QString& message, DaemonRequest request);
     bool SaveTextToFile(const QString& path, const QString& text, bool overwrite);
 
     // How long the hand-over waits for the daemon's rcon password.
@@ -90,6 +94,7 @@ private:
 
     bool awaitingPass_ = false;
     QTimer* passTimer_ = nullptr;
+    DaemonNotices notices_;
 };
 
 } // namespace tvx

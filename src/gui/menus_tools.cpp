@@ -165,12 +165,14 @@ void Form3::changerconpasswordindaemonz_Click() {
         password = d.inputBox(u"Please type here the new RCON password!"_qs,
                               u"Change RCON Password on Daemon"_qs, {});
     });
-    if (password.isEmpty()) {
+    if (changeRconRefused(password)) {
         resumeNext([&] { d.msgBox(u"Cancelled - You need a password, blank wont work!"_qs, mb::OkOnly); });
         return;
     }
     // The daemon's notice comes back on the link later; the console's own rcon password stays as it is.
-    resumeNext([&] { Forms::get<Form4>().SendToDaemon(changeRconRequest(password)); });
+    resumeNext([&] {
+        Forms::get<Form4>().SendRequestToDaemon(changeRconRequest(password), DaemonRequest::ChangeRcon);
+    });
 }
 
 } // namespace tvx

@@ -25,10 +25,34 @@ DaemonMessage classifyDaemonMessage(const QString& message, const QString& rconP
     if (isLevelWord(message))
         return {DaemonMessage::Kind::LevelWord, message};
     if (message.left(7) == u"ADDUSER")
-        return {DaemonMessage::Kind::AddUserNotice, removeAll(message, u"ADDUSER "_qs)};
+        return {DaemonMessage::Kind::AddUserNotice,
+                removeAll(message, u"ADDUSER "_qs).left(kNoticeTextLimit)};
     if (message.left(10) == u"CHANGERCON")
-        return {DaemonMessage::Kind::ChangeRconNotice, removeAll(message, u"CHANGERCON "_qs)};
+        return {DaemonMessage::Kind::ChangeRconNotice,
+                removeAll(message, u"CHANGERCON "_qs).left(kNoticeTextLimit)};
     return {DaemonMessage::Kind::Refusal, message};
+}
+
+void DaemonNotices::requestSent(DaemonRequest request) {
+    ++(request == DaemonRequest::AddUser ? addUserWaiting_ : changeRconWaiting_);
+}
+
+bool DaemonNotices::opens(DaemonMessage::Kind notice) {
+    int* waiting = notice == DaemonMessage::Kind::AddUserNotice      ? &addUserWaiting_
+                   : notice == DaemonMessage::Kind::ChangeRconNotice ? &changeRconWaiting_
+                                                                     : nullptr;
+    if (!waiting || *waiting == 0)
+        return false;
+    --*waiting;
+    if (boxOpen_)
+        return false;
+    boxOpen_ = true;
+    return true;
+}
+
+void DaemonNotices::forgetRequests() {
+    addUserWaiting_ = 0;
+    changeRconWaiting_ = 0;
 }
 
 } // namespace tvx

@@ -23,12 +23,36 @@ QString addUserRequest(const QString& user, const QString& password, const QStri
     return u"ADDUSER "_qs + user + u'+' + password + u'-' + level;
 }
 
-bool userNameSplitsRequest(const QString& user) {
-    return user.contains(u'+');
+AddUserRefusal addUserRefusal(const QString& user, const QString& password, const QString& level) {
+    if (user.isEmpty() || password.isEmpty() || level.isEmpty())
+        return AddUserRefusal::MissingField;
+    if (user.contains(u'+'))
+        return AddUserRefusal::PlusInName;
+    if (level.contains(u'-'))
+        return AddUserRefusal::DashInLevel;
+    return AddUserRefusal::None;
+}
+
+QString addUserRefusalText(AddUserRefusal refusal) {
+    switch (refusal) {
+    case AddUserRefusal::None:
+        break;
+    case AddUserRefusal::MissingField:
+        return kFillUserFieldsText;
+    case AddUserRefusal::PlusInName:
+        return kUserNamePlusText;
+    case AddUserRefusal::DashInLevel:
+        return kLevelDashText;
+    }
+    return {};
 }
 
 QString changeRconRequest(const QString& password) {
     return u"CHANGERCON "_qs + password;
+}
+
+bool changeRconRefused(const QString& password) {
+    return password.isEmpty();
 }
 
 DaemonUserAccess daemonUserAccess(const QString& modeMirror, const QString& level) {

@@ -9,15 +9,25 @@
 
 namespace tvx {
 
-// "ADDUSER " user "+" password "-" level, all three as typed: nothing trimmed or checked.
+// "ADDUSER " user "+" password "-" level, all three as typed: nothing trimmed.
 QString addUserRequest(const QString& user, const QString& password, const QString& level);
-// The daemon reads a request's user name up to its first "+": a name holding one would add another user,
-// with another password, while the request looked accepted.
-bool userNameSplitsRequest(const QString& user);
+
+// Why an ADDUSER request may not leave. Every field must be filled. The daemon reads the name up to the
+// request's first "+" and the level from its last "-": a name holding a "+" or a level holding a "-" would
+// add another user, or give another password or level, while the request looked accepted. The password may
+// hold both.
+enum class AddUserRefusal { None, MissingField, PlusInName, DashInLevel };
+AddUserRefusal addUserRefusal(const QString& user, const QString& password, const QString& level);
+// The box that tells the refusal (the empty text for None).
+QString addUserRefusalText(AddUserRefusal refusal);
+inline const QString kFillUserFieldsText = QStringLiteral("Please fill Username, Password and Level!");
 inline const QString kUserNamePlusText = QStringLiteral("The username may not contain \"+\"!");
+inline const QString kLevelDashText = QStringLiteral("The level may not contain \"-\"!");
 
 // "CHANGERCON " and the new password as typed.
 QString changeRconRequest(const QString& password);
+// A blank password is no password: no request leaves.
+bool changeRconRefused(const QString& password);
 
 // The checks both daemon-user entries run first: Daemon mode ("1" in the mode mirror), then exactly
 // "poweradmin".

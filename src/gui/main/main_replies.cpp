@@ -22,6 +22,7 @@ void Main::udpClient_DataArrival(const QByteArray& bytes) {
         break;
     case ReplyRoute::Kind::PbList:
         PbListText += LastReply;
+        dropOldest(PbListText, kPbListLimit);
         Timer3->setEnabled(true);
         break;
     case ReplyRoute::Kind::Reader:

@@ -22,6 +22,9 @@ public:
     // ten times a full server's "status", and every kept line becomes a grid row on each rebuild.
     static constexpr qsizetype kTerminalScrollback = 2 * 1024 * 1024;
     static constexpr qsizetype kCollectedRepliesLimit = 64 * 1024;
+    // The PunkBuster list keeps its newest 1 M characters: ten thousand ban lines and more, and each display
+    // tick cleans and shows all of it.
+    static constexpr qsizetype kPbListLimit = 1024 * 1024;
 
     Main();
     ~Main() override;
