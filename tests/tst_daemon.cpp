@@ -297,6 +297,23 @@ private slots:
         QCOMPARE(d.udp()->sent.last(), rconDatagram("secret2", "status"));
     }
 
+    void levelWordsDuringTheAcceptanceOpenNoSecondBox() {
+        DaemonLogin d;
+        d.login();
+        // A daemon that answers every message with a level word: each would open its box inside the last.
+        int delivered = 0;
+        std::function<void()> again = [&] {
+            d.link->deliver(++delivered % 2 ? "secret" : "admin");
+            if (delivered < 6)
+                again();
+        };
+        d.fx.fake.dialogs.whileOpen = again;
+        d.link->deliver("poweradmin");
+        QCOMPARE(d.fx.fake.dialogs.texts(), QStringList{u"Access Granted to bob as poweradmin"_qs});
+        QCOMPARE(d.link->sent.count("getrconpass"), 1);
+        QCOMPARE(d.udp()->sent.last(), rconDatagram("secret", "status"));
+    }
+
     void everyCommandLeavesTwice() {
         DaemonLogin d;
         d.login();

@@ -274,6 +274,8 @@ void Form4::Winsock1_DataArrival(const QByteArray& bytes) {
     Label3->setCaption(u"Received Data!"_qs);
     switch (m.kind) {
     case DaemonMessage::Kind::LevelWord:
+        if (granting_)
+            break;
         statusz = Combo1->currentText();
         resumeNext([this] { SendToDaemon(u"getrconpass"_qs); });
         RconPassPending = u"1"_qs;
@@ -337,8 +339,12 @@ void Form4::DONELoad() {
     UCONLoad();
     const bool daemon = Option1->isChecked();
     if (daemon && isLevelWord(statusz)) {
-        platform().dialogs->msgBox(u"Access Granted to "_qs + Text1->text() + u" as "_qs + statusz,
-                                   mb::OkOnly);
+        granting_ = true;
+        {
+            const auto granted = qScopeGuard([this] { granting_ = false; });
+            platform().dialogs->msgBox(u"Access Granted to "_qs + Text1->text() + u" as "_qs + statusz,
+                                       mb::OkOnly);
+        }
         Main& main = Forms::get<Main>();
         main.level = statusz;
         main.Text3->setText(Text4->text());

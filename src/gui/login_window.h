@@ -93,6 +93,9 @@ private:
     VbLineEdit* field(QWidget* parent, const QString& name, int left, int top, int width);
 
     bool awaitingPass_ = false;
+    // The "Access Granted" box is open. A modal box lets the next message in, so level words sent one after
+    // another would otherwise open acceptances inside acceptances without end.
+    bool granting_ = false;
     QTimer* passTimer_ = nullptr;
     DaemonNotices notices_;
 };
