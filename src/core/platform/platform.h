@@ -158,7 +158,24 @@ class SettingsStore {
 public:
     virtual ~SettingsStore() = default;
     virtual QString get(const QString& section, const QString& key, const QString& defaultValue) const = 0;
+    // Saved at once; within a batch, when the batch ends.
     virtual void set(const QString& section, const QString& key, const QString& value) = 0;
+    // A batch gathers the values of one save into one write of the store; batches may nest, the outermost
+    // one writes. Opened and closed by SettingsBatch.
+    virtual void beginBatch() = 0;
+    virtual void endBatch() = 0;
+};
+
+// Holds a batch of the store open for as long as it lives: the keys one save sets are written together.
+class SettingsBatch {
+public:
+    explicit SettingsBatch(SettingsStore& store) : store_(store) { store_.beginBatch(); }
+    ~SettingsBatch() { store_.endBatch(); }
+    SettingsBatch(const SettingsBatch&) = delete;
+    SettingsBatch& operator=(const SettingsBatch&) = delete;
+
+private:
+    SettingsStore& store_;
 };
 
 // Everything the windows may reach of the platform.
