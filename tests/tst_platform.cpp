@@ -471,6 +471,64 @@ private slots:
         }
     }
 
+    // Under wine the executable is wine's loader, the process name (comm) the Windows program's and argv[0]
+    // a Windows path: the process name counts only under one of wine's loaders.
+    void killsWindowsProgramsThatWineRuns_data() {
+        QTest::addColumn<QString>("loader");  // the loader stand-in under this name; empty: a script
+        QTest::addColumn<QString>("program"); // the Windows program the loader is given; the script's name
+        QTest::addColumn<QString>("killName");
+        QTest::addColumn<int>("ended");
+        const QString pid = QString::number(QCoreApplication::applicationPid());
+        const QString name = u"tvx"_qs + pid + u".exe"_qs;
+        const QString windowsPath = u"C:\\games\\"_qs + name;
+        for (const char* loader : {"wine64-preloader", "wine-preloader", "wine64", "wine"})
+            QTest::newRow(loader) << QString::fromLatin1(loader) << windowsPath << name << 1;
+        QTest::newRow("another program under wine")
+            << u"wine64-preloader"_qs << u"C:\\games\\other.exe"_qs << name << 0;
+        QTest::newRow("renamed itself, not under wine")
+            << u"tvx"_qs + pid + u"-renamer"_qs << windowsPath << name << 0;
+        const QString longName = u"tvx"_qs + pid + u"-ucon-client.exe"_qs;
+        QTest::newRow("a name longer than the kernel keeps, under wine")
+            << u"wine64-preloader"_qs << u"C:\\games\\"_qs + longName << longName << 0;
+        QTest::newRow("a script of that name") << QString() << name << name << 0;
+    }
+
+    void killsWindowsProgramsThatWineRuns() {
+        QFETCH(QString, loader);
+        QFETCH(QString, program);
+        QFETCH(QString, killName);
+        QFETCH(int, ended);
+        const QString standIn = qEnvironmentVariable("TORVANEX_WINE_LOADER");
+        QVERIFY2(QFile::exists(standIn), "TORVANEX_WINE_LOADER names no file");
+        QTemporaryDir dir;
+        QtShell shell;
+        qint64 pid = 0;
+        QByteArray comm;
+        if (!loader.isEmpty()) {
+            const QString exe = dir.filePath(loader);
+            QVERIFY(QFile::copy(standIn, exe));
+            pid = shell.execute(exe, {program, u"ini=codwaw.ini"_qs}, dir.path(), true);
+            comm = program.mid(program.lastIndexOf(u'\\') + 1).toLatin1().left(15);
+        } else {
+            const QString script = dir.filePath(program);
+            QVERIFY(test::writeFile(script, "#!/bin/sh\nwhile :; do sleep 1; done\n"));
+            QVERIFY(QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+            pid = shell.execute(script, {}, dir.path(), true);
+            comm = program.toLatin1().left(15);
+        }
+        QVERIFY(pid > 0);
+        QTRY_COMPARE(procFile(pid, "comm").trimmed(), comm);
+        QCOMPARE(shell.killProcesses(killName), ended);
+        if (ended) {
+            QTRY_VERIFY(!shell.isRunning(pid));
+            QCOMPARE(shell.killProcesses(killName), 0);
+        } else {
+            QVERIFY(shell.isRunning(pid));
+            QVERIFY(shell.endProcess(pid));
+            QTRY_VERIFY(!shell.isRunning(pid));
+        }
+    }
+
     void startedProcessIsKnownByItsStartTime() {
         // Another process given the pid of the one the shell started is not taken for it. The kernel
         // hands out the pid after the one written to ns_last_pid; where that cannot be written (it takes

@@ -128,7 +128,7 @@ public:
     virtual qint64 execute(const QString& program, const QStringList& arguments, const QString& workingFolder,
                            bool hidden) = 0;
     // Ends every process of this user whose executable's own name is `name` (not what it calls itself in its
-    // arguments); returns how many.
+    // arguments), a Windows program of that name that wine runs included; returns how many.
     virtual int killProcesses(const QString& name) = 0;
     // Whether the process `pid` runs; for a process that execute() started, only while it is that very
     // process (a pid the system has since handed to another process does not count).
