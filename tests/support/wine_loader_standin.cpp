@@ -31,6 +31,14 @@ int main(int argc, char** argv) {
     const std::string name = cut == std::string::npos ? program : program.substr(cut + 1);
     // The kernel keeps the first 15 bytes, as it does for wine.
     ::prctl(PR_SET_NAME, name.c_str(), 0, 0, 0);
+    // A termination that comes before the child is known is held back until it is, so the child never
+    // outlives the loader.
+    sigset_t termination;
+    sigset_t before;
+    sigemptyset(&termination);
+    for (const int sig : {SIGTERM, SIGINT, SIGHUP})
+        sigaddset(&termination, sig);
+    ::sigprocmask(SIG_BLOCK, &termination, &before);
     struct sigaction action = {};
     action.sa_handler = passOn;
     sigemptyset(&action.sa_mask);
@@ -39,6 +47,7 @@ int main(int argc, char** argv) {
     // A test that fails before it ends the loader must not leave it running for ever.
     ::alarm(300);
     if (::access(argv[1], X_OK) != 0) {
+        ::sigprocmask(SIG_SETMASK, &before, nullptr);
         for (;;)
             ::pause();
     }
@@ -46,10 +55,12 @@ int main(int argc, char** argv) {
     if (started < 0)
         return 1;
     if (started == 0) {
+        ::sigprocmask(SIG_SETMASK, &before, nullptr);
         ::execv(argv[1], argv + 1);
         ::_exit(127);
     }
     child = started;
+    ::sigprocmask(SIG_SETMASK, &before, nullptr);
     int status = 0;
     while (::waitpid(started, &status, 0) < 0 && errno == EINTR) {
     }
