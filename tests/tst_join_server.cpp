@@ -278,6 +278,7 @@ private slots:
         QCOMPARE(c.fx.fake.settings.get(u"[Configs]"_qs, u"Path"_qs, u"<none>"_qs),
                  u"/games/cod/CoDWaWmp.exe"_qs);
         QCOMPARE(c.fx.fake.settings.get(u"[Configs]"_qs, u"ServerPass"_qs, u"<none>"_qs), u"clan"_qs);
+        QCOMPARE(c.fx.fake.settings.saves, 1); // both keys in one write
         QCOMPARE(c.main.txtiw3mp, u"/games/cod/CoDWaWmp.exe"_qs);
         QCOMPARE(c.main.txtserverpass, u"clan"_qs);
         // Opened again, it shows what was saved.

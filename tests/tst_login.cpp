@@ -213,10 +213,14 @@ private slots:
         QCOMPARE(fx.fake.dialogs.shown[0].title, u"TORVANEX - ADD SERVER"_qs);
         QCOMPARE(fx.fake.dialogs.shown[0].defaultText, u"New Server"_qs);
         QCOMPARE(fx.fake.settings.get(u"[LOGIN3]"_qs, u"Levelz"_qs, {}), u"admin"_qs);
+        // Ten keys, one write of the file.
+        QCOMPARE(fx.fake.settings.writes.size(), 10);
+        QCOMPARE(fx.fake.settings.saves, 1);
         // Captions are read again only when the window loads again.
         QCOMPARE(w.loadItems[2]->text(), u"Load Server 3"_qs);
         fx.fake.dialogs.inputAnswers << QString(); // Cancel saves nothing
         w.SaveServer(4);
+        QCOMPARE(fx.fake.settings.saves, 1);
         Forms::unload<Form4>();
         Form4& again = Forms::get<Form4>();
         QCOMPARE(again.loadItems[2]->text(), u"Home"_qs);

@@ -4,12 +4,17 @@
 #include "core/link/rcon_protocol.h"
 #include "core/text/text_util.h"
 
+#include "gui/base/dialogs_qt.h"
+#include "gui/daemon_users_window.h"
+#include "gui/join_server_window.h"
 #include "gui/loading_window.h"
 #include "gui/log_window.h"
 #include "gui/login_window.h"
 #include "gui/main/main_window.h"
 #include "gui/menus_window.h"
 #include "gui/reader_window.h"
+#include "gui/test_console/test_console.h"
+#include "gui/warning_window.h"
 
 #include "support/console_fixture.h"
 #include "support/fake_platform.h"
@@ -18,6 +23,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QInputDialog>
 #include <QTest>
 #include <QWindow>
 
@@ -441,6 +447,61 @@ private slots:
         for (const ColourButton& b : tvx::colourButtons())
             QVERIFY2(main.findChild<QPushButton*>(QString::fromUtf16(b.name)),
                      qPrintable(QString::fromUtf16(b.name)));
+    }
+
+    // Each window's border as designed, in Qt's window flags (which the desktop reads as its hints): the
+    // small windows are fixed tool windows and the input boxes fixed dialogs, each with a title and a close
+    // button and no minimise or maximise button; the console may be minimised; every window keeps its size.
+    void windowBordersAsDesigned_data() {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<int>("flags");
+        const auto bits = [](Qt::WindowFlags f) { return static_cast<int>(f.toInt()); };
+        const Qt::WindowFlags titleAndClose =
+            Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+        const int tool = bits(Qt::Tool | titleAndClose);
+        QTest::newRow("Reader") << u"log"_qs << tool;
+        QTest::newRow("Wait...") << u"Loadingfdf"_qs << tool;
+        QTest::newRow("Join Server Configuration") << u"joinserverconfig"_qs << tool;
+        QTest::newRow("warning box") << u"Form2"_qs << tool;
+        QTest::newRow("Add New User to Daemon") << u"Form6"_qs << tool;
+        QTest::newRow("input box") << u"input box"_qs << bits(Qt::Dialog | titleAndClose);
+        QTest::newRow("login") << u"Form4"_qs
+                               << bits(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | titleAndClose);
+        QTest::newRow("console") << u"Main"_qs
+                                 << bits(Qt::Window | titleAndClose | Qt::WindowMinimizeButtonHint);
+        QTest::newRow("test console") << u"Form1"_qs
+                                      << bits(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | titleAndClose |
+                                              Qt::WindowMinimizeButtonHint);
+    }
+
+    void windowBordersAsDesigned() {
+        QFETCH(QString, window);
+        QFETCH(int, flags);
+        Console c;
+        std::unique_ptr<QWidget> box;
+        const QHash<QString, std::function<QWidget*()>> windows = {
+            {u"log"_qs, [] { return &Forms::get<tvx::log>(); }},
+            {u"Loadingfdf"_qs, [] { return &Forms::get<Loadingfdf>(); }},
+            {u"joinserverconfig"_qs, [] { return &Forms::get<joinserverconfig>(); }},
+            {u"Form2"_qs, [] { return &Forms::get<Form2>(); }},
+            {u"Form6"_qs, [] { return &Forms::get<Form6>(); }},
+            {u"Form4"_qs, [] { return &Forms::get<Form4>(); }},
+            {u"Main"_qs, [] { return &Forms::get<Main>(); }},
+            {u"Form1"_qs, [] { return &Forms::get<Form1>(); }},
+            {u"input box"_qs,
+             [&box] {
+                 box = makeInputBox(u"Please enter a name for the server"_qs, u"TORVANEX - ADD SERVER"_qs,
+                                    u"New Server"_qs);
+                 return box.get();
+             }},
+        };
+        QWidget* w = windows.value(window)();
+        // The kind of window and its title bar; Qt adds hints of its own (the window menu) besides.
+        const Qt::WindowFlags border = Qt::WindowType_Mask | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                       Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint |
+                                       Qt::WindowMaximizeButtonHint | Qt::MSWindowsFixedSizeDialogHint;
+        QCOMPARE(static_cast<int>((w->windowFlags() & border).toInt()), flags);
+        QCOMPARE(w->minimumSize(), w->maximumSize());
     }
 
     // Every single-line box of every window keeps one line, and every locked box stays out of the tab

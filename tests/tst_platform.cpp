@@ -5,6 +5,7 @@
 #include "core/platform/settings_store.h"
 
 #include "support/fake_platform.h"
+#include "support/files.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -19,8 +20,10 @@
 #include <QUdpSocket>
 
 #include <csignal>
+#include <sys/inotify.h>
 #include <sys/stat.h>
 #include <sys/types.h>
+#include <unistd.h>
 
 using namespace tvx;
 
@@ -32,6 +35,47 @@ const QFile::Permissions kOwnerOnly = QFile::ReadOwner | QFile::WriteOwner;
 QFile::Permissions rights(const QString& path) {
     return QFile::permissions(path) & ~(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser);
 }
+
+// Counts the writes of one file of a folder as they reach the disk: a new file put in place under its name,
+// or the file written in place and closed. (Opening it for writing and closing it unwritten is no write.)
+class FileWrites {
+public:
+    FileWrites(const QString& folder, const QString& name)
+        : fd_(::inotify_init1(IN_NONBLOCK | IN_CLOEXEC)), name_(QFile::encodeName(name)) {
+        ::inotify_add_watch(fd_, QFile::encodeName(folder).constData(),
+                            IN_MODIFY | IN_CLOSE_WRITE | IN_MOVED_TO);
+    }
+    ~FileWrites() { ::close(fd_); }
+    FileWrites(const FileWrites&) = delete;
+    FileWrites& operator=(const FileWrites&) = delete;
+    bool watching() const { return fd_ >= 0; }
+    // The writes since the last call.
+    int count() {
+        int n = 0;
+        alignas(inotify_event) char buffer[4096];
+        ssize_t got = 0;
+        while ((got = ::read(fd_, buffer, sizeof buffer)) > 0) {
+            for (ssize_t at = 0; at < got;) {
+                const auto* e = reinterpret_cast<const inotify_event*>(buffer + at);
+                at += static_cast<ssize_t>(sizeof(inotify_event) + e->len);
+                if (e->len == 0 || QByteArray(e->name) != name_)
+                    continue;
+                if (e->mask & IN_MODIFY) {
+                    modified_ = true;
+                } else if (e->mask & IN_MOVED_TO || (e->mask & IN_CLOSE_WRITE && modified_)) {
+                    ++n;
+                    modified_ = false;
+                }
+            }
+        }
+        return n;
+    }
+
+private:
+    int fd_;
+    QByteArray name_;
+    bool modified_ = false;
+};
 
 QByteArray procFile(qint64 pid, const char* name) {
     QFile f(u"/proc/"_qs + QString::number(pid) + u'/' + QLatin1StringView(name));
@@ -112,6 +156,88 @@ private slots:
         IniSettingsStore fine(dir.filePath(u"torvanex.ini"_qs), &quiet);
         fine.set(u"[LOGIN1]"_qs, u"Name"_qs, u"Home"_qs);
         QVERIFY(quiet.shown.isEmpty());
+    }
+
+    void readOnlySettingsFileStaysAsItIs() {
+        // Made read-only by its owner: not written, its rights untouched, whoever runs the program (root
+        // may write anything), and the box that says so is true.
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"torvanex.ini"_qs);
+        const QByteArray bytes = "[%5BLOGIN1%5D]\nName=Home\nPass=old\n";
+        QVERIFY(test::writeFile(path, bytes));
+        QVERIFY(QFile::setPermissions(path, QFile::ReadOwner));
+        test::FakeDialogs dialogs;
+        {
+            IniSettingsStore s(path, &dialogs);
+            QCOMPARE(s.get(u"[LOGIN1]"_qs, u"Pass"_qs, {}), u"old"_qs);
+            s.set(u"[LOGIN1]"_qs, u"Pass"_qs, u"new"_qs);
+            {
+                const SettingsBatch batch(s);
+                s.set(u"[LOGIN2]"_qs, u"Name"_qs, u"Away"_qs);
+                s.set(u"[LOGIN2]"_qs, u"Pass"_qs, u"secret"_qs);
+            }
+            QCOMPARE(dialogs.texts(), QStringList{IniSettingsStore::saveFailedText(path)});
+            QCOMPARE(rights(path), QFile::ReadOwner);
+            // What was saved lasts for this run.
+            QCOMPARE(s.get(u"[LOGIN1]"_qs, u"Pass"_qs, {}), u"new"_qs);
+            QCOMPARE(s.get(u"[LOGIN2]"_qs, u"Name"_qs, {}), u"Away"_qs);
+        }
+        // Nor written when the store goes.
+        QCOMPARE(test::readFile(path), bytes);
+        QCOMPARE(rights(path), QFile::ReadOwner);
+    }
+
+    void unparsableSettingsFileIsSavedWithoutABox() {
+        // A line that cannot be read says nothing about whether a save reaches the disk.
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"torvanex.ini"_qs);
+        QVERIFY(test::writeFile(path, "[%5BLOGIN1%5D]\nName=Home\n[no closing bracket\nPass=x\n"));
+        QVERIFY(QFile::setPermissions(path, kOwnerOnly));
+        test::FakeDialogs dialogs;
+        IniSettingsStore s(path, &dialogs);
+        s.set(u"[LOGIN1]"_qs, u"Pass"_qs, u"secret"_qs);
+        QCOMPARE(dialogs.texts(), QStringList());
+        QCOMPARE(IniSettingsStore(path).get(u"[LOGIN1]"_qs, u"Pass"_qs, {}), u"secret"_qs);
+        QCOMPARE(IniSettingsStore(path).get(u"[LOGIN1]"_qs, u"Name"_qs, {}), u"Home"_qs);
+        QCOMPARE(rights(path), kOwnerOnly);
+        // The one box of the run is still there for a save that does fail.
+        QVERIFY(QFile::setPermissions(path, QFile::ReadOwner));
+        s.set(u"[LOGIN1]"_qs, u"Name"_qs, u"Away"_qs);
+        QCOMPARE(dialogs.texts(), QStringList{IniSettingsStore::saveFailedText(path)});
+    }
+
+    void oneSaveIsOneWrite() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"torvanex.ini"_qs);
+        IniSettingsStore s(path);
+        s.set(u"[LOGIN1]"_qs, u"Name"_qs, u"Home"_qs);
+        FileWrites writes(dir.path(), u"torvanex.ini"_qs);
+        QVERIFY(writes.watching());
+        const QStringList keys{u"Name"_qs,     u"DaemonIP"_qs,  u"DaemonPort"_qs, u"Username"_qs,
+                               u"Password"_qs, u"IPAddress"_qs, u"Pass"_qs,       u"Port"_qs,
+                               u"UPort"_qs,    u"Levelz"_qs};
+        {
+            const SettingsBatch batch(s);
+            for (const QString& key : keys)
+                s.set(u"[LOGIN2]"_qs, key, key.toLower());
+            {
+                const SettingsBatch inner(s); // only the outermost batch writes
+                s.set(u"[Configs]"_qs, u"Path"_qs, u"/games/CoDWaWmp.exe"_qs);
+            }
+            QCOMPARE(writes.count(), 0);
+            QCOMPARE(s.get(u"[LOGIN2]"_qs, u"UPort"_qs, {}), u"uport"_qs);
+        }
+        QCOMPARE(writes.count(), 1);
+        // Outside a batch, each value is a save of its own.
+        s.set(u"[SERVER]"_qs, u"Port"_qs, u"28960"_qs);
+        s.set(u"[SERVER]"_qs, u"Save"_qs, u"1"_qs);
+        QCOMPARE(writes.count(), 2);
+        IniSettingsStore again(path);
+        for (const QString& key : keys)
+            QCOMPARE(again.get(u"[LOGIN2]"_qs, key, {}), key.toLower());
+        QCOMPARE(again.get(u"[LOGIN1]"_qs, u"Name"_qs, {}), u"Home"_qs);
+        QCOMPARE(again.get(u"[Configs]"_qs, u"Path"_qs, {}), u"/games/CoDWaWmp.exe"_qs);
+        QCOMPARE(again.get(u"[SERVER]"_qs, u"Save"_qs, {}), u"1"_qs);
     }
 
     void udpDeliversEachDatagramByAQueuedCall() {
@@ -334,6 +460,64 @@ private slots:
         QTRY_COMPARE(procFile(pid, "comm").trimmed(), comm);
         if (!argv0.isEmpty())
             QVERIFY(procFile(pid, "cmdline").startsWith(QByteArray(argv0.toLatin1() + '\0')));
+        QCOMPARE(shell.killProcesses(killName), ended);
+        if (ended) {
+            QTRY_VERIFY(!shell.isRunning(pid));
+            QCOMPARE(shell.killProcesses(killName), 0);
+        } else {
+            QVERIFY(shell.isRunning(pid));
+            QVERIFY(shell.endProcess(pid));
+            QTRY_VERIFY(!shell.isRunning(pid));
+        }
+    }
+
+    // Under wine the executable is wine's loader, the process name (comm) the Windows program's and argv[0]
+    // a Windows path: the process name counts only under one of wine's loaders.
+    void killsWindowsProgramsThatWineRuns_data() {
+        QTest::addColumn<QString>("loader");  // the loader stand-in under this name; empty: a script
+        QTest::addColumn<QString>("program"); // the Windows program the loader is given; the script's name
+        QTest::addColumn<QString>("killName");
+        QTest::addColumn<int>("ended");
+        const QString pid = QString::number(QCoreApplication::applicationPid());
+        const QString name = u"tvx"_qs + pid + u".exe"_qs;
+        const QString windowsPath = u"C:\\games\\"_qs + name;
+        for (const char* loader : {"wine64-preloader", "wine-preloader", "wine64", "wine"})
+            QTest::newRow(loader) << QString::fromLatin1(loader) << windowsPath << name << 1;
+        QTest::newRow("another program under wine")
+            << u"wine64-preloader"_qs << u"C:\\games\\other.exe"_qs << name << 0;
+        QTest::newRow("renamed itself, not under wine")
+            << u"tvx"_qs + pid + u"-renamer"_qs << windowsPath << name << 0;
+        const QString longName = u"tvx"_qs + pid + u"-ucon-client.exe"_qs;
+        QTest::newRow("a name longer than the kernel keeps, under wine")
+            << u"wine64-preloader"_qs << u"C:\\games\\"_qs + longName << longName << 0;
+        QTest::newRow("a script of that name") << QString() << name << name << 0;
+    }
+
+    void killsWindowsProgramsThatWineRuns() {
+        QFETCH(QString, loader);
+        QFETCH(QString, program);
+        QFETCH(QString, killName);
+        QFETCH(int, ended);
+        const QString standIn = qEnvironmentVariable("TORVANEX_WINE_LOADER");
+        QVERIFY2(QFile::exists(standIn), "TORVANEX_WINE_LOADER names no file");
+        QTemporaryDir dir;
+        QtShell shell;
+        qint64 pid = 0;
+        QByteArray comm;
+        if (!loader.isEmpty()) {
+            const QString exe = dir.filePath(loader);
+            QVERIFY(QFile::copy(standIn, exe));
+            pid = shell.execute(exe, {program, u"ini=codwaw.ini"_qs}, dir.path(), true);
+            comm = program.mid(program.lastIndexOf(u'\\') + 1).toLatin1().left(15);
+        } else {
+            const QString script = dir.filePath(program);
+            QVERIFY(test::writeFile(script, "#!/bin/sh\nwhile :; do sleep 1; done\n"));
+            QVERIFY(QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+            pid = shell.execute(script, {}, dir.path(), true);
+            comm = program.toLatin1().left(15);
+        }
+        QVERIFY(pid > 0);
+        QTRY_COMPARE(procFile(pid, "comm").trimmed(), comm);
         QCOMPARE(shell.killProcesses(killName), ended);
         if (ended) {
             QTRY_VERIFY(!shell.isRunning(pid));

@@ -312,6 +312,7 @@ private slots:
         QCOMPARE(s.writes,
                  (QStringList{u"[SERVER]/Hostip=198.51.100.4"_qs, u"[SERVER]/Port="_qs,
                               u"[SERVER]/Rcon=pw"_qs, u"[SERVER]/Admin="_qs, u"[SERVER]/Save=1"_qs}));
+        QCOMPARE(s.saves, 1); // the five keys in one write
         s.writes.clear();
         c.form.txtHostIp->setText(u"changed"_qs);
         QCOMPARE(s.writes, QStringList());

@@ -1,6 +1,7 @@
 // The UCON log stream in the windows: the hidden log window starts the outside client and every tick
 // shows the filtered log in the chat page; the login keeps the log of a client that still runs.
 #include "core/platform/platform_qt.h"
+#include "core/tools/windows_program.h"
 
 #include "gui/log_window.h"
 #include "gui/login_window.h"
@@ -11,6 +12,7 @@
 
 #include <QFile>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -37,6 +39,15 @@ bool placeClient(const QString& folder) {
     const QString client = folder + u"/pbucon.exe"_qs;
     return QFile::copy(QFINDTESTDATA("support/pbucon_standin.sh"), client) &&
            QFile::setPermissions(client, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+// Places the wine stand-in as "wine" in `folder`, with the loader stand-in beside it as "wine64-preloader".
+bool placeWine(const QString& folder) {
+    const QString wine = folder + u"/wine"_qs;
+    const QString loader = folder + u"/wine64-preloader"_qs;
+    return QFile::copy(QFINDTESTDATA("support/wine_standin.sh"), wine) &&
+           QFile::setPermissions(wine, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner) &&
+           QFile::copy(qEnvironmentVariable("TORVANEX_WINE_LOADER"), loader);
 }
 
 // The program's shell, except that ending processes by name is only recorded.
@@ -78,13 +89,54 @@ bool runUntilTheEnd(const std::function<void()>& step) {
 class TstUconLog : public QObject {
     Q_OBJECT
 private slots:
+    void windowsProgramsRunThroughWine_data() {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("wine");
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<QStringList>("arguments");
+        const QStringList args{u"ini=codwaw.ini"_qs, u"a b"_qs};
+        const QString wine = u"/usr/bin/wine"_qs;
+        QTest::newRow("wine") << u"/opt/t/pbucon.exe"_qs << wine << wine
+                              << QStringList{u"/opt/t/pbucon.exe"_qs, u"ini=codwaw.ini"_qs, u"a b"_qs};
+        QTest::newRow("upper-case extension")
+            << u"/opt/t/PBUCON.EXE"_qs << wine << wine
+            << QStringList{u"/opt/t/PBUCON.EXE"_qs, u"ini=codwaw.ini"_qs, u"a b"_qs};
+        QTest::newRow("no wine") << u"/opt/t/pbucon.exe"_qs << QString() << u"/opt/t/pbucon.exe"_qs << args;
+        QTest::newRow("not a Windows program") << u"/opt/t/pbucon"_qs << wine << u"/opt/t/pbucon"_qs << args;
+        QTest::newRow("\".exe\" not at the end")
+            << u"/opt/t.exe/pbucon"_qs << wine << u"/opt/t.exe/pbucon"_qs << args;
+    }
+
+    void windowsProgramsRunThroughWine() {
+        QFETCH(QString, path);
+        QFETCH(QString, wine);
+        QFETCH(QString, program);
+        QFETCH(QStringList, arguments);
+        QCOMPARE(throughWine(path, {u"ini=codwaw.ini"_qs, u"a b"_qs}, wine),
+                 (ProgramStart{program, arguments}));
+    }
+
+    void loadStartsTheClientAndThePoll_data() {
+        QTest::addColumn<bool>("wineOnPath");
+        QTest::newRow("no wine") << false;
+        // A Windows program: wine runs it, as it runs the game client.
+        QTest::newRow("wine on the PATH") << true;
+    }
+
     void loadStartsTheClientAndThePoll() {
+        QFETCH(bool, wineOnPath);
         WindowsFixture fx;
+        const QString wine = u"/usr/bin/wine"_qs;
+        if (wineOnPath)
+            fx.fake.shell.onPath.insert(u"wine"_qs, wine);
+        fx.fake.system.folder = fx.fake.folder() + u"/program"_qs;
         Form5& f = Forms::get<Form5>();
         QCOMPARE(fx.fake.shell.started.size(), 1);
         const FakeShell::Started s = fx.fake.shell.started[0];
-        QCOMPARE(s.program, fx.fake.folder() + u"/pbucon.exe"_qs);
-        QCOMPARE(s.arguments, QStringList{u"ini=codwaw.ini"_qs});
+        const QString client = fx.fake.system.programFolder() + u"/pbucon.exe"_qs;
+        QCOMPARE(s.program, wineOnPath ? wine : client);
+        QCOMPARE(s.arguments, wineOnPath ? (QStringList{client, u"ini=codwaw.ini"_qs})
+                                         : QStringList{u"ini=codwaw.ini"_qs});
         QCOMPARE(s.workingFolder, fx.fake.system.currentFolder());
         QVERIFY(s.hidden);
         QVERIFY(f.Timer1->Enabled());
@@ -211,14 +263,24 @@ private slots:
     }
 
     void firstChatVisitRunsTheClient() {
+        // Through wine, as here, where wine is on the PATH: the stand-in records how it was started and runs
+        // the client as wine would, in a process that bears the client's name under wine's loader.
+        QTemporaryDir wineFolder;
+        QVERIFY(placeWine(wineFolder.path()));
+        const QByteArray path = qgetenv("PATH");
+        const auto restorePath = qScopeGuard([&path] { qputenv("PATH", path); });
+        qputenv("PATH", QFile::encodeName(wineFolder.path()) + ':' + path);
         WindowsFixture fx(false, true);
         const QString client = fx.fake.folder() + u"/pbucon.exe"_qs;
-        QVERIFY(QFile::copy(QFINDTESTDATA("support/pbucon_standin.sh"), client));
-        QVERIFY(QFile::setPermissions(client, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        QVERIFY(placeClient(fx.fake.folder()));
         Main& m = Forms::get<Main>();
         m.Image6_Click();
         Form5& f = Forms::get<Form5>();
         QTRY_VERIFY(f.clientRunning());
+        QTRY_COMPARE(readFile(wineFolder.filePath(u"wine-arguments.txt"_qs)),
+                     "[" + QFile::encodeName(client) + "]\n[ini=codwaw.ini]\n");
+        QCOMPARE(readFile(wineFolder.filePath(u"wine-folder.txt"_qs)).trimmed(),
+                 QFile::encodeName(fx.fake.system.currentFolder()));
         // The client writes its first lines, then a heartbeat.
         QTRY_VERIFY(readFile(fx.fake.folder() + u"/pbucon.log"_qs).contains("Heartbeat 1"));
         f.Timer1_Timer();
@@ -233,16 +295,30 @@ private slots:
 
     void theClientEndsWithTheProgram_data() {
         QTest::addColumn<QString>("way");
-        QTest::newRow("Quit on the login window after Reset") << u"reset quit"_qs;
-        QTest::newRow("closing the login window") << u"close login"_qs;
-        QTest::newRow("closing the main window") << u"close main"_qs;
-        QTest::newRow("the exit picture") << u"exit picture"_qs;
-        QTest::newRow("the application quits") << u"quit"_qs;
-        QTest::newRow("a termination signal") << u"signal"_qs;
+        QTest::addColumn<bool>("throughWine");
+        const QList<std::pair<const char*, QString>> ways = {
+            {"Quit on the login window after Reset", u"reset quit"_qs},
+            {"closing the login window", u"close login"_qs},
+            {"closing the main window", u"close main"_qs},
+            {"the exit picture", u"exit picture"_qs},
+            {"the application quits", u"quit"_qs},
+            {"a termination signal", u"signal"_qs}};
+        for (const bool wine : {false, true}) {
+            for (const auto& [row, way] : ways)
+                QTest::addRow("%s%s", row, wine ? ", through wine" : "") << way << wine;
+        }
     }
 
     void theClientEndsWithTheProgram() {
         QFETCH(QString, way);
+        QFETCH(bool, throughWine);
+        QTemporaryDir wineFolder;
+        const QByteArray path = qgetenv("PATH");
+        const auto restorePath = qScopeGuard([&path] { qputenv("PATH", path); });
+        if (throughWine) {
+            QVERIFY(placeWine(wineFolder.path()));
+            qputenv("PATH", QFile::encodeName(wineFolder.path()) + ':' + path);
+        }
         // Real processes, but the exit steps' ending by name is only recorded: it would reach every
         // "pbucon.exe" of this user, those of other test runs too, and would hide whether the program ends
         // the client it started by itself. Made first, it outlives the windows.
@@ -265,6 +341,8 @@ private slots:
         Form4& login = Forms::get<Form4>();
         Form5& f = Forms::get<Form5>();
         QTRY_VERIFY(f.clientRunning());
+        if (throughWine)
+            QTRY_VERIFY(QFile::exists(wineFolder.filePath(u"wine-arguments.txt"_qs)));
         std::function<void()> step;
         if (way == u"reset quit") {
             m.Show();

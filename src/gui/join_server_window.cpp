@@ -53,8 +53,11 @@ void joinserverconfig::Command1_Click() {
 
 void joinserverconfig::Command2_Click() {
     SettingsStore& s = *platform().settings;
-    resumeNext([&] { s.set(kConfigsSection, kClientPathKey, Text1->text()); });
-    resumeNext([&] { s.set(kConfigsSection, kServerPassKey, Text2->text()); });
+    {
+        const SettingsBatch batch(s);
+        resumeNext([&] { s.set(kConfigsSection, kClientPathKey, Text1->text()); });
+        resumeNext([&] { s.set(kConfigsSection, kServerPassKey, Text2->text()); });
+    }
     resumeNext([this] {
         Main& main = Forms::get<Main>();
         main.txtiw3mp = Text1->text();

@@ -2,6 +2,7 @@
 
 #include "core/text/text_util.h"
 #include "core/text/textbox_lines.h"
+#include "core/tools/windows_program.h"
 #include "core/ucon/log_file.h"
 #include "core/ucon/log_filters.h"
 
@@ -27,11 +28,16 @@ Form5::~Form5() {
 }
 
 void Form5::Form_Load() {
-    // The client is handed its configuration by name and runs in the program's current folder.
+    // The client is handed its configuration by name and runs in the program's current folder. It is a
+    // Windows program: here wine runs it, when there is one, as it runs the game client. Wine's launcher
+    // and loaders each replace themselves by exec, so the pid started is the client's own for as long as
+    // it runs, and the client ends with the program as it does without wine.
     resumeNext([this] {
-        clientPid_ =
-            platform().shell->execute(platform().system->programFolder() + u"/pbucon.exe"_qs,
-                                      {u"ini=codwaw.ini"_qs}, platform().system->currentFolder(), true);
+        const ProgramStart start =
+            throughWine(platform().system->programFolder() + u"/pbucon.exe"_qs, {u"ini=codwaw.ini"_qs},
+                        platform().shell->findProgram(u"wine"_qs));
+        clientPid_ = platform().shell->execute(start.program, start.arguments,
+                                               platform().system->currentFolder(), true);
     });
     Timer1->setEnabled(true);
     hide();

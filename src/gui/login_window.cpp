@@ -477,6 +477,8 @@ void Form4::SaveServer(int n) {
         return;
     SettingsStore& s = *platform().settings;
     const QString sec = profileSection(n);
+    // One write of the file for the whole profile.
+    const SettingsBatch batch(s);
     resumeNext([&] { s.set(sec, u"Username"_qs, Text1->text()); });
     resumeNext([&] { s.set(sec, u"Password"_qs, Text2->text()); });
     resumeNext([&] { s.set(sec, u"DaemonIP"_qs, Text3->text()); });

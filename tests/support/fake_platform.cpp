@@ -125,6 +125,15 @@ QString FakeSettings::get(const QString& section, const QString& key, const QStr
 void FakeSettings::set(const QString& section, const QString& key, const QString& value) {
     values.insert(section + u'/' + key, value);
     writes << section + u'/' + key + u'=' + value;
+    if (batchDepth_ == 0)
+        ++saves;
+    else
+        unsaved_ = true;
+}
+
+void FakeSettings::endBatch() {
+    if (batchDepth_ > 0 && --batchDepth_ == 0 && std::exchange(unsaved_, false))
+        ++saves;
 }
 
 FakePlatform::FakePlatform(bool realSockets, bool realShell)

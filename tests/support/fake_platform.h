@@ -140,8 +140,17 @@ class FakeSettings final : public SettingsStore {
 public:
     QHash<QString, QString> values; // "section/key"
     QStringList writes;             // "section/key=value", in the order they were made
+    // How often the store would be written: once per value set outside a batch, once per outermost batch
+    // that set any.
+    int saves = 0;
     QString get(const QString& section, const QString& key, const QString& defaultValue) const override;
     void set(const QString& section, const QString& key, const QString& value) override;
+    void beginBatch() override { ++batchDepth_; }
+    void endBatch() override;
+
+private:
+    int batchDepth_ = 0;
+    bool unsaved_ = false;
 };
 
 // A whole platform. With real sockets the windows talk to real peers on 127.0.0.1.

@@ -128,7 +128,7 @@ public:
     virtual qint64 execute(const QString& program, const QStringList& arguments, const QString& workingFolder,
                            bool hidden) = 0;
     // Ends every process of this user whose executable's own name is `name` (not what it calls itself in its
-    // arguments); returns how many.
+    // arguments), a Windows program of that name that wine runs included; returns how many.
     virtual int killProcesses(const QString& name) = 0;
     // Whether the process `pid` runs; for a process that execute() started, only while it is that very
     // process (a pid the system has since handed to another process does not count).
@@ -158,7 +158,24 @@ class SettingsStore {
 public:
     virtual ~SettingsStore() = default;
     virtual QString get(const QString& section, const QString& key, const QString& defaultValue) const = 0;
+    // Saved at once; within a batch, when the batch ends.
     virtual void set(const QString& section, const QString& key, const QString& value) = 0;
+    // A batch gathers the values of one save into one write of the store; batches may nest, the outermost
+    // one writes. Opened and closed by SettingsBatch.
+    virtual void beginBatch() = 0;
+    virtual void endBatch() = 0;
+};
+
+// Holds a batch of the store open for as long as it lives: the keys one save sets are written together.
+class SettingsBatch {
+public:
+    explicit SettingsBatch(SettingsStore& store) : store_(store) { store_.beginBatch(); }
+    ~SettingsBatch() { store_.endBatch(); }
+    SettingsBatch(const SettingsBatch&) = delete;
+    SettingsBatch& operator=(const SettingsBatch&) = delete;
+
+private:
+    SettingsStore& store_;
 };
 
 // Everything the windows may reach of the platform.

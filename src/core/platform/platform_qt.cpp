@@ -331,17 +331,37 @@ std::optional<ProcStat> procStat(qint64 pid) {
     return st;
 }
 
-// Whether the process runs the executable named `name`. Its arguments are not looked at: any program may
-// call itself anything in argv[0]. The kernel names a process after the file it executed (a script too, not
-// its interpreter), cut to 15 bytes; a longer name is checked against the executable's path as well.
+// The file name of the executable the process runs, as /proc/PID/exe names it (a file replaced since it was
+// started is still the one the process runs).
+QByteArray executableFileName(const QString& pidDir) {
+    QByteArray exe =
+        QFile::encodeName(QFileInfo(QFile::symLinkTarget(pidDir + QStringLiteral("/exe"))).fileName());
+    const QByteArray deleted = " (deleted)";
+    if (exe.endsWith(deleted))
+        exe.chop(deleted.size());
+    return exe;
+}
+
+// Wine's loaders: a Windows program that wine runs has one of these as its executable.
+bool isWineLoader(const QByteArray& exe) {
+    return exe == "wine64-preloader" || exe == "wine-preloader" || exe == "wine64" || exe == "wine";
+}
+
+// Whether the process runs the executable named `name`: either
+// - its executable's file name (/proc/PID/exe) is `name`: a native program, or
+// - its executable is one of wine's loaders and its process name (/proc/PID/comm) is `name`: wine names the
+//   process after the Windows program it runs.
+// Nothing else counts. Its arguments are not looked at: any program may call itself anything in argv[0],
+// and wine rewrites it to a Windows path anyway. Nor does the process name alone: any process may rename
+// itself (PR_SET_NAME), so it counts only under wine's loader. A script's executable is its interpreter,
+// so a script is never taken for the program whose name it bears. The kernel keeps at most 15 bytes of a
+// process name: a longer name cannot be told from another that begins alike, and is not matched under wine.
 bool executableNamed(const QString& pidDir, const ProcStat& st, const QByteArray& name) {
     constexpr qsizetype kCommLength = 15;
-    if (st.comm != name.left(kCommLength))
-        return false;
-    if (name.size() <= kCommLength)
+    const QByteArray exe = executableFileName(pidDir);
+    if (exe == name)
         return true;
-    const QString exe = QFile::symLinkTarget(pidDir + QStringLiteral("/exe"));
-    return QFile::encodeName(QFileInfo(exe).fileName()) == name;
+    return isWineLoader(exe) && name.size() <= kCommLength && st.comm == name;
 }
 
 } // namespace

@@ -81,6 +81,7 @@ SimpleConsoleSettings loadSimpleConsoleSettings(const SettingsStore& store) {
 }
 
 void storeSimpleConsoleSettings(SettingsStore& store, const SimpleConsoleSettings& settings) {
+    const SettingsBatch batch(store);
     store.set(kSimpleConsoleSection, kHostip, settings.hostip);
     store.set(kSimpleConsoleSection, kPort, settings.port);
     store.set(kSimpleConsoleSection, kRcon, settings.rcon);

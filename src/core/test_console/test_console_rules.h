@@ -42,7 +42,7 @@ struct SimpleConsoleSettings {
 
 // The section as it is stored, each value read with its default ("" and, for "Save", "0").
 SimpleConsoleSettings loadSimpleConsoleSettings(const SettingsStore& store);
-// Writes "Hostip", "Port", "Rcon", "Admin" and "Save", in this order.
+// Writes "Hostip", "Port", "Rcon", "Admin" and "Save", in this order, in one save of the store.
 void storeSimpleConsoleSettings(SettingsStore& store, const SimpleConsoleSettings& settings);
 
 // What "Save Connection Info" stores: ticked, the boxes of the moment and "1"; unticked, four empty values

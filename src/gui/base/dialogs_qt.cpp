@@ -103,6 +103,9 @@ std::unique_ptr<QMessageBox> makeMessageBox(const QString& text, int style, cons
 std::unique_ptr<QInputDialog> makeInputBox(const QString& prompt, const QString& title,
                                            const QString& defaultText, QWidget* parent) {
     auto dlg = std::make_unique<QInputDialog>(parent);
+    // An input box has a title and a close button, no minimise or maximise button, and keeps its size.
+    dlg->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                        Qt::WindowCloseButtonHint);
     dlg->setWindowTitle(title.isEmpty() ? kAppTitle : title);
     dlg->setInputMode(QInputDialog::TextInput);
     dlg->setLabelText(prompt);
@@ -112,6 +115,10 @@ std::unique_ptr<QInputDialog> makeInputBox(const QString& prompt, const QString&
     dlg->setTextValue(defaultText);
     dlg->minimumSizeHint(); // the input box lays itself out on first need: now, so it can be widened
     widenTo(dlg.get(), widthForTitle(dlg->windowTitle()));
+    if (QLayout* layout = dlg->layout()) {
+        layout->setSizeConstraint(QLayout::SetFixedSize);
+        layout->activate();
+    }
     return dlg;
 }
 

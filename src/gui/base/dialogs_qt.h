@@ -17,7 +17,8 @@ public:
     QString openFile(const QString& title, const QString& filter, const QString& initialFolder) override;
 };
 
-// The boxes as msgBox and inputBox show them, built but not run. Each button of the message box carries
+// The boxes as msgBox and inputBox show them, built but not run; both keep their size, and an input box
+// has no minimise or maximise button. Each button of the message box carries
 // its mb answer in the property "answer".
 std::unique_ptr<QMessageBox> makeMessageBox(const QString& text, int style, const QString& title,
                                             QWidget* parent = nullptr);
