@@ -1,14 +1,11 @@
 #include "core/tools/game_launch.h"
 
 #include "core/text/text_util.h"
+#include "core/tools/windows_program.h"
 
 #include <QFileInfo>
 
 namespace tvx {
-
-bool isWindowsProgram(const QString& clientPath) {
-    return clientPath.endsWith(u".exe", Qt::CaseInsensitive);
-}
 
 QString launchWorkingFolder(const QString& clientPath) {
     const QString folder = removeAll(clientPath, QStringLiteral("CoDWaWmp.exe"));
@@ -20,13 +17,12 @@ QString launchWorkingFolder(const QString& clientPath) {
 GameLaunch gameLaunch(const QString& clientPath, const QString& address, const QString& port,
                       const QString& password, const QString& wineProgram) {
     GameLaunch l;
-    l.arguments = {QStringLiteral("+connect"), address + u':' + port, QStringLiteral("+password"), password};
-    if (!wineProgram.isEmpty() && isWindowsProgram(clientPath)) {
-        l.program = wineProgram;
-        l.arguments.prepend(clientPath);
-    } else {
-        l.program = clientPath;
-    }
+    ProgramStart start = throughWine(
+        clientPath,
+        {QStringLiteral("+connect"), address + u':' + port, QStringLiteral("+password"), password},
+        wineProgram);
+    l.program = std::move(start.program);
+    l.arguments = std::move(start.arguments);
     l.workingFolder = launchWorkingFolder(clientPath);
     return l;
 }

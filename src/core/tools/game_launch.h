@@ -19,9 +19,6 @@ struct GameLaunch {
     friend bool operator==(const GameLaunch&, const GameLaunch&) = default;
 };
 
-// Whether the client is a Windows program that needs wine here (its path ends in ".exe", any case).
-bool isWindowsProgram(const QString& clientPath);
-
 // The folder the client starts in: the path with every "CoDWaWmp.exe" (exact case) taken out, which leaves
 // the folder of the usual client; when that is not an existing folder (any other file name), the
 // executable's own folder.

@@ -1,8 +1,10 @@
 #include "core/tools/windows_program.h"
 
-#include "core/tools/game_launch.h"
-
 namespace tvx {
+
+bool isWindowsProgram(const QString& path) {
+    return path.endsWith(u".exe", Qt::CaseInsensitive);
+}
 
 ProgramStart throughWine(const QString& path, const QStringList& arguments, const QString& wineProgram) {
     if (wineProgram.isEmpty() || !isWindowsProgram(path))

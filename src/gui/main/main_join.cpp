@@ -18,8 +18,8 @@ void Main::Label91_Click() {
         return;
     }
     // The client is a Windows program: here wine runs it, when there is one.
-    const QString wine = isWindowsProgram(txtiw3mp) ? platform().shell->findProgram(u"wine"_qs) : QString();
-    const GameLaunch launch = gameLaunch(txtiw3mp, Text3->text(), Text4->text(), txtserverpass, wine);
+    const GameLaunch launch = gameLaunch(txtiw3mp, Text3->text(), Text4->text(), txtserverpass,
+                                         platform().shell->findProgram(u"wine"_qs));
     // Started directly, never through a shell; a client that does not start shows nothing.
     platform().shell->execute(launch.program, launch.arguments, launch.workingFolder, false);
 }
