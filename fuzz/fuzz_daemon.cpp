@@ -5,10 +5,12 @@
 #include <cstdint>
 #include <cstdlib>
 
+using namespace Qt::StringLiterals;
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0)
         return 0;
-    static const QString flags[] = {QString(), u"0"_qs, u"1"_qs, u" 1"_qs};
+    static const QString flags[] = {QString(), u"0"_s, u"1"_s, u" 1"_s};
     const QString& pass = flags[data[0] & 3];
     const QString& log = flags[(data[0] >> 2) & 3];
     const QString message = tvx::fromAnsi(

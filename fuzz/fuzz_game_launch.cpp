@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <cstdlib>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // The characters the game's command line must not carry in a value: its separators and quote, and the C0
@@ -47,10 +49,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (refusal != R::None)
         return 0;
 
-    const QString client = u"/games/CoDWaWmp.exe"_qs;
+    const QString client = u"/games/CoDWaWmp.exe"_s;
     const bool wine = (data[0] ^ data[1]) & 1;
     const tvx::GameLaunch launch =
-        tvx::gameLaunch(client, address, port, password, wine ? u"/usr/bin/wine"_qs : QString());
+        tvx::gameLaunch(client, address, port, password, wine ? u"/usr/bin/wine"_s : QString());
     QStringList arguments = launch.arguments;
     if (wine) {
         if (arguments.isEmpty() || arguments.takeFirst() != client)

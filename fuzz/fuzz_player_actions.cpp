@@ -13,6 +13,8 @@
 #include <cstdlib>
 #include <vector>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 bool digitsOnly(QStringView s) {
@@ -79,7 +81,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (tvx::refusalText(refusal).isEmpty() != (refusal == tvx::PlayerRefusal::None))
         std::abort();
     if (refusal == tvx::PlayerRefusal::None) {
-        const tvx::Completing with{cell, u"Teamkill"_qs, u"spawn kills"_qs, u"stop"_qs, {}};
+        const tvx::Completing with{cell, u"Teamkill"_s, u"spawn kills"_s, u"stop"_s, {}};
         const QString command = tvx::commandText(row, with);
         for (const QChar c : command) {
             if (c == u';' || c == u'\r' || c == u'\n' || c == QChar(0))
@@ -112,7 +114,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 std::abort();
             break;
         case tvx::Completion::SlotMessage:
-            if (rest != game + u" stop"_qs || !digitsOnly(game))
+            if (rest != game + u" stop"_s || !digitsOnly(game))
                 std::abort();
             break;
         case tvx::Completion::PbSlot:
@@ -120,7 +122,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             const QString pb = row.completion == tvx::Completion::PbSlot
                                    ? rest
                                    : rest.chopped(qMin(rest.size(), qsizetype(23)));
-            if (row.completion == tvx::Completion::PbReasons && !rest.endsWith(u" 0 Teamkill spawn kills"_qs))
+            if (row.completion == tvx::Completion::PbReasons && !rest.endsWith(u" 0 Teamkill spawn kills"_s))
                 std::abort();
             if (!digitsOnly(pb) || !digitsOnly(game) || pb.startsWith(u'0'))
                 std::abort();
@@ -133,9 +135,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
     }
 
-    checkLookup(tvx::pbBansLookup(cell), cell, tvx::fixed::kPbBansSite + u"/mbi.php?guid="_qs,
-                u"&action=12&submit"_qs);
+    checkLookup(tvx::pbBansLookup(cell), cell, tvx::fixed::kPbBansSite + u"/mbi.php?guid="_s,
+                u"&action=12&submit"_s);
     checkLookup(tvx::punksBustedLookup(cell), cell,
-                tvx::fixed::kPunksBustedSite + u"/cgi-bin/membership/guidcheck.cgi?guid="_qs, QString());
+                tvx::fixed::kPunksBustedSite + u"/cgi-bin/membership/guidcheck.cgi?guid="_s, QString());
     return 0;
 }

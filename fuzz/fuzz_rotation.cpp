@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <cstdlib>
 
+using namespace Qt::StringLiterals;
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size < 2)
         return 0;
@@ -20,11 +22,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     QString text = QString::fromUtf8(bytes + passwordSize, static_cast<qsizetype>(rest - passwordSize));
     if (data[0] & 0x80) {
         const qsizetype target = tvx::kMaxRconDatagram - 300 + 3 * (data[0] & 0x7F);
-        const QString piece = text.isEmpty() ? u"x"_qs : text;
+        const QString piece = text.isEmpty() ? u"x"_s : text;
         text = piece.repeated(target / piece.size() + 1).left(target);
     }
 
-    const QString quote = u"\""_qs;
+    const QString quote = u"\""_s;
     const QList<tvx::CommandRow> rows = tvx::commandsOf(tvx::CommandWindow::Main, u"Label41");
     if (rows.size() != 1)
         std::abort();
@@ -40,7 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     case tvx::RotationRefusal::None: {
         if (holdsQuote || !fits)
             std::abort();
-        const QString prefix = u"set sv_mapRotation \""_qs;
+        const QString prefix = u"set sv_mapRotation \""_s;
         if (!command.startsWith(prefix) || !command.endsWith(u'"') || command.size() < prefix.size() + 1)
             std::abort();
         const QStringView value =

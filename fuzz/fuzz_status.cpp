@@ -6,10 +6,12 @@
 #include <cstdint>
 #include <cstdlib>
 
+using namespace Qt::StringLiterals;
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     const QString text = tvx::cleanupStatus(tvx::cleanReply(bytes));
-    if (text.contains(u"\r\n\r\n"_qs))
+    if (text.contains(u"\r\n\r\n"_s))
         std::abort();
     const qsizetype lines = tvx::lineCount(text);
     if (static_cast<qsizetype>(tvx::lineStarts(text).size()) != lines)

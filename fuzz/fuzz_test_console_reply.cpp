@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <cstdlib>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // Whether `part` is `whole` with characters taken out.
@@ -45,13 +47,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (out[i] == u'\n' && (i == 0 || out[i - 1] != u'\r'))
             std::abort();
     }
-    if (out.contains(QString(4, QChar(0xFF)) + u"print\n"_qs))
+    if (out.contains(QString(4, QChar(0xFF)) + u"print\n"_s))
         std::abort();
 
     // Undoing the CR LF turn gives what the removals left: the input with whole pieces taken out, each a
     // two-character code or the ten-character header.
     QString left = out;
-    left.replace(u"\r\n"_qs, u"\n"_qs);
+    left.replace(u"\r\n"_s, u"\n"_s);
     if (!isSubsequence(left, in))
         std::abort();
     const qsizetype removed = in.size() - left.size();
@@ -63,7 +65,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!hide && noHeaderBytes && left != in)
         std::abort();
     // No code can form when no '^' follows another and no header is taken out: hidden, none is left.
-    if (hide && noHeaderBytes && !in.contains(u"^^"_qs) && holdsColourCode(left))
+    if (hide && noHeaderBytes && !in.contains(u"^^"_s) && holdsColourCode(left))
         std::abort();
     // A reply without '^' is the same whether codes are hidden or not.
     if (!in.contains(u'^') && tvx::testConsoleReply(datagram, !hide) != out)

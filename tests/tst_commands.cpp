@@ -10,6 +10,8 @@
 
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 using namespace tvx;
 
 namespace {
@@ -17,7 +19,7 @@ namespace {
 QString only(CommandWindow window, QStringView control, const Completing& with) {
     const QList<CommandRow> rows = commandsOf(window, control);
     if (rows.size() != 1)
-        return u"(rows: "_qs + QString::number(rows.size()) + u')';
+        return u"(rows: "_s + QString::number(rows.size()) + u')';
     return commandText(rows.first(), with);
 }
 
@@ -37,37 +39,35 @@ private slots:
         const int name = int(PlayerColumn::Name);
         const int slot = int(PlayerColumn::Slot);
         QTest::newRow("kick by name, blanks and colour codes kept")
-            << u"kickplay"_qs << u"^1Big ^7Bob     "_qs << QStringList() << u"kick ^1Big ^7Bob     "_qs
-            << name;
+            << u"kickplay"_s << u"^1Big ^7Bob     "_s << QStringList() << u"kick ^1Big ^7Bob     "_s << name;
         QTest::newRow("kick by slot, trimmed")
-            << u"clientkick"_qs << u" 12"_qs << QStringList() << u"clientkick 12"_qs << slot;
+            << u"clientkick"_s << u" 12"_s << QStringList() << u"clientkick 12"_s << slot;
         QTest::newRow("client kick uses the game slot")
-            << u"clientkick"_qs << u"  0"_qs << QStringList() << u"clientkick 0"_qs << slot;
+            << u"clientkick"_s << u"  0"_s << QStringList() << u"clientkick 0"_s << slot;
         QTest::newRow("PunkBuster kick")
-            << u"pbkickwithreason"_qs << u"  4"_qs << QStringList{u"Teamkill"_qs, u"spawn kills"_qs}
-            << u"pb_sv_kick 5 0 Teamkill spawn kills"_qs << slot;
-        QTest::newRow("ban by name") << u"banplayerz"_qs << u"Camper"_qs << QStringList()
-                                     << u"banuser Camper"_qs << name;
-        QTest::newRow("ban by slot") << u"clientbanz"_qs << u"  7"_qs << QStringList() << u"banclient 7"_qs
+            << u"pbkickwithreason"_s << u"  4"_s << QStringList{u"Teamkill"_s, u"spawn kills"_s}
+            << u"pb_sv_kick 5 0 Teamkill spawn kills"_s << slot;
+        QTest::newRow("ban by name") << u"banplayerz"_s << u"Camper"_s << QStringList() << u"banuser Camper"_s
+                                     << name;
+        QTest::newRow("ban by slot") << u"clientbanz"_s << u"  7"_s << QStringList() << u"banclient 7"_s
                                      << slot;
         QTest::newRow("PunkBuster ban, empty reasons as given")
-            << u"pbbancli"_qs << u"  2"_qs << QStringList{QString(), QString()} << u"pb_sv_ban 3 0  "_qs
-            << slot;
+            << u"pbbancli"_s << u"  2"_s << QStringList{QString(), QString()} << u"pb_sv_ban 3 0  "_s << slot;
         QTest::newRow("temporary ban by name")
-            << u"tempbanplayerz"_qs << u"Camper "_qs << QStringList() << u"tempbanUser Camper "_qs << name;
+            << u"tempbanplayerz"_s << u"Camper "_s << QStringList() << u"tempbanUser Camper "_s << name;
         QTest::newRow("temporary ban by slot")
-            << u"TemporarilyClientBanz"_qs << u" 3 "_qs << QStringList() << u"tempbanClient 3"_qs << slot;
+            << u"TemporarilyClientBanz"_s << u" 3 "_s << QStringList() << u"tempbanClient 3"_s << slot;
         QTest::newRow("unban by name")
-            << u"unbanplayerz"_qs << u"Camper"_qs << QStringList() << u"unbanuser Camper"_qs << name;
+            << u"unbanplayerz"_s << u"Camper"_s << QStringList() << u"unbanuser Camper"_s << name;
         QTest::newRow("screenshot: PunkBuster slot")
-            << u"screenshotp"_qs << u"  3"_qs << QStringList() << u"pb_sv_getss 4"_qs << slot;
-        QTest::newRow("screenshot sequence") << u"screenshotdwuencez"_qs << u"  3"_qs << QStringList()
-                                             << u"PB_SV_Task 10 180 PB_SV_GETSS 4"_qs << slot;
+            << u"screenshotp"_s << u"  3"_s << QStringList() << u"pb_sv_getss 4"_s << slot;
+        QTest::newRow("screenshot sequence") << u"screenshotdwuencez"_s << u"  3"_s << QStringList()
+                                             << u"PB_SV_Task 10 180 PB_SV_GETSS 4"_s << slot;
         QTest::newRow("warning, slot trimmed")
-            << u"warnplayerz"_qs << u" 12 "_qs << QStringList{u" Stop  camping "_qs}
-            << u"tell 12  Stop  camping "_qs << slot;
+            << u"warnplayerz"_s << u" 12 "_s << QStringList{u" Stop  camping "_s}
+            << u"tell 12  Stop  camping "_s << slot;
         QTest::newRow("warning, empty message")
-            << u"warnplayerz"_qs << u"5"_qs << QStringList{QString()} << u"tell 5 "_qs << slot;
+            << u"warnplayerz"_s << u"5"_s << QStringList{QString()} << u"tell 5 "_s << slot;
     }
     void playerEntryCommands() {
         QFETCH(QString, entry);
@@ -91,17 +91,17 @@ private slots:
     void pbSlot_data() {
         QTest::addColumn<QString>("slot");
         QTest::addColumn<QString>("pb");
-        QTest::newRow("zero") << u"0"_qs << u"1"_qs;
-        QTest::newRow("zero among blanks") << u"  0 "_qs << u"1"_qs;
-        QTest::newRow("five") << u"5"_qs << u"6"_qs;
-        QTest::newRow("twelve after a blank") << u" 12"_qs << u"13"_qs;
-        QTest::newRow("leading zeros") << u"007"_qs << u"8"_qs;
-        QTest::newRow("leading number") << u"12ab"_qs << u"13"_qs;
-        QTest::newRow("empty") << QString() << u"1"_qs;
-        QTest::newRow("no digits") << u"abc"_qs << u"1"_qs;
-        QTest::newRow("nines carry") << u"999"_qs << u"1000"_qs;
+        QTest::newRow("zero") << u"0"_s << u"1"_s;
+        QTest::newRow("zero among blanks") << u"  0 "_s << u"1"_s;
+        QTest::newRow("five") << u"5"_s << u"6"_s;
+        QTest::newRow("twelve after a blank") << u" 12"_s << u"13"_s;
+        QTest::newRow("leading zeros") << u"007"_s << u"8"_s;
+        QTest::newRow("leading number") << u"12ab"_s << u"13"_s;
+        QTest::newRow("empty") << QString() << u"1"_s;
+        QTest::newRow("no digits") << u"abc"_s << u"1"_s;
+        QTest::newRow("nines carry") << u"999"_s << u"1000"_s;
         QTest::newRow("more digits than a double holds")
-            << u"123456789012345678901234567890"_qs << u"123456789012345678901234567891"_qs;
+            << u"123456789012345678901234567890"_s << u"123456789012345678901234567891"_s;
     }
     void pbSlot() {
         QFETCH(QString, slot);
@@ -117,56 +117,55 @@ private slots:
         QTest::addColumn<QString>("entry");
         QTest::addColumn<QString>("cell");
         QTest::addColumn<PlayerRefusal>("refusal");
-        const QStringList slotEntries{u"clientkick"_qs,         u"clientbanz"_qs, u"TemporarilyClientBanz"_qs,
-                                      u"pbkickwithreason"_qs,   u"pbbancli"_qs,   u"screenshotp"_qs,
-                                      u"screenshotdwuencez"_qs, u"warnplayerz"_qs};
+        const QStringList slotEntries{u"clientkick"_s,         u"clientbanz"_s, u"TemporarilyClientBanz"_s,
+                                      u"pbkickwithreason"_s,   u"pbbancli"_s,   u"screenshotp"_s,
+                                      u"screenshotdwuencez"_s, u"warnplayerz"_s};
         const struct {
             const char* name;
             QString cell;
             PlayerRefusal refusal;
         } slotCells[] = {
-            {"digits", u"  3"_qs, PlayerRefusal::None},
-            {"zero", u"0"_qs, PlayerRefusal::None},
+            {"digits", u"  3"_s, PlayerRefusal::None},
+            {"zero", u"0"_s, PlayerRefusal::None},
             {"empty", QString(), PlayerRefusal::NoSlot},
-            {"blanks", u"   "_qs, PlayerRefusal::NoSlot},
-            {"letters", u"abc"_qs, PlayerRefusal::NoSlot},
-            {"digits then letters", u"1a"_qs, PlayerRefusal::NoSlot},
-            {"negative", u"-1"_qs, PlayerRefusal::NoSlot},
-            {"decimal", u"1.5"_qs, PlayerRefusal::NoSlot},
-            {"tab", u"\t3"_qs, PlayerRefusal::NoSlot},
-            {"full-width digit", u"\uFF13"_qs, PlayerRefusal::NoSlot},
+            {"blanks", u"   "_s, PlayerRefusal::NoSlot},
+            {"letters", u"abc"_s, PlayerRefusal::NoSlot},
+            {"digits then letters", u"1a"_s, PlayerRefusal::NoSlot},
+            {"negative", u"-1"_s, PlayerRefusal::NoSlot},
+            {"decimal", u"1.5"_s, PlayerRefusal::NoSlot},
+            {"tab", u"\t3"_s, PlayerRefusal::NoSlot},
+            {"full-width digit", u"\uFF13"_s, PlayerRefusal::NoSlot},
         };
         for (const QString& entry : slotEntries) {
             for (const auto& s : slotCells)
                 QTest::addRow("%s, %s", qPrintable(entry), s.name) << entry << s.cell << s.refusal;
         }
-        const QStringList nameEntries{u"kickplay"_qs, u"banplayerz"_qs, u"tempbanplayerz"_qs,
-                                      u"unbanplayerz"_qs};
+        const QStringList nameEntries{u"kickplay"_s, u"banplayerz"_s, u"tempbanplayerz"_s, u"unbanplayerz"_s};
         const struct {
             const char* name;
             QString cell;
             PlayerRefusal refusal;
         } names[] = {
-            {"plain", u"Bob            "_qs, PlayerRefusal::None},
+            {"plain", u"Bob            "_s, PlayerRefusal::None},
             {"empty", QString(), PlayerRefusal::NoName},
-            {"blanks", u"               "_qs, PlayerRefusal::NoName},
-            {"tab and blanks", u"\t              "_qs, PlayerRefusal::NoName},
-            {"quotes only", u"\"\"             "_qs, PlayerRefusal::NoName},
-            {"all", u"all            "_qs, PlayerRefusal::EveryPlayer},
-            {"all, upper case", u"ALL"_qs, PlayerRefusal::EveryPlayer},
-            {"all, mixed case among blanks", u"  aLl  "_qs, PlayerRefusal::EveryPlayer},
-            {"all before a tab", u"All\t          "_qs, PlayerRefusal::EveryPlayer},
-            {"all in quotes", u"\"all\"          "_qs, PlayerRefusal::EveryPlayer},
-            {"allbots", u"allbots        "_qs, PlayerRefusal::EveryPlayer},
-            {"allbots, mixed case", u"AllBots"_qs, PlayerRefusal::EveryPlayer},
-            {"starts with all", u"Allen          "_qs, PlayerRefusal::None},
-            {"ends with all", u"ball           "_qs, PlayerRefusal::None},
-            {"all and a separator", u"all;quit"_qs, PlayerRefusal::UnsafeCell},
-            {"semicolon", u"Bob;quit"_qs, PlayerRefusal::UnsafeCell},
-            {"CR", u"Bob\rquit"_qs, PlayerRefusal::UnsafeCell},
-            {"LF", u"Bob\nquit"_qs, PlayerRefusal::UnsafeCell},
+            {"blanks", u"               "_s, PlayerRefusal::NoName},
+            {"tab and blanks", u"\t              "_s, PlayerRefusal::NoName},
+            {"quotes only", u"\"\"             "_s, PlayerRefusal::NoName},
+            {"all", u"all            "_s, PlayerRefusal::EveryPlayer},
+            {"all, upper case", u"ALL"_s, PlayerRefusal::EveryPlayer},
+            {"all, mixed case among blanks", u"  aLl  "_s, PlayerRefusal::EveryPlayer},
+            {"all before a tab", u"All\t          "_s, PlayerRefusal::EveryPlayer},
+            {"all in quotes", u"\"all\"          "_s, PlayerRefusal::EveryPlayer},
+            {"allbots", u"allbots        "_s, PlayerRefusal::EveryPlayer},
+            {"allbots, mixed case", u"AllBots"_s, PlayerRefusal::EveryPlayer},
+            {"starts with all", u"Allen          "_s, PlayerRefusal::None},
+            {"ends with all", u"ball           "_s, PlayerRefusal::None},
+            {"all and a separator", u"all;quit"_s, PlayerRefusal::UnsafeCell},
+            {"semicolon", u"Bob;quit"_s, PlayerRefusal::UnsafeCell},
+            {"CR", u"Bob\rquit"_s, PlayerRefusal::UnsafeCell},
+            {"LF", u"Bob\nquit"_s, PlayerRefusal::UnsafeCell},
             {"NUL", QString::fromUtf16(u"Bob\0x", 5), PlayerRefusal::UnsafeCell},
-            {"quote", u"Bob\""_qs, PlayerRefusal::None},
+            {"quote", u"Bob\""_s, PlayerRefusal::None},
         };
         for (const QString& entry : nameEntries) {
             for (const auto& n : names)
@@ -184,60 +183,59 @@ private slots:
 
     void reasonBoxesAsDesigned() {
         QCOMPARE(reasonBoxes(u"pbkickwithreason").value(),
-                 (ReasonBoxes{{u"Type here the public reason of this kick"_qs, u"Kick - Public Reason"_qs,
-                               u"Teamkill"_qs},
-                              {u"Type here the private reason of this kick"_qs, u"Kick - Private Reason"_qs,
-                               u"Teamkill"_qs}}));
-        QCOMPARE(reasonBoxes(u"pbbancli").value(),
-                 (ReasonBoxes{{u"Type here the public reason of this ban"_qs, u"Ban - Public Reason"_qs,
-                               u"Teamkill"_qs},
-                              {u"Type here the private reason of this ban"_qs, u"Ba - Private Reason"_qs,
-                               u"Teamkill"_qs}}));
+                 (ReasonBoxes{{u"Type here the public reason of this kick"_s, u"Kick - Public Reason"_s,
+                               u"Teamkill"_s},
+                              {u"Type here the private reason of this kick"_s, u"Kick - Private Reason"_s,
+                               u"Teamkill"_s}}));
+        QCOMPARE(
+            reasonBoxes(u"pbbancli").value(),
+            (ReasonBoxes{
+                {u"Type here the public reason of this ban"_s, u"Ban - Public Reason"_s, u"Teamkill"_s},
+                {u"Type here the private reason of this ban"_s, u"Ba - Private Reason"_s, u"Teamkill"_s}}));
         QVERIFY(!reasonBoxes(u"kickplay"));
         QVERIFY(reasonCancelled(QString()));
-        QVERIFY(!reasonCancelled(u" "_qs));
+        QVERIFY(!reasonCancelled(u" "_s));
     }
 
     void playerReportHasFixedForms() {
         const QDateTime at(QDate(2009, 3, 7), QTime(9, 5, 2));
         const QString report = playerReport(
-            at, {u"  3"_qs, u"^1Sgt^7Hartley  "_qs, u"0f3a9c2e7b"_qs, u"   42"_qs, u"10.0.0.5:28960"_qs});
+            at, {u"  3"_s, u"^1Sgt^7Hartley  "_s, u"0f3a9c2e7b"_s, u"   42"_s, u"10.0.0.5:28960"_s});
         QCOMPARE(report, u"Player Report : Created on 03-07-2009 at 09:05:02\r\n"
                          "Slot:  3\r\n"
                          "Player Name: ^1Sgt^7Hartley  \r\n"
                          "Hash: 0f3a9c2e7b\r\n"
                          "Current Score: 42\r\n"
-                         "IP Address : 10.0.0.5:28960"_qs);
+                         "IP Address : 10.0.0.5:28960"_s);
         const QDateTime evening(QDate(2026, 12, 31), QTime(23, 59, 59));
-        QVERIFY(playerReport(evening, {})
-                    .startsWith(u"Player Report : Created on 12-31-2026 at 23:59:59\r\n"_qs));
+        QVERIFY(
+            playerReport(evening, {}).startsWith(u"Player Report : Created on 12-31-2026 at 23:59:59\r\n"_s));
         QVERIFY(!playerReport(evening, {}).endsWith(u'\n'));
     }
 
     void lookupsEncodeTheGuid_data() {
         QTest::addColumn<QString>("guid");
         QTest::addColumn<QString>("encoded");
-        QTest::newRow("plain") << u"0f3a9c2e7b"_qs << u"0f3a9c2e7b"_qs;
-        QTest::newRow("blanks from the grid") << u"   1234567"_qs << u"%20%20%201234567"_qs;
-        QTest::newRow("query characters") << u"1&action=0#x"_qs << u"1%26action%3D0%23x"_qs;
-        QTest::newRow("path and plus") << u"a/b+c?d"_qs << u"a%2Fb%2Bc%3Fd"_qs;
+        QTest::newRow("plain") << u"0f3a9c2e7b"_s << u"0f3a9c2e7b"_s;
+        QTest::newRow("blanks from the grid") << u"   1234567"_s << u"%20%20%201234567"_s;
+        QTest::newRow("query characters") << u"1&action=0#x"_s << u"1%26action%3D0%23x"_s;
+        QTest::newRow("path and plus") << u"a/b+c?d"_s << u"a%2Fb%2Bc%3Fd"_s;
     }
     void lookupsEncodeTheGuid() {
         QFETCH(QString, guid);
         QFETCH(QString, encoded);
         QCOMPARE(pbBansLookup(guid),
-                 fixed::kPbBansSite + u"/mbi.php?guid="_qs + encoded + u"&action=12&submit"_qs);
+                 fixed::kPbBansSite + u"/mbi.php?guid="_s + encoded + u"&action=12&submit"_s);
         QCOMPARE(punksBustedLookup(guid),
-                 fixed::kPunksBustedSite + u"/cgi-bin/membership/guidcheck.cgi?guid="_qs + encoded);
+                 fixed::kPunksBustedSite + u"/cgi-bin/membership/guidcheck.cgi?guid="_s + encoded);
     }
 
     void mapsPageCommands() {
-        QCOMPARE(only(CommandWindow::Main, u"Label14", {u"mp_castle"_qs, {}, {}, {}, {}}),
-                 u"map mp_castle"_qs);
-        QCOMPARE(only(CommandWindow::Main, u"Label14", {}), u"map "_qs);
-        QCOMPARE(only(CommandWindow::Main, u"Label10", {}), u"map_rotate"_qs);
-        QCOMPARE(only(CommandWindow::Main, u"Label11", {}), u"map_restart"_qs);
-        QCOMPARE(only(CommandWindow::Main, u"Label12", {}), u"fast_restart"_qs);
+        QCOMPARE(only(CommandWindow::Main, u"Label14", {u"mp_castle"_s, {}, {}, {}, {}}), u"map mp_castle"_s);
+        QCOMPARE(only(CommandWindow::Main, u"Label14", {}), u"map "_s);
+        QCOMPARE(only(CommandWindow::Main, u"Label10", {}), u"map_rotate"_s);
+        QCOMPARE(only(CommandWindow::Main, u"Label11", {}), u"map_restart"_s);
+        QCOMPARE(only(CommandWindow::Main, u"Label12", {}), u"fast_restart"_s);
     }
 
     void previews_data() {
@@ -245,10 +243,10 @@ private slots:
         QTest::addColumn<PreviewChange>("change");
         for (const QString& map : mapNames())
             QTest::newRow(qPrintable(map)) << map << PreviewChange::ShowMap;
-        QTest::newRow("custom") << u"Custom Map"_qs << PreviewChange::Keep;
+        QTest::newRow("custom") << u"Custom Map"_s << PreviewChange::Keep;
         QTest::newRow("no item") << QString() << PreviewChange::ShowDefault;
-        QTest::newRow("a map the lists do not hold") << u"mp_cliffside"_qs << PreviewChange::ShowDefault;
-        QTest::newRow("case matters") << u"MP_CASTLE"_qs << PreviewChange::ShowDefault;
+        QTest::newRow("a map the lists do not hold") << u"mp_cliffside"_s << PreviewChange::ShowDefault;
+        QTest::newRow("case matters") << u"MP_CASTLE"_s << PreviewChange::ShowDefault;
     }
     void previews() {
         QFETCH(QString, item);
@@ -259,15 +257,15 @@ private slots:
     void rotationEntries_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("after");
-        QTest::newRow("first entry") << QString() << u"gametype tdm map mp_castle"_qs;
-        QTest::newRow("next entry") << u"gametype dom map mp_dome"_qs
-                                    << u"gametype dom map mp_dome gametype tdm map mp_castle"_qs;
-        QTest::newRow("after blanks only") << u"  "_qs << u"   gametype tdm map mp_castle"_qs;
+        QTest::newRow("first entry") << QString() << u"gametype tdm map mp_castle"_s;
+        QTest::newRow("next entry") << u"gametype dom map mp_dome"_s
+                                    << u"gametype dom map mp_dome gametype tdm map mp_castle"_s;
+        QTest::newRow("after blanks only") << u"  "_s << u"   gametype tdm map mp_castle"_s;
     }
     void rotationEntries() {
         QFETCH(QString, text);
         QFETCH(QString, after);
-        QCOMPARE(rotationWithEntry(text, u"mp_castle"_qs, u"tdm"_qs), after);
+        QCOMPARE(rotationWithEntry(text, u"mp_castle"_s, u"tdm"_s), after);
     }
 
     // The server reads a request up to its first line break: every break goes as one blank.
@@ -275,20 +273,20 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("command");
         QTest::newRow("built")
-            << u"gametype tdm map mp_castle gametype dom map mp_dome"_qs
-            << u"set sv_mapRotation \"gametype tdm map mp_castle gametype dom map mp_dome\""_qs;
-        QTest::newRow("blanks only") << u"   "_qs << u"set sv_mapRotation \"   \""_qs;
-        QTest::newRow("CR LF") << u"gametype tdm\r\nmap mp_castle"_qs
-                               << u"set sv_mapRotation \"gametype tdm map mp_castle\""_qs;
-        QTest::newRow("LF and CR") << u"a\nb\rc"_qs << u"set sv_mapRotation \"a b c\""_qs;
-        QTest::newRow("two breaks") << u"a\r\n\r\nb\n"_qs << u"set sv_mapRotation \"a  b \""_qs;
-        QTest::newRow("CR before CR LF") << u"a\r\r\nb"_qs << u"set sv_mapRotation \"a  b\""_qs;
-        QTest::newRow("quotes as typed") << u"map \"x\""_qs << u"set sv_mapRotation \"map \"x\"\""_qs;
+            << u"gametype tdm map mp_castle gametype dom map mp_dome"_s
+            << u"set sv_mapRotation \"gametype tdm map mp_castle gametype dom map mp_dome\""_s;
+        QTest::newRow("blanks only") << u"   "_s << u"set sv_mapRotation \"   \""_s;
+        QTest::newRow("CR LF") << u"gametype tdm\r\nmap mp_castle"_s
+                               << u"set sv_mapRotation \"gametype tdm map mp_castle\""_s;
+        QTest::newRow("LF and CR") << u"a\nb\rc"_s << u"set sv_mapRotation \"a b c\""_s;
+        QTest::newRow("two breaks") << u"a\r\n\r\nb\n"_s << u"set sv_mapRotation \"a  b \""_s;
+        QTest::newRow("CR before CR LF") << u"a\r\r\nb"_s << u"set sv_mapRotation \"a  b\""_s;
+        QTest::newRow("quotes as typed") << u"map \"x\""_s << u"set sv_mapRotation \"map \"x\"\""_s;
     }
     void rotationSent() {
         QFETCH(QString, text);
         QFETCH(QString, command);
-        QCOMPARE(only(CommandWindow::Main, u"Label41", {text, {}, {}, {}, u"\""_qs}), command);
+        QCOMPARE(only(CommandWindow::Main, u"Label41", {text, {}, {}, {}, u"\""_s}), command);
     }
 
     // A '"' would end the quoted value early; and the whole datagram (FF FF FF FF "rcon ", the password, a
@@ -298,27 +296,27 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("password");
         QTest::addColumn<RotationRefusal>("refusal");
-        QTest::newRow("built") << u"gametype tdm map mp_castle"_qs << u"pw"_qs << RotationRefusal::None;
-        QTest::newRow("blanks only") << u"   "_qs << u"pw"_qs << RotationRefusal::None;
-        QTest::newRow("line breaks go as blanks") << u"a\r\nb\nc"_qs << u"pw"_qs << RotationRefusal::None;
-        QTest::newRow("a quote") << u"gametype tdm map \"mp_castle"_qs << u"pw"_qs << RotationRefusal::Quote;
+        QTest::newRow("built") << u"gametype tdm map mp_castle"_s << u"pw"_s << RotationRefusal::None;
+        QTest::newRow("blanks only") << u"   "_s << u"pw"_s << RotationRefusal::None;
+        QTest::newRow("line breaks go as blanks") << u"a\r\nb\nc"_s << u"pw"_s << RotationRefusal::None;
+        QTest::newRow("a quote") << u"gametype tdm map \"mp_castle"_s << u"pw"_s << RotationRefusal::Quote;
         QTest::newRow("the value ended and a command after it")
-            << u"x\" rcon_password \"y"_qs << u"pw"_qs << RotationRefusal::Quote;
-        QTest::newRow("longest that fits") << QString(65474, u'x') << u"pw"_qs << RotationRefusal::None;
-        QTest::newRow("one more") << QString(65475, u'x') << u"pw"_qs << RotationRefusal::TooLong;
-        QTest::newRow("the password counts") << QString(65474, u'x') << u"pw3"_qs << RotationRefusal::TooLong;
+            << u"x\" rcon_password \"y"_s << u"pw"_s << RotationRefusal::Quote;
+        QTest::newRow("longest that fits") << QString(65474, u'x') << u"pw"_s << RotationRefusal::None;
+        QTest::newRow("one more") << QString(65475, u'x') << u"pw"_s << RotationRefusal::TooLong;
+        QTest::newRow("the password counts") << QString(65474, u'x') << u"pw3"_s << RotationRefusal::TooLong;
         QTest::newRow("no password") << QString(65476, u'x') << QString() << RotationRefusal::None;
         QTest::newRow("a character outside the code page is one byte")
-            << QString(65473, u'x') + u"\u4e16"_qs << u"pw"_qs << RotationRefusal::None;
-        QTest::newRow("far too long") << QString(1 << 20, u'x') << u"pw"_qs << RotationRefusal::TooLong;
+            << QString(65473, u'x') + u"\u4e16"_s << u"pw"_s << RotationRefusal::None;
+        QTest::newRow("far too long") << QString(1 << 20, u'x') << u"pw"_s << RotationRefusal::TooLong;
         QTest::newRow("a quote in a long one")
-            << QString(70000, u'x') + u'"' << u"pw"_qs << RotationRefusal::Quote;
+            << QString(70000, u'x') + u'"' << u"pw"_s << RotationRefusal::Quote;
     }
     void rotationRefusal() {
         QFETCH(QString, text);
         QFETCH(QString, password);
         QFETCH(RotationRefusal, refusal);
-        QCOMPARE(tvx::rotationRefusal(text, u"\""_qs, password), refusal);
+        QCOMPARE(tvx::rotationRefusal(text, u"\""_s, password), refusal);
     }
 };
 

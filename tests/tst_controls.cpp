@@ -15,6 +15,8 @@
 #include <QMimeData>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 using namespace tvx;
 
 class TstControls : public QObject {
@@ -26,22 +28,22 @@ private slots:
         QTest::addColumn<QString>("how");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("expected");
-        const QString twoLines = u"say hi\nquit"_qs;
-        QTest::newRow("ctrl+v") << u"ctrl+v"_qs << twoLines << u"Xsay hiY"_qs;
-        QTest::newRow("shift+insert") << u"shift+insert"_qs << u"bob\r\nadmin"_qs << u"XbobY"_qs;
-        QTest::newRow("ctrl+v, one line") << u"ctrl+v"_qs << u"say hi"_qs << u"Xsay hiY"_qs;
-        QTest::newRow("menu paste") << u"menu"_qs << twoLines << u"Xsay hiY"_qs;
-        QTest::newRow("input method") << u"input method"_qs << twoLines << u"Xsay hiY"_qs;
-        QTest::newRow("drop at the end") << u"drop"_qs << twoLines << u"XYsay hi"_qs;
-        QTest::newRow("set by the program") << u"setText"_qs << u"bob\nadmin"_qs << u"bob"_qs;
-        QTest::newRow("lone CR") << u"setText"_qs << u"a\rb"_qs << u"a"_qs;
+        const QString twoLines = u"say hi\nquit"_s;
+        QTest::newRow("ctrl+v") << u"ctrl+v"_s << twoLines << u"Xsay hiY"_s;
+        QTest::newRow("shift+insert") << u"shift+insert"_s << u"bob\r\nadmin"_s << u"XbobY"_s;
+        QTest::newRow("ctrl+v, one line") << u"ctrl+v"_s << u"say hi"_s << u"Xsay hiY"_s;
+        QTest::newRow("menu paste") << u"menu"_s << twoLines << u"Xsay hiY"_s;
+        QTest::newRow("input method") << u"input method"_s << twoLines << u"Xsay hiY"_s;
+        QTest::newRow("drop at the end") << u"drop"_s << twoLines << u"XYsay hi"_s;
+        QTest::newRow("set by the program") << u"setText"_s << u"bob\nadmin"_s << u"bob"_s;
+        QTest::newRow("lone CR") << u"setText"_s << u"a\rb"_s << u"a"_s;
     }
     void singleLineBoxKeepsTheFirstLine() {
         QFETCH(QString, how);
         QFETCH(QString, text);
         QFETCH(QString, expected);
         QWidget window;
-        VbLineEdit box(&window, u"box"_qs, u"XY"_qs);
+        VbLineEdit box(&window, u"box"_s, u"XY"_s);
         box.setGeometry(0, 0, 200, 24);
         window.show();
         box.setCursorPosition(1);
@@ -87,10 +89,10 @@ private slots:
     // never shown selected by them.
     void lockedBoxesStayOutOfTheTabOrder() {
         QWidget window;
-        VbLineEdit first(&window, u"first"_qs, u"one"_qs);
-        VbLineEdit locked(&window, u"locked"_qs, u"127.0.0.1"_qs);
-        VbTextBox lockedText(&window, u"lockedText"_qs);
-        VbLineEdit last(&window, u"last"_qs, u"two"_qs);
+        VbLineEdit first(&window, u"first"_s, u"one"_s);
+        VbLineEdit locked(&window, u"locked"_s, u"127.0.0.1"_s);
+        VbTextBox lockedText(&window, u"lockedText"_s);
+        VbLineEdit last(&window, u"last"_s, u"two"_s);
         locked.setLocked(true);
         lockedText.setLocked(true);
         QWidget::setTabOrder(&first, &locked);
@@ -122,15 +124,15 @@ private slots:
     // The header row is drawn as a header whatever the grid's current cell and focus: never selected.
     void gridNeverDrawsItsFixedRowSelected() {
         QWidget window;
-        FlexGrid grid(&window, u"Grid"_qs);
+        FlexGrid grid(&window, u"Grid"_s);
         grid.setGeometry(0, 0, 400, 120);
         grid.setCols(3);
         grid.setRows(1);
         grid.setFixedRows(0);
-        grid.AddItem(u"Name\tScore\tPing"_qs, 0);
+        grid.AddItem(u"Name\tScore\tPing"_s, 0);
         grid.setFixedRows(1);
-        grid.AddItem(u"Bob\t12\t48"_qs);
-        grid.AddItem(u"Alice\t3\t112"_qs);
+        grid.AddItem(u"Bob\t12\t48"_s);
+        grid.AddItem(u"Alice\t3\t112"_s);
         window.show();
         window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -156,19 +158,18 @@ private slots:
         QTest::addColumn<bool>("input");
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("text");
-        QTest::newRow("save server") << true << u"TORVANEX - ADD SERVER"_qs
-                                     << u"Please enter a name for the server"_qs;
-        QTest::newRow("clan id") << true << u"TORVANEX - PsB Server Setup"_qs
-                                 << u"Please enter you ClanID"_qs;
-        QTest::newRow("short text") << false << u"TORVANEX - PBBans Setup!"_qs << u"OK?"_qs;
-        QTest::newRow("error number") << false << u"Error nº: 11001"_qs
-                                      << u"An Error Has Occured!\r\nAuthoritative answer: Host not found"_qs;
-        QTest::newRow("long text") << false << u"TorvaNex"_qs
+        QTest::newRow("save server") << true << u"TORVANEX - ADD SERVER"_s
+                                     << u"Please enter a name for the server"_s;
+        QTest::newRow("clan id") << true << u"TORVANEX - PsB Server Setup"_s << u"Please enter you ClanID"_s;
+        QTest::newRow("short text") << false << u"TORVANEX - PBBans Setup!"_s << u"OK?"_s;
+        QTest::newRow("error number") << false << u"Error nº: 11001"_s
+                                      << u"An Error Has Occured!\r\nAuthoritative answer: Host not found"_s;
+        QTest::newRow("long text") << false << u"TorvaNex"_s
                                    << u"Please note this tool WILL overwrite the pbsv.cfg file on your "
                                       u"server (By issuing the command "
                                       "pb_sv_writecfg). If you are running any league configs we advise not "
                                       "using this tool.\r\nThis "
-                                      "will take a few minutes to complete!"_qs;
+                                      "will take a few minutes to complete!"_s;
     }
     void boxesShowTheirWholeTitleAndText() {
         QFETCH(bool, input);
@@ -176,13 +177,13 @@ private slots:
         QFETCH(QString, text);
         std::unique_ptr<QDialog> box;
         if (input)
-            box = makeInputBox(text, title, u"New Server"_qs);
+            box = makeInputBox(text, title, u"New Server"_s);
         else
             box = makeMessageBox(text, 64, title);
         box->show();
         QVERIFY(QTest::qWaitForWindowExposed(box.get()));
         QCOMPARE(box->windowTitle(), title);
-        QVERIFY2(box->width() >= widthForTitle(title), qPrintable(QString::number(box->width()) + u" < "_qs +
+        QVERIFY2(box->width() >= widthForTitle(title), qPrintable(QString::number(box->width()) + u" < "_s +
                                                                   QString::number(widthForTitle(title))));
         for (const QLabel* l : box->findChildren<QLabel*>()) {
             if (l->text().isEmpty() || !l->isVisible())
@@ -195,8 +196,8 @@ private slots:
         if (input) {
             auto* edit = box->findChild<QLineEdit*>();
             QVERIFY(edit);
-            edit->setText(u"Home\nquit"_qs);
-            QCOMPARE(static_cast<QInputDialog*>(box.get())->textValue(), u"Home"_qs);
+            edit->setText(u"Home\nquit"_s);
+            QCOMPARE(static_cast<QInputDialog*>(box.get())->textValue(), u"Home"_s);
         }
     }
 };

@@ -9,6 +9,8 @@
 
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 using namespace tvx;
 using namespace tvx::test;
 
@@ -18,16 +20,16 @@ struct DaemonLogin {
     WindowsFixture fx;
     Form4& w = Forms::get<Form4>();
     FakeTcpClient* link = fx.fake.tcp();
-    explicit DaemonLogin(const QString& level = u"poweradmin"_qs) {
+    explicit DaemonLogin(const QString& level = u"poweradmin"_s) {
         w.Show();
         w.Option1->click();
-        w.Text3->setText(u"127.0.0.1"_qs);
-        w.Text9->setText(u"28970"_qs);
-        w.Text1->setText(u"bob"_qs);
-        w.Text2->setText(u"pass"_qs);
+        w.Text3->setText(u"127.0.0.1"_s);
+        w.Text9->setText(u"28970"_s);
+        w.Text1->setText(u"bob"_s);
+        w.Text2->setText(u"pass"_s);
         w.Combo1->setEditText(level);
-        w.Text4->setText(u"127.0.0.1"_qs);
-        w.Text5->setText(u"28960"_qs);
+        w.Text4->setText(u"127.0.0.1"_s);
+        w.Text5->setText(u"28960"_s);
     }
     void login() {
         w.Command3->click();
@@ -46,13 +48,13 @@ private slots:
         QTest::addColumn<QString>("address");
         QTest::addColumn<QString>("port");
         QTest::addColumn<bool>("connects");
-        QTest::newRow("good") << u"127.0.0.1"_qs << u"28970"_qs << true;
-        QTest::newRow("no address") << QString() << u"28970"_qs << false;
-        QTest::newRow("no port") << u"127.0.0.1"_qs << QString() << false;
-        QTest::newRow("letters") << u"127.0.0.1"_qs << u"abc"_qs << false;
-        QTest::newRow("fraction") << u"127.0.0.1"_qs << u"12.5"_qs << false;
-        QTest::newRow("out of range") << u"127.0.0.1"_qs << u"70000"_qs << false;
-        QTest::newRow("negative") << u"127.0.0.1"_qs << u"-1"_qs << false;
+        QTest::newRow("good") << u"127.0.0.1"_s << u"28970"_s << true;
+        QTest::newRow("no address") << QString() << u"28970"_s << false;
+        QTest::newRow("no port") << u"127.0.0.1"_s << QString() << false;
+        QTest::newRow("letters") << u"127.0.0.1"_s << u"abc"_s << false;
+        QTest::newRow("fraction") << u"127.0.0.1"_s << u"12.5"_s << false;
+        QTest::newRow("out of range") << u"127.0.0.1"_s << u"70000"_s << false;
+        QTest::newRow("negative") << u"127.0.0.1"_s << u"-1"_s << false;
     }
     void loginNeedsAddressAndWholePort() {
         QFETCH(QString, address);
@@ -66,8 +68,8 @@ private slots:
         QCOMPARE(d.link->state(), connects ? sock::Connected : sock::Closed);
         if (!connects) {
             QCOMPARE(d.fx.fake.dialogs.texts(),
-                     QStringList{u"Please set your TORVANEX Daemon IP and Port"_qs});
-            QCOMPARE(d.fx.fake.dialogs.shown[0].title, u"TORVANEX"_qs);
+                     QStringList{u"Please set your TORVANEX Daemon IP and Port"_s});
+            QCOMPARE(d.fx.fake.dialogs.shown[0].title, u"TORVANEX"_s);
             QCOMPARE(d.fx.fake.dialogs.shown[0].style, mb::Information);
             QCOMPARE(d.fx.fake.system.endCalls, 0);
         } else {
@@ -76,31 +78,31 @@ private slots:
     }
 
     void loginTimer() {
-        DaemonLogin d(u"  admin "_qs);
+        DaemonLogin d(u"  admin "_s);
         d.link->connectsAtOnce = false;
         d.w.Command3->click();
         d.w.Timer1_Timer();
-        QCOMPARE(d.w.Label3->Caption(), u"Not currently connected to host"_qs);
+        QCOMPARE(d.w.Label3->Caption(), u"Not currently connected to host"_s);
         QVERIFY(d.w.Timer1->Enabled());
         QVERIFY(!d.w.Command1->isEnabled());
         d.link->currentState = sock::Connected;
         d.w.Timer1_Timer();
         QCOMPARE(d.link->sent, QList<QByteArray>{"bob:pass-admin"});
-        QCOMPARE(d.w.Label3->Caption(), u"Sending Data"_qs);
+        QCOMPARE(d.w.Label3->Caption(), u"Sending Data"_s);
         QVERIFY(d.w.Command1->isEnabled());
         QVERIFY(!d.w.Timer1->Enabled());
         d.link->sendComplete();
-        QCOMPARE(d.w.Label3->Caption(), u"Completed Data Transmission"_qs);
+        QCOMPARE(d.w.Label3->Caption(), u"Completed Data Transmission"_s);
     }
 
     void loginTimerWantsEveryField_data() {
         QTest::addColumn<QString>("user");
         QTest::addColumn<QString>("password");
         QTest::addColumn<QString>("level");
-        QTest::newRow("blank level") << u"bob"_qs << u"pass"_qs << u" "_qs;
-        QTest::newRow("no level") << u"bob"_qs << u"pass"_qs << QString();
-        QTest::newRow("no password") << u"bob"_qs << QString() << u"mp"_qs;
-        QTest::newRow("no user") << QString() << u"pass"_qs << u"mp"_qs;
+        QTest::newRow("blank level") << u"bob"_s << u"pass"_s << u" "_s;
+        QTest::newRow("no level") << u"bob"_s << u"pass"_s << QString();
+        QTest::newRow("no password") << u"bob"_s << QString() << u"mp"_s;
+        QTest::newRow("no user") << QString() << u"pass"_s << u"mp"_s;
     }
     void loginTimerWantsEveryField() {
         QFETCH(QString, user);
@@ -115,8 +117,8 @@ private slots:
         d.login();
         QVERIFY(!tickingWhileOpen);
         QCOMPARE(d.fx.fake.dialogs.texts(),
-                 QStringList{u"Please enter both username, password and select level!"_qs});
-        QCOMPARE(d.fx.fake.dialogs.shown[0].title, u"Login"_qs);
+                 QStringList{u"Please enter both username, password and select level!"_s});
+        QCOMPARE(d.fx.fake.dialogs.shown[0].title, u"Login"_s);
         QCOMPARE(d.fx.fake.dialogs.shown[0].style, mb::Critical);
         QVERIFY(!d.w.Timer1->Enabled());
         QVERIFY(d.link->sent.isEmpty());
@@ -127,20 +129,20 @@ private slots:
         d.login();
         d.fx.fake.dialogs.whileOpen = [&] { d.link->deliver("secret"); };
         d.link->deliver("mp"); // the word only signals acceptance
-        QCOMPARE(d.fx.fake.dialogs.texts(), QStringList{u"Access Granted to bob as poweradmin"_qs});
+        QCOMPARE(d.fx.fake.dialogs.texts(), QStringList{u"Access Granted to bob as poweradmin"_s});
         QCOMPARE(d.fx.fake.dialogs.shown[0].title, QString());
         QCOMPARE(d.fx.fake.dialogs.shown[0].style, mb::OkOnly);
-        QCOMPARE(d.w.statusz, u"poweradmin"_qs);
-        QCOMPARE(d.w.RconPassPending, u"0"_qs);
+        QCOMPARE(d.w.statusz, u"poweradmin"_s);
+        QCOMPARE(d.w.RconPassPending, u"0"_s);
         Main& m = d.main();
         QVERIFY(m.isVisible());
         QVERIFY(!d.w.isVisible());
         QVERIFY(Forms::isLoaded<Form4>());
-        QCOMPARE(m.level, u"poweradmin"_qs);
-        QCOMPARE(m.DaemonMode, u"1"_qs);
+        QCOMPARE(m.level, u"poweradmin"_s);
+        QCOMPARE(m.DaemonMode, u"1"_s);
         QCOMPARE(d.udp()->sent, QList<QByteArray>{rconDatagram("secret", "status")});
         QCOMPARE(d.link->sent, (QList<QByteArray>{"bob:pass-poweradmin", "getrconpass", "bob - status"}));
-        QCOMPARE(d.w.Label3->Caption(), u"Received Data!"_qs);
+        QCOMPARE(d.w.Label3->Caption(), u"Received Data!"_s);
     }
 
     void passwordArrivingAfterTheGreetingClosed() {
@@ -163,20 +165,20 @@ private slots:
         d.link->deliver("poweradmin");
         QTRY_VERIFY_WITH_TIMEOUT(!d.w.awaitingRconPass(), 2000);
         QCOMPARE(d.fx.fake.dialogs.shown.size(), 2);
-        QCOMPARE(d.fx.fake.dialogs.shown[1].title, u"TORVANEX"_qs);
+        QCOMPARE(d.fx.fake.dialogs.shown[1].title, u"TORVANEX"_s);
         QCOMPARE(d.fx.fake.dialogs.shown[1].style, mb::Critical);
         QVERIFY(d.w.isVisible());
         QVERIFY(!d.main().isVisible());
-        QCOMPARE(d.w.RconPassPending, u"0"_qs);
+        QCOMPARE(d.w.RconPassPending, u"0"_s);
     }
 
     void linkLostWhileWaitingForThePassword() {
         DaemonLogin d;
         d.login();
         d.link->deliver("poweradmin");
-        d.link->fail(err::WrongState, u"lost"_qs);
+        d.link->fail(err::WrongState, u"lost"_s);
         QVERIFY(!d.w.awaitingRconPass());
-        QCOMPARE(d.fx.fake.dialogs.shown.last().title, u"TORVANEX"_qs);
+        QCOMPARE(d.fx.fake.dialogs.shown.last().title, u"TORVANEX"_s);
         QVERIFY(d.w.isVisible());
         QVERIFY(!d.main().isVisible());
         QCOMPARE(d.link->state(), sock::Closed);
@@ -187,8 +189,8 @@ private slots:
     void serverAddressThatCannotBeReached_data() {
         QTest::addColumn<QString>("address");
         QTest::newRow("empty") << QString();
-        QTest::newRow("blank") << u"  "_qs;
-        QTest::newRow("unknown name") << u"nowhere.example"_qs;
+        QTest::newRow("blank") << u"  "_s;
+        QTest::newRow("unknown name") << u"nowhere.example"_s;
     }
     void serverAddressThatCannotBeReached() {
         QFETCH(QString, address);
@@ -197,12 +199,12 @@ private slots:
         d.login();
         d.main();
         QVERIFY(d.udp());
-        d.udp()->unknownHosts << u"nowhere.example"_qs;
+        d.udp()->unknownHosts << u"nowhere.example"_s;
         d.link->deliver("poweradmin");
         d.link->deliver("secret");
-        QCOMPARE(d.fx.fake.dialogs.texts(), (QStringList{u"Access Granted to bob as poweradmin"_qs,
-                                                         u"An Error Has Occured!\r\nHost not found"_qs}));
-        QCOMPARE(d.fx.fake.dialogs.shown[1].title, u"Error nº: 11001"_qs);
+        QCOMPARE(d.fx.fake.dialogs.texts(), (QStringList{u"Access Granted to bob as poweradmin"_s,
+                                                         u"An Error Has Occured!\r\nHost not found"_s}));
+        QCOMPARE(d.fx.fake.dialogs.shown[1].title, u"Error nº: 11001"_s);
         QCOMPARE(d.fx.fake.dialogs.shown[1].style, mb::Critical);
         QVERIFY(d.w.isVisible());
         QVERIFY(!d.main().isVisible());
@@ -214,12 +216,11 @@ private slots:
         DaemonLogin d;
         d.login();
         d.link->deliver("Login refused");
-        QCOMPARE(d.w.statusz, u"none"_qs);
+        QCOMPARE(d.w.statusz, u"none"_s);
         QVERIFY(d.fx.fake.dialogs.shown.isEmpty());
         d.w.Command1->click();
-        QCOMPARE(
-            d.fx.fake.dialogs.texts(),
-            QStringList{u"Access Denied to bob : Check is password, username and level are correct!"_qs});
+        QCOMPARE(d.fx.fake.dialogs.texts(),
+                 QStringList{u"Access Denied to bob : Check is password, username and level are correct!"_s});
         QVERIFY(!d.w.Command1->isEnabled());
     }
 
@@ -242,18 +243,18 @@ private slots:
         for (int i = 0; i < 3; ++i)
             d.link->deliver(message);
         QVERIFY(d.fx.fake.dialogs.shown.isEmpty());
-        QCOMPARE(d.w.Label3->Caption(), u"Received Data!"_qs);
-        QCOMPARE(d.w.statusz, u"poweradmin"_qs);
+        QCOMPARE(d.w.Label3->Caption(), u"Received Data!"_s);
+        QCOMPARE(d.w.statusz, u"poweradmin"_s);
     }
 
     void requestedLogOpensTheReader() {
         DaemonLogin d;
-        d.w.islo(u"1"_qs);
+        d.w.islo(u"1"_s);
         d.link->deliver("line one\r\nline two");
         QVERIFY(Forms::get<tvx::log>().isVisible());
-        QCOMPARE(Forms::get<tvx::log>().Text1->Text(), u"line one\r\nline two"_qs);
-        QCOMPARE(d.w.Label3->Caption(), u"Received Log"_qs);
-        QCOMPARE(d.w.LogRequested, u"0"_qs);
+        QCOMPARE(Forms::get<tvx::log>().Text1->Text(), u"line one\r\nline two"_s);
+        QCOMPARE(d.w.Label3->Caption(), u"Received Log"_s);
+        QCOMPARE(d.w.LogRequested, u"0"_s);
     }
 
     void lostLinkOnceLoggedIn() {
@@ -262,14 +263,14 @@ private slots:
         d.fx.fake.dialogs.whileOpen = [&] { d.link->deliver("secret"); };
         d.link->deliver("poweradmin");
         QVERIFY(d.main().isVisible());
-        d.link->fail(err::WrongState, u"lost"_qs);
+        d.link->fail(err::WrongState, u"lost"_s);
         QCOMPARE(
             d.fx.fake.dialogs.texts().last(),
-            u"TORVANEX lost connection with the daemon!\r\nPlease wait a few seconds and reconnect again!"_qs);
-        QCOMPARE(d.fx.fake.dialogs.shown.last().title, u"TORVANEX"_qs);
+            u"TORVANEX lost connection with the daemon!\r\nPlease wait a few seconds and reconnect again!"_s);
+        QCOMPARE(d.fx.fake.dialogs.shown.last().title, u"TORVANEX"_s);
         QCOMPARE(d.link->state(), sock::Closed);
         QVERIFY(!d.main().isVisible());
-        QCOMPARE(d.main().Label6->Caption(), u"loading..."_qs);
+        QCOMPARE(d.main().Label6->Caption(), u"loading..."_s);
         QVERIFY(d.w.isVisible()); // never left without a window
     }
 
@@ -277,10 +278,10 @@ private slots:
         DaemonLogin d;
         d.link->connectsAtOnce = false;
         d.w.Command3->click();
-        d.link->fail(err::ConnectionRefused, u"Connection is forcefully rejected"_qs);
+        d.link->fail(err::ConnectionRefused, u"Connection is forcefully rejected"_s);
         QCOMPARE(d.fx.fake.dialogs.texts(),
-                 QStringList{u"An error has occured!\r\nConnection is forcefully rejected"_qs});
-        QCOMPARE(d.fx.fake.dialogs.shown[0].title, u"Error n:10061"_qs);
+                 QStringList{u"An error has occured!\r\nConnection is forcefully rejected"_s});
+        QCOMPARE(d.fx.fake.dialogs.shown[0].title, u"Error n:10061"_s);
         QCOMPARE(d.fx.fake.dialogs.shown[0].style, mb::Critical);
         QVERIFY(d.w.Timer1->Enabled());
         QCOMPARE(d.link->state(), sock::Connecting);
@@ -309,7 +310,7 @@ private slots:
         };
         d.fx.fake.dialogs.whileOpen = again;
         d.link->deliver("poweradmin");
-        QCOMPARE(d.fx.fake.dialogs.texts(), QStringList{u"Access Granted to bob as poweradmin"_qs});
+        QCOMPARE(d.fx.fake.dialogs.texts(), QStringList{u"Access Granted to bob as poweradmin"_s});
         QCOMPARE(d.link->sent.count("getrconpass"), 1);
         QCOMPARE(d.udp()->sent.last(), rconDatagram("secret", "status"));
     }
@@ -321,8 +322,8 @@ private slots:
         d.link->deliver("poweradmin");
         Main& m = d.main();
         d.link->sent.clear();
-        m.Send(u"say hi"_qs);
-        m.WaitSend(u"mapname"_qs);
+        m.Send(u"say hi"_s);
+        m.WaitSend(u"mapname"_s);
         QCOMPARE(d.link->sent, (QList<QByteArray>{"bob - say hi", "bob - mapname"}));
         m.Timer2_Timer();
         m.Timer2_Timer();

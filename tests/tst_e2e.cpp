@@ -14,6 +14,8 @@
 #include <QTemporaryFile>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 using namespace tvx;
 using namespace tvx::test;
 
@@ -27,7 +29,7 @@ const QString kBanList =
     u" Ban List: 2 entries\r\n"
     " 1  3c0f5e7a91d24b6c8e0a1f2b3c4d5e6f(-) ^1Hax0r   [198.51.100.23] Aimbot (11.02.2009 21:14:03)\r\n"
     " 2  9a8b7c6d5e4f30211203f4e5d6c7b8a9(-) Wallh4ck   [203.0.113.77] Wallhack (12.24.2009 18:02:51)\r\n"
-    " End of Ban List\r\n"_qs;
+    " End of Ban List\r\n"_s;
 
 int rowOfName(const FlexGrid& g, const QString& start) {
     for (int row = 0; row < g.Rows(); ++row) {
@@ -47,10 +49,10 @@ struct Rig {
             return false;
         players.write(kPlayers);
         players.flush();
-        args << u"--no-throttle"_qs << u"--rcon-password"_qs << u"secret"_qs << u"--map"_qs << u"mp_castle"_qs
-             << u"--hostname"_qs << u"^2Torvanex ^3Test"_qs << u"--players"_qs << players.fileName();
+        args << u"--no-throttle"_s << u"--rcon-password"_s << u"secret"_s << u"--map"_s << u"mp_castle"_s
+             << u"--hostname"_s << u"^2Torvanex ^3Test"_s << u"--players"_s << players.fileName();
         if (daemon)
-            args << u"--users"_qs << SimServerProcess::demoFile(u"demo_users.txt"_qs);
+            args << u"--users"_s << SimServerProcess::demoFile(u"demo_users.txt"_s);
         return sim.start(args, daemon);
     }
     Form4& login() { return Forms::get<Form4>(); }
@@ -77,21 +79,21 @@ struct Rig {
         main().Image9_Click();
         QTest::mouseClick(main().Label36, Qt::LeftButton);
         tickDelayedSend();
-        QTRY_VERIFY(main().PbListText.contains(u"End of Ban List"_qs));
+        QTRY_VERIFY(main().PbListText.contains(u"End of Ban List"_s));
         main().Timer3_Timer();
         main().Timer3_Timer();
     }
     void fillServer(Form4& w, const QString& password) {
-        w.Text4->setText(u"127.0.0.1"_qs);
+        w.Text4->setText(u"127.0.0.1"_s);
         w.Text5->setText(QString::number(sim.udpPort()));
         w.Text6->setText(password);
     }
     void fillDaemon(Form4& w, const QString& user, const QString& level) {
         w.Option1->click();
-        w.Text3->setText(u"127.0.0.1"_qs);
+        w.Text3->setText(u"127.0.0.1"_s);
         w.Text9->setText(QString::number(sim.tcpPort()));
         w.Text1->setText(user);
-        w.Text2->setText(u"pass"_qs);
+        w.Text2->setText(u"pass"_s);
         w.Combo1->setEditText(level);
         fillServer(w, {});
     }
@@ -124,7 +126,7 @@ private slots:
         r.holdTimers();
         Form4& w = r.login();
         w.Show();
-        r.fillServer(w, u"secret"_qs);
+        r.fillServer(w, u"secret"_s);
         w.Command1->click();
         QVERIFY(r.main().isVisible());
         QVERIFY(r.sim.waitForUdp(1));
@@ -132,23 +134,23 @@ private slots:
 
         Main& m = r.main();
         QTRY_VERIFY(m.Grid->Rows() > 4);
-        QCOMPARE(m.Grid->TextMatrix(3, 0), u"Bob            "_qs);
-        QCOMPARE(m.Grid->TextMatrix(3, 5), u"10.0.0.5:28960"_qs);
-        QCOMPARE(m.Grid->TextMatrix(4, 0).trimmed(), u"^1Al^2ice"_qs);
-        QCOMPARE(m.Grid->TextMatrix(4, 5), u"192.168.1.77:28961"_qs);
-        QCOMPARE(m.Label4->Caption(), u"2"_qs);
-        QVERIFY(m.txtOutput->Text().contains(u"/status"_qs));
+        QCOMPARE(m.Grid->TextMatrix(3, 0), u"Bob            "_s);
+        QCOMPARE(m.Grid->TextMatrix(3, 5), u"10.0.0.5:28960"_s);
+        QCOMPARE(m.Grid->TextMatrix(4, 0).trimmed(), u"^1Al^2ice"_s);
+        QCOMPARE(m.Grid->TextMatrix(4, 5), u"192.168.1.77:28961"_s);
+        QCOMPARE(m.Label4->Caption(), u"2"_s);
+        QVERIFY(m.txtOutput->Text().contains(u"/status"_s));
 
         r.tickDelayedSend();
         QVERIFY(r.sim.waitForUdp(2));
         QCOMPARE(r.sim.udpReceived().at(1), rconDatagram("secret", "mapname"));
-        QTRY_COMPARE(m.Label3->Caption(), u"mp_castle"_qs);
+        QTRY_COMPARE(m.Label3->Caption(), u"mp_castle"_s);
         r.tickDelayedSend();
         QVERIFY(r.sim.waitForUdp(3));
         QCOMPARE(r.sim.udpReceived().at(2), rconDatagram("secret", "sv_hostname"));
-        QTRY_COMPARE(m.Label6->Caption(), u"Torvanex Test"_qs);
+        QTRY_COMPARE(m.Label6->Caption(), u"Torvanex Test"_s);
 
-        m.Send(u"g_allowvote"_qs);
+        m.Send(u"g_allowvote"_s);
         QTRY_COMPARE(m.Label80->BorderStyle() + m.Label81->BorderStyle(), 1);
     }
 
@@ -159,14 +161,14 @@ private slots:
         QVERIFY2(r.start({}), qPrintable(r.sim.errorString()));
         r.holdTimers();
         Form4& w = r.login();
-        r.fillServer(w, u"secret"_qs);
+        r.fillServer(w, u"secret"_s);
         w.Command1->click();
         Main& m = r.main();
         QTRY_VERIFY(m.Grid->Rows() > 4);
         QVERIFY(r.settle());
         FlexGrid& g = *m.Grid;
-        QCOMPARE(g.TextMatrix(3, 0), u"Bob            "_qs);
-        QVERIFY(g.TextMatrix(4, 0).startsWith(u"^1Al^2ice"_qs));
+        QCOMPARE(g.TextMatrix(3, 0), u"Bob            "_s);
+        QVERIFY(g.TextMatrix(4, 0).startsWith(u"^1Al^2ice"_s));
         const int rowsBefore = g.Rows();
         g.setRow(3);
         QTest::mouseClick(g.viewport(), Qt::RightButton, {}, g.visualRect(g.model()->index(4, 0)).center());
@@ -179,13 +181,13 @@ private slots:
         const QByteArray kick = "kick " + g.TextMatrix(4, 0).toLatin1();
         QCOMPARE(r.sim.udpReceived().last(), rconDatagram("secret", kick));
         QTRY_COMPARE(r.sim.playerCommands(), QList<QByteArray>{kick});
-        QTRY_VERIFY(m.txtOutput->Text().contains(u"^1Al^2ice   was kicked"_qs));
+        QTRY_VERIFY(m.txtOutput->Text().contains(u"^1Al^2ice   was kicked"_s));
 
         m.Image5_Click();
         QTRY_COMPARE(g.Rows(), rowsBefore - 1);
-        QCOMPARE(rowOfName(g, u"^1Al"_qs), -1);
-        QCOMPARE(g.TextMatrix(3, 0), u"Bob            "_qs);
-        QCOMPARE(m.Label4->Caption(), u"1"_qs); // Bob alone
+        QCOMPARE(rowOfName(g, u"^1Al"_s), -1);
+        QCOMPARE(g.TextMatrix(3, 0), u"Bob            "_s);
+        QCOMPARE(m.Label4->Caption(), u"1"_s); // Bob alone
     }
 
     void banListArrivesInText10() {
@@ -193,14 +195,14 @@ private slots:
         QVERIFY2(r.start({}), qPrintable(r.sim.errorString()));
         r.holdTimers();
         Form4& w = r.login();
-        r.fillServer(w, u"secret"_qs);
+        r.fillServer(w, u"secret"_s);
         w.Command1->click();
         QTRY_VERIFY(r.main().Grid->Rows() > 4);
         QVERIFY(r.settle());
         r.fetchBanList();
         QCOMPARE(r.sim.udpReceived().last(), rconDatagram("secret", "pb_sv_banlist"));
         QCOMPARE(r.main().Text10->Text(), kBanList);
-        QCOMPARE(r.fx.fake.dialogs.texts(), QStringList{u"This may take a few seconds!"_qs});
+        QCOMPARE(r.fx.fake.dialogs.texts(), QStringList{u"This may take a few seconds!"_s});
     }
 
     void wrongPassword() {
@@ -209,16 +211,16 @@ private slots:
         r.holdTimers();
         Form4& w = r.login();
         w.Show();
-        r.fillServer(w, u"wrong"_qs);
+        r.fillServer(w, u"wrong"_s);
         w.Command1->click();
         Main& m = r.main();
-        QTRY_VERIFY(m.Text6.contains(u"Invalid password."_qs));
+        QTRY_VERIFY(m.Text6.contains(u"Invalid password."_s));
         QString mapCaption;
         r.fx.fake.dialogs.whileOpen = [&] { mapCaption = m.Label3->Caption(); };
         r.tickDelayedSend();
-        QTRY_COMPARE(r.fx.fake.dialogs.texts(), QStringList{u"You have an Invalid password for RCON!"_qs});
-        QCOMPARE(mapCaption, u"Invalid password."_qs);
-        QCOMPARE(m.Label3->Caption(), u"loading..."_qs); // reset by the disconnect
+        QTRY_COMPARE(r.fx.fake.dialogs.texts(), QStringList{u"You have an Invalid password for RCON!"_s});
+        QCOMPARE(mapCaption, u"Invalid password."_s);
+        QCOMPARE(m.Label3->Caption(), u"loading..."_s); // reset by the disconnect
         QVERIFY(!m.isVisible());
         QVERIFY(Forms::get<Form4>().isVisible());
     }
@@ -226,23 +228,23 @@ private slots:
     void silentServerNeverFreezes() {
         WindowsFixture fx(true);
         Main& m = Forms::get<Main>();
-        m.Text3->setText(u"127.0.0.1"_qs);
-        m.Text4->setText(u"9"_qs); // nothing listens: the datagram is lost or refused
-        m.txtRcon = u"pw"_qs;
+        m.Text3->setText(u"127.0.0.1"_s);
+        m.Text4->setText(u"9"_s); // nothing listens: the datagram is lost or refused
+        m.txtRcon = u"pw"_s;
         QVERIFY(m.Connect());
-        m.Send(u"status"_qs);
+        m.Send(u"status"_s);
         for (int i = 0; i < 20; ++i)
             QCoreApplication::processEvents(); // let a refusal arrive, if the system reports one
         QVERIFY(fx.fake.dialogs.shown.isEmpty());
-        QCOMPARE(m.Label4->Caption(), u"0"_qs);
+        QCOMPARE(m.Label4->Caption(), u"0"_s);
     }
 
     void daemonLogin_data() {
         QTest::addColumn<QString>("user");
         QTest::addColumn<QString>("level");
-        QTest::newRow("mp") << u"mp1"_qs << u"mp"_qs;
-        QTest::newRow("admin") << u"admin1"_qs << u"admin"_qs;
-        QTest::newRow("poweradmin") << u"power1"_qs << u"poweradmin"_qs;
+        QTest::newRow("mp") << u"mp1"_s << u"mp"_s;
+        QTest::newRow("admin") << u"admin1"_s << u"admin"_s;
+        QTest::newRow("poweradmin") << u"power1"_s << u"poweradmin"_s;
     }
     void daemonLogin() {
         QFETCH(QString, user);
@@ -254,18 +256,17 @@ private slots:
         w.Show();
         r.fillDaemon(w, user, level);
         // The password reply is taken while the greeting is still open.
-        r.fx.fake.dialogs.whileOpen = [&] { QTRY_COMPARE(w.RconPassPending, u"0"_qs); };
+        r.fx.fake.dialogs.whileOpen = [&] { QTRY_COMPARE(w.RconPassPending, u"0"_s); };
         w.Command3->click();
         QTRY_VERIFY(r.main().isVisible());
-        QCOMPARE(r.fx.fake.dialogs.texts(),
-                 QStringList{u"Access Granted to "_qs + user + u" as "_qs + level});
+        QCOMPARE(r.fx.fake.dialogs.texts(), QStringList{u"Access Granted to "_s + user + u" as "_s + level});
         QVERIFY(!w.isVisible());
         QCOMPARE(r.main().level, level);
         QVERIFY(r.sim.waitForUdp(1));
         QCOMPARE(r.sim.udpReceived().at(0), rconDatagram("secret", "status"));
         QTRY_VERIFY(r.main().Grid->Rows() > 4); // the grid asks "mapname" (copied at once)
-        r.main().Send(u"say one"_qs);
-        r.main().Send(u"say two"_qs);
+        r.main().Send(u"say one"_s);
+        r.main().Send(u"say two"_s);
         // TCP may hand the daemon two quick copies in one read; their bytes and order are what counts.
         const QByteArray who = user.toLatin1();
         const QByteArray expected = who + ":pass-" + level.toLatin1() + "getrconpass" + who + " - status" +
@@ -275,10 +276,10 @@ private slots:
 
     void passwordAfterTheGreetingClosed() {
         Rig r;
-        QVERIFY2(r.start({u"--rconpass-delay-ms"_qs, u"300"_qs}, true), qPrintable(r.sim.errorString()));
+        QVERIFY2(r.start({u"--rconpass-delay-ms"_s, u"300"_s}, true), qPrintable(r.sim.errorString()));
         r.holdTimers();
         Form4& w = r.login();
-        r.fillDaemon(w, u"power1"_qs, u"poweradmin"_qs);
+        r.fillDaemon(w, u"power1"_s, u"poweradmin"_s);
         w.Command3->click();
         QTRY_VERIFY(w.awaitingRconPass());
         QTRY_VERIFY(r.main().isVisible());
@@ -290,24 +291,23 @@ private slots:
         Rig r;
         QVERIFY2(r.start({}, true), qPrintable(r.sim.errorString()));
         Form4& w = r.login();
-        r.fillDaemon(w, u"mp1"_qs, u"poweradmin"_qs); // above the allowed level
+        r.fillDaemon(w, u"mp1"_s, u"poweradmin"_s); // above the allowed level
         w.Command3->click();
-        QTRY_COMPARE(w.Label3->Caption(), u"Received Data!"_qs);
-        QCOMPARE(w.statusz, u"none"_qs);
+        QTRY_COMPARE(w.Label3->Caption(), u"Received Data!"_s);
+        QCOMPARE(w.statusz, u"none"_s);
         w.Command1->click();
-        QCOMPARE(
-            r.fx.fake.dialogs.texts(),
-            QStringList{u"Access Denied to mp1 : Check is password, username and level are correct!"_qs});
+        QCOMPARE(r.fx.fake.dialogs.texts(),
+                 QStringList{u"Access Denied to mp1 : Check is password, username and level are correct!"_s});
     }
 
     // Daemon mode: the ban list as in RCON mode, the start request, and the daemon's log in the Reader.
     void daemonRequestsAndBanList() {
         Rig r;
-        QVERIFY2(r.start({u"--daemon-log"_qs, u"[2009-12-08 21:04:02] admin1 - kick Camper"_qs}, true),
+        QVERIFY2(r.start({u"--daemon-log"_s, u"[2009-12-08 21:04:02] admin1 - kick Camper"_s}, true),
                  qPrintable(r.sim.errorString()));
         r.holdTimers();
         Form4& w = r.login();
-        r.fillDaemon(w, u"admin1"_qs, u"admin"_qs);
+        r.fillDaemon(w, u"admin1"_s, u"admin"_s);
         w.Command3->click();
         QTRY_VERIFY(r.main().isVisible());
         QTRY_VERIFY(r.main().Grid->Rows() > 4);
@@ -321,14 +321,14 @@ private slots:
         r.main().Label93_Click();
         QTRY_VERIFY(Forms::isLoaded<tvx::log>() && Forms::get<tvx::log>().isVisible());
         // The daemon's log, then the start request it recorded.
-        const QStringList logLines = Forms::get<tvx::log>().Text1->Text().split(u"\r\n"_qs);
-        QCOMPARE(logLines.first(), u"[2009-12-08 21:04:02] admin1 - kick Camper"_qs);
-        QVERIFY(logLines.at(1).endsWith(u"] Game server start requested by admin1"_qs));
+        const QStringList logLines = Forms::get<tvx::log>().Text1->Text().split(u"\r\n"_s);
+        QCOMPARE(logLines.first(), u"[2009-12-08 21:04:02] admin1 - kick Camper"_s);
+        QVERIFY(logLines.at(1).endsWith(u"] Game server start requested by admin1"_s));
         QCOMPARE(r.sim.tcpReceived().last(), QByteArray("getlog"));
         QCOMPARE(r.fx.fake.dialogs.texts().mid(1),
-                 (QStringList{u"This may take a few seconds!"_qs, u"Server should be starting up!"_qs,
-                              u"Getting Log"_qs}));
-        QCOMPARE(w.Label3->Caption(), u"Received Log"_qs);
+                 (QStringList{u"This may take a few seconds!"_s, u"Server should be starting up!"_s,
+                              u"Getting Log"_s}));
+        QCOMPARE(w.Label3->Caption(), u"Received Log"_s);
     }
 
     // A poweradmin adds a user through the add-user window and changes the daemon's rcon password; the new
@@ -338,7 +338,7 @@ private slots:
         QVERIFY2(r.start({}, true), qPrintable(r.sim.errorString()));
         r.holdTimers();
         Form4& w = r.login();
-        r.fillDaemon(w, u"power1"_qs, u"poweradmin"_qs);
+        r.fillDaemon(w, u"power1"_s, u"poweradmin"_s);
         w.Command3->click();
         QTRY_VERIFY(r.main().isVisible());
         QTRY_VERIFY(r.main().Grid->Rows() > 4);
@@ -347,17 +347,17 @@ private slots:
 
         Forms::get<Form3>().addnewusertodaemonz_Click();
         Form6& add = Forms::get<Form6>();
-        add.Text1->setText(u"amy"_qs);
-        add.Text2->setText(u"s3cret"_qs);
+        add.Text1->setText(u"amy"_s);
+        add.Text2->setText(u"s3cret"_s);
         add.Combo1->setCurrentIndex(1);
-        QCOMPARE(add.Combo1->currentText(), u"admin"_qs);
+        QCOMPARE(add.Combo1->currentText(), u"admin"_s);
         QTest::mouseClick(add.Command2, Qt::LeftButton);
         QTRY_COMPARE(r.sim.tcpReceived().last(), QByteArray("ADDUSER amy+s3cret-admin"));
-        QTRY_VERIFY(r.fx.fake.dialogs.texts().contains(u"User amy added as admin"_qs));
+        QTRY_VERIFY(r.fx.fake.dialogs.texts().contains(u"User amy added as admin"_s));
         QCOMPARE(askDaemon(r.sim.tcpPort(), {"amy:s3cret-admin"}), QList<QByteArray>{"admin"});
 
         r.fx.fake.dialogs.msgAnswers = {mb::Ok};
-        r.fx.fake.dialogs.inputAnswers = {u"n3wpass"_qs};
+        r.fx.fake.dialogs.inputAnswers = {u"n3wpass"_s};
         Forms::get<Form3>().changerconpasswordindaemonz_Click();
         QTRY_COMPARE(r.sim.tcpReceived().last(), QByteArray("CHANGERCON n3wpass"));
         QTRY_VERIFY(r.fx.fake.dialogs.shown.size() > before + 3);
@@ -370,27 +370,27 @@ private slots:
         QVERIFY2(r.start({}, true), qPrintable(r.sim.errorString()));
         r.holdTimers();
         Form4& w = r.login();
-        r.fillDaemon(w, u"admin1"_qs, u"admin"_qs);
+        r.fillDaemon(w, u"admin1"_s, u"admin"_s);
         w.Command3->click();
         QTRY_VERIFY(r.main().isVisible());
         r.sim.kill();
         QTRY_VERIFY(!r.main().isVisible());
         QVERIFY(r.fx.fake.dialogs.texts().contains(
-            u"TORVANEX lost connection with the daemon!\r\nPlease wait a few seconds and reconnect again!"_qs));
+            u"TORVANEX lost connection with the daemon!\r\nPlease wait a few seconds and reconnect again!"_s));
         QVERIFY(w.isVisible());
         QCOMPARE(w.Winsock1->state(), sock::Closed);
     }
 
     void daemonThatKeepsThePassword() {
         Rig r;
-        QVERIFY2(r.start({u"--no-rconpass"_qs}, true), qPrintable(r.sim.errorString()));
+        QVERIFY2(r.start({u"--no-rconpass"_s}, true), qPrintable(r.sim.errorString()));
         Form4& w = r.login();
         w.rconPassTimeoutMs = 200;
-        r.fillDaemon(w, u"power1"_qs, u"poweradmin"_qs);
+        r.fillDaemon(w, u"power1"_s, u"poweradmin"_s);
         w.Command3->click();
         QTRY_VERIFY(w.awaitingRconPass());
         QTRY_VERIFY(!w.awaitingRconPass());
-        QCOMPARE(r.fx.fake.dialogs.shown.last().title, u"TORVANEX"_qs);
+        QCOMPARE(r.fx.fake.dialogs.shown.last().title, u"TORVANEX"_s);
         QVERIFY(!r.main().isVisible());
         QVERIFY(w.isVisible());
     }

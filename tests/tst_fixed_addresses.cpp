@@ -5,6 +5,8 @@
 #include <QTest>
 #include <QUrl>
 
+using namespace Qt::StringLiterals;
+
 using namespace tvx;
 
 namespace {
@@ -12,7 +14,7 @@ namespace {
 // A host name that can never reach a stranger: under ".invalid", or example.org and its sub-domains.
 bool reservedHost(const QString& host) {
     const QString h = host.toLower();
-    return h.endsWith(u".invalid"_qs) || h == u"example.org"_qs || h.endsWith(u".example.org"_qs);
+    return h.endsWith(u".invalid"_s) || h == u"example.org"_s || h.endsWith(u".example.org"_s);
 }
 
 } // namespace
@@ -26,7 +28,7 @@ private slots:
         QCOMPARE(a.protocol(), QAbstractSocket::IPv4Protocol);
         // An address alone, in dotted decimal, as the UCON command takes it.
         QCOMPARE(a.toString(), fixed::kPbBansHubAddress);
-        QVERIFY(a.isInSubnet(QHostAddress(u"192.0.2.0"_qs), 24));
+        QVERIFY(a.isInSubnet(QHostAddress(u"192.0.2.0"_s), 24));
     }
 
     void logHostIsAReservedName() {

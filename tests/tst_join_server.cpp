@@ -15,12 +15,14 @@
 #include <QFile>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 using namespace tvx;
 using namespace tvx::test;
 
 namespace {
 
-const QString kWine = u"/usr/bin/wine"_qs;
+const QString kWine = u"/usr/bin/wine"_s;
 
 // The console as the login hands it over: server address and port in its boxes, the client's settings
 // read at its load.
@@ -28,8 +30,8 @@ struct Console {
     WindowsFixture fx;
     Main& main = Forms::get<Main>();
     Console() {
-        main.Text3->setText(u"203.0.113.17"_qs);
-        main.Text4->setText(u"28960"_qs);
+        main.Text3->setText(u"203.0.113.17"_s);
+        main.Text4->setText(u"28960"_s);
     }
     QString dir() const { return fx.fake.folder(); }
 };
@@ -48,35 +50,34 @@ private slots:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("workingFolder");
 
-        const QStringList connect{u"+connect"_qs, u"203.0.113.17:28960"_qs, u"+password"_qs};
-        const QString client = u"<dir>/CoDWaWmp.exe"_qs;
+        const QStringList connect{u"+connect"_s, u"203.0.113.17:28960"_s, u"+password"_s};
+        const QString client = u"<dir>/CoDWaWmp.exe"_s;
         QTest::newRow("usual client, wine")
-            << client << u"s3cret"_qs << true << kWine
-            << QStringList{client} + connect + QStringList{u"s3cret"_qs} << u"<dir>/"_qs;
-        QTest::newRow("usual client, no wine") << client << u"s3cret"_qs << false << client
-                                               << connect + QStringList{u"s3cret"_qs} << u"<dir>/"_qs;
+            << client << u"s3cret"_s << true << kWine
+            << QStringList{client} + connect + QStringList{u"s3cret"_s} << u"<dir>/"_s;
+        QTest::newRow("usual client, no wine")
+            << client << u"s3cret"_s << false << client << connect + QStringList{u"s3cret"_s} << u"<dir>/"_s;
         QTest::newRow("empty password stays an argument")
-            << client << QString() << false << client << connect + QStringList{QString()} << u"<dir>/"_qs;
+            << client << QString() << false << client << connect + QStringList{QString()} << u"<dir>/"_s;
         QTest::newRow("password with blanks is one argument")
-            << client << u"a b  c"_qs << false << client << connect + QStringList{u"a b  c"_qs}
-            << u"<dir>/"_qs;
+            << client << u"a b  c"_s << false << client << connect + QStringList{u"a b  c"_s} << u"<dir>/"_s;
         QTest::newRow("upper-case extension, wine")
-            << u"<dir>/bin/CODWAW.EXE"_qs << u"pw"_qs << true << kWine
-            << QStringList{u"<dir>/bin/CODWAW.EXE"_qs} + connect + QStringList{u"pw"_qs} << u"<dir>/bin"_qs;
+            << u"<dir>/bin/CODWAW.EXE"_s << u"pw"_s << true << kWine
+            << QStringList{u"<dir>/bin/CODWAW.EXE"_s} + connect + QStringList{u"pw"_s} << u"<dir>/bin"_s;
         // Any other file name leaves a working folder that is not a folder: the executable's own folder.
         QTest::newRow("other file name")
-            << u"<dir>/bin/iw3mp.exe"_qs << u"pw"_qs << false << u"<dir>/bin/iw3mp.exe"_qs
-            << connect + QStringList{u"pw"_qs} << u"<dir>/bin"_qs;
+            << u"<dir>/bin/iw3mp.exe"_s << u"pw"_s << false << u"<dir>/bin/iw3mp.exe"_s
+            << connect + QStringList{u"pw"_s} << u"<dir>/bin"_s;
         QTest::newRow("usual name in other case")
-            << u"<dir>/codwawmp.exe"_qs << u"pw"_qs << false << u"<dir>/codwawmp.exe"_qs
-            << connect + QStringList{u"pw"_qs} << u"<dir>"_qs;
+            << u"<dir>/codwawmp.exe"_s << u"pw"_s << false << u"<dir>/codwawmp.exe"_s
+            << connect + QStringList{u"pw"_s} << u"<dir>"_s;
         QTest::newRow("usual name also in the folder's name")
-            << u"<dir>/CoDWaWmp.exe.d/CoDWaWmp.exe"_qs << u"pw"_qs << false
-            << u"<dir>/CoDWaWmp.exe.d/CoDWaWmp.exe"_qs << connect + QStringList{u"pw"_qs}
-            << u"<dir>/CoDWaWmp.exe.d"_qs;
+            << u"<dir>/CoDWaWmp.exe.d/CoDWaWmp.exe"_s << u"pw"_s << false
+            << u"<dir>/CoDWaWmp.exe.d/CoDWaWmp.exe"_s << connect + QStringList{u"pw"_s}
+            << u"<dir>/CoDWaWmp.exe.d"_s;
         QTest::newRow("not a Windows program, wine there")
-            << u"<dir>/bin/codwaw.sh"_qs << u"pw"_qs << true << u"<dir>/bin/codwaw.sh"_qs
-            << connect + QStringList{u"pw"_qs} << u"<dir>/bin"_qs;
+            << u"<dir>/bin/codwaw.sh"_s << u"pw"_s << true << u"<dir>/bin/codwaw.sh"_s
+            << connect + QStringList{u"pw"_s} << u"<dir>/bin"_s;
     }
 
     void launch() {
@@ -87,10 +88,10 @@ private slots:
         QFETCH(QStringList, arguments);
         QFETCH(QString, workingFolder);
         Console c;
-        QVERIFY(QDir(c.dir()).mkpath(u"bin"_qs));
-        auto here = [&](QString s) { return s.replace(u"<dir>"_qs, c.dir()); };
+        QVERIFY(QDir(c.dir()).mkpath(u"bin"_s));
+        auto here = [&](QString s) { return s.replace(u"<dir>"_s, c.dir()); };
         if (wineOnPath)
-            c.fx.fake.shell.onPath.insert(u"wine"_qs, kWine);
+            c.fx.fake.shell.onPath.insert(u"wine"_s, kWine);
         c.main.txtiw3mp = here(path);
         c.main.txtserverpass = password;
         QTest::mouseClick(c.main.Label91, Qt::LeftButton);
@@ -112,27 +113,27 @@ private slots:
         QTest::addColumn<QString>("port");
         QTest::addColumn<QString>("password");
         QTest::addColumn<LaunchRefusal>("refusal");
-        const QString a = u"203.0.113.17"_qs;
-        const QString p = u"28960"_qs;
-        QTest::newRow("plain") << a << p << u"s3cret"_qs << LaunchRefusal::None;
+        const QString a = u"203.0.113.17"_s;
+        const QString p = u"28960"_s;
+        QTest::newRow("plain") << a << p << u"s3cret"_s << LaunchRefusal::None;
         QTest::newRow("empty password") << a << p << QString() << LaunchRefusal::None;
         QTest::newRow("blanks, colons and other marks")
-            << u"game.example.org"_qs << p << u" a:b-c/d\\e^1'f\u00e9 "_qs << LaunchRefusal::None;
+            << u"game.example.org"_s << p << u" a:b-c/d\\e^1'f\u00e9 "_s << LaunchRefusal::None;
         QTest::newRow("everything empty") << QString() << QString() << QString() << LaunchRefusal::None;
-        QTest::newRow("semicolon") << a << p << u"x;quit"_qs << LaunchRefusal::Password;
-        QTest::newRow("plus") << a << p << u"x+quit"_qs << LaunchRefusal::Password;
-        QTest::newRow("quote") << a << p << u"x\"quit"_qs << LaunchRefusal::Password;
-        QTest::newRow("CR") << a << p << u"x\rquit"_qs << LaunchRefusal::Password;
-        QTest::newRow("LF") << a << p << u"x\nquit"_qs << LaunchRefusal::Password;
-        QTest::newRow("tab") << a << p << u"x\tquit"_qs << LaunchRefusal::Password;
-        QTest::newRow("NUL") << a << p << QString(u"x\0quit"_qs) << LaunchRefusal::Password;
-        QTest::newRow("DEL") << a << p << u"x\x7fquit"_qs << LaunchRefusal::Password;
-        QTest::newRow("C1 control") << a << p << u"x\u0085quit"_qs << LaunchRefusal::Password;
-        QTest::newRow("address") << u"203.0.113.17;quit"_qs << p << u"s3cret"_qs << LaunchRefusal::Address;
-        QTest::newRow("port") << a << u"28960 +quit"_qs << u"s3cret"_qs << LaunchRefusal::Port;
+        QTest::newRow("semicolon") << a << p << u"x;quit"_s << LaunchRefusal::Password;
+        QTest::newRow("plus") << a << p << u"x+quit"_s << LaunchRefusal::Password;
+        QTest::newRow("quote") << a << p << u"x\"quit"_s << LaunchRefusal::Password;
+        QTest::newRow("CR") << a << p << u"x\rquit"_s << LaunchRefusal::Password;
+        QTest::newRow("LF") << a << p << u"x\nquit"_s << LaunchRefusal::Password;
+        QTest::newRow("tab") << a << p << u"x\tquit"_s << LaunchRefusal::Password;
+        QTest::newRow("NUL") << a << p << QString(u"x\0quit"_s) << LaunchRefusal::Password;
+        QTest::newRow("DEL") << a << p << u"x\x7fquit"_s << LaunchRefusal::Password;
+        QTest::newRow("C1 control") << a << p << u"x\u0085quit"_s << LaunchRefusal::Password;
+        QTest::newRow("address") << u"203.0.113.17;quit"_s << p << u"s3cret"_s << LaunchRefusal::Address;
+        QTest::newRow("port") << a << u"28960 +quit"_s << u"s3cret"_s << LaunchRefusal::Port;
         QTest::newRow("every field: the address first")
-            << u"a;b"_qs << u"1+2"_qs << u"x;quit"_qs << LaunchRefusal::Address;
-        QTest::newRow("port before password") << a << u"\n"_qs << u"x;quit"_qs << LaunchRefusal::Port;
+            << u"a;b"_s << u"1+2"_s << u"x;quit"_s << LaunchRefusal::Address;
+        QTest::newRow("port before password") << a << u"\n"_s << u"x;quit"_s << LaunchRefusal::Port;
     }
     void launchRefusal() {
         QFETCH(QString, address);
@@ -150,13 +151,13 @@ private slots:
         QTest::addColumn<QString>("text");
         const QString rest =
             u" holds a ';', '+', '\"', line break, tab or other control character, which the "
-            u"game would read as a command of its own, so the game was not started."_qs;
-        QTest::newRow("password") << u"203.0.113.17"_qs << u"28960"_qs << u"x;quit"_qs
-                                  << u"The server password"_qs + rest;
-        QTest::newRow("address") << u"203.0.113.17\tquit"_qs << u"28960"_qs << u"pw"_qs
-                                 << u"The server address"_qs + rest;
-        QTest::newRow("port") << u"203.0.113.17"_qs << u"28960+quit"_qs << u"pw"_qs
-                              << u"The server port"_qs + rest;
+            u"game would read as a command of its own, so the game was not started."_s;
+        QTest::newRow("password") << u"203.0.113.17"_s << u"28960"_s << u"x;quit"_s
+                                  << u"The server password"_s + rest;
+        QTest::newRow("address") << u"203.0.113.17\tquit"_s << u"28960"_s << u"pw"_s
+                                 << u"The server address"_s + rest;
+        QTest::newRow("port") << u"203.0.113.17"_s << u"28960+quit"_s << u"pw"_s
+                              << u"The server port"_s + rest;
     }
     void launchRefused() {
         QFETCH(QString, address);
@@ -164,8 +165,8 @@ private slots:
         QFETCH(QString, password);
         QFETCH(QString, text);
         Console c;
-        c.fx.fake.shell.onPath.insert(u"wine"_qs, kWine);
-        c.main.txtiw3mp = c.dir() + u"/CoDWaWmp.exe"_qs;
+        c.fx.fake.shell.onPath.insert(u"wine"_s, kWine);
+        c.main.txtiw3mp = c.dir() + u"/CoDWaWmp.exe"_s;
         c.main.Text3->setText(address);
         c.main.Text4->setText(port);
         c.main.txtserverpass = password;
@@ -174,7 +175,7 @@ private slots:
         const ShownBox box = c.fx.fake.dialogs.shown[0];
         QCOMPARE(box.text, text);
         QCOMPARE(box.style, mb::Information);
-        QCOMPARE(box.title, u"TORVANEX"_qs);
+        QCOMPARE(box.title, u"TORVANEX"_s);
         QVERIFY(c.fx.fake.shell.started.isEmpty());
         QVERIFY(!Forms::isLoaded<joinserverconfig>());
     }
@@ -182,13 +183,13 @@ private slots:
     void launchWithoutPathAsksForTheConfiguration() {
         Console c;
         // What the settings hold is read at the console's load only.
-        c.fx.fake.settings.set(u"[Configs]"_qs, u"Path"_qs, u"/games/CoDWaWmp.exe"_qs);
+        c.fx.fake.settings.set(u"[Configs]"_s, u"Path"_s, u"/games/CoDWaWmp.exe"_s);
         QTest::mouseClick(c.main.Label91, Qt::LeftButton);
         QCOMPARE(c.fx.fake.dialogs.shown.size(), 1);
         const ShownBox box = c.fx.fake.dialogs.shown[0];
-        QCOMPARE(box.text, u"You need to config this first!"_qs);
+        QCOMPARE(box.text, u"You need to config this first!"_s);
         QCOMPARE(box.style, mb::Critical);
-        QCOMPARE(box.title, u"Config!"_qs);
+        QCOMPARE(box.title, u"Config!"_s);
         QVERIFY(c.fx.fake.shell.started.isEmpty());
         const joinserverconfig* w = Forms::ifLoaded<joinserverconfig>();
         QVERIFY(w && w->isVisible());
@@ -196,11 +197,11 @@ private slots:
 
         // A path of blanks counts as set.
         Forms::unload<joinserverconfig>();
-        c.main.txtiw3mp = u"  "_qs;
+        c.main.txtiw3mp = u"  "_s;
         QTest::mouseClick(c.main.Label91, Qt::LeftButton);
         QCOMPARE(c.fx.fake.dialogs.shown.size(), 1);
         QCOMPARE(c.fx.fake.shell.started.size(), 1);
-        QCOMPARE(c.fx.fake.shell.started[0].program, u"  "_qs);
+        QCOMPARE(c.fx.fake.shell.started[0].program, u"  "_s);
     }
 
     void configWindowDesign() {
@@ -208,7 +209,7 @@ private slots:
         QTest::mouseClick(c.main.Label92, Qt::LeftButton);
         joinserverconfig* w = Forms::ifLoaded<joinserverconfig>();
         QVERIFY(w && w->isVisible());
-        QCOMPARE(w->windowTitle(), u"Join Server Configuration"_qs);
+        QCOMPARE(w->windowTitle(), u"Join Server Configuration"_s);
         QCOMPARE(w->size(), QSize(303, 201)); // 4545 x 3015 twips
         struct Place {
             const char16_t* name;
@@ -250,84 +251,84 @@ private slots:
 
     void configWindowShowsWhatTheConsoleHolds() {
         Console c;
-        c.fx.fake.settings.set(u"[Configs]"_qs, u"Path"_qs, u"/stored/CoDWaWmp.exe"_qs);
-        c.main.txtiw3mp = u"/held/CoDWaWmp.exe"_qs;
-        c.main.txtserverpass = u"held"_qs;
+        c.fx.fake.settings.set(u"[Configs]"_s, u"Path"_s, u"/stored/CoDWaWmp.exe"_s);
+        c.main.txtiw3mp = u"/held/CoDWaWmp.exe"_s;
+        c.main.txtserverpass = u"held"_s;
         c.main.Label92_Click();
         joinserverconfig& w = Forms::get<joinserverconfig>();
-        QCOMPARE(w.Text1->text(), u"/held/CoDWaWmp.exe"_qs);
-        QCOMPARE(w.Text2->text(), u"held"_qs);
+        QCOMPARE(w.Text1->text(), u"/held/CoDWaWmp.exe"_s);
+        QCOMPARE(w.Text2->text(), u"held"_s);
     }
 
     void browseThenSave() {
         Console c;
         c.main.Label92_Click();
         joinserverconfig& w = Forms::get<joinserverconfig>();
-        c.fx.fake.dialogs.fileAnswers << u"/games/cod/CoDWaWmp.exe"_qs;
+        c.fx.fake.dialogs.fileAnswers << u"/games/cod/CoDWaWmp.exe"_s;
         QTest::mouseClick(w.Command1, Qt::LeftButton);
         QCOMPARE(c.fx.fake.dialogs.shown.size(), 1);
         const ShownBox box = c.fx.fake.dialogs.shown[0];
-        QCOMPARE(box.kind, u"file"_qs);
-        QCOMPARE(box.title, u"Select the codwaw.exe"_qs);
-        QCOMPARE(box.defaultText, u"File Type (*.exe)"_qs);
+        QCOMPARE(box.kind, u"file"_s);
+        QCOMPARE(box.title, u"Select the codwaw.exe"_s);
+        QCOMPARE(box.defaultText, u"File Type (*.exe)"_s);
         QCOMPARE(box.folder, c.fx.fake.system.currentFolder());
-        QCOMPARE(w.Text1->text(), u"/games/cod/CoDWaWmp.exe"_qs);
-        w.Text2->setText(u"clan"_qs);
+        QCOMPARE(w.Text1->text(), u"/games/cod/CoDWaWmp.exe"_s);
+        w.Text2->setText(u"clan"_s);
         QTest::mouseClick(w.Command2, Qt::LeftButton);
         QVERIFY(!Forms::isLoaded<joinserverconfig>());
-        QCOMPARE(c.fx.fake.settings.get(u"[Configs]"_qs, u"Path"_qs, u"<none>"_qs),
-                 u"/games/cod/CoDWaWmp.exe"_qs);
-        QCOMPARE(c.fx.fake.settings.get(u"[Configs]"_qs, u"ServerPass"_qs, u"<none>"_qs), u"clan"_qs);
+        QCOMPARE(c.fx.fake.settings.get(u"[Configs]"_s, u"Path"_s, u"<none>"_s),
+                 u"/games/cod/CoDWaWmp.exe"_s);
+        QCOMPARE(c.fx.fake.settings.get(u"[Configs]"_s, u"ServerPass"_s, u"<none>"_s), u"clan"_s);
         QCOMPARE(c.fx.fake.settings.saves, 1); // both keys in one write
-        QCOMPARE(c.main.txtiw3mp, u"/games/cod/CoDWaWmp.exe"_qs);
-        QCOMPARE(c.main.txtserverpass, u"clan"_qs);
+        QCOMPARE(c.main.txtiw3mp, u"/games/cod/CoDWaWmp.exe"_s);
+        QCOMPARE(c.main.txtserverpass, u"clan"_s);
         // Opened again, it shows what was saved.
         c.main.Label92_Click();
-        QCOMPARE(Forms::get<joinserverconfig>().Text2->text(), u"clan"_qs);
+        QCOMPARE(Forms::get<joinserverconfig>().Text2->text(), u"clan"_s);
     }
 
     void cancelledBrowseEmptiesThePath() {
         Console c;
-        c.main.txtiw3mp = u"/games/cod/CoDWaWmp.exe"_qs;
+        c.main.txtiw3mp = u"/games/cod/CoDWaWmp.exe"_s;
         c.main.Label92_Click();
         joinserverconfig& w = Forms::get<joinserverconfig>();
         w.Command1_Click(); // no answer: the dialog was cancelled
         QCOMPARE(w.Text1->text(), QString());
         w.Command2_Click();
-        QCOMPARE(c.fx.fake.settings.get(u"[Configs]"_qs, u"Path"_qs, u"<none>"_qs), QString());
+        QCOMPARE(c.fx.fake.settings.get(u"[Configs]"_s, u"Path"_s, u"<none>"_s), QString());
         c.fx.fake.dialogs.shown.clear();
         c.main.Label91_Click();
-        QCOMPARE(c.fx.fake.dialogs.texts(), QStringList{u"You need to config this first!"_qs});
+        QCOMPARE(c.fx.fake.dialogs.texts(), QStringList{u"You need to config this first!"_s});
         QVERIFY(c.fx.fake.shell.started.isEmpty());
     }
 
     void cancelDiscardsEdits() {
         Console c;
-        c.fx.fake.settings.set(u"[Configs]"_qs, u"Path"_qs, u"/games/CoDWaWmp.exe"_qs);
-        c.main.txtiw3mp = u"/games/CoDWaWmp.exe"_qs;
+        c.fx.fake.settings.set(u"[Configs]"_s, u"Path"_s, u"/games/CoDWaWmp.exe"_s);
+        c.main.txtiw3mp = u"/games/CoDWaWmp.exe"_s;
         c.main.Label92_Click();
         joinserverconfig& w = Forms::get<joinserverconfig>();
-        w.Text1->setText(u"/elsewhere/CoDWaWmp.exe"_qs);
-        w.Text2->setText(u"typed"_qs);
+        w.Text1->setText(u"/elsewhere/CoDWaWmp.exe"_s);
+        w.Text2->setText(u"typed"_s);
         const QHash<QString, QString> stored = c.fx.fake.settings.values;
         QTest::mouseClick(w.Command3, Qt::LeftButton);
         QVERIFY(!Forms::isLoaded<joinserverconfig>());
         QCOMPARE(c.fx.fake.settings.values, stored);
-        QCOMPARE(c.main.txtiw3mp, u"/games/CoDWaWmp.exe"_qs);
+        QCOMPARE(c.main.txtiw3mp, u"/games/CoDWaWmp.exe"_s);
         QCOMPARE(c.main.txtserverpass, QString());
     }
 
     void loadTextFile_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("text");
-        QTest::newRow("CR LF lines") << QByteArray("one\r\ntwo\r\n") << u"one\r\ntwo"_qs;
-        QTest::newRow("no line end at the end") << QByteArray("one\r\ntwo") << u"one\r\ntwo"_qs;
-        QTest::newRow("a lone CR ends a line") << QByteArray("one\rtwo") << u"one\r\ntwo"_qs;
-        QTest::newRow("a lone LF stays in its line") << QByteArray("one\ntwo") << u"one\ntwo"_qs;
-        QTest::newRow("empty lines stay") << QByteArray("\r\none\r\n\r\ntwo") << u"\r\none\r\n\r\ntwo"_qs;
+        QTest::newRow("CR LF lines") << QByteArray("one\r\ntwo\r\n") << u"one\r\ntwo"_s;
+        QTest::newRow("no line end at the end") << QByteArray("one\r\ntwo") << u"one\r\ntwo"_s;
+        QTest::newRow("a lone CR ends a line") << QByteArray("one\rtwo") << u"one\r\ntwo"_s;
+        QTest::newRow("a lone LF stays in its line") << QByteArray("one\ntwo") << u"one\ntwo"_s;
+        QTest::newRow("empty lines stay") << QByteArray("\r\none\r\n\r\ntwo") << u"\r\none\r\n\r\ntwo"_s;
         QTest::newRow("empty file") << QByteArray() << QString();
         QTest::newRow("Windows-1252") << QByteArray("C:\\Jeux\\\xe9t\xe9\\CoDWaWmp.exe\r\n")
-                                      << u"C:\\Jeux\\\u00e9t\u00e9\\CoDWaWmp.exe"_qs;
+                                      << u"C:\\Jeux\\\u00e9t\u00e9\\CoDWaWmp.exe"_s;
     }
 
     void loadTextFile() {
@@ -335,8 +336,8 @@ private slots:
         QFETCH(QString, text);
         Console c;
         joinserverconfig& w = Forms::get<joinserverconfig>();
-        w.Text1->setText(u"before"_qs);
-        const QString path = c.dir() + u"/path.txt"_qs;
+        w.Text1->setText(u"before"_s);
+        const QString path = c.dir() + u"/path.txt"_s;
         QVERIFY(writeFile(path, bytes));
         w.LoadTextFile(path);
         QCOMPARE(joinedFileLines(bytes), text);
@@ -348,9 +349,9 @@ private slots:
     void loadTextFileThatCannotBeReadChangesNothing() {
         Console c;
         joinserverconfig& w = Forms::get<joinserverconfig>();
-        w.Text1->setText(u"before"_qs);
-        w.LoadTextFile(c.dir() + u"/missing.txt"_qs);
-        QCOMPARE(w.Text1->text(), u"before"_qs);
+        w.Text1->setText(u"before"_s);
+        w.LoadTextFile(c.dir() + u"/missing.txt"_s);
+        QCOMPARE(w.Text1->text(), u"before"_s);
         QCOMPARE(w.TextFilePath, QString());
         QVERIFY(c.fx.fake.dialogs.shown.isEmpty());
     }
@@ -358,7 +359,7 @@ private slots:
     void loadTextFileReadsNoMoreThanTheBoxHolds() {
         Console c;
         joinserverconfig& w = Forms::get<joinserverconfig>();
-        const QString path = c.dir() + u"/big.txt"_qs;
+        const QString path = c.dir() + u"/big.txt"_s;
         QVERIFY(writeFile(path, QByteArray(4 * 1024 * 1024, 'x')));
         w.LoadTextFile(path);
         QCOMPARE(w.Text1->text(), QString(w.Text1->maxLength(), u'x'));
@@ -367,9 +368,9 @@ private slots:
     void saveTextFile() {
         Console c;
         joinserverconfig& w = Forms::get<joinserverconfig>();
-        const QString path = c.dir() + u"/out.txt"_qs;
+        const QString path = c.dir() + u"/out.txt"_s;
         QVERIFY(writeFile(path, QByteArray("a much longer text that is replaced\r\n")));
-        w.Text1->setText(u"C:\\Jeux\\\u00e9t\u00e9\\CoDWaWmp.exe"_qs);
+        w.Text1->setText(u"C:\\Jeux\\\u00e9t\u00e9\\CoDWaWmp.exe"_s);
         w.SaveTextFile(path);
         QCOMPARE(readFile(path), QByteArray("C:\\Jeux\\\xe9t\xe9\\CoDWaWmp.exe\r\n"));
         QVERIFY(c.fx.fake.dialogs.shown.isEmpty());
@@ -379,9 +380,9 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("text");
-        QTest::newRow("folder missing") << u"missing/out.txt"_qs << u"Error 76"_qs << u"Path not found"_qs;
-        QTest::newRow("a folder in the way") << u"sub"_qs << u"Error 70"_qs << u"Permission denied"_qs;
-        QTest::newRow("disk full") << u"/dev/full"_qs << u"Error 61"_qs << u"No space left on device"_qs;
+        QTest::newRow("folder missing") << u"missing/out.txt"_s << u"Error 76"_s << u"Path not found"_s;
+        QTest::newRow("a folder in the way") << u"sub"_s << u"Error 70"_s << u"Permission denied"_s;
+        QTest::newRow("disk full") << u"/dev/full"_s << u"Error 61"_s << u"No space left on device"_s;
     }
 
     void saveTextFileFailures() {
@@ -389,9 +390,9 @@ private slots:
         QFETCH(QString, title);
         QFETCH(QString, text);
         Console c;
-        QVERIFY(QDir(c.dir()).mkpath(u"sub"_qs));
+        QVERIFY(QDir(c.dir()).mkpath(u"sub"_s));
         joinserverconfig& w = Forms::get<joinserverconfig>();
-        w.Text1->setText(u"x"_qs);
+        w.Text1->setText(u"x"_s);
         w.SaveTextFile(name.startsWith(u'/') ? name : c.dir() + u'/' + name);
         QCOMPARE(c.fx.fake.dialogs.shown.size(), 1);
         const ShownBox box = c.fx.fake.dialogs.shown[0];
@@ -402,7 +403,7 @@ private slots:
 
     void pathOrFileAccessErrorIsSilent() {
         FakeDialogs dialogs;
-        reportFileFailure(dialogs, {err::PathFileAccess, u"Path/File access error"_qs});
+        reportFileFailure(dialogs, {err::PathFileAccess, u"Path/File access error"_s});
         QVERIFY(dialogs.shown.isEmpty());
     }
 };

@@ -14,6 +14,8 @@
 #include <QTest>
 #include <QUdpSocket>
 
+using namespace Qt::StringLiterals;
+
 using namespace tvx;
 using namespace tvx::test;
 
@@ -25,10 +27,10 @@ struct Session {
     FakeUdpSocket* udp = fx.fake.udp();
     Form4& login = Forms::get<Form4>();
     FakeTcpClient* daemon = fx.fake.tcp();
-    explicit Session(const QString& mode = u"0"_qs) {
-        main.Text3->setText(u"127.0.0.1"_qs);
-        main.Text4->setText(u"28960"_qs);
-        main.txtRcon = u"pw"_qs;
+    explicit Session(const QString& mode = u"0"_s) {
+        main.Text3->setText(u"127.0.0.1"_s);
+        main.Text4->setText(u"28960"_s);
+        main.txtRcon = u"pw"_s;
         main.IdentDaemon(mode);
     }
     // Runs the delayed-send timer until it sends (at most `ticks` ticks).
@@ -46,46 +48,46 @@ private slots:
     void connectAimsTheSocketAndSendsStatus() {
         Session s;
         QVERIFY(s.main.Connect());
-        QCOMPARE(s.udp->remoteHost, u"127.0.0.1"_qs);
+        QCOMPARE(s.udp->remoteHost, u"127.0.0.1"_s);
         QCOMPARE(s.udp->remotePort, 28960);
         QCOMPARE(s.udp->sent, QList<QByteArray>{rconDatagram("pw", "status")});
-        QCOMPARE(s.main.LastCommand, u"status"_qs);
-        QCOMPARE(s.main.txtOutput->Text(), u"\r\n[22:10:00] - /status\r\n"_qs);
+        QCOMPARE(s.main.LastCommand, u"status"_s);
+        QCOMPARE(s.main.txtOutput->Text(), u"\r\n[22:10:00] - /status\r\n"_s);
         // The password box is copied once: later changes do not reach the datagram.
-        s.main.txtRcon = u"other"_qs;
-        s.main.Send(u"say hi"_qs);
+        s.main.txtRcon = u"other"_s;
+        s.main.Send(u"say hi"_s);
         QCOMPARE(s.udp->sent.last(), rconDatagram("pw", "say hi"));
     }
 
     void connectWithBadPortShowsTheErrorAndTheLoginWindow() {
         Session s;
-        s.main.Text4->setText(u"abc"_qs);
+        s.main.Text4->setText(u"abc"_s);
         QVERIFY(!s.main.Connect());
         const ShownBox box = s.fx.fake.dialogs.shown.value(0);
-        QCOMPARE(box.title, u"Error nº: 13"_qs);
-        QCOMPARE(box.text, u"An Error Has Occured!\r\nType mismatch"_qs);
+        QCOMPARE(box.title, u"Error nº: 13"_s);
+        QCOMPARE(box.text, u"An Error Has Occured!\r\nType mismatch"_s);
         QCOMPARE(box.style, mb::Critical);
         QVERIFY(Forms::isLoaded<Form4>());
         QVERIFY(Forms::get<Form4>().isVisible());
-        QCOMPARE(s.main.ServerPort, u"abc"_qs);
-        QCOMPARE(s.main.RconPassword, u"pw"_qs);
+        QCOMPARE(s.main.ServerPort, u"abc"_s);
+        QCOMPARE(s.main.RconPassword, u"pw"_s);
         QCOMPARE(s.udp->state(), sock::Closed);
     }
 
     void connectToAHostThatCannotBeReached_data() {
         QTest::addColumn<QString>("host");
         QTest::newRow("empty") << QString();
-        QTest::newRow("blank") << u" "_qs;
-        QTest::newRow("unknown name") << u"nowhere.example"_qs;
+        QTest::newRow("blank") << u" "_s;
+        QTest::newRow("unknown name") << u"nowhere.example"_s;
     }
     void connectToAHostThatCannotBeReached() {
         QFETCH(QString, host);
         Session s;
-        s.udp->unknownHosts << u"nowhere.example"_qs;
+        s.udp->unknownHosts << u"nowhere.example"_s;
         s.main.Text3->setText(host);
         QVERIFY(!s.main.Connect());
-        QCOMPARE(s.fx.fake.dialogs.texts(), QStringList{u"An Error Has Occured!\r\nHost not found"_qs});
-        QCOMPARE(s.fx.fake.dialogs.shown[0].title, u"Error nº: 11001"_qs);
+        QCOMPARE(s.fx.fake.dialogs.texts(), QStringList{u"An Error Has Occured!\r\nHost not found"_s});
+        QCOMPARE(s.fx.fake.dialogs.shown[0].title, u"Error nº: 11001"_s);
         QVERIFY(Forms::get<Form4>().isVisible());
         QCOMPARE(s.udp->state(), sock::Closed);
         QVERIFY(s.udp->sent.isEmpty());
@@ -101,7 +103,7 @@ private slots:
         s.main.Image4_Click();
         s.main.Connect();
         s.udp->deliver(replyDatagram(twoPlayerStatus()));
-        QCOMPARE(s.main.Label4->Caption(), u"2"_qs);
+        QCOMPARE(s.main.Label4->Caption(), u"2"_s);
         QCOMPARE(s.main.Grid->Rows(), rows);
     }
 
@@ -114,12 +116,12 @@ private slots:
         QUdpSocket spoofer;
         QVERIFY(spoofer.bind(QHostAddress::LocalHost, 0));
         Main& m = Forms::get<Main>();
-        m.Text3->setText(u"127.0.0.1"_qs);
+        m.Text3->setText(u"127.0.0.1"_s);
         m.Text4->setText(QString::number(server.localPort()));
-        m.txtRcon = u"pw"_qs;
+        m.txtRcon = u"pw"_s;
         m.Show();
         QVERIFY(m.Connect());
-        m.Send(u"mapname"_qs);
+        m.Send(u"mapname"_s);
         QTRY_VERIFY(server.hasPendingDatagrams());
         const QNetworkDatagram asked = server.receiveDatagram();
         const QHostAddress console = asked.senderAddress();
@@ -127,35 +129,35 @@ private slots:
         spoofer.writeDatagram(replyDatagram("Invalid password.\n"), console, consolePort);
         server.writeDatagram(replyDatagram("\"mapname\" is: \"mp_castle^7\" default: \"^7\"\n"), console,
                              consolePort);
-        QTRY_COMPARE(m.Label3->Caption(), u"mp_castle"_qs);
+        QTRY_COMPARE(m.Label3->Caption(), u"mp_castle"_s);
         QVERIFY(fx.fake.dialogs.shown.isEmpty());
         QVERIFY(m.isVisible());
-        QVERIFY(!m.Text6.contains(u"Invalid password."_qs));
+        QVERIFY(!m.Text6.contains(u"Invalid password."_s));
     }
 
     void delayedSendLeavesOnTheSecondTick() {
         Session s;
         s.main.Connect();
-        s.main.WaitSend(u"mapname"_qs);
+        s.main.WaitSend(u"mapname"_s);
         s.main.Timer2_Timer();
-        QCOMPARE(s.main.TickCount, u"2"_qs);
+        QCOMPARE(s.main.TickCount, u"2"_s);
         QCOMPARE(s.udp->sent.size(), 1);
         s.main.Timer2_Timer();
         QCOMPARE(s.udp->sent.last(), rconDatagram("pw", "mapname"));
         QVERIFY(!s.main.Timer2->Enabled());
-        QCOMPARE(s.main.TickCount, u"2"_qs);
-        QCOMPARE(s.main.PendingCommand, u"mapname"_qs);
+        QCOMPARE(s.main.TickCount, u"2"_s);
+        QCOMPARE(s.main.PendingCommand, u"mapname"_s);
     }
 
     void secondDelayedSendReplacesTheFirst() {
-        Session s(u"1"_qs);
+        Session s(u"1"_s);
         FakeTcpClient* daemon = s.daemon;
         daemon->currentState = sock::Connected;
-        s.login.Text1->setText(u"bob"_qs);
+        s.login.Text1->setText(u"bob"_s);
         s.main.Connect();
-        s.main.WaitSend(u"first"_qs);
+        s.main.WaitSend(u"first"_s);
         s.main.Timer2_Timer();
-        s.main.WaitSend(u"second"_qs);
+        s.main.WaitSend(u"second"_s);
         s.tick2();
         QCOMPARE(s.udp->sent,
                  (QList<QByteArray>{rconDatagram("pw", "status"), rconDatagram("pw", "second")}));
@@ -166,7 +168,7 @@ private slots:
     void refusedDelayedSendIsNotRetried() {
         Session s;
         s.main.Connect();
-        s.main.WaitSend(u"mapname"_qs);
+        s.main.WaitSend(u"mapname"_s);
         s.main.Disconnect();
         s.tick2();
         QVERIFY(!s.main.Timer2->Enabled());
@@ -174,19 +176,19 @@ private slots:
     }
 
     void daemonCopyFailureStopsTheSend() {
-        Session s(u"1"_qs);
+        Session s(u"1"_s);
         s.main.Connect(); // the copy fails: no datagram
         QCOMPARE(s.udp->sent.size(), 0);
-        QCOMPARE(s.fx.fake.dialogs.shown.value(0).title, u"Error nº: 40006"_qs);
+        QCOMPARE(s.fx.fake.dialogs.shown.value(0).title, u"Error nº: 40006"_s);
     }
 
     void modeFlagMirror_data() {
         QTest::addColumn<QString>("mode");
         QTest::addColumn<QString>("mirror");
-        QTest::newRow("daemon") << u"1"_qs << u"1"_qs;
-        QTest::newRow("rcon") << u"0"_qs << u"0"_qs;
-        QTest::newRow("empty") << QString() << u"0"_qs;
-        QTest::newRow("blank one") << u" 1"_qs << u"0"_qs;
+        QTest::newRow("daemon") << u"1"_s << u"1"_s;
+        QTest::newRow("rcon") << u"0"_s << u"0"_s;
+        QTest::newRow("empty") << QString() << u"0"_s;
+        QTest::newRow("blank one") << u" 1"_s << u"0"_s;
     }
     void modeFlagMirror() {
         QFETCH(QString, mode);
@@ -204,18 +206,18 @@ private slots:
         s.udp->deliver(replyDatagram(twoPlayerStatus()));
         FlexGrid* g = s.main.Grid;
         QCOMPARE(g->FixedRows(), 1);
-        QCOMPARE(g->TextMatrix(0, 0), u"Name"_qs);
-        QCOMPARE(g->TextMatrix(0, 5), u"IP:Port"_qs);
+        QCOMPARE(g->TextMatrix(0, 0), u"Name"_s);
+        QCOMPARE(g->TextMatrix(0, 5), u"IP:Port"_s);
         // The header's leftovers and the dash rule stay as rows above the players.
         QCOMPARE(g->Rows(), 6);
-        QCOMPARE(g->TextMatrix(3, 0), u"Bob            "_qs);
-        QCOMPARE(g->TextMatrix(3, 3), u"1234567890"_qs);
-        QCOMPARE(g->TextMatrix(3, 4), u"  0"_qs);
-        QCOMPARE(g->TextMatrix(3, 5), u"10.0.0.5:28960"_qs);
-        QCOMPARE(g->TextMatrix(4, 0), u"^1Al^2ice      "_qs);
-        QCOMPARE(g->TextMatrix(4, 4), u"  1"_qs);
-        QCOMPARE(g->TextMatrix(4, 5), u"192.168.77.141:28960"_qs);
-        QCOMPARE(s.main.Label4->Caption(), u"2"_qs);
+        QCOMPARE(g->TextMatrix(3, 0), u"Bob            "_s);
+        QCOMPARE(g->TextMatrix(3, 3), u"1234567890"_s);
+        QCOMPARE(g->TextMatrix(3, 4), u"  0"_s);
+        QCOMPARE(g->TextMatrix(3, 5), u"10.0.0.5:28960"_s);
+        QCOMPARE(g->TextMatrix(4, 0), u"^1Al^2ice      "_s);
+        QCOMPARE(g->TextMatrix(4, 4), u"  1"_s);
+        QCOMPARE(g->TextMatrix(4, 5), u"192.168.77.141:28960"_s);
+        QCOMPARE(s.main.Label4->Caption(), u"2"_s);
         QCOMPARE(g->ColWidth(3), 4040);
         s.tick2();
         QCOMPARE(s.udp->sent.last(), rconDatagram("pw", "mapname"));
@@ -250,8 +252,8 @@ private slots:
         s.udp->deliverBurst(parts);
         QCOMPARE(parsedDuringTheBurst, QStringList(3, QString()));
         QCOMPARE(cells(s.main.Grid), oneByOne);
-        QCOMPARE(s.main.Label4->Caption(), u"2"_qs);
-        QCOMPARE(s.main.Grid->TextMatrix(4, 5), u"192.168.77.141:28960"_qs);
+        QCOMPARE(s.main.Label4->Caption(), u"2"_s);
+        QCOMPARE(s.main.Grid->TextMatrix(4, 5), u"192.168.77.141:28960"_s);
         s.tick2();
         QCOMPARE(s.udp->sent.last(), rconDatagram("pw", "mapname"));
     }
@@ -261,7 +263,7 @@ private slots:
     void floodKeepsTheNewestReplies() {
         Session s;
         s.main.Connect();
-        s.main.LastCommand = u"say"_qs;
+        s.main.LastCommand = u"say"_s;
         QByteArray flood;
         for (int i = 0; flood.size() < 1350; ++i)
             flood += "console: " + QByteArray::number(i) + " some chatter of a busy server ^7 here\n";
@@ -272,32 +274,32 @@ private slots:
         s.udp->deliverBurst(burst);
         QVERIFY(s.main.Text6.size() <= Main::kCollectedRepliesLimit);
         QVERIFY(s.main.Text6.size() >= Main::kCollectedRepliesLimit / 2);
-        QVERIFY(s.main.Text6.startsWith(u"console: "_qs));
+        QVERIFY(s.main.Text6.startsWith(u"console: "_s));
         const QString& terminal = s.main.txtOutput->Text();
         QVERIFY(terminal.size() <= terminalLimit);
         QVERIFY(terminal.size() >= terminalLimit / 2);
-        QVERIFY(terminal.startsWith(u"console: "_qs));
+        QVERIFY(terminal.startsWith(u"console: "_s));
         QVERIFY(terminal.endsWith(cleanReply(burst.last())));
         QCOMPARE(s.main.txtOutput->toPlainText(), displayText(terminal));
 
-        s.main.LastCommand = u"status"_qs;
+        s.main.LastCommand = u"status"_s;
         s.udp->deliver(replyDatagram(twoPlayerStatus()));
-        QCOMPARE(s.main.Label4->Caption(), u"2"_qs);
+        QCOMPARE(s.main.Label4->Caption(), u"2"_s);
         QVERIFY(s.main.Text6.size() <= Main::kCollectedRepliesLimit);
     }
 
     // The terminal's display follows its text when the oldest lines go, whatever the line ends.
     void scrollbackKeepsTextAndDisplayTogether_data() {
         QTest::addColumn<QStringList>("pieces");
-        QTest::newRow("whole lines") << QStringList(12, u"abc\r\n"_qs);
-        QTest::newRow("breaks split over appends") << QStringList{
-            u"abcdef\r"_qs, u"\nghij\r"_qs, u"\nklmnop\r"_qs, u"\nqrs"_qs, u"tuv\r"_qs, u"\n"_qs};
-        QTest::newRow("lone CRs and LFs") << QStringList(8, u"a\rb\nc\r\n"_qs);
-        QTest::newRow("one long line") << QStringList(9, u"xyz12"_qs);
+        QTest::newRow("whole lines") << QStringList(12, u"abc\r\n"_s);
+        QTest::newRow("breaks split over appends")
+            << QStringList{u"abcdef\r"_s, u"\nghij\r"_s, u"\nklmnop\r"_s, u"\nqrs"_s, u"tuv\r"_s, u"\n"_s};
+        QTest::newRow("lone CRs and LFs") << QStringList(8, u"a\rb\nc\r\n"_s);
+        QTest::newRow("one long line") << QStringList(9, u"xyz12"_s);
     }
     void scrollbackKeepsTextAndDisplayTogether() {
         QFETCH(QStringList, pieces);
-        VbTextBox box(nullptr, u"box"_qs);
+        VbTextBox box(nullptr, u"box"_s);
         box.setScrollback(16);
         QString all;
         for (const QString& p : pieces) {
@@ -314,18 +316,18 @@ private slots:
         s.main.Show();
         s.main.Connect();
         s.udp->deliver(replyDatagram("Invalid password.\n"));
-        QCOMPARE(s.main.Label4->Caption(), u"0"_qs);
+        QCOMPARE(s.main.Label4->Caption(), u"0"_s);
         s.tick2();
         s.udp->deliver(replyDatagram("Invalid password.\n"));
-        QCOMPARE(s.fx.fake.dialogs.texts(), QStringList{u"You have an Invalid password for RCON!"_qs});
-        QCOMPARE(s.fx.fake.dialogs.shown[0].title, u"TORVANEX"_qs);
+        QCOMPARE(s.fx.fake.dialogs.texts(), QStringList{u"You have an Invalid password for RCON!"_s});
+        QCOMPARE(s.fx.fake.dialogs.shown[0].title, u"TORVANEX"_s);
         QCOMPARE(s.fx.fake.dialogs.shown[0].style, mb::Critical);
         QVERIFY(Forms::get<Form4>().isVisible());
         QVERIFY(!s.main.isVisible());
-        QCOMPARE(s.main.Label6->Caption(), u"loading..."_qs);
+        QCOMPARE(s.main.Label6->Caption(), u"loading..."_s);
         QCOMPARE(s.main.txtOutput->Text(), QString());
         // "sv_hostname" still leaves, into a closed socket: refused, not retried.
-        QCOMPARE(s.main.PendingCommand, u"sv_hostname"_qs);
+        QCOMPARE(s.main.PendingCommand, u"sv_hostname"_s);
         s.tick2();
         QVERIFY(!s.main.Timer2->Enabled());
     }
@@ -333,17 +335,17 @@ private slots:
     void mapThenHostName() {
         Session s;
         s.main.Connect();
-        s.main.Send(u"mapname"_qs);
+        s.main.Send(u"mapname"_s);
         s.udp->deliver(
             replyDatagram("\"mapname\" is: \"mp_castle^7\" default: \"^7\"\n  Domain is any text\n"));
-        QCOMPARE(s.main.Label3->Caption(), u"mp_castle"_qs);
+        QCOMPARE(s.main.Label3->Caption(), u"mp_castle"_s);
         s.tick2();
         QCOMPARE(s.udp->sent.last(), rconDatagram("pw", "sv_hostname"));
         s.udp->deliver(replyDatagram(
             "\"sv_hostname\" is: \"^2Home^7\" default: \"CoDWaWHost^7\"\n  Domain is any text\n"));
-        QCOMPARE(s.main.Label6->Caption(), u"Home"_qs);
+        QCOMPARE(s.main.Label6->Caption(), u"Home"_s);
         // Once the host name is known the map answer asks nothing more.
-        s.main.Send(u"mapname"_qs);
+        s.main.Send(u"mapname"_s);
         s.udp->deliver(
             replyDatagram("\"mapname\" is: \"mp_dome^7\" default: \"^7\"\n  Domain is any text\n"));
         QVERIFY(!s.main.Timer2->Enabled());
@@ -352,7 +354,7 @@ private slots:
     void onOffMarksTheLabels() {
         Session s;
         s.main.Connect();
-        s.main.Send(u"g_allowvote"_qs);
+        s.main.Send(u"g_allowvote"_s);
         s.udp->deliver(replyDatagram("\"g_allowVote\" is: \"0^7\" default: \"1^7\"\n  Domain is 0 or 1\n"));
         QCOMPARE(s.main.Label80->BorderStyle(), 0);
         QCOMPARE(s.main.Label81->BorderStyle(), 1);
@@ -364,28 +366,28 @@ private slots:
     void serverInfoShowsTheLastDatagramInTheReader() {
         Session s;
         s.main.Connect();
-        s.main.Send(u"serverinfo"_qs);
+        s.main.Send(u"serverinfo"_s);
         s.udp->deliver(replyDatagram("part one\n"));
         s.udp->deliver(replyDatagram("part two\n"));
         QVERIFY(Forms::get<tvx::log>().isVisible());
-        QCOMPARE(Forms::get<tvx::log>().Text1->Text(), u"part two\r\n"_qs);
-        QVERIFY(s.main.txtOutput->Text().endsWith(u"part one\r\npart two\r\n"_qs));
+        QCOMPARE(Forms::get<tvx::log>().Text1->Text(), u"part two\r\n"_s);
+        QVERIFY(s.main.txtOutput->Text().endsWith(u"part one\r\npart two\r\n"_s));
     }
 
     void listShowsOnTheSecondTickAfterADelayedSend() {
         Session s;
         s.main.Connect();
         s.main.PbListText.clear();
-        s.main.WaitSend(u"pb_sv_banlist"_qs);
+        s.main.WaitSend(u"pb_sv_banlist"_s);
         s.tick2();
         s.udp->deliver(replyDatagram("^3PunkBuster Server: Ban List\n"));
         s.udp->deliver(replyDatagram("^3PunkBuster Server: End of Ban List\n"));
         s.main.Timer3_Timer();
-        QCOMPARE(s.main.TickCount, u"3"_qs);
+        QCOMPARE(s.main.TickCount, u"3"_s);
         QCOMPARE(s.main.Text10->Text(), QString());
         s.main.Timer3_Timer();
         QVERIFY(!s.main.Timer3->Enabled());
-        QCOMPARE(s.main.Text10->Text(), u" Ban List\r\n End of Ban List\r\n"_qs);
+        QCOMPARE(s.main.Text10->Text(), u" Ban List\r\n End of Ban List\r\n"_s);
     }
 
     // A server that keeps answering the list: the collector and the list box keep only the newest lines,
@@ -393,7 +395,7 @@ private slots:
     void listKeepsItsNewestLines() {
         Session s;
         s.main.Connect();
-        s.main.Send(u"pb_sv_banlist"_qs);
+        s.main.Send(u"pb_sv_banlist"_s);
         const QByteArray filler(90, 'x');
         int n = 0;
         QByteArray lastLine;
@@ -413,19 +415,19 @@ private slots:
         const QString shown = s.main.Text10->Text();
         QVERIFY(shown.size() <= Main::kPbListLimit);
         QVERIFY(shown.size() > Main::kPbListLimit / 2);
-        QVERIFY(shown.endsWith(u' ' + QString::fromLatin1(lastLine) + u"\r\n"_qs));
+        QVERIFY(shown.endsWith(u' ' + QString::fromLatin1(lastLine) + u"\r\n"_s));
         // Every kept line is whole: " ", the number, " ", the filler.
-        const QStringList lines = shown.chopped(2).split(u"\r\n"_qs);
+        const QStringList lines = shown.chopped(2).split(u"\r\n"_s);
         for (const QString& line : lines)
-            QVERIFY2(line.size() == 1 + 7 + 1 + filler.size() && line.startsWith(u" 1"_qs), qPrintable(line));
+            QVERIFY2(line.size() == 1 + 7 + 1 + filler.size() && line.startsWith(u" 1"_s), qPrintable(line));
         QCOMPARE(s.main.PbListText, shown);
     }
 
     void timerPassedOverKeepsCounting() {
         Session s;
         s.main.Connect();
-        s.main.WaitSend(u"mapname"_qs); // "1"
-        s.main.LastCommand = u"pb_sv_banlist"_qs;
+        s.main.WaitSend(u"mapname"_s); // "1"
+        s.main.LastCommand = u"pb_sv_banlist"_s;
         s.udp->deliver(replyDatagram("x\n")); // Timer3 runs too
         s.main.Timer3_Timer();                // "2", reached on the other timer's tick
         s.main.Timer3_Timer();                // "3"
@@ -434,19 +436,19 @@ private slots:
             s.main.Timer3_Timer();
             s.main.Timer2_Timer();
         }
-        QCOMPARE(s.main.TickCount, u"10"_qs);
+        QCOMPARE(s.main.TickCount, u"10"_s);
         QVERIFY(s.main.Timer2->Enabled());
         QVERIFY(s.main.Timer3->Enabled());
         QCOMPARE(s.udp->sent.size(), 1);
         QCOMPARE(s.main.Text10->Text(), QString());
         // A new delayed send sets the counter back: each timer fires again on its own value.
-        s.main.WaitSend(u"mapname"_qs);
+        s.main.WaitSend(u"mapname"_s);
         s.tick2();
         QCOMPARE(s.udp->sent.last(), rconDatagram("pw", "mapname"));
         s.main.Timer3_Timer();
         s.main.Timer3_Timer();
         QVERIFY(!s.main.Timer3->Enabled());
-        QVERIFY(s.main.Text10->Text().contains(u"x"_qs));
+        QVERIFY(s.main.Text10->Text().contains(u"x"_s));
     }
 
     void strangeDatagramsAreHandled() {
@@ -478,16 +480,16 @@ private slots:
         Session s;
         s.main.Show();
         s.main.Connect();
-        s.main.Label6->setCaption(u"x"_qs);
-        s.main.Label4->setCaption(u"5"_qs);
+        s.main.Label6->setCaption(u"x"_s);
+        s.main.Label4->setCaption(u"5"_s);
         s.main.Disconnect();
-        QCOMPARE(s.main.Label6->Caption(), u"loading..."_qs);
-        QCOMPARE(s.main.Label3->Caption(), u"loading..."_qs);
-        QCOMPARE(s.main.Label4->Caption(), u"0"_qs);
+        QCOMPARE(s.main.Label6->Caption(), u"loading..."_s);
+        QCOMPARE(s.main.Label3->Caption(), u"loading..."_s);
+        QCOMPARE(s.main.Label4->Caption(), u"0"_s);
         QCOMPARE(s.main.txtRcon, QString());
         QVERIFY(!s.main.isVisible());
         QCOMPARE(s.udp->state(), sock::Closed);
-        QCOMPARE(s.main.RconPassword, u"pw"_qs);
+        QCOMPARE(s.main.RconPassword, u"pw"_s);
     }
 };
 

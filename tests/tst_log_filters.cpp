@@ -16,6 +16,8 @@
 
 #include <sys/stat.h>
 
+using namespace Qt::StringLiterals;
+
 using namespace tvx;
 
 namespace {
@@ -271,13 +273,13 @@ private slots:
         QTest::addColumn<bool>("read");
         QTest::addColumn<QByteArray>("tail");
         const QByteArray small("session opened\n12.09\xFAPB\xFAhi\r\nold\rlast without end");
-        QTest::newRow("a file within the limits, whole") << u"file"_qs << small << true << small;
-        QTest::newRow("an empty file") << u"file"_qs << QByteArray() << true << QByteArray();
-        QTest::newRow("a link to a regular file") << u"link to file"_qs << small << true << small;
-        QTest::newRow("a link to /dev/zero") << u"/dev/zero"_qs << QByteArray() << false << QByteArray();
-        QTest::newRow("a FIFO, never waited for") << u"fifo"_qs << QByteArray() << false << QByteArray();
-        QTest::newRow("a folder") << u"folder"_qs << QByteArray() << false << QByteArray();
-        QTest::newRow("nothing") << u"nothing"_qs << QByteArray() << false << QByteArray();
+        QTest::newRow("a file within the limits, whole") << u"file"_s << small << true << small;
+        QTest::newRow("an empty file") << u"file"_s << QByteArray() << true << QByteArray();
+        QTest::newRow("a link to a regular file") << u"link to file"_s << small << true << small;
+        QTest::newRow("a link to /dev/zero") << u"/dev/zero"_s << QByteArray() << false << QByteArray();
+        QTest::newRow("a FIFO, never waited for") << u"fifo"_s << QByteArray() << false << QByteArray();
+        QTest::newRow("a folder") << u"folder"_s << QByteArray() << false << QByteArray();
+        QTest::newRow("nothing") << u"nothing"_s << QByteArray() << false << QByteArray();
 
         // Short lines: the work buffer's 32,767 lines (the last, after the final break, is empty).
         QByteArray manyLines;
@@ -288,7 +290,7 @@ private slots:
             if (i >= 40000 - 32766)
                 lastLines += line;
         }
-        QTest::newRow("many lines: the last 32,767") << u"file"_qs << manyLines << true << lastLines;
+        QTest::newRow("many lines: the last 32,767") << u"file"_s << manyLines << true << lastLines;
         // Long lines: the whole lines within the last 4 MiB.
         QByteArray longLines;
         QByteArray lastLong;
@@ -301,13 +303,13 @@ private slots:
                 lastLong += line;
         }
         QTest::newRow("a big file: the whole lines of its last 4 MiB")
-            << u"file"_qs << longLines << true << lastLong;
+            << u"file"_s << longLines << true << lastLong;
         // A cut that falls between the CR and the LF of a line end.
         const QByteArray rest = QByteArray(kLogTailBytes - 2, 'x') + '\n';
         QTest::newRow("the cut within CR LF")
-            << u"file"_qs << QByteArray("first old\r\n" + rest) << true << rest;
+            << u"file"_s << QByteArray("first old\r\n" + rest) << true << rest;
         QTest::newRow("one line longer than the limit gives nothing of it")
-            << u"file"_qs << QByteArray(kLogTailBytes + 10, 'z') << true << QByteArray();
+            << u"file"_s << QByteArray(kLogTailBytes + 10, 'z') << true << QByteArray();
     }
     void readLogTail() {
         QFETCH(QString, place);
@@ -315,8 +317,8 @@ private slots:
         QFETCH(bool, read);
         QFETCH(QByteArray, tail);
         QTemporaryDir dir;
-        const QString log = dir.filePath(u"pbucon.log"_qs);
-        const QString target = dir.filePath(u"target.log"_qs);
+        const QString log = dir.filePath(u"pbucon.log"_s);
+        const QString target = dir.filePath(u"target.log"_s);
         auto write = [&file](const QString& path) {
             QFile f(path);
             return f.open(QIODevice::WriteOnly) && f.write(file) == file.size();
@@ -330,7 +332,7 @@ private slots:
         else if (place == u"fifo")
             QCOMPARE(::mkfifo(QFile::encodeName(log).constData(), 0600), 0);
         else if (place == u"folder")
-            QVERIFY(QDir(dir.path()).mkdir(u"pbucon.log"_qs));
+            QVERIFY(QDir(dir.path()).mkdir(u"pbucon.log"_s));
         const std::optional<QByteArray> got = tvx::readLogTail(log);
         QCOMPARE(got.has_value(), read);
         if (!read)

@@ -27,6 +27,8 @@
 #include <QTest>
 #include <QWindow>
 
+using namespace Qt::StringLiterals;
+
 using namespace tvx;
 using namespace tvx::test;
 
@@ -34,7 +36,7 @@ namespace {
 
 // A console handed over and connected, in the given mode, on screen with the players page; its timers run.
 struct Console : ConsoleFixture {
-    explicit Console(const QString& mode = u"0"_qs, const QString& level = {})
+    explicit Console(const QString& mode = u"0"_s, const QString& level = {})
         : ConsoleFixture(mode, level, Timers::Running) {}
     void click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); }
     QWidget* tab(const QString& name) { return main.findChild<QWidget*>(name); }
@@ -52,7 +54,7 @@ struct Console : ConsoleFixture {
     QList<QByteArray> commands() const { return udp->sent; }
 };
 
-const QStringList kPlayersPage{u"Grid"_qs, u"Picture1"_qs};
+const QStringList kPlayersPage{u"Grid"_s, u"Picture1"_s};
 
 } // namespace
 
@@ -67,41 +69,40 @@ private slots:
         QTest::addColumn<bool>("denied");
         QTest::addColumn<bool>("commandLineEnabled");
         QTest::addColumn<QString>("commandLine");
-        const QString typed = u"status"_qs;
-        const QStringList settings{u"SeeSettings"_qs}, admin{u"seeAdmin"_qs}, terminal{u"SeeTerminalp"_qs};
+        const QString typed = u"status"_s;
+        const QStringList settings{u"SeeSettings"_s}, admin{u"seeAdmin"_s}, terminal{u"SeeTerminalp"_s};
         QTest::newRow("rcon: settings, any level")
-            << u"0"_qs << u"mp"_qs << u"Image7"_qs << settings << false << true << typed;
+            << u"0"_s << u"mp"_s << u"Image7"_s << settings << false << true << typed;
         QTest::newRow("empty mode: admin")
-            << QString() << QString() << u"Image9"_qs << admin << false << true << typed;
+            << QString() << QString() << u"Image9"_s << admin << false << true << typed;
         QTest::newRow("mode ' 1' is rcon")
-            << u" 1"_qs << u"mp"_qs << u"Image7"_qs << settings << false << true << typed;
+            << u" 1"_s << u"mp"_s << u"Image7"_s << settings << false << true << typed;
         QTest::newRow("daemon admin: settings")
-            << u"1"_qs << u"admin"_qs << u"Image7"_qs << settings << false << true << typed;
+            << u"1"_s << u"admin"_s << u"Image7"_s << settings << false << true << typed;
         QTest::newRow("daemon poweradmin: admin")
-            << u"1"_qs << u"poweradmin"_qs << u"Image9"_qs << admin << false << true << typed;
+            << u"1"_s << u"poweradmin"_s << u"Image9"_s << admin << false << true << typed;
         QTest::newRow("daemon 'Admin' refused")
-            << u"1"_qs << u"Admin"_qs << u"Image7"_qs << kPlayersPage << true << true << typed;
+            << u"1"_s << u"Admin"_s << u"Image7"_s << kPlayersPage << true << true << typed;
         QTest::newRow("daemon 'admin ' refused")
-            << u"1"_qs << u"admin "_qs << u"Image9"_qs << kPlayersPage << true << true << typed;
+            << u"1"_s << u"admin "_s << u"Image9"_s << kPlayersPage << true << true << typed;
         QTest::newRow("daemon mp refused")
-            << u"1"_qs << u"mp"_qs << u"Image9"_qs << kPlayersPage << true << true << typed;
+            << u"1"_s << u"mp"_s << u"Image9"_s << kPlayersPage << true << true << typed;
         QTest::newRow("daemon empty level refused")
-            << u"1"_qs << QString() << u"Image7"_qs << kPlayersPage << true << true << typed;
+            << u"1"_s << QString() << u"Image7"_s << kPlayersPage << true << true << typed;
         QTest::newRow("daemon mp: maps")
-            << u"1"_qs << u"mp"_qs << u"Image8"_qs << QStringList{u"seeMaps"_qs} << false << true << typed;
+            << u"1"_s << u"mp"_s << u"Image8"_s << QStringList{u"seeMaps"_s} << false << true << typed;
         QTest::newRow("daemon mp: chat")
-            << u"1"_qs << u"mp"_qs << u"Image6"_qs << QStringList{u"SeeChatp"_qs} << false << true << typed;
+            << u"1"_s << u"mp"_s << u"Image6"_s << QStringList{u"SeeChatp"_s} << false << true << typed;
         QTest::newRow("daemon mp: terminal locked")
-            << u"1"_qs << u"mp"_qs << u"Image10"_qs << terminal << false << false << kTerminalDeniedText;
+            << u"1"_s << u"mp"_s << u"Image10"_s << terminal << false << false << kTerminalDeniedText;
         QTest::newRow("daemon admin: terminal locked")
-            << u"1"_qs << u"admin"_qs << u"Image10"_qs << terminal << false << false << kTerminalDeniedText;
+            << u"1"_s << u"admin"_s << u"Image10"_s << terminal << false << false << kTerminalDeniedText;
         QTest::newRow("daemon 'Poweradmin': terminal locked")
-            << u"1"_qs << u"Poweradmin"_qs << u"Image10"_qs << terminal << false << false
-            << kTerminalDeniedText;
+            << u"1"_s << u"Poweradmin"_s << u"Image10"_s << terminal << false << false << kTerminalDeniedText;
         QTest::newRow("daemon poweradmin: terminal")
-            << u"1"_qs << u"poweradmin"_qs << u"Image10"_qs << terminal << false << true << typed;
+            << u"1"_s << u"poweradmin"_s << u"Image10"_s << terminal << false << true << typed;
         QTest::newRow("rcon: terminal")
-            << u"0"_qs << u"mp"_qs << u"Image10"_qs << terminal << false << true << typed;
+            << u"0"_s << u"mp"_s << u"Image10"_s << terminal << false << true << typed;
     }
     void accessChecks() {
         QFETCH(QString, mode);
@@ -112,17 +113,17 @@ private slots:
         QFETCH(bool, commandLineEnabled);
         QFETCH(QString, commandLine);
         Console c(mode, level);
-        c.main.UconSetupDone = u"1"_qs;
-        c.main.Text7->setText(u"status"_qs);
+        c.main.UconSetupDone = u"1"_s;
+        c.main.Text7->setText(u"status"_s);
         QCOMPARE(c.shownParts(), kPlayersPage);
         c.click(c.tab(tab));
         QCOMPARE(c.shownParts(), shown);
         if (denied) {
             QCOMPARE(c.fx.fake.dialogs.shown.size(), 1);
             const ShownBox box = c.fx.fake.dialogs.shown[0];
-            QCOMPARE(box.text, u"Sorry you dont have access to this area!"_qs);
+            QCOMPARE(box.text, u"Sorry you dont have access to this area!"_s);
             QCOMPARE(box.style, mb::Critical);
-            QCOMPARE(box.title, u"Access Denied"_qs);
+            QCOMPARE(box.title, u"Access Denied"_s);
         } else {
             QVERIFY(c.fx.fake.dialogs.shown.isEmpty());
         }
@@ -131,19 +132,19 @@ private slots:
     }
 
     void terminalUnlockedByPowerAdminKeepsItsText() {
-        Console c(u"1"_qs, u"mp"_qs);
+        Console c(u"1"_s, u"mp"_s);
         c.click(c.main.Image10);
         QVERIFY(!c.main.Text7->isEnabled());
-        c.main.level = u"poweradmin"_qs; // a new login
+        c.main.level = u"poweradmin"_s; // a new login
         c.click(c.main.Image10);
         QVERIFY(c.main.Text7->isEnabled());
-        QCOMPARE(c.main.Text7->text(), u"Sorry but you dont have access to full console command..."_qs);
+        QCOMPARE(c.main.Text7->text(), u"Sorry but you dont have access to full console command..."_s);
     }
 
     void playersTabEmptiesTheRepliesAndAsksStatusEveryClick() {
         Console c;
         c.click(c.main.Image8);
-        c.main.Text6 = u"old replies"_qs;
+        c.main.Text6 = u"old replies"_s;
         c.click(c.main.Image5);
         QCOMPARE(c.shownParts(), kPlayersPage);
         QCOMPARE(c.main.Text6, QString());
@@ -155,7 +156,7 @@ private slots:
     void firstChatVisitRegistersOnce_data() {
         QTest::addColumn<QStringList>("credentials");
         QTest::addColumn<QByteArray>("first");
-        QTest::newRow("credentials") << QStringList{u"192.168.1.20"_qs, u"tvx1a2b"_qs, u"p4ss"_qs}
+        QTest::newRow("credentials") << QStringList{u"192.168.1.20"_s, u"tvx1a2b"_s, u"p4ss"_s}
                                      << QByteArray("pb_sv_uconadd 2 192.168.1.20 tvx1a2b p4ss");
         QTest::newRow("empty boxes") << QStringList{QString(), QString(), QString()}
                                      << QByteArray("pb_sv_uconadd 2   ");
@@ -170,8 +171,8 @@ private slots:
         QStringList atSleep;
         c.fx.fake.system.onSleep = [&](int) {
             const Loadingfdf* wait = Forms::ifLoaded<Loadingfdf>();
-            atSleep << (wait && wait->isVisible() ? wait->Label3->text() : u"<no wait window>"_qs) +
-                           u" / sent "_qs + QString::number(c.udp->sent.size());
+            atSleep << (wait && wait->isVisible() ? wait->Label3->text() : u"<no wait window>"_s) +
+                           u" / sent "_s + QString::number(c.udp->sent.size());
         };
         c.click(c.main.Image6);
         QCOMPARE(c.commands(),
@@ -180,12 +181,12 @@ private slots:
                                     rconDatagram("pw", "pb_sv_writecfg pbucon.use")}));
         QCOMPARE(c.fx.fake.system.sleeps, (QList<int>{1000, 1000, 1000}));
         QCOMPARE(atSleep,
-                 (QStringList{u"Addin You to PBUCON User List / sent 1"_qs,
-                              u"Changing Session Limits / sent 2"_qs, u"Writing Configs... / sent 3"_qs}));
+                 (QStringList{u"Addin You to PBUCON User List / sent 1"_s,
+                              u"Changing Session Limits / sent 2"_s, u"Writing Configs... / sent 3"_s}));
         QVERIFY(!Forms::isLoaded<Loadingfdf>());
         QVERIFY(Forms::isLoaded<Form5>());
-        QCOMPARE(c.main.UconSetupDone, u"1"_qs);
-        QCOMPARE(c.shownParts(), QStringList{u"SeeChatp"_qs});
+        QCOMPARE(c.main.UconSetupDone, u"1"_s);
+        QCOMPARE(c.shownParts(), QStringList{u"SeeChatp"_s});
 
         // Not again: neither on the next visit nor after a reset and a new login.
         c.click(c.main.Image5);
@@ -195,7 +196,7 @@ private slots:
         c.click(c.main.Image6);
         QVERIFY(c.commands().isEmpty());
         QCOMPARE(c.fx.fake.system.sleeps.size(), 3);
-        QCOMPARE(c.shownParts(), QStringList{u"SeeChatp"_qs});
+        QCOMPARE(c.shownParts(), QStringList{u"SeeChatp"_s});
     }
 
     // With the program's own pause, the wait window is painted with each step's caption during its pause.
@@ -225,8 +226,8 @@ private slots:
         c.click(c.main.Image6);
         qApp->removeEventFilter(&painted);
         QVERIFY(owned);
-        QCOMPARE(painted.captions, (QStringList{u"Addin You to PBUCON User List"_qs,
-                                                u"Changing Session Limits"_qs, u"Writing Configs..."_qs}));
+        QCOMPARE(painted.captions, (QStringList{u"Addin You to PBUCON User List"_s,
+                                                u"Changing Session Limits"_s, u"Writing Configs..."_s}));
         QVERIFY(!Forms::isLoaded<Loadingfdf>());
     }
 
@@ -236,14 +237,14 @@ private slots:
         QTest::addColumn<bool>("shift");
         QTest::addColumn<QByteArray>("command");
         QTest::addColumn<QString>("echo");
-        const QString stamp = u"[12.08.2026 22:10:00]-> You Said: "_qs;
-        QTest::newRow("blanks trimmed") << u"  hi  there  "_qs << int(Qt::Key_Return) << false
-                                        << QByteArray("say hi  there") << stamp + u"hi  there"_qs;
+        const QString stamp = u"[12.08.2026 22:10:00]-> You Said: "_s;
+        QTest::newRow("blanks trimmed") << u"  hi  there  "_s << int(Qt::Key_Return) << false
+                                        << QByteArray("say hi  there") << stamp + u"hi  there"_s;
         QTest::newRow("empty line") << QString() << int(Qt::Key_Enter) << false << QByteArray("say ")
                                     << stamp;
         QTest::newRow("shift enter, colours kept")
-            << u"^1red ^7back"_qs << int(Qt::Key_Return) << true << QByteArray("say ^1red ^7back")
-            << stamp + u"^1red ^7back"_qs;
+            << u"^1red ^7back"_s << int(Qt::Key_Return) << true << QByteArray("say ^1red ^7back")
+            << stamp + u"^1red ^7back"_s;
     }
     void chatLineSendsAndEchoes() {
         QFETCH(QString, typed);
@@ -261,28 +262,28 @@ private slots:
 
     void laterEchoLinesFollowACrLf() {
         Console c;
-        c.main.txtsay1->setText(u"one"_qs);
+        c.main.txtsay1->setText(u"one"_s);
         QTest::keyClick(c.main.txtsay1, Qt::Key_Return);
         c.fx.fake.system.clock = QDateTime(QDate(2027, 1, 2), QTime(3, 4, 5));
-        c.main.txtsay1->setText(u"two"_qs);
+        c.main.txtsay1->setText(u"two"_s);
         QTest::keyClick(c.main.txtsay1, Qt::Key_Return);
         QCOMPARE(c.main.txtsay2->Text(),
-                 u"[12.08.2026 22:10:00]-> You Said: one\r\n[01.02.2027 03:04:05]-> You Said: two"_qs);
+                 u"[12.08.2026 22:10:00]-> You Said: one\r\n[01.02.2027 03:04:05]-> You Said: two"_s);
         QCOMPARE(c.main.txtsay2->textCursor().position(), c.main.txtsay2->document()->characterCount() - 1);
     }
 
     void refusedChatLineStaysInTheInput() {
         Console c;
         c.main.udpClient->close();
-        c.main.txtsay1->setText(u" hi "_qs);
+        c.main.txtsay1->setText(u" hi "_s);
         QTest::keyClick(c.main.txtsay1, Qt::Key_Return);
-        QCOMPARE(c.main.txtsay1->text(), u"hi"_qs);
+        QCOMPARE(c.main.txtsay1->text(), u"hi"_s);
         QCOMPARE(c.main.txtsay2->Text(), QString());
     }
 
     void terminalLineSendsUnchanged() {
         Console c;
-        c.main.Text7->setText(u" status"_qs);
+        c.main.Text7->setText(u" status"_s);
         QTest::keyClick(c.main.Text7, Qt::Key_Return);
         QTest::keyClick(c.main.Text7, Qt::Key_Enter, Qt::ShiftModifier);
         QTest::keyClick(c.main.Text7, Qt::Key_A); // other keys only type
@@ -297,18 +298,18 @@ private slots:
         QTest::addColumn<QString>("before");
         QTest::addColumn<QString>("after");
         QTest::addColumn<QColor>("face");
-        QTest::newRow("red on empty") << u"Command6"_qs << QString() << u" ^1"_qs << QColor(255, 0, 0);
+        QTest::newRow("red on empty") << u"Command6"_s << QString() << u" ^1"_s << QColor(255, 0, 0);
         QTest::newRow("red after a word")
-            << u"Command6"_qs << u"hello"_qs << u"hello ^1"_qs << QColor(255, 0, 0);
-        QTest::newRow("green") << u"Command7"_qs << QString() << u" ^2"_qs << QColor(0, 192, 0);
-        QTest::newRow("yellow") << u"Command8"_qs << QString() << u" ^3"_qs << QColor(255, 255, 0);
-        QTest::newRow("blue") << u"Command9"_qs << QString() << u" ^4"_qs << QColor(0, 0, 255);
-        QTest::newRow("cyan") << u"Command10"_qs << QString() << u" ^5"_qs << QColor(0, 255, 255);
-        QTest::newRow("magenta") << u"Command11"_qs << QString() << u" ^6"_qs << QColor(255, 0, 255);
-        QTest::newRow("white") << u"Command12"_qs << QString() << u" ^7"_qs << QColor(255, 255, 255);
+            << u"Command6"_s << u"hello"_s << u"hello ^1"_s << QColor(255, 0, 0);
+        QTest::newRow("green") << u"Command7"_s << QString() << u" ^2"_s << QColor(0, 192, 0);
+        QTest::newRow("yellow") << u"Command8"_s << QString() << u" ^3"_s << QColor(255, 255, 0);
+        QTest::newRow("blue") << u"Command9"_s << QString() << u" ^4"_s << QColor(0, 0, 255);
+        QTest::newRow("cyan") << u"Command10"_s << QString() << u" ^5"_s << QColor(0, 255, 255);
+        QTest::newRow("magenta") << u"Command11"_s << QString() << u" ^6"_s << QColor(255, 0, 255);
+        QTest::newRow("white") << u"Command12"_s << QString() << u" ^7"_s << QColor(255, 255, 255);
         QTest::newRow("black after the design text")
-            << u"Command13"_qs << u"Type here what you want to say to the server"_qs
-            << u"Type here what you want to say to the server ^0"_qs << QColor(0, 0, 0);
+            << u"Command13"_s << u"Type here what you want to say to the server"_s
+            << u"Type here what you want to say to the server ^0"_s << QColor(0, 0, 0);
     }
     void colourButtons() {
         QFETCH(QString, button);
@@ -333,7 +334,7 @@ private slots:
         Console c;
         c.udp->deliver(replyDatagram(twoPlayerStatus()));
         const int rows = c.main.Grid->Rows();
-        c.main.UconSetupDone = u"1"_qs;
+        c.main.UconSetupDone = u"1"_s;
         const QString terminal = c.main.txtOutput->Text();
         c.login.hide();
         c.click(c.main.Image4);
@@ -343,22 +344,22 @@ private slots:
             for (int col = 0; col < c.main.Grid->Cols(); ++col)
                 QCOMPARE(c.main.Grid->TextMatrix(r, col), QString());
         }
-        QCOMPARE(c.main.Label6->Caption(), u"nohostname"_qs);
-        QCOMPARE(c.main.Label3->Caption(), u"nomap"_qs);
-        QCOMPARE(c.main.Label4->Caption(), u"0"_qs);
+        QCOMPARE(c.main.Label6->Caption(), u"nohostname"_s);
+        QCOMPARE(c.main.Label3->Caption(), u"nomap"_s);
+        QCOMPARE(c.main.Label4->Caption(), u"0"_s);
         QVERIFY(c.login.isVisible());
         QVERIFY(c.main.isVisible());
         QCOMPARE(c.main.txtOutput->Text(), terminal);
-        QCOMPARE(c.main.UconSetupDone, u"1"_qs);
+        QCOMPARE(c.main.UconSetupDone, u"1"_s);
     }
 
     void exitOrder_data() {
         QTest::addColumn<bool>("picture");
         QTest::addColumn<QStringList>("events");
         QTest::newRow("exit picture")
-            << true << QStringList{u"kill pbucon.exe (udp closed)"_qs, u"end (udp closed)"_qs};
+            << true << QStringList{u"kill pbucon.exe (udp closed)"_s, u"end (udp closed)"_s};
         QTest::newRow("window closed")
-            << false << QStringList{u"kill pbucon.exe (udp open)"_qs, u"end (udp closed)"_qs};
+            << false << QStringList{u"kill pbucon.exe (udp open)"_s, u"end (udp closed)"_s};
     }
     void exitOrder() {
         QFETCH(bool, picture);
@@ -367,10 +368,10 @@ private slots:
         // Each exit step as it reaches the platform, with the rcon socket's state at that moment.
         QStringList seen;
         auto udpState = [&] {
-            return c.udp->state() != sock::Closed ? u" (udp open)"_qs : u" (udp closed)"_qs;
+            return c.udp->state() != sock::Closed ? u" (udp open)"_s : u" (udp closed)"_s;
         };
-        c.fx.fake.shell.onKill = [&](const QString& name) { seen << u"kill "_qs + name + udpState(); };
-        c.fx.fake.system.onEnd = [&] { seen << u"end"_qs + udpState(); };
+        c.fx.fake.shell.onKill = [&](const QString& name) { seen << u"kill "_s + name + udpState(); };
+        c.fx.fake.system.onEnd = [&] { seen << u"end"_s + udpState(); };
         if (picture)
             c.click(c.main.Image11);
         else
@@ -386,14 +387,13 @@ private slots:
         QTest::addColumn<QString>("where"); // "last" row, "header", or "below" every row
         QTest::addColumn<bool>("popsUp");
         QTest::addColumn<bool>("movesRow");
-        QTest::newRow("right on a player") << true << int(Qt::RightButton) << u"last"_qs << true << true;
-        QTest::newRow("right on the header") << true << int(Qt::RightButton) << u"header"_qs << true << false;
+        QTest::newRow("right on a player") << true << int(Qt::RightButton) << u"last"_s << true << true;
+        QTest::newRow("right on the header") << true << int(Qt::RightButton) << u"header"_s << true << false;
         QTest::newRow("right below the players")
-            << true << int(Qt::RightButton) << u"below"_qs << true << false;
-        QTest::newRow("right on an empty grid")
-            << false << int(Qt::RightButton) << u"last"_qs << true << true;
-        QTest::newRow("left") << true << int(Qt::LeftButton) << u"last"_qs << false << true;
-        QTest::newRow("middle") << true << int(Qt::MiddleButton) << u"last"_qs << false << false;
+            << true << int(Qt::RightButton) << u"below"_s << true << false;
+        QTest::newRow("right on an empty grid") << false << int(Qt::RightButton) << u"last"_s << true << true;
+        QTest::newRow("left") << true << int(Qt::LeftButton) << u"last"_s << false << true;
+        QTest::newRow("middle") << true << int(Qt::MiddleButton) << u"last"_s << false << false;
     }
     void gridRightButtonPopsTheMenuUp() {
         QFETCH(bool, players);
@@ -419,7 +419,7 @@ private slots:
         Form3& holder = Forms::get<Form3>();
         QCOMPARE(holder.popupCount, 1);
         QCOMPARE(holder.lastPopup.data(), holder.menuz);
-        QCOMPARE(holder.windowTitle(), u"GEL"_qs);
+        QCOMPARE(holder.windowTitle(), u"GEL"_s);
         QVERIFY(!holder.isVisible());
         holder.menuz->hide();
     }
@@ -429,12 +429,12 @@ private slots:
         Form3& holder = Forms::get<Form3>();
         QStringList shown;
         for (QAction* a : holder.menuz->actions())
-            shown << (a->isVisible() ? a->text() : u"("_qs + a->text() + u")"_qs);
-        QCOMPARE(shown, (QStringList{u"Create Player Report"_qs, u"Copy"_qs, QString(), u"Warn Player"_qs,
-                                     u"(Check Player)"_qs, u"Kick"_qs, u"Ban Player"_qs, QString(),
-                                     u"Screenshot Player"_qs, u"Screenshot Sequence"_qs}));
-        QCOMPARE(holder.entry(u"clientbanz"_qs)->text(), u"Ban Player by Client "_qs);
-        QVERIFY(holder.entry(u"checkonpbbansz"_qs));
+            shown << (a->isVisible() ? a->text() : u"("_s + a->text() + u")"_s);
+        QCOMPARE(shown, (QStringList{u"Create Player Report"_s, u"Copy"_s, QString(), u"Warn Player"_s,
+                                     u"(Check Player)"_s, u"Kick"_s, u"Ban Player"_s, QString(),
+                                     u"Screenshot Player"_s, u"Screenshot Sequence"_s}));
+        QCOMPARE(holder.entry(u"clientbanz"_s)->text(), u"Ban Player by Client "_s);
+        QVERIFY(holder.entry(u"checkonpbbansz"_s));
     }
 
     // The core names the controls a result acts on; the window skips a name it does not have, so every
@@ -459,17 +459,17 @@ private slots:
         const Qt::WindowFlags titleAndClose =
             Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
         const int tool = bits(Qt::Tool | titleAndClose);
-        QTest::newRow("Reader") << u"log"_qs << tool;
-        QTest::newRow("Wait...") << u"Loadingfdf"_qs << tool;
-        QTest::newRow("Join Server Configuration") << u"joinserverconfig"_qs << tool;
-        QTest::newRow("warning box") << u"Form2"_qs << tool;
-        QTest::newRow("Add New User to Daemon") << u"Form6"_qs << tool;
-        QTest::newRow("input box") << u"input box"_qs << bits(Qt::Dialog | titleAndClose);
-        QTest::newRow("login") << u"Form4"_qs
+        QTest::newRow("Reader") << u"log"_s << tool;
+        QTest::newRow("Wait...") << u"Loadingfdf"_s << tool;
+        QTest::newRow("Join Server Configuration") << u"joinserverconfig"_s << tool;
+        QTest::newRow("warning box") << u"Form2"_s << tool;
+        QTest::newRow("Add New User to Daemon") << u"Form6"_s << tool;
+        QTest::newRow("input box") << u"input box"_s << bits(Qt::Dialog | titleAndClose);
+        QTest::newRow("login") << u"Form4"_s
                                << bits(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | titleAndClose);
-        QTest::newRow("console") << u"Main"_qs
+        QTest::newRow("console") << u"Main"_s
                                  << bits(Qt::Window | titleAndClose | Qt::WindowMinimizeButtonHint);
-        QTest::newRow("test console") << u"Form1"_qs
+        QTest::newRow("test console") << u"Form1"_s
                                       << bits(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | titleAndClose |
                                               Qt::WindowMinimizeButtonHint);
     }
@@ -480,18 +480,18 @@ private slots:
         Console c;
         std::unique_ptr<QWidget> box;
         const QHash<QString, std::function<QWidget*()>> windows = {
-            {u"log"_qs, [] { return &Forms::get<tvx::log>(); }},
-            {u"Loadingfdf"_qs, [] { return &Forms::get<Loadingfdf>(); }},
-            {u"joinserverconfig"_qs, [] { return &Forms::get<joinserverconfig>(); }},
-            {u"Form2"_qs, [] { return &Forms::get<Form2>(); }},
-            {u"Form6"_qs, [] { return &Forms::get<Form6>(); }},
-            {u"Form4"_qs, [] { return &Forms::get<Form4>(); }},
-            {u"Main"_qs, [] { return &Forms::get<Main>(); }},
-            {u"Form1"_qs, [] { return &Forms::get<Form1>(); }},
-            {u"input box"_qs,
+            {u"log"_s, [] { return &Forms::get<tvx::log>(); }},
+            {u"Loadingfdf"_s, [] { return &Forms::get<Loadingfdf>(); }},
+            {u"joinserverconfig"_s, [] { return &Forms::get<joinserverconfig>(); }},
+            {u"Form2"_s, [] { return &Forms::get<Form2>(); }},
+            {u"Form6"_s, [] { return &Forms::get<Form6>(); }},
+            {u"Form4"_s, [] { return &Forms::get<Form4>(); }},
+            {u"Main"_s, [] { return &Forms::get<Main>(); }},
+            {u"Form1"_s, [] { return &Forms::get<Form1>(); }},
+            {u"input box"_s,
              [&box] {
-                 box = makeInputBox(u"Please enter a name for the server"_qs, u"TORVANEX - ADD SERVER"_qs,
-                                    u"New Server"_qs);
+                 box = makeInputBox(u"Please enter a name for the server"_s, u"TORVANEX - ADD SERVER"_s,
+                                    u"New Server"_s);
                  return box.get();
              }},
         };
@@ -519,7 +519,7 @@ private slots:
             for (QLineEdit* box : window->findChildren<QLineEdit*>()) {
                 ++boxes;
                 const QString before = box->text();
-                box->setText(u"bob\nadmin"_qs);
+                box->setText(u"bob\nadmin"_s);
                 if (box->text() != u"bob")
                     multiLine << window->objectName() + u'.' + box->objectName();
                 box->setText(before);
@@ -538,7 +538,7 @@ private slots:
         c.click(c.main.Image6);
         c.udp->sent.clear();
         c.main.txtsay1->clear();
-        QGuiApplication::clipboard()->setText(u"say hi\nquit"_qs);
+        QGuiApplication::clipboard()->setText(u"say hi\nquit"_s);
         QTest::keyClick(c.main.txtsay1, Qt::Key_V, Qt::ControlModifier);
         QTest::keyClick(c.main.txtsay1, Qt::Key_Return);
         QCOMPARE(c.commands(), QList<QByteArray>{rconDatagram("pw", "say say hi")});
@@ -549,10 +549,10 @@ private slots:
         QTest::addColumn<QString>("from");
         QTest::addColumn<QString>("focused");
         QTest::addColumn<QString>("to");
-        QTest::newRow("settings to maps") << u"Image7"_qs << u"Text8"_qs << u"Image8"_qs;
-        QTest::newRow("maps to admin") << u"Image8"_qs << u"List1"_qs << u"Image9"_qs;
-        QTest::newRow("admin to settings") << u"Image9"_qs << u"Text11"_qs << u"Image7"_qs;
-        QTest::newRow("chat to settings") << u"Image6"_qs << u"txtsay1"_qs << u"Image7"_qs;
+        QTest::newRow("settings to maps") << u"Image7"_s << u"Text8"_s << u"Image8"_s;
+        QTest::newRow("maps to admin") << u"Image8"_s << u"List1"_s << u"Image9"_s;
+        QTest::newRow("admin to settings") << u"Image9"_s << u"Text11"_s << u"Image7"_s;
+        QTest::newRow("chat to settings") << u"Image6"_s << u"txtsay1"_s << u"Image7"_s;
     }
     void pageSwitchesLeaveTheLockedBoxesAlone() {
         QFETCH(QString, from);
@@ -577,16 +577,16 @@ private slots:
         Console c;
         QCOMPARE(c.main.size(), QSize(854, 588));
         for (int k = 0; k < 8; ++k) {
-            auto* tab = c.main.findChild<QLabel*>(u"Image"_qs + QString::number(4 + k));
+            auto* tab = c.main.findChild<QLabel*>(u"Image"_s + QString::number(4 + k));
             QCOMPARE(tab->geometry(), QRect(16 + 104 * k, 8, 100, 100));
             QCOMPARE(tab->cursor().shape(), Qt::BitmapCursor);
         }
-        QCOMPARE(c.main.Image5->toolTip(), u"Click here to refresh player list"_qs);
-        QCOMPARE(c.main.txtsay1->toolTip(), u"To add color just press one of the colored "_qs);
+        QCOMPARE(c.main.Image5->toolTip(), u"Click here to refresh player list"_s);
+        QCOMPARE(c.main.txtsay1->toolTip(), u"To add color just press one of the colored "_s);
         QVERIFY(c.main.txtsay2->isReadOnly());
 
         tvx::log& reader = Forms::get<tvx::log>();
-        QCOMPARE(reader.windowTitle(), u"Reader"_qs);
+        QCOMPARE(reader.windowTitle(), u"Reader"_s);
         QCOMPARE(reader.size(), QSize(593, 457));
         QVERIFY(reader.windowFlags().testFlag(Qt::Tool));
         QVERIFY(!reader.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
@@ -619,7 +619,7 @@ private slots:
                     clipped << window->objectName() + u'.' + f->objectName();
             }
         }
-        QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(u", "_qs)));
+        QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(u", "_s)));
     }
 };
 

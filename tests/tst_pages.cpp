@@ -23,6 +23,8 @@
 
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 using namespace tvx;
 using namespace tvx::test;
 
@@ -31,8 +33,7 @@ namespace {
 // A console handed over and connected in the given mode, on screen, with the daemon link up; its timers
 // are ticked by hand.
 struct Console : ConsoleFixture {
-    explicit Console(const QString& mode = u"0"_qs)
-        : ConsoleFixture(mode, u"poweradmin"_qs, Timers::ByHand) {}
+    explicit Console(const QString& mode = u"0"_s) : ConsoleFixture(mode, u"poweradmin"_s, Timers::ByHand) {}
     // Shows the page that holds `w`, then clicks it.
     void click(QWidget* w) {
         if (main.SeeSettings->isAncestorOf(w))
@@ -63,12 +64,12 @@ struct LabelCase {
     QStringList shown;
 };
 
-const QString kPing = u"msg 64 [TORVANEX] Min ping is now: "_qs;
+const QString kPing = u"msg 64 [TORVANEX] Min ping is now: "_s;
 
 QList<LabelCase> labelCases() {
     return {
-        {"server name", "Label18", {u"Text8= My ^1Server "_qs}, {}, {"sv_hostname  My ^1Server "}, {}, {}},
-        {"server name, empty box", "Label18", {u"Text8="_qs}, {}, {"sv_hostname "}, {}, {}},
+        {"server name", "Label18", {u"Text8= My ^1Server "_s}, {}, {"sv_hostname  My ^1Server "}, {}, {}},
+        {"server name, empty box", "Label18", {u"Text8="_s}, {}, {"sv_hostname "}, {}, {}},
         {"hardcore on", "Label19", {}, {}, {"scr_hardcore 1"}, {}, {}},
         {"hardcore off", "Label20", {}, {}, {"scr_hardcore 0"}, {}, {}},
         {"old school on", "Label21", {}, {}, {"scr_oldschool 1"}, {}, {}},
@@ -92,14 +93,14 @@ QList<LabelCase> labelCases() {
          {},
          {"sv_minping 0"},
          {"sv_maxping 300"},
-         {kPing + u"0 and Max ping is now: 300"_qs}},
+         {kPing + u"0 and Max ping is now: 300"_s}},
         {"ping, as typed",
          "Label58",
-         {u"Text27= 5x"_qs, u"Text26="_qs},
+         {u"Text27= 5x"_s, u"Text26="_s},
          {},
          {"sv_minping  5x"},
          {"sv_maxping "},
-         {kPing + u" 5x and Max ping is now: "_qs}},
+         {kPing + u" 5x and Max ping is now: "_s}},
         {"vote tip", "Label43", {}, {}, {"g_allowvote"}, {}, {}},
         {"vote query", "Label79", {}, {}, {"g_allowvote"}, {}, {}},
         {"vote yes", "Label80", {}, {}, {"g_allowvote 1"}, {}, {}},
@@ -124,89 +125,83 @@ QList<LabelCase> labelCases() {
          {},
          {"Quit"},
          {},
-         {u"msg 4 [Restart Server] Are you sure you want to restart server?"_qs}},
+         {u"msg 4 [Restart Server] Are you sure you want to restart server?"_s}},
         {"stop server",
          "Label76",
          {},
          {},
          {"killserver"},
          {},
-         {u"msg 4 [Close Server] Are you sure you want to CLOSE the server?"_qs}},
+         {u"msg 4 [Close Server] Are you sure you want to CLOSE the server?"_s}},
         {"server info", "Label16", {}, {}, {"serverinfo"}, {}, {}},
         {"system info", "Label17", {}, {}, {"systeminfo"}, {}, {}},
-        {"screenshots",
-         "Label23",
-         {},
-         {},
-         {"pb_sv_getss"},
-         {},
-         {u"msg 0 [] Screenshots are being taken!"_qs}},
+        {"screenshots", "Label23", {}, {}, {"pb_sv_getss"}, {}, {u"msg 0 [] Screenshots are being taken!"_s}},
         {"ban list",
          "Label36",
          {},
          {},
          {},
          {"pb_sv_banlist"},
-         {u"msg 64 [Ban list] This may take a few seconds!"_qs}},
-        {"unban", "Label34", {u"Text11=12"_qs}, {}, {"pb_sv_unban 12"}, {}, {}},
+         {u"msg 64 [Ban list] This may take a few seconds!"_s}},
+        {"unban", "Label34", {u"Text11=12"_s}, {}, {"pb_sv_unban 12"}, {}, {}},
         {"punkbuster restart",
          "Label94",
          {},
          {},
          {"pb_sv_restart"},
          {},
-         {u"msg 768 [TORVANEX] Punkbuster should be restarting now!"_qs}},
+         {u"msg 768 [TORVANEX] Punkbuster should be restarting now!"_s}},
         {"bad name",
          "Label95",
          {},
-         {u"Camper"_qs},
+         {u"Camper"_s},
          {"pb_sv_badname 30 Camper"},
          {},
-         {u"input [TORVANEX] Please enter the name you want to block (NAZI)"_qs,
-          u"msg 64 [TORVANEX] Camper added to bad name list!"_qs}},
+         {u"input [TORVANEX] Please enter the name you want to block (NAZI)"_s,
+          u"msg 64 [TORVANEX] Camper added to bad name list!"_s}},
         {"bad name, the proposed one",
          "Label95",
          {},
          {},
          {"pb_sv_badname 30 NAZI"},
          {},
-         {u"input [TORVANEX] Please enter the name you want to block (NAZI)"_qs,
-          u"msg 64 [TORVANEX] NAZI added to bad name list!"_qs}},
+         {u"input [TORVANEX] Please enter the name you want to block (NAZI)"_s,
+          u"msg 64 [TORVANEX] NAZI added to bad name list!"_s}},
         {"bad-name list",
          "Label96",
          {},
          {},
          {},
          {"PB_SV_BadNameList"},
-         {u"msg 512 [TORVANEX] Check the list on the \u00B4Banned Management\u00B4"_qs}},
+         {u"msg 512 [TORVANEX] Check the list on the \u00B4Banned Management\u00B4"_s}},
         {"private slots",
          "Label99",
-         {u"Text44= 8 "_qs},
+         {u"Text44= 8 "_s},
          {},
          {"sv_privateclients 8"},
          {},
-         {u"msg 0 [] Private Slots Defined to: 8"_qs}},
+         {u"msg 0 [] Private Slots Defined to: 8"_s}},
         {"private slots, empty",
          "Label99",
-         {u"Text44=  "_qs},
+         {u"Text44=  "_s},
          {},
          {"sv_privateclients "},
          {},
-         {u"msg 0 [] Private Slots Defined to: "_qs}},
+         {u"msg 0 [] Private Slots Defined to: "_s}},
         {"slots password",
          "Label101",
-         {u"Text45=  Se cret "_qs},
+         {u"Text45=  Se cret "_s},
          {},
          {"set sv_privatePassword Se cret"},
          {},
-         {u"msg 0 [] Private Slots Password Defined as Se cret"_qs}},
+         {u"msg 0 [] Private Slots Password Defined as Se cret"_s}},
         {"slots password, design text",
          "Label101",
          {},
          {},
          {"set sv_privatePassword Password"},
          {},
-         {u"msg 0 [] Private Slots Password Defined as Password"_qs}},
+         {u"msg 0 [] Private Slots Password Defined as Password"_s}},
     };
 }
 
@@ -275,13 +270,12 @@ struct PlayerCase {
 };
 
 const QString kKickBoxes =
-    u"input [Kick - Public Reason] Type here the public reason of this kick (Teamkill)"_qs;
+    u"input [Kick - Public Reason] Type here the public reason of this kick (Teamkill)"_s;
 const QString kKickBoxes2 =
-    u"input [Kick - Private Reason] Type here the private reason of this kick (Teamkill)"_qs;
-const QString kBanBoxes =
-    u"input [Ban - Public Reason] Type here the public reason of this ban (Teamkill)"_qs;
+    u"input [Kick - Private Reason] Type here the private reason of this kick (Teamkill)"_s;
+const QString kBanBoxes = u"input [Ban - Public Reason] Type here the public reason of this ban (Teamkill)"_s;
 const QString kBanBoxes2 =
-    u"input [Ba - Private Reason] Type here the private reason of this ban (Teamkill)"_qs;
+    u"input [Ba - Private Reason] Type here the private reason of this ban (Teamkill)"_s;
 
 QList<PlayerCase> playerCases() {
     return {
@@ -298,7 +292,7 @@ QList<PlayerCase> playerCases() {
         {"PunkBuster kick, typed reasons",
          "pbkickwithreason",
          "^1Big",
-         {u"Cheating"_qs, u"aimbot seen"_qs},
+         {u"Cheating"_s, u"aimbot seen"_s},
          {"pb_sv_kick 4 0 Cheating aimbot seen"},
          {kKickBoxes, kKickBoxes2}},
         {"ban by name", "banplayerz", "Camper", {}, {"banuser " + kCamperName}, {}},
@@ -306,7 +300,7 @@ QList<PlayerCase> playerCases() {
         {"PunkBuster ban",
          "pbbancli",
          "Camper",
-         {u"Wallhack"_qs, u"demo 12"_qs},
+         {u"Wallhack"_s, u"demo 12"_s},
          {"pb_sv_ban 13 0 Wallhack demo 12"},
          {kBanBoxes, kBanBoxes2}},
         {"temporary ban by name", "tempbanplayerz", "Bob", {}, {"tempbanUser " + kBobName}, {}},
@@ -326,20 +320,20 @@ QList<PlayerCase> playerCases() {
         {"PunkBuster kick, private reason cancelled",
          "pbkickwithreason",
          "Bob",
-         {u"Teamkill"_qs, QString()},
+         {u"Teamkill"_s, QString()},
          {},
          {kKickBoxes, kKickBoxes2}},
         {"PunkBuster ban, public reason cancelled", "pbbancli", "Camper", {QString()}, {}, {kBanBoxes}},
         {"PunkBuster ban, private reason cancelled",
          "pbbancli",
          "Camper",
-         {u"x"_qs, QString()},
+         {u"x"_s, QString()},
          {},
          {kBanBoxes, kBanBoxes2}},
         {"PunkBuster ban, blank reasons are reasons",
          "pbbancli",
          "Camper",
-         {u" "_qs, u" "_qs},
+         {u" "_s, u" "_s},
          {"pb_sv_ban 13 0    "},
          {kBanBoxes, kBanBoxes2}},
     };
@@ -371,7 +365,7 @@ void clickItem(QListWidget* list, const QString& text) {
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(found.first()).center());
 }
 
-const QString kCustomBox = u"input [Custom Map] Type the name of the map (example: mp_newmap) (mp_)"_qs;
+const QString kCustomBox = u"input [Custom Map] Type the name of the map (example: mp_newmap) (mp_)"_s;
 
 // The window a command row's control lives on (loaded if needed).
 QWidget* windowOf(CommandWindow window) {
@@ -394,8 +388,7 @@ private slots:
     void everyTableNameExistsOnItsWindow() {
         WindowsFixture fx;
         // Tested below: the daemon requests, the map change, the rotation's "Send" and the warning.
-        QSet<QString> covered{u"Labelstart"_qs, u"Label93"_qs, u"Label14"_qs, u"Label41"_qs,
-                              u"warnplayerz"_qs};
+        QSet<QString> covered{u"Labelstart"_s, u"Label93"_s, u"Label14"_s, u"Label41"_s, u"warnplayerz"_s};
         for (const LabelCase& c : labelCases())
             covered << QString::fromLatin1(c.label);
         QSet<QString> coveredOnTestConsole;
@@ -428,7 +421,7 @@ private slots:
             // A row of the player menu reads a cell of the grid; every other row reads none.
             QCOMPARE(playerColumn(row.completion).has_value(), row.window == CommandWindow::Form3);
             const QSet<QString>& cases = row.window == CommandWindow::Form1 ? coveredOnTestConsole : covered;
-            QVERIFY2(cases.contains(row.control.toString()), qPrintable(where + u" has no case"_qs));
+            QVERIFY2(cases.contains(row.control.toString()), qPrintable(where + u" has no case"_s));
         }
     }
 
@@ -473,8 +466,8 @@ private slots:
     void pingOrder_data() {
         QTest::addColumn<QString>("mode");
         QTest::addColumn<QList<QByteArray>>("daemonAtNotice");
-        QTest::newRow("rcon") << u"0"_qs << QList<QByteArray>();
-        QTest::newRow("daemon") << u"1"_qs << QList<QByteArray>{"bob - sv_minping 0", "bob - sv_maxping 300"};
+        QTest::newRow("rcon") << u"0"_s << QList<QByteArray>();
+        QTest::newRow("daemon") << u"1"_s << QList<QByteArray>{"bob - sv_minping 0", "bob - sv_maxping 300"};
     }
     void pingOrder() {
         QFETCH(QString, mode);
@@ -494,17 +487,17 @@ private slots:
         c.ticks(1);
         QCOMPARE(c.sent(), rcon({"sv_minping 0", "sv_maxping 300"}));
         QVERIFY(!c.main.Timer2->Enabled());
-        QCOMPARE(c.main.LastCommand, u"sv_maxping 300"_qs);
+        QCOMPARE(c.main.LastCommand, u"sv_maxping 300"_s);
     }
 
     void confirmations_data() {
         QTest::addColumn<QString>("label");
         QTest::addColumn<int>("answer");
         QTest::addColumn<QList<QByteArray>>("sent");
-        QTest::newRow("restart, yes") << u"Label15"_qs << int(mb::Yes) << rcon({"Quit"});
-        QTest::newRow("restart, no") << u"Label15"_qs << int(mb::No) << QList<QByteArray>();
-        QTest::newRow("stop, yes") << u"Label76"_qs << int(mb::Yes) << rcon({"killserver"});
-        QTest::newRow("stop, no") << u"Label76"_qs << int(mb::No) << QList<QByteArray>();
+        QTest::newRow("restart, yes") << u"Label15"_s << int(mb::Yes) << rcon({"Quit"});
+        QTest::newRow("restart, no") << u"Label15"_s << int(mb::No) << QList<QByteArray>();
+        QTest::newRow("stop, yes") << u"Label76"_s << int(mb::Yes) << rcon({"killserver"});
+        QTest::newRow("stop, no") << u"Label76"_s << int(mb::No) << QList<QByteArray>();
     }
     void confirmations() {
         QFETCH(QString, label);
@@ -521,13 +514,13 @@ private slots:
         QTest::addColumn<QString>("number");
         QTest::addColumn<QList<QByteArray>>("sent");
         QTest::addColumn<QStringList>("shown");
-        const QStringList refused{u"msg 64 [Remove Ban] Please fill the ban number!"_qs};
-        QTest::newRow("zero") << u"0"_qs << QList<QByteArray>() << refused;
+        const QStringList refused{u"msg 64 [Remove Ban] Please fill the ban number!"_s};
+        QTest::newRow("zero") << u"0"_s << QList<QByteArray>() << refused;
         QTest::newRow("empty") << QString() << QList<QByteArray>() << refused;
-        QTest::newRow("blank and zero") << u" 0"_qs << rcon({"pb_sv_unban  0"}) << QStringList();
-        QTest::newRow("zero and blank") << u"0 "_qs << rcon({"pb_sv_unban 0 "}) << QStringList();
-        QTest::newRow("double zero") << u"00"_qs << rcon({"pb_sv_unban 00"}) << QStringList();
-        QTest::newRow("not a number") << u"abc"_qs << rcon({"pb_sv_unban abc"}) << QStringList();
+        QTest::newRow("blank and zero") << u" 0"_s << rcon({"pb_sv_unban  0"}) << QStringList();
+        QTest::newRow("zero and blank") << u"0 "_s << rcon({"pb_sv_unban 0 "}) << QStringList();
+        QTest::newRow("double zero") << u"00"_s << rcon({"pb_sv_unban 00"}) << QStringList();
+        QTest::newRow("not a number") << u"abc"_s << rcon({"pb_sv_unban abc"}) << QStringList();
     }
     void unban() {
         QFETCH(QString, number);
@@ -546,11 +539,11 @@ private slots:
         QTest::addColumn<QString>("answer");
         QTest::addColumn<QList<QByteArray>>("sent");
         QTest::newRow("cancelled") << QString() << QList<QByteArray>();
-        QTest::newRow("blanks") << u"   "_qs << QList<QByteArray>();
-        QTest::newRow("tab and blank") << u"\t "_qs << QList<QByteArray>();
-        QTest::newRow("quotes") << u" \"\" "_qs << QList<QByteArray>();
-        QTest::newRow("a name among blanks") << u" x "_qs << rcon({"pb_sv_badname 30  x "});
-        QTest::newRow("a digit") << u"0"_qs << rcon({"pb_sv_badname 30 0"});
+        QTest::newRow("blanks") << u"   "_s << QList<QByteArray>();
+        QTest::newRow("tab and blank") << u"\t "_s << QList<QByteArray>();
+        QTest::newRow("quotes") << u" \"\" "_s << QList<QByteArray>();
+        QTest::newRow("a name among blanks") << u" x "_s << rcon({"pb_sv_badname 30  x "});
+        QTest::newRow("a digit") << u"0"_s << rcon({"pb_sv_badname 30 0"});
     }
     void badNameThatMatchesEveryoneIsNotSent() {
         QFETCH(QString, answer);
@@ -559,9 +552,9 @@ private slots:
         c.fx.fake.dialogs.inputAnswers = {answer};
         c.click(c.main.Label95);
         QCOMPARE(c.sent(), sent);
-        QStringList shown{u"input [TORVANEX] Please enter the name you want to block (NAZI)"_qs};
+        QStringList shown{u"input [TORVANEX] Please enter the name you want to block (NAZI)"_s};
         if (!sent.isEmpty())
-            shown << u"msg 64 [TORVANEX] "_qs + answer + u" added to bad name list!"_qs;
+            shown << u"msg 64 [TORVANEX] "_s + answer + u" added to bad name list!"_s;
         QCOMPARE(c.boxes(), shown);
     }
 
@@ -569,22 +562,22 @@ private slots:
     // the list reply is routed only once its command has left.
     void listLabelsReplaceTheWaitingCommand() {
         Console c;
-        c.main.PbListText = u"old list"_qs;
+        c.main.PbListText = u"old list"_s;
         c.click(c.main.Label36);
         QCOMPARE(c.main.PbListText, QString());
         c.ticks(1);
-        c.main.PbListText = u"stale"_qs;
+        c.main.PbListText = u"stale"_s;
         c.click(c.main.Label96);
         QCOMPARE(c.main.PbListText, QString());
-        QCOMPARE(c.main.LastCommand, u"status"_qs);
+        QCOMPARE(c.main.LastCommand, u"status"_s);
         c.ticks(2);
         QCOMPARE(c.sent(), rcon({"PB_SV_BadNameList"}));
-        QCOMPARE(c.main.LastCommand, u"PB_SV_BadNameList"_qs);
+        QCOMPARE(c.main.LastCommand, u"PB_SV_BadNameList"_s);
         c.udp->deliver(replyDatagram("^3PunkBuster Server: Bad Name List: 1 entries\n"));
         c.udp->deliver(replyDatagram("^3PunkBuster Server: [1] (30) Camper\n"));
         c.main.Timer3_Timer();
         c.main.Timer3_Timer();
-        QCOMPARE(c.main.Text10->Text(), u" Bad Name List: 1 entries\r\n [1] (30) Camper\r\n"_qs);
+        QCOMPARE(c.main.Text10->Text(), u" Bad Name List: 1 entries\r\n [1] (30) Camper\r\n"_s);
     }
 
     // A refused send ends the handler that made it: no notice, nothing else sent, the program goes on.
@@ -592,17 +585,17 @@ private slots:
         QTest::addColumn<QString>("label");
         QTest::addColumn<QString>("mode");
         QTest::addColumn<QStringList>("shown");
-        QTest::newRow("screenshots, socket closed") << u"Label23"_qs << u"0"_qs << QStringList();
-        QTest::newRow("host name, socket closed") << u"Label6"_qs << u"0"_qs << QStringList();
-        QTest::newRow("map name, socket closed") << u"Label3"_qs << u"0"_qs << QStringList();
-        QTest::newRow("ping, socket closed") << u"Label58"_qs << u"0"_qs << QStringList();
+        QTest::newRow("screenshots, socket closed") << u"Label23"_s << u"0"_s << QStringList();
+        QTest::newRow("host name, socket closed") << u"Label6"_s << u"0"_s << QStringList();
+        QTest::newRow("map name, socket closed") << u"Label3"_s << u"0"_s << QStringList();
+        QTest::newRow("ping, socket closed") << u"Label58"_s << u"0"_s << QStringList();
         QTest::newRow("bad name, socket closed")
-            << u"Label95"_qs << u"0"_qs
-            << QStringList{u"input [TORVANEX] Please enter the name you want to block (NAZI)"_qs};
-        QTest::newRow("ban list, daemon lost") << u"Label36"_qs << u"1"_qs << QStringList();
+            << u"Label95"_s << u"0"_s
+            << QStringList{u"input [TORVANEX] Please enter the name you want to block (NAZI)"_s};
+        QTest::newRow("ban list, daemon lost") << u"Label36"_s << u"1"_s << QStringList();
         QTest::newRow("restart, daemon lost")
-            << u"Label15"_qs << u"1"_qs
-            << QStringList{u"msg 4 [Restart Server] Are you sure you want to restart server?"_qs};
+            << u"Label15"_s << u"1"_s
+            << QStringList{u"msg 4 [Restart Server] Are you sure you want to restart server?"_s};
     }
     void refusedSendEndsOnlyTheHandler() {
         QFETCH(QString, label);
@@ -618,8 +611,8 @@ private slots:
         QCOMPARE(c.sent(), QList<QByteArray>());
         QCOMPARE(c.tcp->sent, QList<QByteArray>());
         QVERIFY(!c.main.Timer2->Enabled());
-        QCOMPARE(c.main.Label6->Caption(), u"loading..."_qs);
-        QCOMPARE(c.main.Label3->Caption(), u"loading..."_qs);
+        QCOMPARE(c.main.Label6->Caption(), u"loading..."_s);
+        QCOMPARE(c.main.Label3->Caption(), u"loading..."_s);
         QCOMPARE(c.fx.fake.system.endCalls, 0);
         QVERIFY(c.main.isVisible());
     }
@@ -631,28 +624,28 @@ private slots:
         QTest::addColumn<QList<QByteArray>>("daemon");
         QTest::addColumn<QStringList>("shown");
         QTest::addColumn<QString>("logFlag");
-        const QString lost = u"msg 16 [Error nº 40006] Error: Wrong protocol or connection state"_qs;
+        const QString lost = u"msg 16 [Error nº 40006] Error: Wrong protocol or connection state"_s;
         QTest::newRow("start, rcon")
-            << u"Labelstart"_qs << u"0"_qs << true << QList<QByteArray>()
+            << u"Labelstart"_s << u"0"_s << true << QList<QByteArray>()
             << QStringList{u"msg 64 [TORVANEX] You need to be on Daemon mode to start "
-                           u"server!"_qs}
+                           u"server!"_s}
             << QString();
         QTest::newRow("start, mode ' 1'")
-            << u"Labelstart"_qs << u" 1"_qs << true << QList<QByteArray>()
-            << QStringList{u"msg 64 [TORVANEX] You need to be on Daemon mode to start server!"_qs}
+            << u"Labelstart"_s << u" 1"_s << true << QList<QByteArray>()
+            << QStringList{u"msg 64 [TORVANEX] You need to be on Daemon mode to start server!"_s}
             << QString();
         QTest::newRow("start, daemon")
-            << u"Labelstart"_qs << u"1"_qs << true << QList<QByteArray>{"startserver"}
-            << QStringList{u"msg 0 [Start Server] Server should be starting up!"_qs} << QString();
+            << u"Labelstart"_s << u"1"_s << true << QList<QByteArray>{"startserver"}
+            << QStringList{u"msg 0 [Start Server] Server should be starting up!"_s} << QString();
         QTest::newRow("start, link down")
-            << u"Labelstart"_qs << u"1"_qs << false << QList<QByteArray>() << QStringList{lost} << QString();
+            << u"Labelstart"_s << u"1"_s << false << QList<QByteArray>() << QStringList{lost} << QString();
         QTest::newRow("log, rcon")
-            << u"Label93"_qs << u"0"_qs << true << QList<QByteArray>()
-            << QStringList{u"msg 64 [TORVANEX] You need to be on Daemon mode to get logs!"_qs} << QString();
-        QTest::newRow("log, daemon") << u"Label93"_qs << u"1"_qs << true << QList<QByteArray>{"getlog"}
-                                     << QStringList{u"msg 0 [Log] Getting Log"_qs} << u"1"_qs;
+            << u"Label93"_s << u"0"_s << true << QList<QByteArray>()
+            << QStringList{u"msg 64 [TORVANEX] You need to be on Daemon mode to get logs!"_s} << QString();
+        QTest::newRow("log, daemon") << u"Label93"_s << u"1"_s << true << QList<QByteArray>{"getlog"}
+                                     << QStringList{u"msg 0 [Log] Getting Log"_s} << u"1"_s;
         QTest::newRow("log, link down")
-            << u"Label93"_qs << u"1"_qs << false << QList<QByteArray>() << QStringList{lost} << u"1"_qs;
+            << u"Label93"_s << u"1"_s << false << QList<QByteArray>() << QStringList{lost} << u"1"_s;
     }
     void daemonRequests() {
         QFETCH(QString, label);
@@ -672,14 +665,14 @@ private slots:
         // Not an rcon command: no datagram, no echo, the last command unchanged.
         QCOMPARE(c.sent(), QList<QByteArray>());
         QCOMPARE(c.main.txtOutput->Text(), terminal);
-        QCOMPARE(c.main.LastCommand, u"status"_qs);
+        QCOMPARE(c.main.LastCommand, u"status"_s);
         QVERIFY(!c.main.Timer2->Enabled());
     }
 
     // The log label lies beneath the chat log, yet its handler runs; the daemon's answer opens the Reader.
     void daemonLogOpensTheReader() {
-        Console c(u"1"_qs);
-        c.main.UconSetupDone = u"1"_qs;
+        Console c(u"1"_s);
+        c.main.UconSetupDone = u"1"_s;
         c.main.Image6_Click();
         QVERIFY(c.main.txtsay2->geometry().contains(c.main.Label93->geometry()));
         c.fx.fake.dialogs.whileOpen = [&] {
@@ -689,8 +682,8 @@ private slots:
         QCOMPARE(c.tcp->sent, QList<QByteArray>{"getlog"});
         tvx::log* reader = Forms::ifLoaded<tvx::log>();
         QVERIFY(reader && reader->isVisible());
-        QCOMPARE(reader->Text1->Text(), u"[2009-12-08 20:58:11] TORVANEX Daemon started\r\n"_qs);
-        QCOMPARE(c.login.LogRequested, u"0"_qs);
+        QCOMPARE(reader->Text1->Text(), u"[2009-12-08 20:58:11] TORVANEX Daemon started\r\n"_s);
+        QCOMPARE(c.login.LogRequested, u"0"_s);
     }
 
     void toolsLabelPopsTheToolsMenuUp() {
@@ -722,14 +715,14 @@ private slots:
         QFETCH(QStringList, answers);
         QFETCH(QList<QByteArray>, sent);
         QFETCH(QStringList, shown);
-        Console c(u"1"_qs);
+        Console c(u"1"_s);
         c.udp->deliver(replyDatagram(kPlayers));
         c.udp->sent.clear();
         c.tcp->sent.clear(); // the map-name query's copy
         // Another player is selected first: the right button moves the menu to this one.
-        c.main.Grid->setRow(rowOf(*c.main.Grid, u"Bob"_qs) == rowOf(*c.main.Grid, player)
-                                ? rowOf(*c.main.Grid, u"Camper"_qs)
-                                : rowOf(*c.main.Grid, u"Bob"_qs));
+        c.main.Grid->setRow(rowOf(*c.main.Grid, u"Bob"_s) == rowOf(*c.main.Grid, player)
+                                ? rowOf(*c.main.Grid, u"Camper"_s)
+                                : rowOf(*c.main.Grid, u"Bob"_s));
         rightClick(*c.main.Grid, rowOf(*c.main.Grid, player));
         Form3& menu = Forms::get<Form3>();
         QCOMPARE(menu.lastPopup.data(), menu.menuz);
@@ -751,10 +744,10 @@ private slots:
         c.udp->deliver(replyDatagram(kPlayers));
         c.udp->sent.clear();
         FlexGrid& g = *c.main.Grid;
-        rightClick(g, rowOf(g, u"^1Big"_qs));
+        rightClick(g, rowOf(g, u"^1Big"_s));
         Form3& menu = Forms::get<Form3>();
         menu.menuz->hide();
-        g.setRow(rowOf(g, u"Camper"_qs));
+        g.setRow(rowOf(g, u"Camper"_s));
         menu.kickplay->trigger();
         menu.screenshotp->trigger();
         QCOMPARE(c.sent(), rcon({"kick " + kCamperName, "pb_sv_getss 13"}));
@@ -767,7 +760,7 @@ private slots:
         c.udp->deliver(replyDatagram(kPlayers));
         c.udp->sent.clear();
         FlexGrid& g = *c.main.Grid;
-        rightClick(g, rowOf(g, u"^1Big"_qs));
+        rightClick(g, rowOf(g, u"^1Big"_s));
         Forms::get<Form3>().menuz->hide();
         c.fx.fake.dialogs.whileOpen = [&] {
             c.main.Image5_Click();
@@ -775,7 +768,7 @@ private slots:
                 replyDatagram(statusReply({statusLine(5, 1, 50, "777", "Newcomer", "10.0.0.9:28960")})));
         };
         Forms::get<Form3>().pbbancli->trigger();
-        QCOMPARE(rowOf(g, u"^1Big"_qs), -1);
+        QCOMPARE(rowOf(g, u"^1Big"_s), -1);
         QCOMPARE(c.sent(), rcon({"status", "pb_sv_ban 4 0 Teamkill Teamkill"}));
     }
 
@@ -800,13 +793,13 @@ private slots:
         c.udp->deliver(replyDatagram(kPlayers));
         c.udp->sent.clear();
         FlexGrid& g = *c.main.Grid;
-        const int row = rowOf(g, u"Bob"_qs);
+        const int row = rowOf(g, u"Bob"_s);
         g.setTextMatrix(row, int(PlayerColumn::Slot), slot);
         rightClick(g, row);
         Forms::get<Form3>().menuz->hide();
         Forms::get<Form3>().entry(entry)->trigger();
         QCOMPARE(c.sent(), QList<QByteArray>());
-        QCOMPARE(c.boxes(), QStringList{u"msg 64 [TORVANEX] "_qs + refusalText(PlayerRefusal::NoSlot)});
+        QCOMPARE(c.boxes(), QStringList{u"msg 64 [TORVANEX] "_s + refusalText(PlayerRefusal::NoSlot)});
         QVERIFY(!Forms::isLoaded<Form2>());
     }
 
@@ -815,9 +808,9 @@ private slots:
         QTest::addColumn<QString>("entry");
         QTest::addColumn<QString>("name");
         for (const char* e : {"kickplay", "banplayerz", "tempbanplayerz", "unbanplayerz"}) {
-            QTest::addRow("%s, semicolon", e) << QString::fromLatin1(e) << u"Bob;quit"_qs;
-            QTest::addRow("%s, line feed", e) << QString::fromLatin1(e) << u"Bob\nquit"_qs;
-            QTest::addRow("%s, carriage return", e) << QString::fromLatin1(e) << u"Bob\rquit"_qs;
+            QTest::addRow("%s, semicolon", e) << QString::fromLatin1(e) << u"Bob;quit"_s;
+            QTest::addRow("%s, line feed", e) << QString::fromLatin1(e) << u"Bob\nquit"_s;
+            QTest::addRow("%s, carriage return", e) << QString::fromLatin1(e) << u"Bob\rquit"_s;
             QTest::addRow("%s, NUL", e) << QString::fromLatin1(e) << QString::fromUtf16(u"Bob\0quit", 8);
         }
     }
@@ -828,13 +821,13 @@ private slots:
         c.udp->deliver(replyDatagram(kPlayers));
         c.udp->sent.clear();
         FlexGrid& g = *c.main.Grid;
-        const int row = rowOf(g, u"Bob"_qs);
+        const int row = rowOf(g, u"Bob"_s);
         g.setTextMatrix(row, int(PlayerColumn::Name), name);
         rightClick(g, row);
         Forms::get<Form3>().menuz->hide();
         Forms::get<Form3>().entry(entry)->trigger();
         QCOMPARE(c.sent(), QList<QByteArray>());
-        QCOMPARE(c.boxes(), QStringList{u"msg 64 [TORVANEX] "_qs + refusalText(PlayerRefusal::UnsafeCell)});
+        QCOMPARE(c.boxes(), QStringList{u"msg 64 [TORVANEX] "_s + refusalText(PlayerRefusal::UnsafeCell)});
     }
 
     // A name the server reads as every player, or no name at all, never leaves by a name entry: "kick all"
@@ -861,12 +854,12 @@ private slots:
         FlexGrid& g = *c.main.Grid;
         const int row = name.isEmpty() ? g.Rows() - 1 : rowOf(g, QString::fromLatin1(name.left(3)));
         QVERIFY(row >= g.FixedRows());
-        QCOMPARE(g.TextMatrix(row, int(PlayerColumn::Slot)), name.isEmpty() ? QString() : u"  4"_qs);
+        QCOMPARE(g.TextMatrix(row, int(PlayerColumn::Slot)), name.isEmpty() ? QString() : u"  4"_s);
         rightClick(g, row);
         Forms::get<Form3>().menuz->hide();
         Forms::get<Form3>().entry(entry)->trigger();
         QCOMPARE(c.sent(), QList<QByteArray>());
-        QCOMPARE(c.boxes(), QStringList{u"msg 64 [TORVANEX] "_qs + refusalText(refusal)});
+        QCOMPARE(c.boxes(), QStringList{u"msg 64 [TORVANEX] "_s + refusalText(refusal)});
     }
 
     // A TAB in a name stays inside the Name cell: the row keeps the six cells its line was cut into, so the
@@ -875,19 +868,19 @@ private slots:
         QTest::addColumn<QString>("entry");
         QTest::addColumn<QStringList>("answers");
         QTest::addColumn<QList<QByteArray>>("sent");
-        const QStringList reasons{u"Teamkill"_qs, u"spawn kills"_qs};
-        QTest::newRow("client kick") << u"clientkick"_qs << QStringList() << rcon({"clientkick 6"});
-        QTest::newRow("client ban") << u"clientbanz"_qs << QStringList() << rcon({"banclient 6"});
+        const QStringList reasons{u"Teamkill"_s, u"spawn kills"_s};
+        QTest::newRow("client kick") << u"clientkick"_s << QStringList() << rcon({"clientkick 6"});
+        QTest::newRow("client ban") << u"clientbanz"_s << QStringList() << rcon({"banclient 6"});
         QTest::newRow("temporary client ban")
-            << u"TemporarilyClientBanz"_qs << QStringList() << rcon({"tempbanClient 6"});
+            << u"TemporarilyClientBanz"_s << QStringList() << rcon({"tempbanClient 6"});
         QTest::newRow("PunkBuster kick")
-            << u"pbkickwithreason"_qs << reasons << rcon({"pb_sv_kick 7 0 Teamkill spawn kills"});
+            << u"pbkickwithreason"_s << reasons << rcon({"pb_sv_kick 7 0 Teamkill spawn kills"});
         QTest::newRow("PunkBuster ban")
-            << u"pbbancli"_qs << reasons << rcon({"pb_sv_ban 7 0 Teamkill spawn kills"});
-        QTest::newRow("screenshot") << u"screenshotp"_qs << QStringList() << rcon({"pb_sv_getss 7"});
+            << u"pbbancli"_s << reasons << rcon({"pb_sv_ban 7 0 Teamkill spawn kills"});
+        QTest::newRow("screenshot") << u"screenshotp"_s << QStringList() << rcon({"pb_sv_getss 7"});
         QTest::newRow("screenshot sequence")
-            << u"screenshotdwuencez"_qs << QStringList() << rcon({"PB_SV_Task 10 180 PB_SV_GETSS 7"});
-        QTest::newRow("warning") << u"warnplayerz"_qs << QStringList() << rcon({"tell 6 stop"});
+            << u"screenshotdwuencez"_s << QStringList() << rcon({"PB_SV_Task 10 180 PB_SV_GETSS 7"});
+        QTest::newRow("warning") << u"warnplayerz"_s << QStringList() << rcon({"tell 6 stop"});
     }
     void tabInANameKeepsTheRowsSlot() {
         QFETCH(QString, entry);
@@ -900,24 +893,24 @@ private slots:
                                        statusLine(7, 2, 60, "77", "Bystander", "10.0.0.7:28960")})));
         c.udp->sent.clear();
         FlexGrid& g = *c.main.Grid;
-        const int row = rowOf(g, u"tab"_qs);
+        const int row = rowOf(g, u"tab"_s);
         QVERIFY(row >= g.FixedRows());
-        const QStringList cells{u"tab\t\t\t\t7"_qs + QString(7, u' '),
-                                u"    1"_qs,
-                                u"  50"_qs,
-                                u"        66"_qs,
-                                u"  6"_qs,
-                                u"10.0.0.6:28960"_qs};
+        const QStringList cells{u"tab\t\t\t\t7"_s + QString(7, u' '),
+                                u"    1"_s,
+                                u"  50"_s,
+                                u"        66"_s,
+                                u"  6"_s,
+                                u"10.0.0.6:28960"_s};
         for (int col = 0; col < 6; ++col)
             QCOMPARE(g.TextMatrix(row, col), cells[col]);
-        QCOMPARE(c.main.Label4->Caption(), u"2"_qs);
+        QCOMPARE(c.main.Label4->Caption(), u"2"_s);
         rightClick(g, row);
         Forms::get<Form3>().menuz->hide();
         c.fx.fake.dialogs.inputAnswers = answers;
         Forms::get<Form3>().entry(entry)->trigger();
         if (Form2* box = Forms::ifLoaded<Form2>()) {
-            QCOMPARE(box->lblusage->Caption(), u"  6"_qs);
-            box->Text1->setText(u"stop"_qs);
+            QCOMPARE(box->lblusage->Caption(), u"  6"_s);
+            box->Text1->setText(u"stop"_s);
             QTest::mouseClick(box->Command1, Qt::LeftButton);
         }
         QCOMPARE(c.sent(), sent);
@@ -926,16 +919,16 @@ private slots:
     void showActionsFillTheReader_data() {
         QTest::addColumn<QString>("entry");
         QTest::addColumn<QString>("text");
-        QTest::newRow("name") << u"copynamez"_qs << QString::fromLatin1(kBobName);
-        QTest::newRow("hash") << u"copyhash"_qs << u"1234567890"_qs;
-        QTest::newRow("address with its port") << u"copyipz"_qs << u"10.0.0.5:28960"_qs;
-        QTest::newRow("report") << u"createplayerreportz"_qs
+        QTest::newRow("name") << u"copynamez"_s << QString::fromLatin1(kBobName);
+        QTest::newRow("hash") << u"copyhash"_s << u"1234567890"_s;
+        QTest::newRow("address with its port") << u"copyipz"_s << u"10.0.0.5:28960"_s;
+        QTest::newRow("report") << u"createplayerreportz"_s
                                 << u"Player Report : Created on 12-08-2026 at 22:10:00\r\n"
                                    "Slot:  0\r\n"
                                    "Player Name: Bob            \r\n"
                                    "Hash: 1234567890\r\n"
                                    "Current Score: 12\r\n"
-                                   "IP Address : 10.0.0.5:28960"_qs;
+                                   "IP Address : 10.0.0.5:28960"_s;
     }
     void showActionsFillTheReader() {
         QFETCH(QString, entry);
@@ -943,9 +936,9 @@ private slots:
         Console c;
         c.udp->deliver(replyDatagram(kPlayers));
         c.udp->sent.clear();
-        rightClick(*c.main.Grid, rowOf(*c.main.Grid, u"Bob"_qs));
+        rightClick(*c.main.Grid, rowOf(*c.main.Grid, u"Bob"_s));
         Forms::get<Form3>().menuz->hide();
-        Forms::get<tvx::log>().Text1->setText(u"earlier text"_qs);
+        Forms::get<tvx::log>().Text1->setText(u"earlier text"_s);
         Forms::get<Form3>().entry(entry)->trigger();
         tvx::log& reader = Forms::get<tvx::log>();
         QCOMPARE(reader.Text1->Text(), text);
@@ -960,17 +953,17 @@ private slots:
         Console c;
         c.udp->deliver(replyDatagram(kPlayers));
         FlexGrid& g = *c.main.Grid;
-        rightClick(g, rowOf(g, u"^1Big"_qs));
+        rightClick(g, rowOf(g, u"^1Big"_s));
         Form3& menu = Forms::get<Form3>();
         menu.menuz->hide();
         QVERIFY(!menu.checkplayerz->menuAction()->isVisible());
         menu.checkonpbbansz->trigger();
-        g.setTextMatrix(g.Row(), int(PlayerColumn::Guid), u"1&action=0"_qs);
+        g.setTextMatrix(g.Row(), int(PlayerColumn::Guid), u"1&action=0"_s);
         menu.checkonpunksbusted->trigger();
         QCOMPARE(c.fx.fake.shell.openedUrls,
                  (QStringList{
-                     fixed::kPbBansSite + u"/mbi.php?guid=%20%20%20%20%20%20%20%2055&action=12&submit"_qs,
-                     fixed::kPunksBustedSite + u"/cgi-bin/membership/guidcheck.cgi?guid=1%26action%3D0"_qs}));
+                     fixed::kPbBansSite + u"/mbi.php?guid=%20%20%20%20%20%20%20%2055&action=12&submit"_s,
+                     fixed::kPunksBustedSite + u"/cgi-bin/membership/guidcheck.cgi?guid=1%26action%3D0"_s}));
     }
 
     // A refused send ends the entry's handler; the program and the menu go on.
@@ -979,7 +972,7 @@ private slots:
         c.udp->deliver(replyDatagram(kPlayers));
         c.udp->sent.clear();
         c.main.udpClient->close();
-        rightClick(*c.main.Grid, rowOf(*c.main.Grid, u"Bob"_qs));
+        rightClick(*c.main.Grid, rowOf(*c.main.Grid, u"Bob"_s));
         Form3& menu = Forms::get<Form3>();
         menu.menuz->hide();
         for (QAction* a : {menu.kickplay, menu.clientkick, menu.pbkickwithreason, menu.banplayerz,
@@ -997,10 +990,10 @@ private slots:
 
     void mapListsHoldTheirItemsInOrder() {
         Console c;
-        const QStringList maps{u"mp_airfield"_qs,  u"mp_asylum"_qs,     u"mp_castle"_qs, u"mp_courtyard"_qs,
-                               u"mp_dome"_qs,      u"mp_downfall"_qs,   u"mp_hangar"_qs, u"mp_makin"_qs,
-                               u"mp_outskirts"_qs, u"mp_roundhouse"_qs, u"mp_seelow"_qs, u"mp_shrine"_qs,
-                               u"mp_suburban"_qs};
+        const QStringList maps{u"mp_airfield"_s,  u"mp_asylum"_s,     u"mp_castle"_s, u"mp_courtyard"_s,
+                               u"mp_dome"_s,      u"mp_downfall"_s,   u"mp_hangar"_s, u"mp_makin"_s,
+                               u"mp_outskirts"_s, u"mp_roundhouse"_s, u"mp_seelow"_s, u"mp_shrine"_s,
+                               u"mp_suburban"_s};
         auto items = [](const auto* list) {
             QStringList out;
             for (int i = 0; i < list->count(); ++i) {
@@ -1011,10 +1004,10 @@ private slots:
             }
             return out;
         };
-        QCOMPARE(items(c.main.List1), maps + QStringList{u"Custom Map"_qs});
+        QCOMPARE(items(c.main.List1), maps + QStringList{u"Custom Map"_s});
         QCOMPARE(items(c.main.Combo1), maps);
         QCOMPARE(items(c.main.Combo2),
-                 (QStringList{u"twar"_qs, u"dm"_qs, u"tdm"_qs, u"dom"_qs, u"koth"_qs, u"sab"_qs, u"sd"_qs}));
+                 (QStringList{u"twar"_s, u"dm"_s, u"tdm"_s, u"dom"_s, u"koth"_s, u"sab"_s, u"sd"_s}));
         QCOMPARE(c.main.Combo1->currentIndex(), -1);
         QCOMPARE(c.main.Combo2->currentIndex(), -1);
     }
@@ -1028,9 +1021,9 @@ private slots:
         QFETCH(QString, map);
         Console c;
         c.main.Image8_Click();
-        QCOMPARE(shownPreviews(c.main), QStringList{u"Image27"_qs});
-        QCOMPARE(c.main.Label13->Caption(), u"Select a map"_qs);
-        clickItem(c.main.List1, u"mp_castle"_qs);
+        QCOMPARE(shownPreviews(c.main), QStringList{u"Image27"_s});
+        QCOMPARE(c.main.Label13->Caption(), u"Select a map"_s);
+        clickItem(c.main.List1, u"mp_castle"_s);
         clickItem(c.main.List1, map);
         QCOMPARE(c.main.Label13->Caption(), map);
         QCOMPARE(shownPreviews(c.main), QStringList{previewOf(c.main, map)});
@@ -1057,8 +1050,8 @@ private slots:
             if (i < mapNames().size())
                 QCOMPARE(shown.first(), previewOf(c.main, mapNames()[i]));
         }
-        QCOMPARE(captions, mapNames() + QStringList{u"mp_"_qs});
-        QCOMPARE(shownPreviews(c.main), QStringList{previewOf(c.main, u"mp_suburban"_qs)});
+        QCOMPARE(captions, mapNames() + QStringList{u"mp_"_s});
+        QCOMPARE(shownPreviews(c.main), QStringList{previewOf(c.main, u"mp_suburban"_s)});
         QCOMPARE(c.boxes(), QStringList{kCustomBox});
     }
 
@@ -1067,14 +1060,14 @@ private slots:
         QTest::addColumn<QString>("answer");
         QTest::addColumn<QList<QByteArray>>("sent");
         QTest::addColumn<QStringList>("shown");
-        QTest::newRow("a name") << u"mp_castle"_qs << u"mp_newmap"_qs << rcon({"map mp_newmap"})
+        QTest::newRow("a name") << u"mp_castle"_s << u"mp_newmap"_s << rcon({"map mp_newmap"})
                                 << QStringList{kCustomBox};
         QTest::newRow("a name, nothing chosen before")
-            << QString() << u"mp_newmap"_qs << rcon({"map mp_newmap"}) << QStringList{kCustomBox};
-        QTest::newRow("cancelled") << u"mp_dome"_qs << QString() << rcon({"map "}) << QStringList{kCustomBox};
+            << QString() << u"mp_newmap"_s << rcon({"map mp_newmap"}) << QStringList{kCustomBox};
+        QTest::newRow("cancelled") << u"mp_dome"_s << QString() << rcon({"map "}) << QStringList{kCustomBox};
         QTest::newRow("the no-map caption typed")
-            << u"mp_dome"_qs << u"Select a map"_qs << QList<QByteArray>()
-            << QStringList{kCustomBox, u"msg 64 [Map] Please select a map first!"_qs};
+            << u"mp_dome"_s << u"Select a map"_s << QList<QByteArray>()
+            << QStringList{kCustomBox, u"msg 64 [Map] Please select a map first!"_s};
     }
     void customMap() {
         QFETCH(QString, before);
@@ -1087,7 +1080,7 @@ private slots:
             clickItem(c.main.List1, before);
         const QStringList previews = shownPreviews(c.main);
         c.fx.fake.dialogs.inputAnswers = {answer};
-        clickItem(c.main.List1, u"Custom Map"_qs);
+        clickItem(c.main.List1, u"Custom Map"_s);
         QCOMPARE(c.main.Label13->Caption(), answer);
         QCOMPARE(shownPreviews(c.main), previews);
         c.click(c.main.Label14);
@@ -1099,23 +1092,23 @@ private slots:
     void customMapAgainAsksAgain() {
         Console c;
         c.main.Image8_Click();
-        c.fx.fake.dialogs.inputAnswers = {u"mp_one"_qs, u"mp_two"_qs};
-        clickItem(c.main.List1, u"Custom Map"_qs);
-        clickItem(c.main.List1, u"Custom Map"_qs);
+        c.fx.fake.dialogs.inputAnswers = {u"mp_one"_s, u"mp_two"_s};
+        clickItem(c.main.List1, u"Custom Map"_s);
+        clickItem(c.main.List1, u"Custom Map"_s);
         QCOMPARE(c.boxes(), (QStringList{kCustomBox, kCustomBox}));
-        QCOMPARE(c.main.Label13->Caption(), u"mp_two"_qs);
+        QCOMPARE(c.main.Label13->Caption(), u"mp_two"_s);
         // A map clicked again is chosen again, with no box.
-        clickItem(c.main.List1, u"mp_makin"_qs);
-        clickItem(c.main.List1, u"mp_makin"_qs);
+        clickItem(c.main.List1, u"mp_makin"_s);
+        clickItem(c.main.List1, u"mp_makin"_s);
         QCOMPARE(c.boxes().size(), 2);
-        QCOMPARE(shownPreviews(c.main), QStringList{previewOf(c.main, u"mp_makin"_qs)});
+        QCOMPARE(shownPreviews(c.main), QStringList{previewOf(c.main, u"mp_makin"_s)});
     }
 
     void changeMapBeforeChoosingOne() {
         Console c;
         c.click(c.main.Label14);
         QCOMPARE(c.sent(), QList<QByteArray>());
-        QCOMPARE(c.boxes(), QStringList{u"msg 64 [Map] Please select a map first!"_qs});
+        QCOMPARE(c.boxes(), QStringList{u"msg 64 [Map] Please select a map first!"_s});
     }
 
     // ---- The map rotation frame ----
@@ -1126,14 +1119,14 @@ private slots:
         QTest::addColumn<QString>("gameType");
         QTest::addColumn<QString>("after");
         QTest::addColumn<QStringList>("shown");
-        const QStringList missing{u"msg 64 [TORVANEX] Please select both map and gametype!"_qs};
-        QTest::newRow("first entry") << QString() << u"mp_castle"_qs << u"tdm"_qs
-                                     << u"gametype tdm map mp_castle"_qs << QStringList();
-        QTest::newRow("next entry") << u"gametype tdm map mp_castle"_qs << u"mp_dome"_qs << u"dom"_qs
-                                    << u"gametype tdm map mp_castle gametype dom map mp_dome"_qs
+        const QStringList missing{u"msg 64 [TORVANEX] Please select both map and gametype!"_s};
+        QTest::newRow("first entry") << QString() << u"mp_castle"_s << u"tdm"_s
+                                     << u"gametype tdm map mp_castle"_s << QStringList();
+        QTest::newRow("next entry") << u"gametype tdm map mp_castle"_s << u"mp_dome"_s << u"dom"_s
+                                    << u"gametype tdm map mp_castle gametype dom map mp_dome"_s
                                     << QStringList();
-        QTest::newRow("only the map") << u"x"_qs << u"mp_dome"_qs << QString() << u"x"_qs << missing;
-        QTest::newRow("only the game type") << QString() << QString() << u"sd"_qs << QString() << missing;
+        QTest::newRow("only the map") << u"x"_s << u"mp_dome"_s << QString() << u"x"_s << missing;
+        QTest::newRow("only the game type") << QString() << QString() << u"sd"_s << QString() << missing;
         QTest::newRow("nothing picked") << QString() << QString() << QString() << QString() << missing;
     }
     void rotationAdd() {
@@ -1155,24 +1148,24 @@ private slots:
     // The lists keep their picks: "Add" again appends the same pair; "Clear" starts over.
     void rotationBuiltClearedAndSent() {
         Console c;
-        c.main.Combo1->setCurrentIndex(c.main.Combo1->findText(u"mp_castle"_qs));
-        c.main.Combo2->setCurrentIndex(c.main.Combo2->findText(u"tdm"_qs));
+        c.main.Combo1->setCurrentIndex(c.main.Combo1->findText(u"mp_castle"_s));
+        c.main.Combo2->setCurrentIndex(c.main.Combo2->findText(u"tdm"_s));
         c.click(c.main.Label39);
         c.click(c.main.Label39);
-        QCOMPARE(c.main.Text12->Text(), u"gametype tdm map mp_castle gametype tdm map mp_castle"_qs);
+        QCOMPARE(c.main.Text12->Text(), u"gametype tdm map mp_castle gametype tdm map mp_castle"_s);
         c.click(c.main.Label40);
         QCOMPARE(c.main.Text12->Text(), QString());
         c.click(c.main.Label41);
-        QCOMPARE(c.boxes(), QStringList{u"msg 64 [Maps] Please add a map rotation first!"_qs});
+        QCOMPARE(c.boxes(), QStringList{u"msg 64 [Maps] Please add a map rotation first!"_s});
         QCOMPARE(c.sent(), QList<QByteArray>());
         c.click(c.main.Label39);
-        c.main.Combo1->setCurrentIndex(c.main.Combo1->findText(u"mp_dome"_qs));
-        c.main.Combo2->setCurrentIndex(c.main.Combo2->findText(u"dom"_qs));
+        c.main.Combo1->setCurrentIndex(c.main.Combo1->findText(u"mp_dome"_s));
+        c.main.Combo2->setCurrentIndex(c.main.Combo2->findText(u"dom"_s));
         c.click(c.main.Label39);
         c.click(c.main.Label41);
         QCOMPARE(c.sent(),
                  rcon({"set sv_mapRotation \"gametype tdm map mp_castle gametype dom map mp_dome\""}));
-        QCOMPARE(c.main.Text12->Text(), u"gametype tdm map mp_castle gametype dom map mp_dome"_qs);
+        QCOMPARE(c.main.Text12->Text(), u"gametype tdm map mp_castle gametype dom map mp_dome"_s);
     }
 
     // Text12 is editable: what the administrator types goes between the quotes as typed, blanks included,
@@ -1180,8 +1173,8 @@ private slots:
     void rotationTypedByHand_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QList<QByteArray>>("sent");
-        QTest::newRow("blanks only") << u"   "_qs << rcon({"set sv_mapRotation \"   \""});
-        QTest::newRow("two lines") << u"gametype sd\nmap mp_makin"_qs
+        QTest::newRow("blanks only") << u"   "_s << rcon({"set sv_mapRotation \"   \""});
+        QTest::newRow("two lines") << u"gametype sd\nmap mp_makin"_s
                                    << rcon({"set sv_mapRotation \"gametype sd map mp_makin\""});
     }
     void rotationTypedByHand() {
@@ -1205,18 +1198,18 @@ private slots:
     void rotationRefused_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("a quote") << u"gametype sd map mp_makin\"; quit; \""_qs
+        QTest::newRow("a quote") << u"gametype sd map mp_makin\"; quit; \""_s
                                  << u"msg 64 [TORVANEX] The map rotation holds a '\"', which would end the "
-                                    u"quoted rotation early, so nothing was sent."_qs;
+                                    u"quoted rotation early, so nothing was sent."_s;
         QTest::newRow("too long")
             << QString(65475, u'x')
             << u"msg 64 [TORVANEX] The map rotation is too long: with the command and the rcon password it "
-               u"does not fit in one datagram of 65507 bytes, so nothing was sent."_qs;
+               u"does not fit in one datagram of 65507 bytes, so nothing was sent."_s;
     }
     void rotationRefused() {
         QFETCH(QString, text);
         QFETCH(QString, shown);
-        Console c(u"1"_qs);
+        Console c(u"1"_s);
         const QString terminal = c.main.txtOutput->Text();
         c.main.Text12->setText(text);
         c.click(c.main.Label41);
@@ -1244,12 +1237,12 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("button"); // "ok", "cancel" or "close"
         QTest::addColumn<QList<QByteArray>>("sent");
-        QTest::newRow("ok") << u"Stop camping"_qs << u"ok"_qs << rcon({"tell 3 Stop camping"});
+        QTest::newRow("ok") << u"Stop camping"_s << u"ok"_s << rcon({"tell 3 Stop camping"});
         QTest::newRow("ok, message as typed")
-            << u" two  blanks "_qs << u"ok"_qs << rcon({"tell 3  two  blanks "});
-        QTest::newRow("ok, empty message") << QString() << u"ok"_qs << rcon({"tell 3 "});
-        QTest::newRow("cancel") << u"Stop camping"_qs << u"cancel"_qs << QList<QByteArray>();
-        QTest::newRow("closed") << u"Stop camping"_qs << u"close"_qs << QList<QByteArray>();
+            << u" two  blanks "_s << u"ok"_s << rcon({"tell 3  two  blanks "});
+        QTest::newRow("ok, empty message") << QString() << u"ok"_s << rcon({"tell 3 "});
+        QTest::newRow("cancel") << u"Stop camping"_s << u"cancel"_s << QList<QByteArray>();
+        QTest::newRow("closed") << u"Stop camping"_s << u"close"_s << QList<QByteArray>();
     }
     void warningBox() {
         QFETCH(QString, message);
@@ -1258,15 +1251,15 @@ private slots:
         Console c;
         c.udp->deliver(replyDatagram(kPlayers));
         c.udp->sent.clear();
-        rightClick(*c.main.Grid, rowOf(*c.main.Grid, u"^1Big"_qs));
+        rightClick(*c.main.Grid, rowOf(*c.main.Grid, u"^1Big"_s));
         Forms::get<Form3>().menuz->hide();
         Forms::get<Form3>().warnplayerz->trigger();
         Form2* box = Forms::ifLoaded<Form2>();
         QVERIFY(box && box->isVisible());
         QVERIFY(!box->isModal());
-        QCOMPARE(box->windowTitle(), u"Input box"_qs);
+        QCOMPARE(box->windowTitle(), u"Input box"_s);
         QCOMPARE(box->lbldesc->Caption(), kWarnDescription);
-        QCOMPARE(box->lblusage->Caption(), u"  3"_qs); // as the grid holds it
+        QCOMPARE(box->lblusage->Caption(), u"  3"_s); // as the grid holds it
         QVERIFY(box->lblusage->isHidden());
         QTest::keyClicks(box->Text1, message);
         if (button == u"ok")
@@ -1290,21 +1283,21 @@ private slots:
         c.udp->sent.clear();
         FlexGrid& g = *c.main.Grid;
         Form3& menu = Forms::get<Form3>();
-        rightClick(g, rowOf(g, u"Bob"_qs));
+        rightClick(g, rowOf(g, u"Bob"_s));
         menu.menuz->hide();
         menu.warnplayerz->trigger();
         Form2* first = &Forms::get<Form2>();
-        QTest::keyClicks(first->Text1, u"last warning"_qs);
-        rightClick(g, rowOf(g, u"Camper"_qs));
+        QTest::keyClicks(first->Text1, u"last warning"_s);
+        rightClick(g, rowOf(g, u"Camper"_s));
         menu.menuz->hide();
         menu.warnplayerz->trigger();
         QCOMPARE(&Forms::get<Form2>(), first);
-        QCOMPARE(first->Text1->text(), u"last warning"_qs);
-        QCOMPARE(first->lblusage->Caption(), u" 12"_qs);
+        QCOMPARE(first->Text1->text(), u"last warning"_s);
+        QCOMPARE(first->lblusage->Caption(), u" 12"_s);
         // Camper leaves and the grid is rebuilt before "Ok".
         c.main.Image5_Click();
         c.udp->deliver(replyDatagram(statusReply({kBob, kAl})));
-        QCOMPARE(rowOf(g, u"Camper"_qs), -1);
+        QCOMPARE(rowOf(g, u"Camper"_s), -1);
         c.udp->sent.clear();
         QTest::mouseClick(first->Command1, Qt::LeftButton);
         QCOMPARE(c.sent(), rcon({"tell 12 last warning"}));
@@ -1314,7 +1307,7 @@ private slots:
     void warningOkClosesWhenTheSendIsRefused() {
         Console c;
         c.udp->deliver(replyDatagram(kPlayers));
-        rightClick(*c.main.Grid, rowOf(*c.main.Grid, u"Bob"_qs));
+        rightClick(*c.main.Grid, rowOf(*c.main.Grid, u"Bob"_s));
         Forms::get<Form3>().menuz->hide();
         Forms::get<Form3>().warnplayerz->trigger();
         c.main.udpClient->close();
@@ -1340,8 +1333,8 @@ private slots:
         for (const auto& l : layout)
             QCOMPARE(l.w->geometry(), l.r);
         QCOMPARE(box.size(), QSize(twips(6885), twips(1725)));
-        QCOMPARE(box.Command1->text(), u"Ok"_qs);
-        QCOMPARE(box.Command2->text(), u"Cancel"_qs);
+        QCOMPARE(box.Command1->text(), u"Ok"_s);
+        QCOMPARE(box.Command2->text(), u"Cancel"_s);
         QVERIFY(!box.Image1->pixmap().isNull());
         QCOMPARE(box.Text1->nextInFocusChain(), box.Command1);
         QCOMPARE(box.Command1->nextInFocusChain(), box.Command2);

@@ -25,6 +25,8 @@
 #include <sys/types.h>
 #include <unistd.h>
 
+using namespace Qt::StringLiterals;
+
 using namespace tvx;
 
 namespace {
@@ -78,7 +80,7 @@ private:
 };
 
 QByteArray procFile(qint64 pid, const char* name) {
-    QFile f(u"/proc/"_qs + QString::number(pid) + u'/' + QLatin1StringView(name));
+    QFile f(u"/proc/"_s + QString::number(pid) + u'/' + QLatin1StringView(name));
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
@@ -89,39 +91,39 @@ class TstPlatform : public QObject {
 private slots:
     void settingsStoreKeepsBracketedSections() {
         QTemporaryDir dir;
-        const QString path = dir.filePath(u"torvanex.ini"_qs);
+        const QString path = dir.filePath(u"torvanex.ini"_s);
         {
             IniSettingsStore s(path);
-            QCOMPARE(s.get(u"[LOGIN1]"_qs, u"Name"_qs, u"Load Server 1"_qs), u"Load Server 1"_qs);
-            s.set(u"[LOGIN1]"_qs, u"Name"_qs, QString());
-            s.set(u"[LOGIN10]"_qs, u"Pass"_qs, u"p w=;#\"x"_qs);
-            s.set(u"[Configs]"_qs, u"Path"_qs, u"/games/CoDWaWmp.exe"_qs);
+            QCOMPARE(s.get(u"[LOGIN1]"_s, u"Name"_s, u"Load Server 1"_s), u"Load Server 1"_s);
+            s.set(u"[LOGIN1]"_s, u"Name"_s, QString());
+            s.set(u"[LOGIN10]"_s, u"Pass"_s, u"p w=;#\"x"_s);
+            s.set(u"[Configs]"_s, u"Path"_s, u"/games/CoDWaWmp.exe"_s);
         }
         IniSettingsStore again(path);
         // An existing key answers its value, even an empty one.
-        QCOMPARE(again.get(u"[LOGIN1]"_qs, u"Name"_qs, u"Load Server 1"_qs), QString());
-        QCOMPARE(again.get(u"[LOGIN10]"_qs, u"Pass"_qs, {}), u"p w=;#\"x"_qs);
-        QCOMPARE(again.get(u"[LOGIN1]"_qs, u"Pass"_qs, u"d"_qs), u"d"_qs);
-        QCOMPARE(again.get(u"[Configs]"_qs, u"Path"_qs, {}), u"/games/CoDWaWmp.exe"_qs);
+        QCOMPARE(again.get(u"[LOGIN1]"_s, u"Name"_s, u"Load Server 1"_s), QString());
+        QCOMPARE(again.get(u"[LOGIN10]"_s, u"Pass"_s, {}), u"p w=;#\"x"_s);
+        QCOMPARE(again.get(u"[LOGIN1]"_s, u"Pass"_s, u"d"_s), u"d"_s);
+        QCOMPARE(again.get(u"[Configs]"_s, u"Path"_s, {}), u"/games/CoDWaWmp.exe"_s);
         QCOMPARE(QFile::permissions(path) & (QFileDevice::ReadGroup | QFileDevice::ReadOther),
                  QFileDevice::Permissions());
     }
 
     void settingsFileIsOwnerOnlyFromTheStart() {
         QTemporaryDir dir;
-        const QString path = dir.filePath(u"config/torvanex.ini"_qs);
+        const QString path = dir.filePath(u"config/torvanex.ini"_s);
         // With no mask at all, a new file would be readable and writable by everybody.
         const mode_t mask = ::umask(0);
         {
             IniSettingsStore s(path);
-            s.set(u"[LOGIN1]"_qs, u"Pass"_qs, u"secret"_qs);
+            s.set(u"[LOGIN1]"_s, u"Pass"_s, u"secret"_s);
         }
         // The empty file the store makes before the first save: owner-only, and nothing is written
         // through a link that stands at the place.
-        const QString made = dir.filePath(u"made.ini"_qs);
+        const QString made = dir.filePath(u"made.ini"_s);
         QVERIFY(createPrivateFile(made));
-        const QString victim = dir.filePath(u"victim"_qs);
-        const QString link = dir.filePath(u"link.ini"_qs);
+        const QString victim = dir.filePath(u"victim"_s);
+        const QString link = dir.filePath(u"link.ini"_s);
         QVERIFY(QFile::link(victim, link));
         QVERIFY(!createPrivateFile(link));
         ::umask(mask);
@@ -130,31 +132,31 @@ private slots:
         QVERIFY(!QFile::exists(victim));
         QVERIFY(!createPrivateFile(made)); // an existing file is left as it is
         IniSettingsStore again(path);
-        QCOMPARE(again.get(u"[LOGIN1]"_qs, u"Pass"_qs, {}), u"secret"_qs);
+        QCOMPARE(again.get(u"[LOGIN1]"_s, u"Pass"_s, {}), u"secret"_s);
     }
 
     void unwritableSettingsAreReportedOnce() {
         QTemporaryDir dir;
         // A folder that cannot be made, whoever runs the test: a file stands at its place.
-        QFile blocker(dir.filePath(u"config"_qs));
+        QFile blocker(dir.filePath(u"config"_s));
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.close();
-        const QString path = dir.filePath(u"config/torvanex.ini"_qs);
+        const QString path = dir.filePath(u"config/torvanex.ini"_s);
         test::FakeDialogs dialogs;
         IniSettingsStore s(path, &dialogs);
-        s.set(u"[LOGIN1]"_qs, u"Name"_qs, u"Home"_qs);
-        s.set(u"[LOGIN1]"_qs, u"Pass"_qs, u"secret"_qs);
-        s.set(u"[LOGIN2]"_qs, u"Name"_qs, u"Away"_qs);
+        s.set(u"[LOGIN1]"_s, u"Name"_s, u"Home"_s);
+        s.set(u"[LOGIN1]"_s, u"Pass"_s, u"secret"_s);
+        s.set(u"[LOGIN2]"_s, u"Name"_s, u"Away"_s);
         QCOMPARE(dialogs.shown.size(), 1);
         QCOMPARE(dialogs.shown[0].text, IniSettingsStore::saveFailedText(path));
         QVERIFY(dialogs.shown[0].text.contains(path));
         QCOMPARE(dialogs.shown[0].style, mb::Exclamation);
         // What was saved lasts for this run.
-        QCOMPARE(s.get(u"[LOGIN1]"_qs, u"Pass"_qs, {}), u"secret"_qs);
+        QCOMPARE(s.get(u"[LOGIN1]"_s, u"Pass"_s, {}), u"secret"_s);
         // A store that can write says nothing.
         test::FakeDialogs quiet;
-        IniSettingsStore fine(dir.filePath(u"torvanex.ini"_qs), &quiet);
-        fine.set(u"[LOGIN1]"_qs, u"Name"_qs, u"Home"_qs);
+        IniSettingsStore fine(dir.filePath(u"torvanex.ini"_s), &quiet);
+        fine.set(u"[LOGIN1]"_s, u"Name"_s, u"Home"_s);
         QVERIFY(quiet.shown.isEmpty());
     }
 
@@ -162,25 +164,25 @@ private slots:
         // Made read-only by its owner: not written, its rights untouched, whoever runs the program (root
         // may write anything), and the box that says so is true.
         QTemporaryDir dir;
-        const QString path = dir.filePath(u"torvanex.ini"_qs);
+        const QString path = dir.filePath(u"torvanex.ini"_s);
         const QByteArray bytes = "[%5BLOGIN1%5D]\nName=Home\nPass=old\n";
         QVERIFY(test::writeFile(path, bytes));
         QVERIFY(QFile::setPermissions(path, QFile::ReadOwner));
         test::FakeDialogs dialogs;
         {
             IniSettingsStore s(path, &dialogs);
-            QCOMPARE(s.get(u"[LOGIN1]"_qs, u"Pass"_qs, {}), u"old"_qs);
-            s.set(u"[LOGIN1]"_qs, u"Pass"_qs, u"new"_qs);
+            QCOMPARE(s.get(u"[LOGIN1]"_s, u"Pass"_s, {}), u"old"_s);
+            s.set(u"[LOGIN1]"_s, u"Pass"_s, u"new"_s);
             {
                 const SettingsBatch batch(s);
-                s.set(u"[LOGIN2]"_qs, u"Name"_qs, u"Away"_qs);
-                s.set(u"[LOGIN2]"_qs, u"Pass"_qs, u"secret"_qs);
+                s.set(u"[LOGIN2]"_s, u"Name"_s, u"Away"_s);
+                s.set(u"[LOGIN2]"_s, u"Pass"_s, u"secret"_s);
             }
             QCOMPARE(dialogs.texts(), QStringList{IniSettingsStore::saveFailedText(path)});
             QCOMPARE(rights(path), QFile::ReadOwner);
             // What was saved lasts for this run.
-            QCOMPARE(s.get(u"[LOGIN1]"_qs, u"Pass"_qs, {}), u"new"_qs);
-            QCOMPARE(s.get(u"[LOGIN2]"_qs, u"Name"_qs, {}), u"Away"_qs);
+            QCOMPARE(s.get(u"[LOGIN1]"_s, u"Pass"_s, {}), u"new"_s);
+            QCOMPARE(s.get(u"[LOGIN2]"_s, u"Name"_s, {}), u"Away"_s);
         }
         // Nor written when the store goes.
         QCOMPARE(test::readFile(path), bytes);
@@ -190,54 +192,53 @@ private slots:
     void unparsableSettingsFileIsSavedWithoutABox() {
         // A line that cannot be read says nothing about whether a save reaches the disk.
         QTemporaryDir dir;
-        const QString path = dir.filePath(u"torvanex.ini"_qs);
+        const QString path = dir.filePath(u"torvanex.ini"_s);
         QVERIFY(test::writeFile(path, "[%5BLOGIN1%5D]\nName=Home\n[no closing bracket\nPass=x\n"));
         QVERIFY(QFile::setPermissions(path, kOwnerOnly));
         test::FakeDialogs dialogs;
         IniSettingsStore s(path, &dialogs);
-        s.set(u"[LOGIN1]"_qs, u"Pass"_qs, u"secret"_qs);
+        s.set(u"[LOGIN1]"_s, u"Pass"_s, u"secret"_s);
         QCOMPARE(dialogs.texts(), QStringList());
-        QCOMPARE(IniSettingsStore(path).get(u"[LOGIN1]"_qs, u"Pass"_qs, {}), u"secret"_qs);
-        QCOMPARE(IniSettingsStore(path).get(u"[LOGIN1]"_qs, u"Name"_qs, {}), u"Home"_qs);
+        QCOMPARE(IniSettingsStore(path).get(u"[LOGIN1]"_s, u"Pass"_s, {}), u"secret"_s);
+        QCOMPARE(IniSettingsStore(path).get(u"[LOGIN1]"_s, u"Name"_s, {}), u"Home"_s);
         QCOMPARE(rights(path), kOwnerOnly);
         // The one box of the run is still there for a save that does fail.
         QVERIFY(QFile::setPermissions(path, QFile::ReadOwner));
-        s.set(u"[LOGIN1]"_qs, u"Name"_qs, u"Away"_qs);
+        s.set(u"[LOGIN1]"_s, u"Name"_s, u"Away"_s);
         QCOMPARE(dialogs.texts(), QStringList{IniSettingsStore::saveFailedText(path)});
     }
 
     void oneSaveIsOneWrite() {
         QTemporaryDir dir;
-        const QString path = dir.filePath(u"torvanex.ini"_qs);
+        const QString path = dir.filePath(u"torvanex.ini"_s);
         IniSettingsStore s(path);
-        s.set(u"[LOGIN1]"_qs, u"Name"_qs, u"Home"_qs);
-        FileWrites writes(dir.path(), u"torvanex.ini"_qs);
+        s.set(u"[LOGIN1]"_s, u"Name"_s, u"Home"_s);
+        FileWrites writes(dir.path(), u"torvanex.ini"_s);
         QVERIFY(writes.watching());
-        const QStringList keys{u"Name"_qs,     u"DaemonIP"_qs,  u"DaemonPort"_qs, u"Username"_qs,
-                               u"Password"_qs, u"IPAddress"_qs, u"Pass"_qs,       u"Port"_qs,
-                               u"UPort"_qs,    u"Levelz"_qs};
+        const QStringList keys{u"Name"_s,      u"DaemonIP"_s, u"DaemonPort"_s, u"Username"_s, u"Password"_s,
+                               u"IPAddress"_s, u"Pass"_s,     u"Port"_s,       u"UPort"_s,    u"Levelz"_s};
         {
             const SettingsBatch batch(s);
             for (const QString& key : keys)
-                s.set(u"[LOGIN2]"_qs, key, key.toLower());
+                s.set(u"[LOGIN2]"_s, key, key.toLower());
             {
                 const SettingsBatch inner(s); // only the outermost batch writes
-                s.set(u"[Configs]"_qs, u"Path"_qs, u"/games/CoDWaWmp.exe"_qs);
+                s.set(u"[Configs]"_s, u"Path"_s, u"/games/CoDWaWmp.exe"_s);
             }
             QCOMPARE(writes.count(), 0);
-            QCOMPARE(s.get(u"[LOGIN2]"_qs, u"UPort"_qs, {}), u"uport"_qs);
+            QCOMPARE(s.get(u"[LOGIN2]"_s, u"UPort"_s, {}), u"uport"_s);
         }
         QCOMPARE(writes.count(), 1);
         // Outside a batch, each value is a save of its own.
-        s.set(u"[SERVER]"_qs, u"Port"_qs, u"28960"_qs);
-        s.set(u"[SERVER]"_qs, u"Save"_qs, u"1"_qs);
+        s.set(u"[SERVER]"_s, u"Port"_s, u"28960"_s);
+        s.set(u"[SERVER]"_s, u"Save"_s, u"1"_s);
         QCOMPARE(writes.count(), 2);
         IniSettingsStore again(path);
         for (const QString& key : keys)
-            QCOMPARE(again.get(u"[LOGIN2]"_qs, key, {}), key.toLower());
-        QCOMPARE(again.get(u"[LOGIN1]"_qs, u"Name"_qs, {}), u"Home"_qs);
-        QCOMPARE(again.get(u"[Configs]"_qs, u"Path"_qs, {}), u"/games/CoDWaWmp.exe"_qs);
-        QCOMPARE(again.get(u"[SERVER]"_qs, u"Save"_qs, {}), u"1"_qs);
+            QCOMPARE(again.get(u"[LOGIN2]"_s, key, {}), key.toLower());
+        QCOMPARE(again.get(u"[LOGIN1]"_s, u"Name"_s, {}), u"Home"_s);
+        QCOMPARE(again.get(u"[Configs]"_s, u"Path"_s, {}), u"/games/CoDWaWmp.exe"_s);
+        QCOMPARE(again.get(u"[SERVER]"_s, u"Save"_s, {}), u"1"_s);
     }
 
     void udpDeliversEachDatagramByAQueuedCall() {
@@ -245,7 +246,7 @@ private slots:
         QVERIFY(server.bind(QHostAddress::LocalHost, 0));
         QtUdpSocket client;
         QVERIFY_THROWS_EXCEPTION(PlatformError, client.sendData("x"));
-        client.setRemoteHost(u"127.0.0.1"_qs);
+        client.setRemoteHost(u"127.0.0.1"_s);
         client.setRemotePort(server.localPort());
         client.connectSocket();
         QSignalSpy arrivals(&client, &UdpSocket::dataArrival);
@@ -266,9 +267,9 @@ private slots:
     void udpHostThatDoesNotResolve_data() {
         QTest::addColumn<QString>("host");
         QTest::newRow("empty") << QString();
-        QTest::newRow("blank") << u"   "_qs;
+        QTest::newRow("blank") << u"   "_s;
         // Not a valid name at all: refused by the lookup itself, without asking the network.
-        QTest::newRow("not a name") << u"no such host"_qs;
+        QTest::newRow("not a name") << u"no such host"_s;
     }
     void udpHostThatDoesNotResolve() {
         QFETCH(QString, host);
@@ -280,11 +281,11 @@ private slots:
             QFAIL("connected to a host that does not resolve");
         } catch (const PlatformError& e) {
             QCOMPARE(e.number(), err::HostNotFound);
-            QCOMPARE(e.description(), u"Host not found"_qs);
+            QCOMPARE(e.description(), u"Host not found"_s);
         }
         QCOMPARE(client.state(), sock::Closed);
         QVERIFY_THROWS_EXCEPTION(PlatformError, client.sendData("x"));
-        client.setRemoteHost(u"localhost"_qs);
+        client.setRemoteHost(u"localhost"_s);
         client.connectSocket();
         QCOMPARE(client.state(), 1);
     }
@@ -297,9 +298,9 @@ private slots:
         QUdpSocket otherPort;
         QVERIFY(otherPort.bind(QHostAddress::LocalHost, 0));
         QUdpSocket otherAddress;
-        const bool haveOtherAddress = otherAddress.bind(QHostAddress(u"127.0.0.2"_qs), server.localPort());
+        const bool haveOtherAddress = otherAddress.bind(QHostAddress(u"127.0.0.2"_s), server.localPort());
         QtUdpSocket client;
-        client.setRemoteHost(u"127.0.0.1"_qs);
+        client.setRemoteHost(u"127.0.0.1"_s);
         client.setRemotePort(server.localPort());
         client.connectSocket();
         QSignalSpy arrivals(&client, &UdpSocket::dataArrival);
@@ -328,7 +329,7 @@ private slots:
         QUdpSocket server;
         QVERIFY(server.bind(QHostAddress::LocalHost, 0));
         QtUdpSocket client;
-        client.setRemoteHost(u"127.0.0.1"_qs);
+        client.setRemoteHost(u"127.0.0.1"_s);
         client.setRemotePort(server.localPort());
         client.connectSocket();
         client.sendData("status");
@@ -356,7 +357,7 @@ private slots:
         QUdpSocket server;
         QVERIFY(server.bind(QHostAddress::LocalHost, 0));
         QtUdpSocket client;
-        client.setRemoteHost(u"127.0.0.1"_qs);
+        client.setRemoteHost(u"127.0.0.1"_s);
         client.setRemotePort(server.localPort());
         client.connectSocket();
         client.sendData("status");
@@ -411,7 +412,7 @@ private slots:
         const quint16 port = nobody.serverPort();
         nobody.close();
         QSignalSpy errors(&c, &TcpClient::error);
-        c.setRemoteHost(u"127.0.0.1"_qs);
+        c.setRemoteHost(u"127.0.0.1"_s);
         c.setRemotePort(port);
         c.connectSocket();
         QTRY_COMPARE(errors.size(), 1);
@@ -429,8 +430,8 @@ private slots:
         QTest::addColumn<int>("ended");
         // Names of this run's own: other tests may run their own "pbucon.exe" meanwhile.
         const QString pid = QString::number(QCoreApplication::applicationPid());
-        const QString name = u"tvx"_qs + pid + u".exe"_qs;
-        const QString longName = u"tvx"_qs + pid + u"-ucon-client.exe"_qs;
+        const QString name = u"tvx"_s + pid + u".exe"_s;
+        const QString longName = u"tvx"_s + pid + u"-ucon-client.exe"_s;
         QTest::newRow("the executable") << name << QString() << name << 1;
         QTest::newRow("argv[0] alone") << QString() << name << name << 0;
         QTest::newRow("a name longer than the kernel keeps") << longName << QString() << longName << 1;
@@ -448,11 +449,11 @@ private slots:
         qint64 pid = 0;
         if (!executable.isEmpty()) {
             const QString exe = dir.filePath(executable);
-            QVERIFY(QFile::copy(u"/bin/sleep"_qs, exe));
-            pid = shell.execute(exe, {u"30"_qs}, dir.path(), true);
+            QVERIFY(QFile::copy(u"/bin/sleep"_s, exe));
+            pid = shell.execute(exe, {u"30"_s}, dir.path(), true);
         } else {
-            pid = shell.execute(u"/bin/bash"_qs, {u"-c"_qs, u"exec -a "_qs + argv0 + u" sleep 30"_qs},
-                                dir.path(), true);
+            pid = shell.execute(u"/bin/bash"_s, {u"-c"_s, u"exec -a "_s + argv0 + u" sleep 30"_s}, dir.path(),
+                                true);
         }
         QVERIFY(pid > 0);
         // Until it runs its program, a new process bears its parent's name.
@@ -479,17 +480,17 @@ private slots:
         QTest::addColumn<QString>("killName");
         QTest::addColumn<int>("ended");
         const QString pid = QString::number(QCoreApplication::applicationPid());
-        const QString name = u"tvx"_qs + pid + u".exe"_qs;
-        const QString windowsPath = u"C:\\games\\"_qs + name;
+        const QString name = u"tvx"_s + pid + u".exe"_s;
+        const QString windowsPath = u"C:\\games\\"_s + name;
         for (const char* loader : {"wine64-preloader", "wine-preloader", "wine64", "wine"})
             QTest::newRow(loader) << QString::fromLatin1(loader) << windowsPath << name << 1;
         QTest::newRow("another program under wine")
-            << u"wine64-preloader"_qs << u"C:\\games\\other.exe"_qs << name << 0;
+            << u"wine64-preloader"_s << u"C:\\games\\other.exe"_s << name << 0;
         QTest::newRow("renamed itself, not under wine")
-            << u"tvx"_qs + pid + u"-renamer"_qs << windowsPath << name << 0;
-        const QString longName = u"tvx"_qs + pid + u"-ucon-client.exe"_qs;
+            << u"tvx"_s + pid + u"-renamer"_s << windowsPath << name << 0;
+        const QString longName = u"tvx"_s + pid + u"-ucon-client.exe"_s;
         QTest::newRow("a name longer than the kernel keeps, under wine")
-            << u"wine64-preloader"_qs << u"C:\\games\\"_qs + longName << longName << 0;
+            << u"wine64-preloader"_s << u"C:\\games\\"_s + longName << longName << 0;
         QTest::newRow("a script of that name") << QString() << name << name << 0;
     }
 
@@ -507,7 +508,7 @@ private slots:
         if (!loader.isEmpty()) {
             const QString exe = dir.filePath(loader);
             QVERIFY(QFile::copy(standIn, exe));
-            pid = shell.execute(exe, {program, u"ini=codwaw.ini"_qs}, dir.path(), true);
+            pid = shell.execute(exe, {program, u"ini=codwaw.ini"_s}, dir.path(), true);
             comm = program.mid(program.lastIndexOf(u'\\') + 1).toLatin1().left(15);
         } else {
             const QString script = dir.filePath(program);
@@ -533,17 +534,17 @@ private slots:
         // Another process given the pid of the one the shell started is not taken for it. The kernel
         // hands out the pid after the one written to ns_last_pid; where that cannot be written (it takes
         // root), the reuse cannot be brought about at will.
-        QFile lastPid(u"/proc/sys/kernel/ns_last_pid"_qs);
+        QFile lastPid(u"/proc/sys/kernel/ns_last_pid"_s);
         if (!lastPid.open(QIODevice::WriteOnly))
             QSKIP("ns_last_pid cannot be written here");
         lastPid.close();
         QtShell shell;
-        const qint64 pid = shell.execute(u"/bin/sleep"_qs, {u"30"_qs}, {}, true);
+        const qint64 pid = shell.execute(u"/bin/sleep"_s, {u"30"_s}, {}, true);
         QVERIFY(pid > 0);
         QVERIFY(shell.isRunning(pid));
         QVERIFY(::kill(static_cast<pid_t>(pid), SIGKILL) == 0);
         // Gone, and reaped by whoever adopted it.
-        QTRY_VERIFY(!QFile::exists(u"/proc/"_qs + QString::number(pid)));
+        QTRY_VERIFY(!QFile::exists(u"/proc/"_s + QString::number(pid)));
         QVERIFY(!shell.isRunning(pid));
         QProcess other;
         for (int attempt = 0; attempt < 20 && other.processId() != pid; ++attempt) {
@@ -555,7 +556,7 @@ private slots:
             QVERIFY(lastPid.open(QIODevice::WriteOnly));
             lastPid.write(QByteArray::number(pid - 1));
             lastPid.close();
-            other.start(u"/bin/sleep"_qs, {u"30"_qs});
+            other.start(u"/bin/sleep"_s, {u"30"_s});
             QVERIFY(other.waitForStarted());
         }
         if (other.processId() != pid) {
@@ -572,8 +573,8 @@ private slots:
 
     void findsProgramsOnThePath() {
         QtShell shell;
-        const QString sh = shell.findProgram(u"sh"_qs);
-        QVERIFY2(sh.startsWith(u'/') && sh.endsWith(u"/sh"_qs), qPrintable(sh));
+        const QString sh = shell.findProgram(u"sh"_s);
+        QVERIFY2(sh.startsWith(u'/') && sh.endsWith(u"/sh"_s), qPrintable(sh));
         QCOMPARE(shell.findProgram(
                      QStringLiteral("tvx-no-such-program-%1").arg(QCoreApplication::applicationPid())),
                  QString());
@@ -582,7 +583,7 @@ private slots:
     void startsWithTheArgumentsAsGiven() {
         // Each argument reaches the program as it is: nothing splits, joins, quotes or interprets them.
         QTemporaryDir dir;
-        const QString program = dir.filePath(u"args.sh"_qs);
+        const QString program = dir.filePath(u"args.sh"_s);
         {
             QFile f(program);
             QVERIFY(f.open(QIODevice::WriteOnly));
@@ -590,10 +591,10 @@ private slots:
         }
         QVERIFY(QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
         QtShell shell;
-        const QStringList arguments{u"+connect"_qs, u"127.0.0.1:28960"_qs, u"+password"_qs, QString(),
-                                    u"a b; $(echo x) \"q\""_qs};
+        const QStringList arguments{u"+connect"_s, u"127.0.0.1:28960"_s, u"+password"_s, QString(),
+                                    u"a b; $(echo x) \"q\""_s};
         QVERIFY(shell.execute(program, arguments, dir.path(), false) > 0);
-        const QString out = dir.filePath(u"args.txt"_qs);
+        const QString out = dir.filePath(u"args.txt"_s);
         QTRY_VERIFY(QFile::exists(out));
         QFile f(out);
         QVERIFY(f.open(QIODevice::ReadOnly));

@@ -12,11 +12,13 @@
 
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 using namespace tvx;
 using tvx::test::replyDatagram;
 
 namespace {
-const QString q = u"\""_qs;
+const QString q = u"\""_s;
 } // namespace
 
 class TstRconProtocol : public QObject {
@@ -26,14 +28,14 @@ private slots:
         QTest::addColumn<QString>("password");
         QTest::addColumn<QString>("command");
         QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("plain") << u"secret"_qs << u"status"_qs
+        QTest::newRow("plain") << u"secret"_s << u"status"_s
                                << QByteArray("\xFF\xFF\xFF\xFFrcon secret status");
         QTest::newRow("empty password")
-            << QString() << u"status"_qs << QByteArray("\xFF\xFF\xFF\xFFrcon  status");
-        QTest::newRow("empty command") << u"pw"_qs << QString() << QByteArray("\xFF\xFF\xFF\xFFrcon pw ");
+            << QString() << u"status"_s << QByteArray("\xFF\xFF\xFF\xFFrcon  status");
+        QTest::newRow("empty command") << u"pw"_s << QString() << QByteArray("\xFF\xFF\xFF\xFFrcon pw ");
         QTest::newRow("blanks unchanged")
-            << u"a b"_qs << u"say  hi "_qs << QByteArray("\xFF\xFF\xFF\xFFrcon a b say  hi ");
-        QTest::newRow("code page") << u"p\u00fa"_qs << u"say \u20ac"_qs
+            << u"a b"_s << u"say  hi "_s << QByteArray("\xFF\xFF\xFF\xFFrcon a b say  hi ");
+        QTest::newRow("code page") << u"p\u00fa"_s << u"say \u20ac"_s
                                    << QByteArray("\xFF\xFF\xFF\xFFrcon p\xFA say \x80");
     }
     void datagram() {
@@ -45,19 +47,19 @@ private slots:
 
     void echoLine() {
         const QDateTime t(QDate(2026, 12, 8), QTime(9, 5, 7));
-        QCOMPARE(consoleEchoLine(t, u"status"_qs), u"\r\n[09:05:07] - /status\r\n"_qs);
-        QCOMPARE(consoleEchoLine(t, QString()), u"\r\n[09:05:07] - /\r\n"_qs);
+        QCOMPARE(consoleEchoLine(t, u"status"_s), u"\r\n[09:05:07] - /status\r\n"_s);
+        QCOMPARE(consoleEchoLine(t, QString()), u"\r\n[09:05:07] - /\r\n"_s);
     }
 
     void port_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("value");
         QTest::addColumn<int>("error");
-        QTest::newRow("number") << u"28960"_qs << 28960 << 0;
-        QTest::newRow("blanks") << u" 28960 "_qs << 28960 << 0;
-        QTest::newRow("letters") << u"abc"_qs << 0 << err::InvalidPort;
+        QTest::newRow("number") << u"28960"_s << 28960 << 0;
+        QTest::newRow("blanks") << u" 28960 "_s << 28960 << 0;
+        QTest::newRow("letters") << u"abc"_s << 0 << err::InvalidPort;
         QTest::newRow("empty") << QString() << 0 << err::InvalidPort;
-        QTest::newRow("too large") << u"99999999999"_qs << 0 << err::PortOutOfRange;
+        QTest::newRow("too large") << u"99999999999"_s << 0 << err::PortOutOfRange;
     }
     void port() {
         QFETCH(QString, text);
@@ -74,13 +76,13 @@ private slots:
     void cleaning_data() {
         QTest::addColumn<QByteArray>("datagram");
         QTest::addColumn<QString>("text");
-        QTest::newRow("header and LF") << replyDatagram("a\nb\n") << u"a\r\nb\r\n"_qs;
-        QTest::newRow("CR LF becomes CR CR LF") << replyDatagram("a\r\n") << u"a\r\r\n"_qs;
-        QTest::newRow("no header") << QByteArray("x\n") << u"x\r\n"_qs;
-        QTest::newRow("colour seven and blank") << replyDatagram("Bob^7 x^7") << u"Bob   x^7"_qs;
-        QTest::newRow("header anywhere") << replyDatagram("a") + replyDatagram("b") << u"ab"_qs;
+        QTest::newRow("header and LF") << replyDatagram("a\nb\n") << u"a\r\nb\r\n"_s;
+        QTest::newRow("CR LF becomes CR CR LF") << replyDatagram("a\r\n") << u"a\r\r\n"_s;
+        QTest::newRow("no header") << QByteArray("x\n") << u"x\r\n"_s;
+        QTest::newRow("colour seven and blank") << replyDatagram("Bob^7 x^7") << u"Bob   x^7"_s;
+        QTest::newRow("header anywhere") << replyDatagram("a") + replyDatagram("b") << u"ab"_s;
         QTest::newRow("empty") << QByteArray() << QString();
-        QTest::newRow("random bytes") << QByteArray("\x00\xFE\xFF\n", 4) << u"\u0000\u00fe\u00ff\r\n"_qs;
+        QTest::newRow("random bytes") << QByteArray("\x00\xFE\xFF\n", 4) << u"\u0000\u00fe\u00ff\r\n"_s;
     }
     void cleaning() {
         QFETCH(QByteArray, datagram);
@@ -91,18 +93,18 @@ private slots:
     void routes_data() {
         QTest::addColumn<QString>("command");
         QTest::addColumn<ReplyRoute::Kind>("kind");
-        QTest::newRow("status") << u"status"_qs << ReplyRoute::Kind::Status;
-        QTest::newRow("Status is not status") << u"Status"_qs << ReplyRoute::Kind::None;
-        QTest::newRow("ban list") << u"pb_sv_banlist"_qs << ReplyRoute::Kind::PbList;
-        QTest::newRow("bad names") << u"PB_SV_BadNameList"_qs << ReplyRoute::Kind::PbList;
-        QTest::newRow("bad names lower case") << u"pb_sv_badnamelist"_qs << ReplyRoute::Kind::None;
-        QTest::newRow("serverinfo") << u"serverinfo"_qs << ReplyRoute::Kind::Reader;
-        QTest::newRow("systeminfo") << u"systeminfo"_qs << ReplyRoute::Kind::Reader;
-        QTest::newRow("vote") << u"g_allowvote"_qs << ReplyRoute::Kind::OnOff;
-        QTest::newRow("hostname") << u"sv_hostname"_qs << ReplyRoute::Kind::HostName;
-        QTest::newRow("hostname with value") << u"sv_hostname x"_qs << ReplyRoute::Kind::None;
-        QTest::newRow("mapname") << u"mapname"_qs << ReplyRoute::Kind::MapName;
-        QTest::newRow("say") << u"say hi"_qs << ReplyRoute::Kind::None;
+        QTest::newRow("status") << u"status"_s << ReplyRoute::Kind::Status;
+        QTest::newRow("Status is not status") << u"Status"_s << ReplyRoute::Kind::None;
+        QTest::newRow("ban list") << u"pb_sv_banlist"_s << ReplyRoute::Kind::PbList;
+        QTest::newRow("bad names") << u"PB_SV_BadNameList"_s << ReplyRoute::Kind::PbList;
+        QTest::newRow("bad names lower case") << u"pb_sv_badnamelist"_s << ReplyRoute::Kind::None;
+        QTest::newRow("serverinfo") << u"serverinfo"_s << ReplyRoute::Kind::Reader;
+        QTest::newRow("systeminfo") << u"systeminfo"_s << ReplyRoute::Kind::Reader;
+        QTest::newRow("vote") << u"g_allowvote"_s << ReplyRoute::Kind::OnOff;
+        QTest::newRow("hostname") << u"sv_hostname"_s << ReplyRoute::Kind::HostName;
+        QTest::newRow("hostname with value") << u"sv_hostname x"_s << ReplyRoute::Kind::None;
+        QTest::newRow("mapname") << u"mapname"_s << ReplyRoute::Kind::MapName;
+        QTest::newRow("say") << u"say hi"_s << ReplyRoute::Kind::None;
     }
     void routes() {
         QFETCH(QString, command);
@@ -110,10 +112,10 @@ private slots:
         ReplyRoute expected;
         expected.kind = kind;
         if (kind == ReplyRoute::Kind::OnOff)
-            expected = {kind, u"Label80"_qs, u"Label81"_qs, false, {}, false};
+            expected = {kind, u"Label80"_s, u"Label81"_s, false, {}, false};
         if (kind == ReplyRoute::Kind::HostName || kind == ReplyRoute::Kind::MapName)
-            expected.caption = u"x"_qs;
-        QCOMPARE(routeReply(command, u"x"_qs, q), expected);
+            expected.caption = u"x"_s;
+        QCOMPARE(routeReply(command, u"x"_s, q), expected);
     }
 
     void onOff_data() {
@@ -122,35 +124,35 @@ private slots:
         QTest::addColumn<QString>("first");
         QTest::addColumn<bool>("firstBordered");
         // The second label of each pair is the one after the first on the window.
-        QTest::newRow("vote on") << u"g_allowvote"_qs
+        QTest::newRow("vote on") << u"g_allowvote"_s
                                  << QByteArray(
                                         "\"g_allowVote\" is: \"1^7\" default: \"1^7\"\n  Domain is 0 or 1\n")
-                                 << u"Label80"_qs << true;
-        QTest::newRow("vote off") << u"g_allowvote"_qs
+                                 << u"Label80"_s << true;
+        QTest::newRow("vote off") << u"g_allowvote"_s
                                   << QByteArray(
                                          "\"g_allowVote\" is: \"0^7\" default: \"1^7\"\n  Domain is 0 or 1\n")
-                                  << u"Label80"_qs << false;
+                                  << u"Label80"_s << false;
         QTest::newRow("default differs from the table")
-            << u"sv_voice"_qs << QByteArray("\"sv_voice\" is: \"1^7\" default: \"1^7\"\n  Domain is 0 or 1\n")
-            << u"Label86"_qs << false;
+            << u"sv_voice"_s << QByteArray("\"sv_voice\" is: \"1^7\" default: \"1^7\"\n  Domain is 0 or 1\n")
+            << u"Label86"_s << false;
         QTest::newRow("voice on, default 0")
-            << u"sv_voice"_qs << QByteArray("\"sv_voice\" is: \"1^7\" default: \"0^7\"\n  Domain is 0 or 1\n")
-            << u"Label86"_qs << true;
+            << u"sv_voice"_s << QByteArray("\"sv_voice\" is: \"1^7\" default: \"0^7\"\n  Domain is 0 or 1\n")
+            << u"Label86"_s << true;
         QTest::newRow("punkbuster")
-            << u"sv_punkbuster"_qs
+            << u"sv_punkbuster"_s
             << QByteArray("\"sv_punkbuster\" is: \"1^7\" default: \"1^7\"\n  Domain is 0 or 1\n")
-            << u"Label83"_qs << true;
+            << u"Label83"_s << true;
         QTest::newRow("team balance")
-            << u"scr_teambalance"_qs
+            << u"scr_teambalance"_s
             << QByteArray("\"scr_teambalance\" is: \"1^7\" default: \"1^7\"\n  Domain is 0 or 1\n")
-            << u"Label89"_qs << true;
+            << u"Label89"_s << true;
     }
     void onOff() {
         QFETCH(QString, command);
         QFETCH(QByteArray, answer);
         QFETCH(QString, first);
         QFETCH(bool, firstBordered);
-        const QString second = u"Label"_qs + QString::number(first.mid(5).toInt() + 1);
+        const QString second = u"Label"_s + QString::number(first.mid(5).toInt() + 1);
         QCOMPARE(routeReply(command, cleanReply(replyDatagram(answer)), q),
                  (ReplyRoute{ReplyRoute::Kind::OnOff, first, second, firstBordered, {}, false}));
     }
@@ -160,25 +162,25 @@ private slots:
         QTest::addColumn<QByteArray>("answer");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<bool>("invalid");
-        QTest::newRow("host") << u"sv_hostname"_qs
+        QTest::newRow("host") << u"sv_hostname"_s
                               << QByteArray("\"sv_hostname\" is: \"^1My ^2Server^7\" default: "
                                             "\"CoDWaWHost^7\"\n  Domain is any text\n")
-                              << u"My Server"_qs << false;
+                              << u"My Server"_s << false;
         QTest::newRow("host with colour seven and blank")
-            << u"sv_hostname"_qs
+            << u"sv_hostname"_s
             << QByteArray("\"sv_hostname\" is: \"A^7 B^7\" default: \"CoDWaWHost^7\"\n  Domain is any text\n")
-            << u"A   B"_qs << false;
+            << u"A   B"_s << false;
         QTest::newRow("default host name is empty")
-            << u"sv_hostname"_qs
+            << u"sv_hostname"_s
             << QByteArray(
                    "\"sv_hostname\" is: \"CoDWaWHost^7\" default: \"CoDWaWHost^7\"\n  Domain is any text\n")
             << QString() << false;
-        QTest::newRow("map") << u"mapname"_qs
+        QTest::newRow("map") << u"mapname"_s
                              << QByteArray(
                                     "\"mapname\" is: \"mp_castle^7\" default: \"^7\"\n  Domain is any text\n")
-                             << u"mp_castle"_qs << false;
+                             << u"mp_castle"_s << false;
         QTest::newRow("wrong password")
-            << u"mapname"_qs << QByteArray("Invalid password.\n") << u"Invalid password."_qs << true;
+            << u"mapname"_s << QByteArray("Invalid password.\n") << u"Invalid password."_s << true;
     }
     void hostAndMap() {
         QFETCH(QString, command);
@@ -192,8 +194,8 @@ private slots:
 
     void pbList() {
         QCOMPARE(
-            cleanPbList(u"^3PunkBuster Server: 1 Bob\r\n^5PunkBustr Server: x\r\n^7PunkBuster Server y"_qs),
-            u" 1 Bob\r\n x\r\n y"_qs);
+            cleanPbList(u"^3PunkBuster Server: 1 Bob\r\n^5PunkBustr Server: x\r\n^7PunkBuster Server y"_s),
+            u" 1 Bob\r\n x\r\n y"_s);
     }
 
     void statusCleanup() {
@@ -204,32 +206,32 @@ private slots:
             "  0    12   48 1234567890 Bob^7                   0 10.0.0.5:28960         12345 25000\n"
             "\n"));
         // The window collapses the empty lines itself (RemoveBlanks): the stripping leaves them.
-        QVERIFY(stripStatusWords(text).endsWith(u"\r\n\r\n"_qs));
+        QVERIFY(stripStatusWords(text).endsWith(u"\r\n\r\n"_s));
         const QString cleaned = cleanupStatus(text);
-        QVERIFY(cleaned.startsWith(u"\r\n     \r\n"_qs));
-        QVERIFY(cleaned.endsWith(u"\r\n"_qs));
-        QVERIFY(!cleaned.contains(u"\r\n\r\n"_qs));
-        const QString player = cleaned.split(u"\r\n"_qs).at(3);
+        QVERIFY(cleaned.startsWith(u"\r\n     \r\n"_s));
+        QVERIFY(cleaned.endsWith(u"\r\n"_s));
+        QVERIFY(!cleaned.contains(u"\r\n\r\n"_s));
+        const QString player = cleaned.split(u"\r\n"_s).at(3);
         // The last-message digit and its blank go from the address.
-        QCOMPARE(cutPlayerRow(player), (PlayerRow{u"Bob            "_qs, u"   12"_qs, u"  48"_qs,
-                                                  u"1234567890"_qs, u"  0"_qs, u"10.0.0.5:28960"_qs}));
+        QCOMPARE(cutPlayerRow(player), (PlayerRow{u"Bob            "_s, u"   12"_s, u"  48"_s,
+                                                  u"1234567890"_s, u"  0"_s, u"10.0.0.5:28960"_s}));
     }
 
     void playerRows_data() {
         QTest::addColumn<QString>("line");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("ipPort");
-        QTest::newRow("short line") << u"  3   "_qs << QString() << QString();
-        QTest::newRow("name only") << QString(26, u' ') + u"Alice"_qs << u"Alice"_qs << QString();
+        QTest::newRow("short line") << u"  3   "_s << QString() << QString();
+        QTest::newRow("name only") << QString(26, u' ') + u"Alice"_s << u"Alice"_s << QString();
         QTest::newRow("zero blank removed")
-            << QString(50, u' ') + u"0 0 5:1"_qs << QString(15, u' ') << u"5:1"_qs;
+            << QString(50, u' ') + u"0 0 5:1"_s << QString(15, u' ') << u"5:1"_s;
         // Lines that are not a player's keep the positional cut, whatever fields they end with.
-        QTest::newRow("not a player") << u"Inv"_qs + QString(47, u' ') + u"0 10.0.0.5:1 2 3"_qs
-                                      << QString(15, u' ') << u"10.0.0.5:1 2 3"_qs;
-        QTest::newRow("player with too few fields") << u"  3 1"_qs << QString() << QString();
+        QTest::newRow("not a player") << u"Inv"_s + QString(47, u' ') + u"0 10.0.0.5:1 2 3"_s
+                                      << QString(15, u' ') << u"10.0.0.5:1 2 3"_s;
+        QTest::newRow("player with too few fields") << u"  3 1"_s << QString() << QString();
         QTest::newRow("address wider than its column")
-            << u"  3     0   48 1234567890 Bob               0 "_qs + QString(30, u'9') + u" 1 2"_qs
-            << u"Bob            "_qs << QString(21, u'9');
+            << u"  3     0   48 1234567890 Bob               0 "_s + QString(30, u'9') + u" 1 2"_s
+            << u"Bob            "_s << QString(21, u'9');
     }
     void playerRows() {
         QFETCH(QString, line);
@@ -247,19 +249,19 @@ private slots:
         QTest::addColumn<QByteArray>("address");
         QTest::addColumn<QString>("shownName");
         QTest::newRow("plain") << QByteArray("Bob") << 0 << QByteArray("10.0.0.5:28960")
-                               << u"Bob            "_qs;
+                               << u"Bob            "_s;
         QTest::newRow("full-width address")
-            << QByteArray("Bob") << 0 << QByteArray("203.0.113.17:28960") << u"Bob            "_qs;
+            << QByteArray("Bob") << 0 << QByteArray("203.0.113.17:28960") << u"Bob            "_s;
         QTest::newRow("two-digit lastmsg")
-            << QByteArray("Bob") << 50 << QByteArray("192.0.2.8:28960") << u"Bob            "_qs;
+            << QByteArray("Bob") << 50 << QByteArray("192.0.2.8:28960") << u"Bob            "_s;
         QTest::newRow("coloured name")
-            << QByteArray("^1Al^2ice") << 0 << QByteArray("192.168.177.141:28960") << u"^1Al^2ice      "_qs;
+            << QByteArray("^1Al^2ice") << 0 << QByteArray("192.168.177.141:28960") << u"^1Al^2ice      "_s;
         QTest::newRow("blank in the name")
-            << QByteArray("Big Bob") << 3 << QByteArray("10.1.2.3:28960") << u"Big Bob        "_qs;
+            << QByteArray("Big Bob") << 3 << QByteArray("10.1.2.3:28960") << u"Big Bob        "_s;
         QTest::newRow("name past its column") << QByteArray("^3AVeryLongPlayerName") << 9999
-                                              << QByteArray("10.0.0.9:1") << u"^3AVeryLongPlay"_qs;
+                                              << QByteArray("10.0.0.9:1") << u"^3AVeryLongPlay"_s;
         QTest::newRow("loopback") << QByteArray("Host") << 0 << QByteArray("loopback")
-                                  << u"Host           "_qs;
+                                  << u"Host           "_s;
     }
     void playerLineAddress() {
         QFETCH(QByteArray, name);
@@ -270,10 +272,10 @@ private slots:
         QString line = cleanReply(replyDatagram(test::statusLine(p)));
         line.chop(2); // CR LF
         const PlayerRow row = cutPlayerRow(line);
-        QCOMPARE(row.slot, u" 17"_qs);
-        QCOMPARE(row.score, u"    5"_qs);
-        QCOMPARE(row.ping, u"CNCT"_qs);
-        QCOMPARE(row.guid, u"  12345678"_qs);
+        QCOMPARE(row.slot, u" 17"_s);
+        QCOMPARE(row.score, u"    5"_s);
+        QCOMPARE(row.ping, u"CNCT"_s);
+        QCOMPARE(row.guid, u"  12345678"_s);
         QCOMPARE(row.name, shownName);
         QCOMPARE(row.ipPort, QString::fromLatin1(address));
     }
@@ -281,16 +283,16 @@ private slots:
     void playerSlot_data() {
         QTest::addColumn<QString>("slot");
         QTest::addColumn<bool>("player");
-        QTest::newRow("padded") << u"  0"_qs << true;
-        QTest::newRow("three digits") << u"101"_qs << true;
-        QTest::newRow("blank after") << u"7  "_qs << true;
-        QTest::newRow("blanks") << u"   "_qs << false;
+        QTest::newRow("padded") << u"  0"_s << true;
+        QTest::newRow("three digits") << u"101"_s << true;
+        QTest::newRow("blank after") << u"7  "_s << true;
+        QTest::newRow("blanks") << u"   "_s << false;
         QTest::newRow("empty") << QString() << false;
-        QTest::newRow("minus") << u" -1"_qs << false;
-        QTest::newRow("word") << u"Inv"_qs << false;
-        QTest::newRow("digit and letter") << u" 1a"_qs << false;
-        QTest::newRow("tab") << u"\t1"_qs << false;
-        QTest::newRow("other script's digit") << u"\u0663"_qs << false;
+        QTest::newRow("minus") << u" -1"_s << false;
+        QTest::newRow("word") << u"Inv"_s << false;
+        QTest::newRow("digit and letter") << u" 1a"_s << false;
+        QTest::newRow("tab") << u"\t1"_s << false;
+        QTest::newRow("other script's digit") << u"\u0663"_s << false;
     }
     void playerSlot() {
         QFETCH(QString, slot);
@@ -304,23 +306,23 @@ private slots:
         QTest::addColumn<QString>("log");
         QTest::addColumn<DaemonMessage::Kind>("kind");
         QTest::addColumn<QString>("text");
-        QTest::newRow("level") << u"admin"_qs << u"0"_qs << u"0"_qs << DaemonMessage::Kind::LevelWord
-                               << u"admin"_qs;
-        QTest::newRow("other case") << u"Admin"_qs << u"0"_qs << u"0"_qs << DaemonMessage::Kind::Refusal
-                                    << u"Admin"_qs;
+        QTest::newRow("level") << u"admin"_s << u"0"_s << u"0"_s << DaemonMessage::Kind::LevelWord
+                               << u"admin"_s;
+        QTest::newRow("other case") << u"Admin"_s << u"0"_s << u"0"_s << DaemonMessage::Kind::Refusal
+                                    << u"Admin"_s;
         QTest::newRow("trailing blank")
-            << u"admin "_qs << QString() << QString() << DaemonMessage::Kind::Refusal << u"admin "_qs;
+            << u"admin "_s << QString() << QString() << DaemonMessage::Kind::Refusal << u"admin "_s;
         QTest::newRow("password first")
-            << u"ADDUSER x"_qs << u"1"_qs << u"1"_qs << DaemonMessage::Kind::RconPassword << u"ADDUSER x"_qs;
-        QTest::newRow("log") << u"mp"_qs << u"0"_qs << u"1"_qs << DaemonMessage::Kind::Log << u"mp"_qs;
-        QTest::newRow("adduser") << u"ADDUSER done"_qs << u"0"_qs << u"0"_qs
-                                 << DaemonMessage::Kind::AddUserNotice << u"done"_qs;
+            << u"ADDUSER x"_s << u"1"_s << u"1"_s << DaemonMessage::Kind::RconPassword << u"ADDUSER x"_s;
+        QTest::newRow("log") << u"mp"_s << u"0"_s << u"1"_s << DaemonMessage::Kind::Log << u"mp"_s;
+        QTest::newRow("adduser") << u"ADDUSER done"_s << u"0"_s << u"0"_s
+                                 << DaemonMessage::Kind::AddUserNotice << u"done"_s;
         QTest::newRow("adduser alone")
-            << u"ADDUSER"_qs << u"0"_qs << u"0"_qs << DaemonMessage::Kind::AddUserNotice << u"ADDUSER"_qs;
-        QTest::newRow("adduser twice") << u"ADDUSER a ADDUSER b"_qs << u"0"_qs << u"0"_qs
-                                       << DaemonMessage::Kind::AddUserNotice << u"a b"_qs;
-        QTest::newRow("changercon") << u"CHANGERCON ok"_qs << u"0"_qs << u"0"_qs
-                                    << DaemonMessage::Kind::ChangeRconNotice << u"ok"_qs;
+            << u"ADDUSER"_s << u"0"_s << u"0"_s << DaemonMessage::Kind::AddUserNotice << u"ADDUSER"_s;
+        QTest::newRow("adduser twice")
+            << u"ADDUSER a ADDUSER b"_s << u"0"_s << u"0"_s << DaemonMessage::Kind::AddUserNotice << u"a b"_s;
+        QTest::newRow("changercon") << u"CHANGERCON ok"_s << u"0"_s << u"0"_s
+                                    << DaemonMessage::Kind::ChangeRconNotice << u"ok"_s;
     }
     void daemonMessages() {
         QFETCH(QString, message);
@@ -334,14 +336,14 @@ private slots:
     void hugeNoticeIsCapped_data() {
         QTest::addColumn<QString>("prefix");
         QTest::addColumn<DaemonMessage::Kind>("kind");
-        QTest::newRow("adduser") << u"ADDUSER "_qs << DaemonMessage::Kind::AddUserNotice;
-        QTest::newRow("changercon") << u"CHANGERCON "_qs << DaemonMessage::Kind::ChangeRconNotice;
+        QTest::newRow("adduser") << u"ADDUSER "_s << DaemonMessage::Kind::AddUserNotice;
+        QTest::newRow("changercon") << u"CHANGERCON "_s << DaemonMessage::Kind::ChangeRconNotice;
     }
     void hugeNoticeIsCapped() {
         QFETCH(QString, prefix);
         QFETCH(DaemonMessage::Kind, kind);
         const QString body = QString(kNoticeTextLimit, u'a') + QString(1000000, u'b');
-        QCOMPARE(classifyDaemonMessage(prefix + body, u"0"_qs, u"0"_qs),
+        QCOMPARE(classifyDaemonMessage(prefix + body, u"0"_s, u"0"_s),
                  (DaemonMessage{kind, body.left(kNoticeTextLimit)}));
     }
 
@@ -351,25 +353,25 @@ private slots:
     void noticesOnlyAnswerRequests_data() {
         QTest::addColumn<QStringList>("events");
         QTest::addColumn<QString>("boxes");
-        QTest::newRow("unasked adduser") << QStringList{u"adduser"_qs} << u"0"_qs;
-        QTest::newRow("unasked changercon") << QStringList{u"changercon"_qs} << u"0"_qs;
-        QTest::newRow("asked") << QStringList{u"ask adduser"_qs, u"adduser"_qs, u"close"_qs} << u"1"_qs;
+        QTest::newRow("unasked adduser") << QStringList{u"adduser"_s} << u"0"_s;
+        QTest::newRow("unasked changercon") << QStringList{u"changercon"_s} << u"0"_s;
+        QTest::newRow("asked") << QStringList{u"ask adduser"_s, u"adduser"_s, u"close"_s} << u"1"_s;
         QTest::newRow("answered once")
-            << QStringList{u"ask changercon"_qs, u"changercon"_qs, u"close"_qs, u"changercon"_qs} << u"10"_qs;
+            << QStringList{u"ask changercon"_s, u"changercon"_s, u"close"_s, u"changercon"_s} << u"10"_s;
         QTest::newRow("the other request's notice")
-            << QStringList{u"ask changercon"_qs, u"adduser"_qs, u"changercon"_qs} << u"01"_qs;
+            << QStringList{u"ask changercon"_s, u"adduser"_s, u"changercon"_s} << u"01"_s;
         QTest::newRow("two requests, two boxes one after the other")
-            << QStringList{u"ask adduser"_qs, u"ask adduser"_qs, u"adduser"_qs,
-                           u"close"_qs,       u"adduser"_qs,     u"close"_qs}
-            << u"11"_qs;
+            << QStringList{u"ask adduser"_s, u"ask adduser"_s, u"adduser"_s,
+                           u"close"_s,       u"adduser"_s,     u"close"_s}
+            << u"11"_s;
         QTest::newRow("none while a box is open")
-            << QStringList{u"ask adduser"_qs, u"ask adduser"_qs, u"ask changercon"_qs,
-                           u"adduser"_qs,     u"adduser"_qs,     u"changercon"_qs,
-                           u"close"_qs,       u"adduser"_qs,     u"changercon"_qs}
-            << u"10000"_qs;
+            << QStringList{u"ask adduser"_s, u"ask adduser"_s, u"ask changercon"_s,
+                           u"adduser"_s,     u"adduser"_s,     u"changercon"_s,
+                           u"close"_s,       u"adduser"_s,     u"changercon"_s}
+            << u"10000"_s;
         QTest::newRow("forgotten with the link")
-            << QStringList{u"ask adduser"_qs, u"forget"_qs, u"adduser"_qs, u"ask adduser"_qs, u"adduser"_qs}
-            << u"01"_qs;
+            << QStringList{u"ask adduser"_s, u"forget"_s, u"adduser"_s, u"ask adduser"_s, u"adduser"_s}
+            << u"01"_s;
     }
     void noticesOnlyAnswerRequests() {
         QFETCH(QStringList, events);
@@ -404,18 +406,18 @@ private slots:
         const TabAccess denied{false, true, CommandLine::Untouched};
         const TabAccess lineOn{true, false, CommandLine::Enabled};
         const TabAccess lineOff{true, false, CommandLine::Disabled};
-        QTest::newRow("rcon settings") << u"0"_qs << QString() << MainTab::Settings << open;
-        QTest::newRow("rcon terminal") << u"0"_qs << QString() << MainTab::Terminal << lineOn;
-        QTest::newRow("daemon admin, admin") << u"1"_qs << u"admin"_qs << MainTab::Admin << open;
-        QTest::newRow("daemon admin, poweradmin") << u"1"_qs << u"poweradmin"_qs << MainTab::Admin << open;
+        QTest::newRow("rcon settings") << u"0"_s << QString() << MainTab::Settings << open;
+        QTest::newRow("rcon terminal") << u"0"_s << QString() << MainTab::Terminal << lineOn;
+        QTest::newRow("daemon admin, admin") << u"1"_s << u"admin"_s << MainTab::Admin << open;
+        QTest::newRow("daemon admin, poweradmin") << u"1"_s << u"poweradmin"_s << MainTab::Admin << open;
         QTest::newRow("daemon settings, moderator")
-            << u"1"_qs << u"moderator"_qs << MainTab::Settings << denied;
-        QTest::newRow("daemon admin, Admin") << u"1"_qs << u"Admin"_qs << MainTab::Admin << denied;
-        QTest::newRow("daemon terminal, admin") << u"1"_qs << u"admin"_qs << MainTab::Terminal << lineOff;
+            << u"1"_s << u"moderator"_s << MainTab::Settings << denied;
+        QTest::newRow("daemon admin, Admin") << u"1"_s << u"Admin"_s << MainTab::Admin << denied;
+        QTest::newRow("daemon terminal, admin") << u"1"_s << u"admin"_s << MainTab::Terminal << lineOff;
         QTest::newRow("daemon terminal, poweradmin")
-            << u"1"_qs << u"poweradmin"_qs << MainTab::Terminal << lineOn;
-        QTest::newRow("daemon chat, anyone") << u"1"_qs << u"x"_qs << MainTab::Chat << open;
-        QTest::newRow("mode 1 with a blank is not daemon") << u"1 "_qs << u"x"_qs << MainTab::Admin << open;
+            << u"1"_s << u"poweradmin"_s << MainTab::Terminal << lineOn;
+        QTest::newRow("daemon chat, anyone") << u"1"_s << u"x"_s << MainTab::Chat << open;
+        QTest::newRow("mode 1 with a blank is not daemon") << u"1 "_s << u"x"_s << MainTab::Admin << open;
     }
     void tabAccessByModeAndLevel() {
         QFETCH(QString, mode);
@@ -428,33 +430,32 @@ private slots:
     void uconRegistrationSteps() {
         // Nothing is trimmed: the blanks of the address and the login reach the command as they are.
         const QList<UconStep> expected{
-            {u"Addin You to PBUCON User List"_qs, u"pb_sv_uconadd 2 10.0.0.9  TORVANEX-10.0.0.9 pw "_qs,
-             1000},
-            {u"Changing Session Limits"_qs, u"pb_sv_USessionLimit 16"_qs, 1000},
-            {u"Writing Configs..."_qs, u"pb_sv_writecfg"_qs, 1000},
-            {u"Setting up PBUCON.USE"_qs, u"pb_sv_writecfg pbucon.use"_qs, 0},
+            {u"Addin You to PBUCON User List"_s, u"pb_sv_uconadd 2 10.0.0.9  TORVANEX-10.0.0.9 pw "_s, 1000},
+            {u"Changing Session Limits"_s, u"pb_sv_USessionLimit 16"_s, 1000},
+            {u"Writing Configs..."_s, u"pb_sv_writecfg"_s, 1000},
+            {u"Setting up PBUCON.USE"_s, u"pb_sv_writecfg pbucon.use"_s, 0},
         };
-        QCOMPARE(uconRegistration(u"10.0.0.9 "_qs, u"TORVANEX-10.0.0.9"_qs, u"pw "_qs), expected);
+        QCOMPARE(uconRegistration(u"10.0.0.9 "_s, u"TORVANEX-10.0.0.9"_s, u"pw "_s), expected);
     }
 
     void daemonLines() {
-        QCOMPARE(daemonLoginLine(u"bob"_qs, u"pw"_qs, u"  admin "_qs), u"bob:pw-admin"_qs);
-        QCOMPARE(daemonCommandCopy(u"bob"_qs, u"status"_qs), u"bob - status"_qs);
+        QCOMPARE(daemonLoginLine(u"bob"_s, u"pw"_s, u"  admin "_s), u"bob:pw-admin"_s);
+        QCOMPARE(daemonCommandCopy(u"bob"_s, u"status"_s), u"bob - status"_s);
     }
 
     void uconIni() {
-        const UconCredentials c = uconCredentials(u"192.168.1.20"_qs);
-        QCOMPARE(c.login, u"TORVANEX-192.168.1.20"_qs);
+        const UconCredentials c = uconCredentials(u"192.168.1.20"_s);
+        QCOMPARE(c.login, u"TORVANEX-192.168.1.20"_s);
         QCOMPARE(c.password.size(), 9 + 12);
-        QVERIFY(c.password.endsWith(u"-192.168.1.20"_qs));
+        QVERIFY(c.password.endsWith(u"-192.168.1.20"_s));
         QVERIFY(c.password.left(8) == c.password.left(8).toUpper());
         QVERIFY(c.password != c.login);
         QCOMPARE(
-            uconIniText(u"1.2.3.4"_qs, u"28960"_qs, u"192.168.1.20"_qs, u"55556"_qs),
-            u"server=1.2.3.4:28960\r\nmyaddr=192.168.1.20:55556\r\nlogin=TORVANEX-192.168.1.20\r\npassword="_qs +
+            uconIniText(u"1.2.3.4"_s, u"28960"_s, u"192.168.1.20"_s, u"55556"_s),
+            u"server=1.2.3.4:28960\r\nmyaddr=192.168.1.20:55556\r\nlogin=TORVANEX-192.168.1.20\r\npassword="_s +
                 c.password);
-        QCOMPARE(uconIniText({}, {}, {}, {}).split(u"\r\n"_qs).mid(0, 3),
-                 (QStringList{u"server=:"_qs, u"myaddr=:"_qs, u"login=TORVANEX-"_qs}));
+        QCOMPARE(uconIniText({}, {}, {}, {}).split(u"\r\n"_s).mid(0, 3),
+                 (QStringList{u"server=:"_s, u"myaddr=:"_s, u"login=TORVANEX-"_s}));
     }
 };
 

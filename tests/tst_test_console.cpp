@@ -18,13 +18,15 @@
 #include <QTemporaryFile>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 using namespace tvx;
 using namespace tvx::test;
 
 namespace {
 
-const QString kStarted = u"[RCON SERVER TOOL CONSOLE] Session Started at: 22:10:00"_qs;
-const QString kTerminated = u"[RCON SERVER TOOL CONSOLE] Session Terminated at: 22:10:00"_qs;
+const QString kStarted = u"[RCON SERVER TOOL CONSOLE] Session Started at: 22:10:00"_s;
+const QString kTerminated = u"[RCON SERVER TOOL CONSOLE] Session Terminated at: 22:10:00"_s;
 
 // The test console on the fake platform, with the login window's daemon link up.
 struct Console {
@@ -34,9 +36,9 @@ struct Console {
 
     // Connects to 192.0.2.7 with the password "pw"; forgets what the connect sent.
     void connect() {
-        form.txtHostIp->setText(u"192.0.2.7"_qs);
-        form.txtPort->setText(u"28961"_qs);
-        form.txtRcon->setText(u"pw"_qs);
+        form.txtHostIp->setText(u"192.0.2.7"_s);
+        form.txtPort->setText(u"28961"_s);
+        form.txtRcon->setText(u"pw"_s);
         form.Command1_Click();
         udp->sent.clear();
     }
@@ -45,7 +47,7 @@ struct Console {
     QStringList inputBoxes() const {
         QStringList out;
         for (const ShownBox& b : fx.fake.dialogs.shown)
-            out << u'[' + b.title + u"] "_qs + b.text + u" ("_qs + b.defaultText + u')';
+            out << u'[' + b.title + u"] "_s + b.text + u" ("_s + b.defaultText + u')';
         return out;
     }
     bool linkControlsEnabled() const {
@@ -78,7 +80,7 @@ struct Console {
 void listMenu(QMenu* menu, int depth, QStringList& out) {
     for (QAction* a : menu->actions()) {
         const QString indent(depth * 2, u' ');
-        out << indent + a->objectName() + u' ' + (a->isSeparator() ? u"-"_qs : u'"' + a->text() + u'"');
+        out << indent + a->objectName() + u' ' + (a->isSeparator() ? u"-"_s : u'"' + a->text() + u'"');
         if (a->menu())
             listMenu(a->menu(), depth + 1, out);
     }
@@ -91,11 +93,11 @@ class TstTestConsole : public QObject {
 private slots:
     void designState() {
         Console c;
-        QCOMPARE(c.form.windowTitle(), u"RCON Server Tool"_qs);
+        QCOMPARE(c.form.windowTitle(), u"RCON Server Tool"_s);
         QVERIFY(!Forms::isLoaded<Main>());
         QVERIFY(!Forms::isLoaded<Form4>());
         QVERIFY(!c.form.isVisible());
-        QCOMPARE(c.form.txtOutput->Text(), u"[RCON SERVER TOOL CONSOLE]\r\n"_qs);
+        QCOMPARE(c.form.txtOutput->Text(), u"[RCON SERVER TOOL CONSOLE]\r\n"_s);
         QCOMPARE(c.form.txtoutro, QString());
         QCOMPARE(c.udp->remotePort, 28960);
         QVERIFY(!c.udp->open);
@@ -107,70 +109,70 @@ private slots:
         QVERIFY(!c.form.Command3->isVisibleTo(&c.form));
         QVERIFY(c.form.Command4->isVisibleTo(&c.form));
         QCOMPARE(c.form.txtRcon->echoMode(), QLineEdit::Password);
-        QCOMPARE(c.form.Command1->toolTip(), u"Connect"_qs);
-        QCOMPARE(c.form.Image2->toolTip(), u"Disconnect Server"_qs);
-        QCOMPARE(c.form.Command2->toolTip(), u"Send Chat"_qs);
-        QCOMPARE(c.form.Label4->text(), u"Clickon color to add it  to a word,use this before word! ^1red"_qs);
+        QCOMPARE(c.form.Command1->toolTip(), u"Connect"_s);
+        QCOMPARE(c.form.Image2->toolTip(), u"Disconnect Server"_s);
+        QCOMPARE(c.form.Command2->toolTip(), u"Send Chat"_s);
+        QCOMPARE(c.form.Label4->text(), u"Clickon color to add it  to a word,use this before word! ^1red"_s);
     }
 
     void menuTree() {
         Console c;
         QStringList tree;
         for (QAction* top : c.form.menuBar->actions()) {
-            tree << top->objectName() + u" \""_qs + top->text() + u'"';
+            tree << top->objectName() + u" \""_s + top->text() + u'"';
             listMenu(top->menu(), 1, tree);
         }
         const QStringList expected{
-            u"coomands \"Server Commands\""_qs,
-            u"  statusz \"Status\""_qs,
-            u"  sep8z -"_qs,
-            u"  serverinfoz \"Server Info\""_qs,
-            u"  systeminfoz \"System Info \""_qs,
-            u"  sep2z -"_qs,
-            u"  restartserverz \"Restart Server\""_qs,
-            u"adminzz \"Admin Commands\""_qs,
-            u"  warnplayerz \"Warn Player\""_qs,
-            u"  sep5z -"_qs,
-            u"  kickzz \"Kick Options\""_qs,
-            u"    ckickz \"Player Kick\""_qs,
-            u"    onlyplayerkick \"Only Player Kick (dont need color codes)\""_qs,
-            u"    clientkickz \"Client Kick\""_qs,
-            u"    sep7z -"_qs,
-            u"    kickallz \"Kick All\""_qs,
-            u"  banzz \"Ban Options\""_qs,
-            u"    normalbanz \"Player Ban\""_qs,
-            u"    clientbanz \"Client Ban\""_qs,
-            u"    sep3z -"_qs,
-            u"    temporarilybanplayerz \"Temporarily Player Ban\""_qs,
-            u"    temporarilyclientbanz \"Temporarily Client Ban\""_qs,
-            u"    sep4z -"_qs,
-            u"    unbanuserz \"Unban User\""_qs,
-            u"  getlogzz \"Get Log\""_qs,
-            u"mapcontrolz \"Map Control\""_qs,
-            u"  loadthismapz \"Load Map\""_qs,
-            u"    Backlotz \"Backlot\""_qs,
-            u"    Blocz \"Bloc\""_qs,
-            u"    Bogz \"Bog\""_qs,
-            u"    Cargoshipz \"Cargoship\""_qs,
-            u"    CityStreetsz \"City Streets\""_qs,
-            u"    Convoyz \"Convoy\""_qs,
-            u"    Countdownz \"Countdown\""_qs,
-            u"    Crashz \"Crash\""_qs,
-            u"    Crossfirez \"Crossfire\""_qs,
-            u"    Farmz \"Farm\""_qs,
-            u"    Overgrownz \"Overgrown\""_qs,
-            u"    Pipelinez \"Pipeline\""_qs,
-            u"    Shipmentz \"Shipment\""_qs,
-            u"  sep1z -"_qs,
-            u"  nextmapz \"Next Map\""_qs,
-            u"  restartmapz \"Restart Map\""_qs,
-            u"  fastmaprestartz \"Fast Map Restart\""_qs,
-            u"punkbustercomdz \"Punkbuster Commands\""_qs,
-            u"  takescreenshottoplayer \"Take Screenshot to Player\""_qs,
-            u"  takescreenshottoall \"Take Screenshot to All\""_qs,
-            u"  takescreenshottaskz \"Take Screenshot Sequence \""_qs,
-            u"  sep9z -"_qs,
-            u"  kickplayerbypunkbusterz \"Kick Player By Punkbuster\""_qs,
+            u"coomands \"Server Commands\""_s,
+            u"  statusz \"Status\""_s,
+            u"  sep8z -"_s,
+            u"  serverinfoz \"Server Info\""_s,
+            u"  systeminfoz \"System Info \""_s,
+            u"  sep2z -"_s,
+            u"  restartserverz \"Restart Server\""_s,
+            u"adminzz \"Admin Commands\""_s,
+            u"  warnplayerz \"Warn Player\""_s,
+            u"  sep5z -"_s,
+            u"  kickzz \"Kick Options\""_s,
+            u"    ckickz \"Player Kick\""_s,
+            u"    onlyplayerkick \"Only Player Kick (dont need color codes)\""_s,
+            u"    clientkickz \"Client Kick\""_s,
+            u"    sep7z -"_s,
+            u"    kickallz \"Kick All\""_s,
+            u"  banzz \"Ban Options\""_s,
+            u"    normalbanz \"Player Ban\""_s,
+            u"    clientbanz \"Client Ban\""_s,
+            u"    sep3z -"_s,
+            u"    temporarilybanplayerz \"Temporarily Player Ban\""_s,
+            u"    temporarilyclientbanz \"Temporarily Client Ban\""_s,
+            u"    sep4z -"_s,
+            u"    unbanuserz \"Unban User\""_s,
+            u"  getlogzz \"Get Log\""_s,
+            u"mapcontrolz \"Map Control\""_s,
+            u"  loadthismapz \"Load Map\""_s,
+            u"    Backlotz \"Backlot\""_s,
+            u"    Blocz \"Bloc\""_s,
+            u"    Bogz \"Bog\""_s,
+            u"    Cargoshipz \"Cargoship\""_s,
+            u"    CityStreetsz \"City Streets\""_s,
+            u"    Convoyz \"Convoy\""_s,
+            u"    Countdownz \"Countdown\""_s,
+            u"    Crashz \"Crash\""_s,
+            u"    Crossfirez \"Crossfire\""_s,
+            u"    Farmz \"Farm\""_s,
+            u"    Overgrownz \"Overgrown\""_s,
+            u"    Pipelinez \"Pipeline\""_s,
+            u"    Shipmentz \"Shipment\""_s,
+            u"  sep1z -"_s,
+            u"  nextmapz \"Next Map\""_s,
+            u"  restartmapz \"Restart Map\""_s,
+            u"  fastmaprestartz \"Fast Map Restart\""_s,
+            u"punkbustercomdz \"Punkbuster Commands\""_s,
+            u"  takescreenshottoplayer \"Take Screenshot to Player\""_s,
+            u"  takescreenshottoall \"Take Screenshot to All\""_s,
+            u"  takescreenshottaskz \"Take Screenshot Sequence \""_s,
+            u"  sep9z -"_s,
+            u"  kickplayerbypunkbusterz \"Kick Player By Punkbuster\""_s,
         };
         QCOMPARE(tree, expected);
     }
@@ -211,7 +213,7 @@ private slots:
         // One echo line per command, in the console's own form; a daemon request has none.
         QString echoes = kStarted;
         for (const QByteArray& cmd : sent)
-            echoes += u"\r\n22:10:00\r\n/"_qs + QString::fromLatin1(cmd);
+            echoes += u"\r\n22:10:00\r\n/"_s + QString::fromLatin1(cmd);
         QCOMPARE(c.form.txtOutput->Text(), echoes);
         QCOMPARE(c.fx.fake.system.endCalls, 0);
     }
@@ -220,14 +222,14 @@ private slots:
     void replyBetweenTheTwoWarningBoxes() {
         Console c;
         c.connect();
-        c.fx.fake.dialogs.inputAnswers = {u"3"_qs, u"last warning"_qs};
+        c.fx.fake.dialogs.inputAnswers = {u"3"_s, u"last warning"_s};
         c.fx.fake.dialogs.whileOpen = [&] {
             QCOMPARE(c.udp->sent, QList<QByteArray>());
             c.udp->deliver(replyDatagram("Bob: camping\n"));
         };
         c.form.warnplayerz->trigger();
         QCOMPARE(c.form.txtOutput->Text(),
-                 kStarted + u"\r\nBob: camping\r\n\r\n22:10:00\r\n/tell 3 last warning"_qs);
+                 kStarted + u"\r\nBob: camping\r\n\r\n22:10:00\r\n/tell 3 last warning"_s);
         QCOMPARE(c.udp->sent, rcon({"tell 3 last warning"}));
     }
 
@@ -235,27 +237,27 @@ private slots:
         Console c;
         c.form.Show();
         QTest::mouseClick(c.form.Command6, Qt::LeftButton);
-        QCOMPARE(c.form.txtSay->text(), u" ^1"_qs);
-        c.form.txtSay->setText(u"Hi"_qs);
+        QCOMPARE(c.form.txtSay->text(), u" ^1"_s);
+        c.form.txtSay->setText(u"Hi"_s);
         for (QPushButton* b : {c.form.Command7, c.form.Command12, c.form.Command13})
             QTest::mouseClick(b, Qt::LeftButton);
-        QCOMPARE(c.form.txtSay->text(), u"Hi ^2 ^7 ^0"_qs);
+        QCOMPARE(c.form.txtSay->text(), u"Hi ^2 ^7 ^0"_s);
         QCOMPARE(c.form.txtSay->cursorPosition(), c.form.txtSay->text().size());
         QTRY_VERIFY(c.form.txtSay->hasFocus());
         // Before any connect: the buttons only edit the line, nothing leaves.
         QCOMPARE(c.udp->sent, QList<QByteArray>());
-        QCOMPARE(c.form.txtOutput->Text(), u"[RCON SERVER TOOL CONSOLE]\r\n"_qs);
+        QCOMPARE(c.form.txtOutput->Text(), u"[RCON SERVER TOOL CONSOLE]\r\n"_s);
     }
 
     void sendChatEmptiesTheLine() {
         Console c;
         c.connect();
-        c.form.txtSay->setText(u"gg"_qs);
+        c.form.txtSay->setText(u"gg"_s);
         c.form.Command2_Click();
         QCOMPARE(c.form.txtSay->text(), QString());
         QCOMPARE(c.form.txtSay->cursorPosition(), 0);
         // Enter in the chat line sends nothing.
-        c.form.txtSay->setText(u"again"_qs);
+        c.form.txtSay->setText(u"again"_s);
         QTest::keyClick(c.form.txtSay, Qt::Key_Return);
         QCOMPARE(c.udp->sent, rcon({"say gg"}));
     }
@@ -274,31 +276,31 @@ private slots:
     void loadWithSave_data() {
         QTest::addColumn<QString>("save");
         QTest::addColumn<bool>("ticked");
-        QTest::newRow("1") << u"1"_qs << true;
-        QTest::newRow("0") << u"0"_qs << false;
-        QTest::newRow("1 and a blank") << u"1 "_qs << false;
-        QTest::newRow("01") << u"01"_qs << false;
+        QTest::newRow("1") << u"1"_s << true;
+        QTest::newRow("0") << u"0"_s << false;
+        QTest::newRow("1 and a blank") << u"1 "_s << false;
+        QTest::newRow("01") << u"01"_s << false;
     }
     void loadWithSave() {
         QFETCH(QString, save);
         QFETCH(bool, ticked);
         WindowsFixture fx;
         FakeSettings& s = fx.fake.settings;
-        s.set(u"[SERVER]"_qs, u"Hostip"_qs, u"203.0.113.9"_qs);
-        s.set(u"[SERVER]"_qs, u"Port"_qs, u"28962"_qs);
-        s.set(u"[SERVER]"_qs, u"Rcon"_qs, u"se cret"_qs);
-        s.set(u"[SERVER]"_qs, u"Admin"_qs, u"Bob"_qs);
-        s.set(u"[SERVER]"_qs, u"Save"_qs, save);
+        s.set(u"[SERVER]"_s, u"Hostip"_s, u"203.0.113.9"_s);
+        s.set(u"[SERVER]"_s, u"Port"_s, u"28962"_s);
+        s.set(u"[SERVER]"_s, u"Rcon"_s, u"se cret"_s);
+        s.set(u"[SERVER]"_s, u"Admin"_s, u"Bob"_s);
+        s.set(u"[SERVER]"_s, u"Save"_s, save);
         s.writes.clear();
         Form1& f = Forms::get<Form1>();
-        QCOMPARE(f.txtHostIp->text(), u"203.0.113.9"_qs);
-        QCOMPARE(f.txtPort->text(), u"28962"_qs);
-        QCOMPARE(f.txtRcon->text(), u"se cret"_qs);
-        QCOMPARE(f.Text1->text(), u"Bob"_qs);
+        QCOMPARE(f.txtHostIp->text(), u"203.0.113.9"_s);
+        QCOMPARE(f.txtPort->text(), u"28962"_s);
+        QCOMPARE(f.txtRcon->text(), u"se cret"_s);
+        QCOMPARE(f.Text1->text(), u"Bob"_s);
         QCOMPARE(f.Check1->isChecked(), ticked);
-        const QStringList rewritten{u"[SERVER]/Hostip=203.0.113.9"_qs, u"[SERVER]/Port=28962"_qs,
-                                    u"[SERVER]/Rcon=se cret"_qs, u"[SERVER]/Admin=Bob"_qs,
-                                    u"[SERVER]/Save=1"_qs};
+        const QStringList rewritten{u"[SERVER]/Hostip=203.0.113.9"_s, u"[SERVER]/Port=28962"_s,
+                                    u"[SERVER]/Rcon=se cret"_s, u"[SERVER]/Admin=Bob"_s,
+                                    u"[SERVER]/Save=1"_s};
         QCOMPARE(s.writes, ticked ? rewritten : QStringList());
     }
 
@@ -306,20 +308,19 @@ private slots:
     void tickAndUntick() {
         Console c;
         FakeSettings& s = c.fx.fake.settings;
-        c.form.txtHostIp->setText(u"198.51.100.4"_qs);
-        c.form.txtRcon->setText(u"pw"_qs);
+        c.form.txtHostIp->setText(u"198.51.100.4"_s);
+        c.form.txtRcon->setText(u"pw"_s);
         c.form.Check1->click();
-        QCOMPARE(s.writes,
-                 (QStringList{u"[SERVER]/Hostip=198.51.100.4"_qs, u"[SERVER]/Port="_qs,
-                              u"[SERVER]/Rcon=pw"_qs, u"[SERVER]/Admin="_qs, u"[SERVER]/Save=1"_qs}));
+        QCOMPARE(s.writes, (QStringList{u"[SERVER]/Hostip=198.51.100.4"_s, u"[SERVER]/Port="_s,
+                                        u"[SERVER]/Rcon=pw"_s, u"[SERVER]/Admin="_s, u"[SERVER]/Save=1"_s}));
         QCOMPARE(s.saves, 1); // the five keys in one write
         s.writes.clear();
-        c.form.txtHostIp->setText(u"changed"_qs);
+        c.form.txtHostIp->setText(u"changed"_s);
         QCOMPARE(s.writes, QStringList());
-        QCOMPARE(s.get(u"[SERVER]"_qs, u"Hostip"_qs, {}), u"198.51.100.4"_qs);
+        QCOMPARE(s.get(u"[SERVER]"_s, u"Hostip"_s, {}), u"198.51.100.4"_s);
         c.form.Check1->click();
-        QCOMPARE(s.writes, (QStringList{u"[SERVER]/Hostip="_qs, u"[SERVER]/Port="_qs, u"[SERVER]/Rcon="_qs,
-                                        u"[SERVER]/Admin="_qs, u"[SERVER]/Save=0"_qs}));
+        QCOMPARE(s.writes, (QStringList{u"[SERVER]/Hostip="_s, u"[SERVER]/Port="_s, u"[SERVER]/Rcon="_s,
+                                        u"[SERVER]/Admin="_s, u"[SERVER]/Save=0"_s}));
         QCOMPARE(s.values.size(), 5);
         // The next load finds the box unticked and the boxes empty.
         Forms::unloadAll();
@@ -334,27 +335,27 @@ private slots:
         QTest::addColumn<QString>("port");
         QTest::addColumn<int>("remotePort");
         QTest::newRow("empty: the design port") << QString() << 28960;
-        QTest::newRow("a port") << u"28965"_qs << 28965;
-        QTest::newRow("blanks around") << u" 28966 "_qs << 28966;
-        QTest::newRow("not a number") << u"abc"_qs << 28960;
-        QTest::newRow("beyond 32 bits") << u"99999999999"_qs << 28960;
-        QTest::newRow("refused by the socket") << u"70000"_qs << 28960;
+        QTest::newRow("a port") << u"28965"_s << 28965;
+        QTest::newRow("blanks around") << u" 28966 "_s << 28966;
+        QTest::newRow("not a number") << u"abc"_s << 28960;
+        QTest::newRow("beyond 32 bits") << u"99999999999"_s << 28960;
+        QTest::newRow("refused by the socket") << u"70000"_s << 28960;
     }
     void connectAimsAndSendsStatus() {
         QFETCH(QString, port);
         QFETCH(int, remotePort);
         Console c;
-        c.form.txtHostIp->setText(u"198.51.100.4"_qs);
+        c.form.txtHostIp->setText(u"198.51.100.4"_s);
         c.form.txtPort->setText(port);
         c.form.Command1_Click();
-        QCOMPARE(c.udp->remoteHost, u"198.51.100.4"_qs);
+        QCOMPARE(c.udp->remoteHost, u"198.51.100.4"_s);
         QCOMPARE(c.udp->remotePort, remotePort);
         QVERIFY(c.udp->open);
         // The first "status" has no echo line, and an empty password leaves two blanks.
         QCOMPARE(c.udp->sent, QList<QByteArray>{QByteArray("\xFF\xFF\xFF\xFFrcon  status")});
         QCOMPARE(c.form.txtOutput->Text(), kStarted);
         QVERIFY(c.linkControlsEnabled());
-        QCOMPARE(c.form.ServerHost, u"198.51.100.4"_qs);
+        QCOMPARE(c.form.ServerHost, u"198.51.100.4"_s);
         QCOMPARE(c.form.ServerPort, port);
         QCOMPARE(c.form.RconPassword, QString());
         QCOMPARE(c.fx.fake.dialogs.shown.size(), 0);
@@ -364,8 +365,8 @@ private slots:
     void reconnectKeepsThePreviousPortOnABadText() {
         Console c;
         c.connect();
-        c.form.txtPort->setText(u"x"_qs);
-        c.form.txtRcon->setText(u"new"_qs);
+        c.form.txtPort->setText(u"x"_s);
+        c.form.txtRcon->setText(u"new"_s);
         c.form.Command4_Click();
         QCOMPARE(c.udp->sent, rcon({"status"}));
         c.form.Command1_Click();
@@ -376,18 +377,18 @@ private slots:
     void disconnect() {
         Console c;
         tvx::log* reader = &Forms::get<tvx::log>();
-        reader->Text1->setText(u"server info"_qs);
+        reader->Text1->setText(u"server info"_s);
         c.connect();
         c.udp->deliver(replyDatagram("hello\n"));
         c.form.Image2_Click();
         QVERIFY(!c.udp->open);
         QCOMPARE(c.form.txtOutput->Text(), kTerminated);
-        QCOMPARE(reader->Text1->Text(), u"server info\r\n"_qs + kTerminated);
+        QCOMPARE(reader->Text1->Text(), u"server info\r\n"_s + kTerminated);
         QVERIFY(!reader->isVisible());
         QVERIFY(c.linkControlsDisabled());
-        QCOMPARE(c.form.ServerHost, u"192.0.2.7"_qs);
-        QCOMPARE(c.form.RconPassword, u"pw"_qs);
-        QCOMPARE(c.form.txtoutro, u"hello\r\n"_qs);
+        QCOMPARE(c.form.ServerHost, u"192.0.2.7"_s);
+        QCOMPARE(c.form.RconPassword, u"pw"_s);
+        QCOMPARE(c.form.txtoutro, u"hello\r\n"_s);
     }
 
     void disconnectLoadsTheReaderHidden() {
@@ -397,7 +398,7 @@ private slots:
         c.form.Image2_Click();
         QVERIFY(Forms::isLoaded<tvx::log>());
         QVERIFY(!Forms::get<tvx::log>().isVisible());
-        QCOMPARE(Forms::get<tvx::log>().Text1->Text(), u"\r\n"_qs + kTerminated);
+        QCOMPARE(Forms::get<tvx::log>().Text1->Text(), u"\r\n"_s + kTerminated);
     }
 
     // Before the first connect and after a disconnect the socket refuses the send: the echo line is
@@ -406,7 +407,7 @@ private slots:
         QTest::addColumn<bool>("connectFirst");
         QTest::addColumn<QString>("way");
         for (bool connectFirst : {false, true}) {
-            const QString when = connectFirst ? u"after a disconnect, "_qs : u"never connected, "_qs;
+            const QString when = connectFirst ? u"after a disconnect, "_s : u"never connected, "_s;
             for (const char* way : {"statusz", "Command4", "txtcmd", "ckickz", "Backlotz"})
                 QTest::newRow(qPrintable(when + QString::fromLatin1(way)))
                     << connectFirst << QString::fromLatin1(way);
@@ -423,19 +424,19 @@ private slots:
         const QString before = c.form.txtOutput->Text();
         QString command;
         if (way == u"txtcmd") {
-            c.form.txtcmd->setText(u"say hi"_qs);
+            c.form.txtcmd->setText(u"say hi"_s);
             QTest::keyClick(c.form.txtcmd, Qt::Key_Return);
-            command = u"say hi"_qs;
+            command = u"say hi"_s;
             // The handler ended at the refused send: the line stays to be sent again.
             QCOMPARE(c.form.txtcmd->text(), command);
         } else {
-            c.fx.fake.dialogs.inputAnswers = {u"Bob"_qs};
+            c.fx.fake.dialogs.inputAnswers = {u"Bob"_s};
             c.choose(way);
-            command = way == u"ckickz"     ? u"kick Bob"_qs
-                      : way == u"Backlotz" ? u"map mp_backlot"_qs
-                                           : u"status"_qs;
+            command = way == u"ckickz"     ? u"kick Bob"_s
+                      : way == u"Backlotz" ? u"map mp_backlot"_s
+                                           : u"status"_s;
         }
-        QCOMPARE(c.form.txtOutput->Text(), before + u"\r\n22:10:00\r\n/"_qs + command);
+        QCOMPARE(c.form.txtOutput->Text(), before + u"\r\n22:10:00\r\n/"_s + command);
         QCOMPARE(c.udp->sent, QList<QByteArray>());
         QCOMPARE(c.fx.fake.system.endCalls, 0);
         QVERIFY(c.fx.fake.dialogs.shown.size() <= 1); // only the item's own prompt
@@ -452,11 +453,11 @@ private slots:
         c.connect();
         c.fx.fake.system.clock = c.fx.fake.system.clock.addSecs(3725);
         QTest::keyClick(c.form.txtcmd, Qt::Key_Return);
-        c.form.txtcmd->setText(u"say /hi "_qs);
+        c.form.txtcmd->setText(u"say /hi "_s);
         c.form.txtcmd_KeyDown(kKeyReturn, 1);
         c.form.txtcmd_KeyDown(65, 0);
         QCOMPARE(c.udp->sent, rcon({"", "say /hi "}));
-        QCOMPARE(c.form.txtOutput->Text(), kStarted + u"\r\n23:12:05\r\n/\r\n23:12:05\r\n/say /hi "_qs);
+        QCOMPARE(c.form.txtOutput->Text(), kStarted + u"\r\n23:12:05\r\n/\r\n23:12:05\r\n/say /hi "_s);
         QCOMPARE(c.form.txtcmd->text(), QString());
     }
 
@@ -466,28 +467,27 @@ private slots:
         QTest::addColumn<QString>("shown");
         QTest::addColumn<QString>("collected");
         const auto one = [](const QByteArray& text) { return QList<QByteArray>{replyDatagram(text)}; };
-        QTest::newRow("plain") << false << one("map: mp_castle\n") << u"\r\nmap: mp_castle\r\n"_qs
-                               << u"map: mp_castle\r\n"_qs;
-        QTest::newRow("colours kept") << false << one("^1Sgt ^7Hartley\n") << u"\r\n^1Sgt ^7Hartley\r\n"_qs
-                                      << u"^1Sgt ^7Hartley\r\n"_qs;
+        QTest::newRow("plain") << false << one("map: mp_castle\n") << u"\r\nmap: mp_castle\r\n"_s
+                               << u"map: mp_castle\r\n"_s;
+        QTest::newRow("colours kept")
+            << false << one("^1Sgt ^7Hartley\n") << u"\r\n^1Sgt ^7Hartley\r\n"_s << u"^1Sgt ^7Hartley\r\n"_s;
         QTest::newRow("colours hidden") << true << one("^1Sgt ^7Hartley ^0x^8\n")
-                                        << u"\r\nSgt Hartley x^8\r\n"_qs << u"Sgt Hartley x^8\r\n"_qs;
-        QTest::newRow("^1^2") << true << one("a^1^2b") << u"\r\nab"_qs << u"ab"_qs;
-        QTest::newRow("^2^1") << true << one("a^2^1b") << u"\r\nab"_qs << u"ab"_qs;
+                                        << u"\r\nSgt Hartley x^8\r\n"_s << u"Sgt Hartley x^8\r\n"_s;
+        QTest::newRow("^1^2") << true << one("a^1^2b") << u"\r\nab"_s << u"ab"_s;
+        QTest::newRow("^2^1") << true << one("a^2^1b") << u"\r\nab"_s << u"ab"_s;
         // The "^1" pass leaves "^2", which its later pass removes; "^2" formed after the "^1" pass stays.
-        QTest::newRow("^^12") << true << one("a^^12b") << u"\r\nab"_qs << u"ab"_qs;
-        QTest::newRow("^^21") << true << one("a^^21b") << u"\r\na^1b"_qs << u"a^1b"_qs;
-        QTest::newRow("CR LF already there")
-            << false << one("a\r\nb") << u"\r\na\r\r\nb"_qs << u"a\r\r\nb"_qs;
+        QTest::newRow("^^12") << true << one("a^^12b") << u"\r\nab"_s << u"ab"_s;
+        QTest::newRow("^^21") << true << one("a^^21b") << u"\r\na^1b"_s << u"a^1b"_s;
+        QTest::newRow("CR LF already there") << false << one("a\r\nb") << u"\r\na\r\r\nb"_s << u"a\r\r\nb"_s;
         QTest::newRow("header everywhere")
             << false << QList<QByteArray>{replyDatagram("one\n") + replyDatagram("two")}
-            << u"\r\none\r\ntwo"_qs << u"one\r\ntwo"_qs;
-        QTest::newRow("no header") << false << QList<QByteArray>{"bare"} << u"\r\nbare"_qs << u"bare"_qs;
+            << u"\r\none\r\ntwo"_s << u"one\r\ntwo"_s;
+        QTest::newRow("no header") << false << QList<QByteArray>{"bare"} << u"\r\nbare"_s << u"bare"_s;
         QTest::newRow("two replies") << false << QList<QByteArray>{replyDatagram("one"), replyDatagram("two")}
-                                     << u"\r\none\r\ntwo"_qs << u"onetwo"_qs;
+                                     << u"\r\none\r\ntwo"_s << u"onetwo"_s;
         QTest::newRow("every byte value survives")
-            << false << QList<QByteArray>{QByteArray("\x01\x80\xFF", 3)} << u"\r\n\u0001\u20AC\u00FF"_qs
-            << u"\u0001\u20AC\u00FF"_qs;
+            << false << QList<QByteArray>{QByteArray("\x01\x80\xFF", 3)} << u"\r\n\u0001\u20AC\u00FF"_s
+            << u"\u0001\u20AC\u00FF"_s;
     }
     void replyHandler() {
         QFETCH(bool, hide);
@@ -517,15 +517,15 @@ private slots:
         c.form.Image2_Click();
         c.connect();
         c.udp->deliver(replyDatagram("second"));
-        QCOMPARE(c.form.txtoutro, u"early first second"_qs);
-        QCOMPARE(c.form.txtOutput->Text(), kStarted + u"\r\nsecond"_qs);
+        QCOMPARE(c.form.txtoutro, u"early first second"_s);
+        QCOMPARE(c.form.txtOutput->Text(), kStarted + u"\r\nsecond"_s);
     }
 
     void unusedSocketFillsThePassword() {
         Console c;
-        c.form.txtRcon->setText(u"old"_qs);
+        c.form.txtRcon->setText(u"old"_s);
         emit c.form.Winsock1->dataArrival(QByteArray("n\xE9w pass", 8));
-        QCOMPARE(c.form.txtRcon->text(), u"n\u00E9w pass"_qs);
+        QCOMPARE(c.form.txtRcon->text(), u"n\u00E9w pass"_s);
     }
 
     // ---- Test buttons and "Get Log" ----
@@ -539,9 +539,9 @@ private slots:
             c.udp->deliver(replyDatagram(line));
         c.udp->deliver(replyDatagram("last\n"));
         QVERIFY(c.form.txtoutro.size() <= Main::kCollectedRepliesLimit);
-        QVERIFY(c.form.txtoutro.endsWith(u"last\r\n"_qs));
+        QVERIFY(c.form.txtoutro.endsWith(u"last\r\n"_s));
         QVERIFY(c.form.txtOutput->Text().size() <= Main::kTerminalScrollback);
-        QVERIFY(c.form.txtOutput->Text().endsWith(u"last\r\n"_qs));
+        QVERIFY(c.form.txtOutput->Text().endsWith(u"last\r\n"_s));
     }
 
     void fillGridFromTheCollectedReplies() {
@@ -561,18 +561,18 @@ private slots:
         QVERIFY(m.isVisible());
         // Every line is cut as a player, the table's own heading lines included: no cleaning first.
         QCOMPARE(m.Grid->Rows(), 6);
-        QCOMPARE(m.Grid->TextMatrix(1, 4), u"num"_qs);
-        QCOMPARE(m.Grid->TextMatrix(3, 0), u"^1Sgt^7Hartley "_qs);
-        QCOMPARE(m.Grid->TextMatrix(3, 4).trimmed(), u"0"_qs);
-        QCOMPARE(m.Grid->TextMatrix(3, 5), u"10.0.0.5:28960"_qs);
-        QCOMPARE(m.Grid->TextMatrix(4, 3), u"9b2e4d6f8a"_qs);
-        QCOMPARE(m.Label4->Caption(), u"2"_qs); // the two players; the heading rows are no players
+        QCOMPARE(m.Grid->TextMatrix(1, 4), u"num"_s);
+        QCOMPARE(m.Grid->TextMatrix(3, 0), u"^1Sgt^7Hartley "_s);
+        QCOMPARE(m.Grid->TextMatrix(3, 4).trimmed(), u"0"_s);
+        QCOMPARE(m.Grid->TextMatrix(3, 5), u"10.0.0.5:28960"_s);
+        QCOMPARE(m.Grid->TextMatrix(4, 3), u"9b2e4d6f8a"_s);
+        QCOMPARE(m.Label4->Caption(), u"2"_s); // the two players; the heading rows are no players
         // The main window asks for the map on its own link, not on this one.
         QVERIFY(m.Timer2->Enabled());
-        QCOMPARE(m.PendingCommand, u"mapname"_qs);
+        QCOMPARE(m.PendingCommand, u"mapname"_s);
         QCOMPARE(c.udp->sent, QList<QByteArray>());
         // Nothing of the main window's parse has touched the collector.
-        QVERIFY(c.form.txtoutro.startsWith(u"map: mp_castle\r\n"_qs));
+        QVERIFY(c.form.txtoutro.startsWith(u"map: mp_castle\r\n"_s));
     }
 
     void getRconOnlyOnAConnectedDaemonLink() {
@@ -601,10 +601,10 @@ private slots:
         c.form.getlogzz->trigger();
         QCOMPARE(c.daemon()->sent, sent);
         // The flag is up before the request, and stays up when it could not leave.
-        QCOMPARE(c.login().LogRequested, u"1"_qs);
+        QCOMPARE(c.login().LogRequested, u"1"_s);
         QCOMPARE(c.fx.fake.dialogs.shown.size(), 0);
         QCOMPARE(c.udp->sent, QList<QByteArray>());
-        QCOMPARE(c.form.txtOutput->Text(), u"[RCON SERVER TOOL CONSOLE]\r\n"_qs);
+        QCOMPARE(c.form.txtOutput->Text(), u"[RCON SERVER TOOL CONSOLE]\r\n"_s);
     }
 
     // ---- Closing and the offered procedures ----
@@ -624,29 +624,29 @@ private slots:
 
     void memoria() {
         Console c;
-        c.form.Memoria(u"kept"_qs);
-        QCOMPARE(c.form.MemoriaText, u"kept"_qs);
+        c.form.Memoria(u"kept"_s);
+        QCOMPARE(c.form.MemoriaText, u"kept"_s);
     }
 
     void saveTextToFile() {
         Console c;
         QTemporaryDir dir;
-        const QString path = dir.filePath(u"notes.txt"_qs);
-        QVERIFY(c.form.SaveTextToFile(path, u"first \u00E9"_qs, false));
-        QVERIFY(c.form.SaveTextToFile(path, u"second"_qs, false));
+        const QString path = dir.filePath(u"notes.txt"_s);
+        QVERIFY(c.form.SaveTextToFile(path, u"first \u00E9"_s, false));
+        QVERIFY(c.form.SaveTextToFile(path, u"second"_s, false));
         QFile f(path);
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(), QByteArray("first \xE9\r\nsecond\r\n"));
         f.close();
-        QVERIFY(c.form.SaveTextToFile(path, u"third"_qs, true));
+        QVERIFY(c.form.SaveTextToFile(path, u"third"_s, true));
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(), QByteArray("third\r\n"));
         f.close();
         // Places that cannot be written, whoever runs the test, and a device that fills up.
-        QVERIFY(!c.form.SaveTextToFile(u"/proc/torvanex-notes.txt"_qs, u"x"_qs, true));
-        QVERIFY(!c.form.SaveTextToFile(path + u"/x.txt"_qs, u"x"_qs, false));
-        QVERIFY(!c.form.SaveTextToFile(dir.path(), u"x"_qs, false));
-        QVERIFY(!c.form.SaveTextToFile(u"/dev/full"_qs, u"x"_qs, true));
+        QVERIFY(!c.form.SaveTextToFile(u"/proc/torvanex-notes.txt"_s, u"x"_s, true));
+        QVERIFY(!c.form.SaveTextToFile(path + u"/x.txt"_s, u"x"_s, false));
+        QVERIFY(!c.form.SaveTextToFile(dir.path(), u"x"_s, false));
+        QVERIFY(!c.form.SaveTextToFile(u"/dev/full"_s, u"x"_s, true));
     }
 
     // ---- End to end ----
@@ -658,22 +658,22 @@ private slots:
         QVERIFY(players.open());
         players.write("0\t12\t48\t1234567890\tBob\t10.0.0.5:28960\t12345\t25000\t0\n");
         players.flush();
-        QVERIFY2(sim.start({u"--no-throttle"_qs, u"--rcon-password"_qs, u"secret"_qs, u"--map"_qs,
-                            u"mp_castle"_qs, u"--players"_qs, players.fileName()}),
+        QVERIFY2(sim.start({u"--no-throttle"_s, u"--rcon-password"_s, u"secret"_s, u"--map"_s, u"mp_castle"_s,
+                            u"--players"_s, players.fileName()}),
                  qPrintable(sim.errorString()));
         Form1& f = Forms::get<Form1>();
-        f.txtHostIp->setText(u"127.0.0.1"_qs);
+        f.txtHostIp->setText(u"127.0.0.1"_s);
         f.txtPort->setText(QString::number(sim.udpPort()));
-        f.txtRcon->setText(u"secret"_qs);
+        f.txtRcon->setText(u"secret"_s);
         f.Command1_Click();
         QVERIFY(sim.waitForUdp(1));
         QCOMPARE(sim.udpReceived().at(0), rconDatagram("secret", "status"));
-        QTRY_VERIFY(f.txtoutro.contains(u"10.0.0.5:28960"_qs));
+        QTRY_VERIFY(f.txtoutro.contains(u"10.0.0.5:28960"_s));
         f.statusz->trigger();
         QVERIFY(sim.waitForUdp(2));
         QCOMPARE(sim.udpReceived().at(1), rconDatagram("secret", "status"));
-        QTRY_COMPARE(f.txtoutro.count(u"10.0.0.5:28960"_qs), 2);
-        QVERIFY(f.txtOutput->Text().contains(u"/status\r\nmap: mp_castle\r\n"_qs));
+        QTRY_COMPARE(f.txtoutro.count(u"10.0.0.5:28960"_s), 2);
+        QVERIFY(f.txtOutput->Text().contains(u"/status\r\nmap: mp_castle\r\n"_s));
         QVERIFY(!f.txtOutput->Text().contains(QChar(0xFF)));
         QCOMPARE(fx.fake.system.endCalls, 0);
     }

@@ -5,6 +5,8 @@
 
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 using namespace tvx;
 
 class TstText : public QObject {
@@ -20,17 +22,17 @@ private slots:
         QCOMPARE(text[0xFF], QChar(0xFF));
         QCOMPARE(text[0xFA], QChar(0xFA)); // the UCON separator "ú"
         QCOMPARE(text[0x80], QChar(0x20AC));
-        QCOMPARE(toAnsi(u"\u4e2d"_qs), QByteArray("?"));
+        QCOMPARE(toAnsi(u"\u4e2d"_s), QByteArray("?"));
     }
 
     void trimBlanks_data() {
         QTest::addColumn<QString>("in");
         QTest::addColumn<QString>("out");
-        QTest::newRow("both") << u"  hi  "_qs << u"hi"_qs;
-        QTest::newRow("inner kept") << u" a b "_qs << u"a b"_qs;
-        QTest::newRow("tabs stay") << u"\thi\t"_qs << u"\thi\t"_qs;
-        QTest::newRow("only blanks") << u"   "_qs << QString();
-        QTest::newRow("line break stays") << u" x\r\n "_qs << u"x\r\n"_qs;
+        QTest::newRow("both") << u"  hi  "_s << u"hi"_s;
+        QTest::newRow("inner kept") << u" a b "_s << u"a b"_s;
+        QTest::newRow("tabs stay") << u"\thi\t"_s << u"\thi\t"_s;
+        QTest::newRow("only blanks") << u"   "_s << QString();
+        QTest::newRow("line break stays") << u" x\r\n "_s << u"x\r\n"_s;
     }
     void trimBlanks() {
         QFETCH(QString, in);
@@ -41,12 +43,12 @@ private slots:
     void firstLine_data() {
         QTest::addColumn<QString>("in");
         QTest::addColumn<QString>("out");
-        QTest::newRow("no break") << u"say hi"_qs << u"say hi"_qs;
-        QTest::newRow("LF") << u"say hi\nquit"_qs << u"say hi"_qs;
-        QTest::newRow("CR LF") << u"bob\r\nadmin"_qs << u"bob"_qs;
-        QTest::newRow("lone CR") << u"a\rb\nc"_qs << u"a"_qs;
-        QTest::newRow("break first") << u"\nrest"_qs << QString();
-        QTest::newRow("other controls stay") << u"a\tb\u2028c"_qs << u"a\tb\u2028c"_qs;
+        QTest::newRow("no break") << u"say hi"_s << u"say hi"_s;
+        QTest::newRow("LF") << u"say hi\nquit"_s << u"say hi"_s;
+        QTest::newRow("CR LF") << u"bob\r\nadmin"_s << u"bob"_s;
+        QTest::newRow("lone CR") << u"a\rb\nc"_s << u"a"_s;
+        QTest::newRow("break first") << u"\nrest"_s << QString();
+        QTest::newRow("other controls stay") << u"a\tb\u2028c"_s << u"a\tb\u2028c"_s;
     }
     void firstLine() {
         QFETCH(QString, in);
@@ -57,11 +59,11 @@ private slots:
     void counters_data() {
         QTest::addColumn<QString>("in");
         QTest::addColumn<QString>("out");
-        QTest::newRow("empty") << QString() << u"1"_qs;
-        QTest::newRow("one") << u"1"_qs << u"2"_qs;
-        QTest::newRow("leading number") << u"12abc"_qs << u"13"_qs;
-        QTest::newRow("not a number") << u"x"_qs << u"1"_qs;
-        QTest::newRow("blanks before") << u"  7"_qs << u"8"_qs;
+        QTest::newRow("empty") << QString() << u"1"_s;
+        QTest::newRow("one") << u"1"_s << u"2"_s;
+        QTest::newRow("leading number") << u"12abc"_s << u"13"_s;
+        QTest::newRow("not a number") << u"x"_s << u"1"_s;
+        QTest::newRow("blanks before") << u"  7"_s << u"8"_s;
     }
     void counters() {
         QFETCH(QString, in);
@@ -70,19 +72,19 @@ private slots:
     }
 
     void replaceAllScansOnceLeftToRight() {
-        QCOMPARE(replaceAll(u"aabb"_qs, u"ab"_qs, {}), u"ab"_qs);
-        QCOMPARE(replaceAll(u"abc"_qs, {}, u"x"_qs), u"abc"_qs);
-        QCOMPARE(replaceAll(u"Abab"_qs, u"ab"_qs, u"-"_qs), u"Ab-"_qs);
+        QCOMPARE(replaceAll(u"aabb"_s, u"ab"_s, {}), u"ab"_s);
+        QCOMPARE(replaceAll(u"abc"_s, {}, u"x"_s), u"abc"_s);
+        QCOMPARE(replaceAll(u"Abab"_s, u"ab"_s, u"-"_s), u"Ab-"_s);
     }
 
     void stampsAndWords() {
         const QDateTime t(QDate(2026, 12, 8), QTime(22, 10, 0));
-        QCOMPARE(bracketStamp(t), u"[12.08.2026 22:10:00]"_qs);
+        QCOMPARE(bracketStamp(t), u"[12.08.2026 22:10:00]"_s);
         QCOMPARE(bracketStamp(t).size(), 21);
-        QCOMPARE(timeOfDay(t), u"22:10:00"_qs);
-        QCOMPARE(countWords(u"  a  b\tc "_qs), 2);
-        QCOMPARE(countWords(u"   "_qs), 0);
-        QCOMPARE(countWords(u"x"_qs), 1);
+        QCOMPARE(timeOfDay(t), u"22:10:00"_s);
+        QCOMPARE(countWords(u"  a  b\tc "_s), 2);
+        QCOMPARE(countWords(u"   "_s), 0);
+        QCOMPARE(countWords(u"x"_s), 1);
     }
 
     void lines_data() {
@@ -91,12 +93,12 @@ private slots:
         QTest::addColumn<int>("n");
         QTest::addColumn<QString>("line");
         QTest::newRow("empty has one line") << QString() << 1 << 1 << QString();
-        QTest::newRow("trailing break adds a line") << u"a\r\n"_qs << 2 << 2 << QString();
-        QTest::newRow("one character") << u"x\r\nyz"_qs << 2 << 1 << u"x"_qs;
-        QTest::newRow("zero is out of range") << u"a\r\nb"_qs << 2 << 0 << QString();
-        QTest::newRow("above count") << u"a\r\nb"_qs << 2 << 3 << QString();
-        QTest::newRow("lone LF is a character") << u"a\nb\r\nc"_qs << 2 << 1 << u"a\nb"_qs;
-        QTest::newRow("CR CR LF keeps a CR") << u"a\r\r\nb"_qs << 2 << 1 << u"a\r"_qs;
+        QTest::newRow("trailing break adds a line") << u"a\r\n"_s << 2 << 2 << QString();
+        QTest::newRow("one character") << u"x\r\nyz"_s << 2 << 1 << u"x"_s;
+        QTest::newRow("zero is out of range") << u"a\r\nb"_s << 2 << 0 << QString();
+        QTest::newRow("above count") << u"a\r\nb"_s << 2 << 3 << QString();
+        QTest::newRow("lone LF is a character") << u"a\nb\r\nc"_s << 2 << 1 << u"a\nb"_s;
+        QTest::newRow("CR CR LF keeps a CR") << u"a\r\r\nb"_s << 2 << 1 << u"a\r"_s;
     }
     void lines() {
         QFETCH(QString, text);
@@ -109,9 +111,9 @@ private slots:
     }
 
     void collapseBlankLines() {
-        QCOMPARE(tvx::collapseBlankLines(u"\r\n\r\n\r\n\r\n"_qs), u"\r\n"_qs);
-        QCOMPARE(tvx::collapseBlankLines(u"\r\na\r\n\r\n\r\nb\r\n"_qs), u"\r\na\r\nb\r\n"_qs);
-        QCOMPARE(tvx::collapseBlankLines(u"a\r\n  \r\nb"_qs), u"a\r\n  \r\nb"_qs);
+        QCOMPARE(tvx::collapseBlankLines(u"\r\n\r\n\r\n\r\n"_s), u"\r\n"_s);
+        QCOMPARE(tvx::collapseBlankLines(u"\r\na\r\n\r\n\r\nb\r\n"_s), u"\r\na\r\nb\r\n"_s);
+        QCOMPARE(tvx::collapseBlankLines(u"a\r\n  \r\nb"_s), u"a\r\n  \r\nb"_s);
     }
 
     void dropOldest_data() {
@@ -119,14 +121,14 @@ private slots:
         QTest::addColumn<int>("limit");
         QTest::addColumn<QString>("kept");
         // A limit of 8 keeps at most 6 once it is passed.
-        QTest::newRow("under the limit") << u"abc"_qs << 8 << u"abc"_qs;
-        QTest::newRow("at the limit") << u"12345678"_qs << 8 << u"12345678"_qs;
-        QTest::newRow("no limit") << u"123456789"_qs << 0 << u"123456789"_qs;
-        QTest::newRow("whole lines") << u"aaa\r\nbb\r\ncc"_qs << 8 << u"bb\r\ncc"_qs;
-        QTest::newRow("next line start") << u"abcdefgh\r\nxy"_qs << 8 << u"xy"_qs;
-        QTest::newRow("inside a line break") << u"abcd\r\nefghi"_qs << 8 << u"efghi"_qs;
-        QTest::newRow("no line break") << u"abcdefghij"_qs << 8 << u"efghij"_qs;
-        QTest::newRow("only break at the end") << u"abcdefghi\r\n"_qs << 8 << u"fghi\r\n"_qs;
+        QTest::newRow("under the limit") << u"abc"_s << 8 << u"abc"_s;
+        QTest::newRow("at the limit") << u"12345678"_s << 8 << u"12345678"_s;
+        QTest::newRow("no limit") << u"123456789"_s << 0 << u"123456789"_s;
+        QTest::newRow("whole lines") << u"aaa\r\nbb\r\ncc"_s << 8 << u"bb\r\ncc"_s;
+        QTest::newRow("next line start") << u"abcdefgh\r\nxy"_s << 8 << u"xy"_s;
+        QTest::newRow("inside a line break") << u"abcd\r\nefghi"_s << 8 << u"efghi"_s;
+        QTest::newRow("no line break") << u"abcdefghij"_s << 8 << u"efghij"_s;
+        QTest::newRow("only break at the end") << u"abcdefghi\r\n"_s << 8 << u"fghi\r\n"_s;
     }
     void dropOldest() {
         QFETCH(QString, text);

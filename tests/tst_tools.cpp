@@ -17,6 +17,8 @@
 
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 using namespace tvx;
 using namespace tvx::test;
 
@@ -29,7 +31,7 @@ struct Console : ConsoleFixture {
     // What the wait window showed at each pause.
     QStringList atPause;
 
-    explicit Console(const QString& mode = u"0"_qs, const QString& level = u"poweradmin"_qs)
+    explicit Console(const QString& mode = u"0"_s, const QString& level = u"poweradmin"_s)
         : ConsoleFixture(mode, level, Timers::ByHand) {
         fx.fake.system.onSleep = [this](int) { atPause << waitWindow(); };
     }
@@ -37,8 +39,8 @@ struct Console : ConsoleFixture {
     static QString waitWindow() {
         const Loadingfdf* wait = Forms::ifLoaded<Loadingfdf>();
         if (!wait)
-            return u"<none>"_qs;
-        return wait->isVisible() ? wait->Label3->text() : u"<hidden> "_qs + wait->Label3->text();
+            return u"<none>"_s;
+        return wait->isVisible() ? wait->Label3->text() : u"<hidden> "_s + wait->Label3->text();
     }
     // Runs each step while the next boxes are open, one step per box, in order.
     void whileBoxes(QList<std::function<void()>> steps) {
@@ -70,19 +72,19 @@ const QString kPbbansConfirm =
     u"server "
     "(By issuing the command pb_sv_writecfg). If you are running any league configs we advise not using this "
     "tool.\r\nThis will take a few minutes to complete! Please wait for the Message Box with the OK "
-    "information!\r\nPress OK to continue"_qs;
+    "information!\r\nPress OK to continue"_s;
 const QString kPbbansClosing =
     u"msg 0 [TORVANEX - PBBans Setup] Server should be good for PBBans Streaming!\r\n"
-    "Now if you dont have an account yet, go to "_qs +
-    fixed::kPbBansRegistrationPage + u" and register to setup your Server Account!"_qs;
+    "Now if you dont have an account yet, go to "_s +
+    fixed::kPbBansRegistrationPage + u" and register to setup your Server Account!"_s;
 const QString kPsbConfirm = u"msg 65 [TORVANEX - PsB Setup!] Please note this tool will setup Punksbusted "
                             "Streaming into your server!\r\nIf are already registred on PsB and have your "
-                            "ClanID ready then press OK to continue"_qs;
-const QString kPsbAsk = u"input [TORVANEX - PsB Server Setup] Please enter you ClanID (00000)"_qs;
-const QString kPsbClosing = u"msg 0 [] Server should be good for PsB Streaming!"_qs;
-const QString kCancelled = u"msg 0 [] Setup Cancelled!"_qs;
-const QString kSetupDenied = u"msg 16 [TORVANEX] Access Denied! Only Admins Can Setup the Server!"_qs;
-const QString kLinkError = u"msg 16 [Error 40006] Error: Wrong protocol or connection state"_qs;
+                            "ClanID ready then press OK to continue"_s;
+const QString kPsbAsk = u"input [TORVANEX - PsB Server Setup] Please enter you ClanID (00000)"_s;
+const QString kPsbClosing = u"msg 0 [] Server should be good for PsB Streaming!"_s;
+const QString kCancelled = u"msg 0 [] Setup Cancelled!"_s;
+const QString kSetupDenied = u"msg 16 [TORVANEX] Access Denied! Only Admins Can Setup the Server!"_s;
+const QString kLinkError = u"msg 16 [Error 40006] Error: Wrong protocol or connection state"_s;
 
 const QList<QByteArray> kPbbansCommands{"pb_sv_update",
                                         "pb_sv_writecfg pbucon.use",
@@ -92,14 +94,14 @@ const QList<QByteArray> kPbbansCommands{"pb_sv_update",
                                         "pb_sv_autoupdban 1",
                                         "pb_sv_task 0 3600 pb_sv_ver",
                                         "pb_sv_writecfg"};
-const QStringList kPbbansCaptions{u"Updating PunkBuster..."_qs,
-                                  u"Checking pbucon.use..."_qs,
-                                  u"Restarting Punkbuster..."_qs,
-                                  u"Changing Session Limits..."_qs,
-                                  u"Adding PBBans HUD to UCON.."_qs,
-                                  u"Setting up auto ban..."_qs,
-                                  u"Setting up task for PB Version..."_qs,
-                                  u"Writing Config......"_qs};
+const QStringList kPbbansCaptions{u"Updating PunkBuster..."_s,
+                                  u"Checking pbucon.use..."_s,
+                                  u"Restarting Punkbuster..."_s,
+                                  u"Changing Session Limits..."_s,
+                                  u"Adding PBBans HUD to UCON.."_s,
+                                  u"Setting up auto ban..."_s,
+                                  u"Setting up task for PB Version..."_s,
+                                  u"Writing Config......"_s};
 const QList<int> kPbbansPauses{90000, 1000, 20000, 1000, 1000, 1000, 1000, 1000};
 
 } // namespace
@@ -112,20 +114,20 @@ private slots:
         QStringList entries;
         // Qt also disables a hidden entry, so "disabled" is told only of the entries shown.
         for (QAction* a : c.tools.toolsz->actions()) {
-            entries << a->objectName() + u" \""_qs + (a->isSeparator() ? u"-"_qs : a->text()) + u'"' +
-                           (!a->isVisible()  ? u" hidden"_qs
-                            : a->isEnabled() ? u""_qs
-                                             : u" disabled"_qs);
+            entries << a->objectName() + u" \""_s + (a->isSeparator() ? u"-"_s : a->text()) + u'"' +
+                           (!a->isVisible()  ? u" hidden"_s
+                            : a->isEnabled() ? u""_s
+                                             : u" disabled"_s);
         }
         QCOMPARE(entries,
-                 (QStringList{u"setupserverforpbbansz \"Setup Server for PBBans\" hidden"_qs,
-                              u"setupserverforpunksbustedz \"Setup Server for PunksBusted\" hidden"_qs,
-                              u"setofewfefz \"-\" hidden"_qs,
-                              u"addnewusertodaemonz \"Add New User to Daemon\" disabled"_qs,
-                              u"changerconpasswordindaemonz \"Change Rcon Password in Daemon\" disabled"_qs,
-                              u"setpfz \"-\""_qs, u"websitez \"Visit TORVANEX Website\""_qs,
-                              u"aboutz \"Donate Here (to Quenlo)\""_qs}));
-        QCOMPARE(c.tools.toolsz->title(), u"Tools"_qs);
+                 (QStringList{u"setupserverforpbbansz \"Setup Server for PBBans\" hidden"_s,
+                              u"setupserverforpunksbustedz \"Setup Server for PunksBusted\" hidden"_s,
+                              u"setofewfefz \"-\" hidden"_s,
+                              u"addnewusertodaemonz \"Add New User to Daemon\" disabled"_s,
+                              u"changerconpasswordindaemonz \"Change Rcon Password in Daemon\" disabled"_s,
+                              u"setpfz \"-\""_s, u"websitez \"Visit TORVANEX Website\""_s,
+                              u"aboutz \"Donate Here (to Quenlo)\""_s}));
+        QCOMPARE(c.tools.toolsz->title(), u"Tools"_s);
         for (QAction* a : c.tools.toolsz->actions())
             QCOMPARE(c.tools.entry(a->objectName()), a);
 
@@ -152,16 +154,16 @@ private slots:
                 return QTest::newRow(QByteArray(name + tag).constData());
             };
             row("RCON mode, no level needed")
-                << pbbans << u"0"_qs << u"mp"_qs << QStringList{confirm, kCancelled};
+                << pbbans << u"0"_s << u"mp"_s << QStringList{confirm, kCancelled};
             row("RCON mode, empty level")
-                << pbbans << u"0"_qs << QString() << QStringList{confirm, kCancelled};
-            row("Daemon mode, mp") << pbbans << u"1"_qs << u"mp"_qs << QStringList{kSetupDenied};
-            row("Daemon mode, admin") << pbbans << u"1"_qs << u"admin"_qs << QStringList{confirm, kCancelled};
+                << pbbans << u"0"_s << QString() << QStringList{confirm, kCancelled};
+            row("Daemon mode, mp") << pbbans << u"1"_s << u"mp"_s << QStringList{kSetupDenied};
+            row("Daemon mode, admin") << pbbans << u"1"_s << u"admin"_s << QStringList{confirm, kCancelled};
             row("Daemon mode, poweradmin")
-                << pbbans << u"1"_qs << u"poweradmin"_qs << QStringList{confirm, kCancelled};
-            row("Daemon mode, other case") << pbbans << u"1"_qs << u"Admin"_qs << QStringList{kSetupDenied};
+                << pbbans << u"1"_s << u"poweradmin"_s << QStringList{confirm, kCancelled};
+            row("Daemon mode, other case") << pbbans << u"1"_s << u"Admin"_s << QStringList{kSetupDenied};
             row("Daemon mode, trailing blank")
-                << pbbans << u"1"_qs << u"admin "_qs << QStringList{kSetupDenied};
+                << pbbans << u"1"_s << u"admin "_s << QStringList{kSetupDenied};
         }
     }
     void setupAccessAndCancel() {
@@ -190,8 +192,8 @@ private slots:
     void pbbansSequence_data() {
         QTest::addColumn<QString>("mode");
         QTest::addColumn<QString>("level");
-        QTest::newRow("RCON mode") << u"0"_qs << u"mp"_qs;
-        QTest::newRow("Daemon mode, admin") << u"1"_qs << u"admin"_qs;
+        QTest::newRow("RCON mode") << u"0"_s << u"mp"_s;
+        QTest::newRow("Daemon mode, admin") << u"1"_s << u"admin"_s;
     }
     void pbbansSequence() {
         QFETCH(QString, mode);
@@ -206,9 +208,9 @@ private slots:
         QCOMPARE(c.atPause, kPbbansCaptions);
         QCOMPARE(c.boxes(), (QStringList{kPbbansConfirm, kPbbansClosing}));
         // The last caption is "Done!", and the window is off screen before the closing box opens.
-        QCOMPARE(atClosing, u"<hidden> Done!"_qs);
+        QCOMPARE(atClosing, u"<hidden> Done!"_s);
         QVERIFY(!Forms::isLoaded<Loadingfdf>());
-        QCOMPARE(c.main.LastCommand, u"pb_sv_writecfg"_qs);
+        QCOMPARE(c.main.LastCommand, u"pb_sv_writecfg"_s);
     }
 
     void punksBustedSequence_data() {
@@ -216,7 +218,7 @@ private slots:
         QTest::addColumn<QByteArray>("loguser");
         QTest::newRow("default ClanID") << QStringList{} << QByteArray("pb_sv_loguser 00000");
         QTest::newRow("typed ClanID, unchecked")
-            << QStringList{u" 42 ab;quit"_qs} << QByteArray("pb_sv_loguser  42 ab;quit");
+            << QStringList{u" 42 ab;quit"_s} << QByteArray("pb_sv_loguser  42 ab;quit");
         QTest::newRow("Cancel in the ClanID box") << QStringList{QString()} << QByteArray("pb_sv_loguser ");
     }
     void punksBustedSequence() {
@@ -234,12 +236,12 @@ private slots:
         c.tools.setupserverforpunksbustedz_Click();
         QCOMPARE(c.boxes(), (QStringList{kPsbConfirm, kPsbAsk, kPsbClosing}));
         QCOMPARE(c.fx.fake.system.sleeps, (QList<int>{1000, 1000, 1000, 1000}));
-        QCOMPARE(c.atPause, (QStringList{u"Loading pbsvlog.cfg..."_qs, u"Adding Log Address..."_qs,
-                                         u"Adding Log Port..."_qs, u"Setting up CLANID Address..."_qs}));
-        QCOMPARE(atAsk, u"Asking You For CLANID.."_qs);
+        QCOMPARE(c.atPause, (QStringList{u"Loading pbsvlog.cfg..."_s, u"Adding Log Address..."_s,
+                                         u"Adding Log Port..."_s, u"Setting up CLANID Address..."_s}));
+        QCOMPARE(atAsk, u"Asking You For CLANID.."_s);
         // The last step's caption stays; the window is hidden before the closing box, which comes before
         // the delayed "pb_sv_writecfg" leaves.
-        QCOMPARE(atClosing, u"<hidden> Writing Config..."_qs);
+        QCOMPARE(atClosing, u"<hidden> Writing Config..."_s);
         QCOMPARE(sentAtClosing, 4);
         QVERIFY(!Forms::isLoaded<Loadingfdf>());
         const QList<QByteArray> direct =
@@ -276,8 +278,8 @@ private slots:
         QTest::addColumn<QList<int>>("pauses");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<int>("sent");
-        QTest::newRow("first step") << true << QList<int>{} << u"Loading pbsvlog.cfg..."_qs << 0;
-        QTest::newRow("second step") << false << QList<int>{1000} << u"Adding Log Address..."_qs << 1;
+        QTest::newRow("first step") << true << QList<int>{} << u"Loading pbsvlog.cfg..."_s << 0;
+        QTest::newRow("second step") << false << QList<int>{1000} << u"Adding Log Address..."_s << 1;
     }
     void punksBustedStopsAtTheFirstFailure() {
         QFETCH(bool, deadFromStart);
@@ -308,22 +310,22 @@ private slots:
         QTest::addColumn<QString>("mode");
         QTest::addColumn<QString>("level");
         QTest::addColumn<QStringList>("shown");
-        const QString needDaemon = u"msg 64 [TORVANEX] You need to be in Daemon Mode to do this!"_qs;
-        const QString addDenied = u"msg 16 [TORVANEX] Access Denied! Only PowerAdmins Can Add Users!"_qs;
+        const QString needDaemon = u"msg 64 [TORVANEX] You need to be in Daemon Mode to do this!"_s;
+        const QString addDenied = u"msg 16 [TORVANEX] Access Denied! Only PowerAdmins Can Add Users!"_s;
         const QString changeDenied =
-            u"msg 16 [TORVANEX] Access Denied! Only PowerAdmins Can Change The Rcon Password!"_qs;
+            u"msg 16 [TORVANEX] Access Denied! Only PowerAdmins Can Change The Rcon Password!"_s;
         QTest::newRow("add, RCON mode, poweradmin")
-            << true << u"0"_qs << u"poweradmin"_qs << QStringList{needDaemon};
-        QTest::newRow("add, RCON mode, mp") << true << u"0"_qs << u"mp"_qs << QStringList{needDaemon};
-        QTest::newRow("add, Daemon mode, admin") << true << u"1"_qs << u"admin"_qs << QStringList{addDenied};
+            << true << u"0"_s << u"poweradmin"_s << QStringList{needDaemon};
+        QTest::newRow("add, RCON mode, mp") << true << u"0"_s << u"mp"_s << QStringList{needDaemon};
+        QTest::newRow("add, Daemon mode, admin") << true << u"1"_s << u"admin"_s << QStringList{addDenied};
         QTest::newRow("add, Daemon mode, other case")
-            << true << u"1"_qs << u"PowerAdmin"_qs << QStringList{addDenied};
-        QTest::newRow("add, Daemon mode, poweradmin") << true << u"1"_qs << u"poweradmin"_qs << QStringList{};
+            << true << u"1"_s << u"PowerAdmin"_s << QStringList{addDenied};
+        QTest::newRow("add, Daemon mode, poweradmin") << true << u"1"_s << u"poweradmin"_s << QStringList{};
         QTest::newRow("change, RCON mode, poweradmin")
-            << false << u"0"_qs << u"poweradmin"_qs << QStringList{needDaemon};
-        QTest::newRow("change, Daemon mode, mp") << false << u"1"_qs << u"mp"_qs << QStringList{changeDenied};
+            << false << u"0"_s << u"poweradmin"_s << QStringList{needDaemon};
+        QTest::newRow("change, Daemon mode, mp") << false << u"1"_s << u"mp"_s << QStringList{changeDenied};
         QTest::newRow("change, Daemon mode, admin")
-            << false << u"1"_qs << u"admin"_qs << QStringList{changeDenied};
+            << false << u"1"_s << u"admin"_s << QStringList{changeDenied};
     }
     void daemonUserChecks() {
         QFETCH(bool, addUser);
@@ -343,10 +345,10 @@ private slots:
     }
 
     void addUserWindowLayout() {
-        Console c(u"1"_qs);
+        Console c(u"1"_s);
         c.tools.addnewusertodaemonz_Click();
         Form6& w = Forms::get<Form6>();
-        QCOMPARE(w.windowTitle(), u"Add New User to Daemon"_qs);
+        QCOMPARE(w.windowTitle(), u"Add New User to Daemon"_s);
         QCOMPARE(w.size(), QSize(240, 204));
         QVERIFY(w.windowFlags().testFlag(Qt::Tool));
         QVERIFY(!w.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
@@ -405,15 +407,15 @@ private slots:
         QCOMPARE(w.Text2->echoMode(), QLineEdit::Normal);
         QVERIFY(w.Combo1->isEditable());
         QCOMPARE(w.Combo1->count(), 3);
-        QCOMPARE(w.Combo1->itemText(0), u"mp"_qs);
-        QCOMPARE(w.Combo1->itemText(1), u"admin"_qs);
-        QCOMPARE(w.Combo1->itemText(2), u"poweradmin"_qs);
+        QCOMPARE(w.Combo1->itemText(0), u"mp"_s);
+        QCOMPARE(w.Combo1->itemText(1), u"admin"_s);
+        QCOMPARE(w.Combo1->itemText(2), u"poweradmin"_s);
         QCOMPARE(w.Combo1->currentIndex(), -1);
         QCOMPARE(w.Combo1->currentText(), QString());
         for (QCheckBox* box : w.checks())
             QVERIFY(!box->isChecked());
         for (const QString* member : w.permissions())
-            QCOMPARE(*member, u"0"_qs);
+            QCOMPARE(*member, u"0"_s);
         QCOMPARE(QFontInfo(w.Label1->font()).bold(), true);
 
         // The design's tab order: Cancel, Add New User, the fields, then the permission frame.
@@ -424,10 +426,10 @@ private slots:
                 at = at->nextInFocusChain();
             chain << at->objectName();
         }
-        QCOMPARE(chain, (QStringList{u"Command1"_qs, u"Command2"_qs, u"Text1"_qs, u"Text2"_qs, u"Combo1"_qs,
-                                     u"Check1"_qs, u"Check2"_qs, u"Check3"_qs, u"Check4"_qs, u"Check5"_qs,
-                                     u"Check6"_qs, u"Text3"_qs, u"Command3"_qs, u"Check7"_qs, u"Check8"_qs,
-                                     u"Check9"_qs}));
+        QCOMPARE(chain,
+                 (QStringList{u"Command1"_s, u"Command2"_s, u"Text1"_s, u"Text2"_s, u"Combo1"_s, u"Check1"_s,
+                              u"Check2"_s, u"Check3"_s, u"Check4"_s, u"Check5"_s, u"Check6"_s, u"Text3"_s,
+                              u"Command3"_s, u"Check7"_s, u"Check8"_s, u"Check9"_s}));
     }
 
     // Each permission's row: its check box, caption, member and place in the permission string.
@@ -445,7 +447,7 @@ private slots:
         QCOMPARE(permissionTable().size(), std::size_t{9});
         for (int i = 0; i < 9; ++i) {
             QTest::newRow(members[i])
-                << i + 1 << QString::fromLatin1(members[i]) << u"Check"_qs + QString::number(i + 1)
+                << i + 1 << QString::fromLatin1(members[i]) << u"Check"_s + QString::number(i + 1)
                 << QString::fromLatin1(captions[i]);
         }
     }
@@ -460,7 +462,7 @@ private slots:
         QCOMPARE(row.checkBox.toString(), check);
         QCOMPARE(row.caption.toString(), caption);
 
-        Console c(u"1"_qs);
+        Console c(u"1"_s);
         c.tools.addnewusertodaemonz_Click();
         Form6& w = Forms::get<Form6>();
         auto* box = w.findChild<QCheckBox*>(check);
@@ -471,26 +473,24 @@ private slots:
         QString expected(9, u'0');
         expected[position - 1] = u'1';
         QCOMPARE(w.Text3->text(), expected);
-        QCOMPARE(*w.permissions()[std::size_t(position - 1)], u"1"_qs);
+        QCOMPARE(*w.permissions()[std::size_t(position - 1)], u"1"_s);
     }
 
     void permissionString_data() {
         QTest::addColumn<QStringList>("clicks"); // check boxes clicked, in order; each click flips it
         QTest::addColumn<QString>("permissions");
-        QTest::newRow("no click") << QStringList{} << u"000000000"_qs;
-        QTest::newRow("1, 3 and 9") << QStringList{u"Check1"_qs, u"Check3"_qs, u"Check9"_qs}
-                                    << u"101000001"_qs;
+        QTest::newRow("no click") << QStringList{} << u"000000000"_s;
+        QTest::newRow("1, 3 and 9") << QStringList{u"Check1"_s, u"Check3"_s, u"Check9"_s} << u"101000001"_s;
         QTest::newRow("1 cleared again")
-            << QStringList{u"Check1"_qs, u"Check3"_qs, u"Check9"_qs, u"Check1"_qs} << u"001000001"_qs;
-        QTest::newRow("all") << QStringList{u"Check1"_qs, u"Check2"_qs, u"Check3"_qs,
-                                            u"Check4"_qs, u"Check5"_qs, u"Check6"_qs,
-                                            u"Check7"_qs, u"Check8"_qs, u"Check9"_qs}
-                             << u"111111111"_qs;
+            << QStringList{u"Check1"_s, u"Check3"_s, u"Check9"_s, u"Check1"_s} << u"001000001"_s;
+        QTest::newRow("all") << QStringList{u"Check1"_s, u"Check2"_s, u"Check3"_s, u"Check4"_s, u"Check5"_s,
+                                            u"Check6"_s, u"Check7"_s, u"Check8"_s, u"Check9"_s}
+                             << u"111111111"_s;
     }
     void permissionString() {
         QFETCH(QStringList, clicks);
         QFETCH(QString, permissions);
-        Console c(u"1"_qs);
+        Console c(u"1"_s);
         c.tools.addnewusertodaemonz_Click();
         Form6& w = Forms::get<Form6>();
         for (const QString& name : clicks)
@@ -499,8 +499,8 @@ private slots:
         QTest::mouseClick(w.Command3, Qt::LeftButton);
         QCOMPARE(w.Text3->text(), permissions);
         // Nothing of it goes into the request.
-        w.Text1->setText(u"amy"_qs);
-        w.Text2->setText(u"pw"_qs);
+        w.Text1->setText(u"amy"_s);
+        w.Text2->setText(u"pw"_s);
         w.Combo1->setCurrentIndex(0);
         w.Command2_Click();
         QCOMPARE(c.tcp->sent, (QList<QByteArray>{"ADDUSER amy+pw-mp"}));
@@ -512,25 +512,25 @@ private slots:
         QTest::addColumn<QString>("level");
         QTest::addColumn<QByteArray>("request"); // empty: refused with `box`, the window stays
         QTest::addColumn<QString>("box");
-        const QString fillIn = u"msg 16 [TORVANEX] Please fill Username, Password and Level!"_qs;
-        QTest::newRow("complete") << u"amy"_qs << u"s3cret"_qs << u"admin"_qs
+        const QString fillIn = u"msg 16 [TORVANEX] Please fill Username, Password and Level!"_s;
+        QTest::newRow("complete") << u"amy"_s << u"s3cret"_s << u"admin"_s
                                   << QByteArray("ADDUSER amy+s3cret-admin") << QString();
         // The daemon splits at the first "+" and the last "-": both may stand in the password, and a "-"
         // in the name.
         QTest::newRow("separators where the daemon reads them right")
-            << u"a-b"_qs << u"p+q-r"_qs << u"poweradmin"_qs << QByteArray("ADDUSER a-b+p+q-r-poweradmin")
+            << u"a-b"_s << u"p+q-r"_s << u"poweradmin"_s << QByteArray("ADDUSER a-b+p+q-r-poweradmin")
             << QString();
         QTest::newRow("a plus in the name would add another user")
-            << u"a+b"_qs << u"pw"_qs << u"admin"_qs << QByteArray()
-            << u"msg 16 [TORVANEX] The username may not contain \"+\"!"_qs;
+            << u"a+b"_s << u"pw"_s << u"admin"_s << QByteArray()
+            << u"msg 16 [TORVANEX] The username may not contain \"+\"!"_s;
         QTest::newRow("a dash in the level would give another password and level")
-            << u"amy"_qs << u"pw"_qs << u"x-mp"_qs << QByteArray()
-            << u"msg 16 [TORVANEX] The level may not contain \"-\"!"_qs;
+            << u"amy"_s << u"pw"_s << u"x-mp"_s << QByteArray()
+            << u"msg 16 [TORVANEX] The level may not contain \"-\"!"_s;
         QTest::newRow("blanks kept, typed level")
-            << u" amy "_qs << u" "_qs << u"owner"_qs << QByteArray("ADDUSER  amy + -owner") << QString();
-        QTest::newRow("no level") << u"amy"_qs << u"s3cret"_qs << QString() << QByteArray() << fillIn;
-        QTest::newRow("no user") << QString() << u"s3cret"_qs << u"mp"_qs << QByteArray() << fillIn;
-        QTest::newRow("no password") << u"amy"_qs << QString() << u"mp"_qs << QByteArray() << fillIn;
+            << u" amy "_s << u" "_s << u"owner"_s << QByteArray("ADDUSER  amy + -owner") << QString();
+        QTest::newRow("no level") << u"amy"_s << u"s3cret"_s << QString() << QByteArray() << fillIn;
+        QTest::newRow("no user") << QString() << u"s3cret"_s << u"mp"_s << QByteArray() << fillIn;
+        QTest::newRow("no password") << u"amy"_s << QString() << u"mp"_s << QByteArray() << fillIn;
     }
     void addUser() {
         QFETCH(QString, user);
@@ -538,7 +538,7 @@ private slots:
         QFETCH(QString, level);
         QFETCH(QByteArray, request);
         QFETCH(QString, box);
-        Console c(u"1"_qs);
+        Console c(u"1"_s);
         c.tools.addnewusertodaemonz_Click();
         Form6& w = Forms::get<Form6>();
         w.Text1->setText(user);
@@ -562,22 +562,22 @@ private slots:
 
     // The daemon link is gone: the failure is shown and everything typed stays for another try.
     void addUserRefusedSend() {
-        Console c(u"1"_qs);
+        Console c(u"1"_s);
         c.tools.addnewusertodaemonz_Click();
         Form6& w = Forms::get<Form6>();
-        w.Text1->setText(u"amy"_qs);
-        w.Text2->setText(u"s3cret"_qs);
+        w.Text1->setText(u"amy"_s);
+        w.Text2->setText(u"s3cret"_s);
         w.Combo1->setCurrentIndex(2);
         w.Check2->click();
         c.tcp->currentState = sock::Closed;
         QTest::mouseClick(w.Command2, Qt::LeftButton);
         QCOMPARE(c.boxes(),
-                 QStringList{u"msg 16 [Error nº 40006] Error: Wrong protocol or connection state"_qs});
+                 QStringList{u"msg 16 [Error nº 40006] Error: Wrong protocol or connection state"_s});
         QVERIFY(Forms::isLoaded<Form6>() && w.isVisible());
-        QCOMPARE(w.Text1->text(), u"amy"_qs);
-        QCOMPARE(w.Text2->text(), u"s3cret"_qs);
-        QCOMPARE(w.Combo1->currentText(), u"poweradmin"_qs);
-        QCOMPARE(w.PermChat, u"1"_qs);
+        QCOMPARE(w.Text1->text(), u"amy"_s);
+        QCOMPARE(w.Text2->text(), u"s3cret"_s);
+        QCOMPARE(w.Combo1->currentText(), u"poweradmin"_s);
+        QCOMPARE(w.PermChat, u"1"_s);
 
         c.tcp->currentState = sock::Connected;
         QTest::mouseClick(w.Command2, Qt::LeftButton);
@@ -586,10 +586,10 @@ private slots:
     }
 
     void cancelAndReopen() {
-        Console c(u"1"_qs);
+        Console c(u"1"_s);
         c.tools.addnewusertodaemonz_Click();
         Form6* w = &Forms::get<Form6>();
-        w->Text1->setText(u"amy"_qs);
+        w->Text1->setText(u"amy"_s);
         w->Combo1->setCurrentIndex(1);
         w->Check5->click();
         QTest::mouseClick(w->Command1, Qt::LeftButton);
@@ -603,7 +603,7 @@ private slots:
         QCOMPARE(w->Text1->text(), QString());
         QCOMPARE(w->Combo1->currentText(), QString());
         QVERIFY(!w->Check5->isChecked());
-        QCOMPARE(w->PermAdmin, u"0"_qs);
+        QCOMPARE(w->PermAdmin, u"0"_s);
     }
 
     // The daemon's notices: a box only as the answer to a request sent from here, one per request, never
@@ -612,13 +612,13 @@ private slots:
         if (request == u"adduser") {
             c.tools.addnewusertodaemonz_Click();
             Form6& w = Forms::get<Form6>();
-            w.Text1->setText(u"amy"_qs);
-            w.Text2->setText(u"s3cret"_qs);
+            w.Text1->setText(u"amy"_s);
+            w.Text2->setText(u"s3cret"_s);
             w.Combo1->setCurrentIndex(1);
             QTest::mouseClick(w.Command2, Qt::LeftButton);
         } else {
             c.fx.fake.dialogs.msgAnswers = {mb::Ok};
-            c.fx.fake.dialogs.inputAnswers = {u"n3w"_qs};
+            c.fx.fake.dialogs.inputAnswers = {u"n3w"_s};
             c.tools.changerconpasswordindaemonz_Click();
         }
         c.fx.fake.dialogs.shown.clear();
@@ -629,20 +629,20 @@ private slots:
         QTest::addColumn<QByteArray>("notice");
         QTest::addColumn<QByteArray>("otherNotice");
         QTest::addColumn<QString>("box");
-        QTest::newRow("add user") << u"adduser"_qs << QByteArray("ADDUSER User amy added as admin")
+        QTest::newRow("add user") << u"adduser"_s << QByteArray("ADDUSER User amy added as admin")
                                   << QByteArray("CHANGERCON Rcon password changed")
-                                  << u"msg 64 [TORVANEX Daemon] User amy added as admin"_qs;
+                                  << u"msg 64 [TORVANEX Daemon] User amy added as admin"_s;
         QTest::newRow("change rcon password")
-            << u"changercon"_qs << QByteArray("CHANGERCON Rcon password changed")
+            << u"changercon"_s << QByteArray("CHANGERCON Rcon password changed")
             << QByteArray("ADDUSER User amy added as admin")
-            << u"msg 64 [TORVANEX Daemon] Rcon password changed"_qs;
+            << u"msg 64 [TORVANEX Daemon] Rcon password changed"_s;
     }
     void noticeAnswersItsRequest() {
         QFETCH(QString, request);
         QFETCH(QByteArray, notice);
         QFETCH(QByteArray, otherNotice);
         QFETCH(QString, box);
-        Console c(u"1"_qs);
+        Console c(u"1"_s);
         c.tcp->deliver(notice); // before it was asked
         QVERIFY(c.boxes().isEmpty());
         askDaemon(c, request);
@@ -655,10 +655,10 @@ private slots:
     }
 
     void noSecondNoticeWhileTheBoxIsOpen() {
-        Console c(u"1"_qs);
-        askDaemon(c, u"adduser"_qs);
-        askDaemon(c, u"adduser"_qs);
-        askDaemon(c, u"changercon"_qs);
+        Console c(u"1"_s);
+        askDaemon(c, u"adduser"_s);
+        askDaemon(c, u"adduser"_s);
+        askDaemon(c, u"changercon"_s);
         int nested = 0;
         c.fx.fake.dialogs.whileOpen = [&] {
             c.tcp->deliver("ADDUSER User bob added as mp");
@@ -667,12 +667,12 @@ private slots:
         };
         c.tcp->deliver("ADDUSER User amy added as admin");
         QCOMPARE(nested, 1);
-        QCOMPARE(c.boxes(), QStringList{u"msg 64 [TORVANEX Daemon] User amy added as admin"_qs});
+        QCOMPARE(c.boxes(), QStringList{u"msg 64 [TORVANEX Daemon] User amy added as admin"_s});
     }
 
     void hugeNoticeIsCapped() {
-        Console c(u"1"_qs);
-        askDaemon(c, u"changercon"_qs);
+        Console c(u"1"_s);
+        askDaemon(c, u"changercon"_s);
         c.tcp->deliver("CHANGERCON " + QByteArray(kNoticeTextLimit, 'a') + QByteArray(1 << 20, 'b'));
         QCOMPARE(c.fx.fake.dialogs.texts(), QStringList{QString(kNoticeTextLimit, u'a')});
     }
@@ -685,20 +685,20 @@ private slots:
         QTest::addColumn<QList<QByteArray>>("sent");
         const QString confirm =
             u"msg 65 [TORVANEX] Please do this before changing it on the actual server "
-            "configuration!\r\nAre you sure you want to change RCON password on daemon?"_qs;
+            "configuration!\r\nAre you sure you want to change RCON password on daemon?"_s;
         const QString ask =
-            u"input [Change RCON Password on Daemon] Please type here the new RCON password! ()"_qs;
+            u"input [Change RCON Password on Daemon] Please type here the new RCON password! ()"_s;
         QTest::newRow("Cancel on the confirmation")
             << int(mb::Cancel) << QStringList{} << true
-            << QStringList{confirm, u"msg 64 [TORVANEX] Change RCON Cancelled!"_qs} << QList<QByteArray>{};
+            << QStringList{confirm, u"msg 64 [TORVANEX] Change RCON Cancelled!"_s} << QList<QByteArray>{};
         QTest::newRow("Cancel in the input box")
             << int(mb::Ok) << QStringList{QString()} << true
-            << QStringList{confirm, ask, u"msg 0 [] Cancelled - You need a password, blank wont work!"_qs}
+            << QStringList{confirm, ask, u"msg 0 [] Cancelled - You need a password, blank wont work!"_s}
             << QList<QByteArray>{};
         QTest::newRow("new password")
-            << int(mb::Ok) << QStringList{u"n3w pass-"_qs} << true << QStringList{confirm, ask}
+            << int(mb::Ok) << QStringList{u"n3w pass-"_s} << true << QStringList{confirm, ask}
             << QList<QByteArray>{"CHANGERCON n3w pass-"};
-        QTest::newRow("link gone: nothing shown") << int(mb::Ok) << QStringList{u"n3w"_qs} << false
+        QTest::newRow("link gone: nothing shown") << int(mb::Ok) << QStringList{u"n3w"_s} << false
                                                   << QStringList{confirm, ask} << QList<QByteArray>{};
     }
     void changeRconPassword() {
@@ -707,8 +707,8 @@ private slots:
         QFETCH(bool, linkUp);
         QFETCH(QStringList, shown);
         QFETCH(QList<QByteArray>, sent);
-        Console c(u"1"_qs);
-        c.main.RconPassword = u"pw"_qs;
+        Console c(u"1"_s);
+        c.main.RconPassword = u"pw"_s;
         c.fx.fake.dialogs.msgAnswers = {confirm};
         c.fx.fake.dialogs.inputAnswers = typed;
         if (!linkUp)
@@ -717,8 +717,8 @@ private slots:
         QCOMPARE(c.boxes(), shown);
         QCOMPARE(c.tcp->sent, sent);
         QVERIFY(c.udp->sent.isEmpty());
-        QCOMPARE(c.main.txtRcon, u"pw"_qs);
-        QCOMPARE(c.main.RconPassword, u"pw"_qs);
+        QCOMPARE(c.main.txtRcon, u"pw"_s);
+        QCOMPARE(c.main.RconPassword, u"pw"_s);
     }
 };
 

@@ -20,6 +20,8 @@
 #include <csignal>
 #include <sys/stat.h>
 
+using namespace Qt::StringLiterals;
+
 using namespace tvx;
 using namespace tvx::test;
 
@@ -36,15 +38,15 @@ const QByteArray kLog = "session opened\n"
 
 // Places the stand-in client as "pbucon.exe" in `folder`.
 bool placeClient(const QString& folder) {
-    const QString client = folder + u"/pbucon.exe"_qs;
+    const QString client = folder + u"/pbucon.exe"_s;
     return QFile::copy(QFINDTESTDATA("support/pbucon_standin.sh"), client) &&
            QFile::setPermissions(client, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
 // Places the wine stand-in as "wine" in `folder`, with the loader stand-in beside it as "wine64-preloader".
 bool placeWine(const QString& folder) {
-    const QString wine = folder + u"/wine"_qs;
-    const QString loader = folder + u"/wine64-preloader"_qs;
+    const QString wine = folder + u"/wine"_s;
+    const QString loader = folder + u"/wine64-preloader"_s;
     return QFile::copy(QFINDTESTDATA("support/wine_standin.sh"), wine) &&
            QFile::setPermissions(wine, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner) &&
            QFile::copy(qEnvironmentVariable("TORVANEX_WINE_LOADER"), loader);
@@ -94,17 +96,17 @@ private slots:
         QTest::addColumn<QString>("wine");
         QTest::addColumn<QString>("program");
         QTest::addColumn<QStringList>("arguments");
-        const QStringList args{u"ini=codwaw.ini"_qs, u"a b"_qs};
-        const QString wine = u"/usr/bin/wine"_qs;
-        QTest::newRow("wine") << u"/opt/t/pbucon.exe"_qs << wine << wine
-                              << QStringList{u"/opt/t/pbucon.exe"_qs, u"ini=codwaw.ini"_qs, u"a b"_qs};
+        const QStringList args{u"ini=codwaw.ini"_s, u"a b"_s};
+        const QString wine = u"/usr/bin/wine"_s;
+        QTest::newRow("wine") << u"/opt/t/pbucon.exe"_s << wine << wine
+                              << QStringList{u"/opt/t/pbucon.exe"_s, u"ini=codwaw.ini"_s, u"a b"_s};
         QTest::newRow("upper-case extension")
-            << u"/opt/t/PBUCON.EXE"_qs << wine << wine
-            << QStringList{u"/opt/t/PBUCON.EXE"_qs, u"ini=codwaw.ini"_qs, u"a b"_qs};
-        QTest::newRow("no wine") << u"/opt/t/pbucon.exe"_qs << QString() << u"/opt/t/pbucon.exe"_qs << args;
-        QTest::newRow("not a Windows program") << u"/opt/t/pbucon"_qs << wine << u"/opt/t/pbucon"_qs << args;
+            << u"/opt/t/PBUCON.EXE"_s << wine << wine
+            << QStringList{u"/opt/t/PBUCON.EXE"_s, u"ini=codwaw.ini"_s, u"a b"_s};
+        QTest::newRow("no wine") << u"/opt/t/pbucon.exe"_s << QString() << u"/opt/t/pbucon.exe"_s << args;
+        QTest::newRow("not a Windows program") << u"/opt/t/pbucon"_s << wine << u"/opt/t/pbucon"_s << args;
         QTest::newRow("\".exe\" not at the end")
-            << u"/opt/t.exe/pbucon"_qs << wine << u"/opt/t.exe/pbucon"_qs << args;
+            << u"/opt/t.exe/pbucon"_s << wine << u"/opt/t.exe/pbucon"_s << args;
     }
 
     void windowsProgramsRunThroughWine() {
@@ -112,7 +114,7 @@ private slots:
         QFETCH(QString, wine);
         QFETCH(QString, program);
         QFETCH(QStringList, arguments);
-        QCOMPARE(throughWine(path, {u"ini=codwaw.ini"_qs, u"a b"_qs}, wine),
+        QCOMPARE(throughWine(path, {u"ini=codwaw.ini"_s, u"a b"_s}, wine),
                  (ProgramStart{program, arguments}));
     }
 
@@ -126,17 +128,17 @@ private slots:
     void loadStartsTheClientAndThePoll() {
         QFETCH(bool, wineOnPath);
         WindowsFixture fx;
-        const QString wine = u"/usr/bin/wine"_qs;
+        const QString wine = u"/usr/bin/wine"_s;
         if (wineOnPath)
-            fx.fake.shell.onPath.insert(u"wine"_qs, wine);
-        fx.fake.system.folder = fx.fake.folder() + u"/program"_qs;
+            fx.fake.shell.onPath.insert(u"wine"_s, wine);
+        fx.fake.system.folder = fx.fake.folder() + u"/program"_s;
         Form5& f = Forms::get<Form5>();
         QCOMPARE(fx.fake.shell.started.size(), 1);
         const FakeShell::Started s = fx.fake.shell.started[0];
-        const QString client = fx.fake.system.programFolder() + u"/pbucon.exe"_qs;
+        const QString client = fx.fake.system.programFolder() + u"/pbucon.exe"_s;
         QCOMPARE(s.program, wineOnPath ? wine : client);
-        QCOMPARE(s.arguments, wineOnPath ? (QStringList{client, u"ini=codwaw.ini"_qs})
-                                         : QStringList{u"ini=codwaw.ini"_qs});
+        QCOMPARE(s.arguments,
+                 wineOnPath ? (QStringList{client, u"ini=codwaw.ini"_s}) : QStringList{u"ini=codwaw.ini"_s});
         QCOMPARE(s.workingFolder, fx.fake.system.currentFolder());
         QVERIFY(s.hidden);
         QVERIFY(f.Timer1->Enabled());
@@ -149,20 +151,20 @@ private slots:
         WindowsFixture fx;
         Main& m = Forms::get<Main>();
         Form5& f = Forms::get<Form5>();
-        m.txtsay2->setText(u"[12.08.2026 22:10:00]-> You Said: hi"_qs);
+        m.txtsay2->setText(u"[12.08.2026 22:10:00]-> You Said: hi"_s);
         f.Timer1_Timer(); // no log yet: nothing changes
-        QCOMPARE(m.txtsay2->Text(), u"[12.08.2026 22:10:00]-> You Said: hi"_qs);
-        QVERIFY(writeFile(fx.fake.folder() + u"/pbucon.log"_qs, kLog));
+        QCOMPARE(m.txtsay2->Text(), u"[12.08.2026 22:10:00]-> You Said: hi"_s);
+        QVERIFY(writeFile(fx.fake.folder() + u"/pbucon.log"_s, kLog));
         f.Timer1_Timer();
         QCOMPARE(m.txtsay2->Text(), u"\r\n12.09.2026 22:10:01 - PB - Player Ren\u00e9 joined\r\n"
-                                    u"12.09.2026 22:10:03 - CHAT - Bob: hi\r\n"_qs);
+                                    u"12.09.2026 22:10:03 - CHAT - Bob: hi\r\n"_s);
         QCOMPARE(m.txtsay2->textCursor().position(), m.txtsay2->document()->characterCount() - 1);
         // A log without any separator leaves the chat box as it is.
-        QVERIFY(writeFile(fx.fake.folder() + u"/pbucon.log"_qs, "nothing for the chat\n"));
+        QVERIFY(writeFile(fx.fake.folder() + u"/pbucon.log"_s, "nothing for the chat\n"));
         f.Timer1_Timer();
-        QVERIFY(m.txtsay2->Text().endsWith(u"Bob: hi\r\n"_qs));
+        QVERIFY(m.txtsay2->Text().endsWith(u"Bob: hi\r\n"_s));
         // The caret goes back to the end on every tick, also when the text did not change.
-        QVERIFY(writeFile(fx.fake.folder() + u"/pbucon.log"_qs, kLog));
+        QVERIFY(writeFile(fx.fake.folder() + u"/pbucon.log"_s, kLog));
         f.Timer1_Timer();
         QTextCursor c = m.txtsay2->textCursor();
         c.setPosition(0);
@@ -175,7 +177,7 @@ private slots:
         WindowsFixture fx;
         Main& m = Forms::get<Main>();
         Form5& f = Forms::get<Form5>();
-        const QString kept = u"Bob: gg all"_qs;
+        const QString kept = u"Bob: gg all"_s;
         f.Text6 = QString(Form5::kHistoryLimit, u'x');
         f.Text2 = kept;
         f.MasterClean();
@@ -190,18 +192,18 @@ private slots:
         WindowsFixture fx;
         Main& m = Forms::get<Main>();
         Form5& f = Forms::get<Form5>();
-        const QString log = fx.fake.folder() + u"/pbucon.log"_qs;
+        const QString log = fx.fake.folder() + u"/pbucon.log"_s;
         QVERIFY(writeFile(log, kLog));
         f.Timer1_Timer();
         const QString shown = m.txtsay2->Text();
-        QVERIFY(shown.contains(u"Bob: hi"_qs));
+        QVERIFY(shown.contains(u"Bob: hi"_s));
         // A pipe without a writer would hold the window for good, a link to /dev/zero fill the memory.
         QVERIFY(QFile::remove(log));
         QCOMPARE(::mkfifo(QFile::encodeName(log).constData(), 0600), 0);
         f.Timer1_Timer();
         QCOMPARE(m.txtsay2->Text(), shown);
         QVERIFY(QFile::remove(log));
-        QVERIFY(QFile::link(u"/dev/zero"_qs, log));
+        QVERIFY(QFile::link(u"/dev/zero"_s, log));
         f.Timer1_Timer();
         QCOMPARE(m.txtsay2->Text(), shown);
     }
@@ -213,17 +215,17 @@ private slots:
         auto lines = [](int from, int to) {
             QString t;
             for (int i = from; i < to; ++i)
-                t += u"12.09.2026 22:10:01 - CHAT - line "_qs + QString::number(i) + u"\r\n"_qs;
+                t += u"12.09.2026 22:10:01 - CHAT - line "_s + QString::number(i) + u"\r\n"_s;
             return t;
         };
         const QString day = lines(0, 3000);
         QTest::newRow("lines added at the end") << day << day + lines(3000, 3003) << 200;
         QTest::newRow("the head cut off, lines added") << day << lines(5, 3004) << 200;
         QString changed = day;
-        changed.replace(u"line 1500\r\n"_qs, u"line fifteen hundred\r\n"_qs);
+        changed.replace(u"line 1500\r\n"_s, u"line fifteen hundred\r\n"_s);
         QTest::newRow("one line changed") << day << changed << 100;
         QTest::newRow("a CR LF split between the old end and the new text")
-            << QString(day + u"tail\r"_qs) << QString(day + u"tail\r\nnext\rline"_qs) << 100;
+            << QString(day + u"tail\r"_s) << QString(day + u"tail\r\nnext\rline"_s) << 100;
         const QString other = lines(10000, 13000);
         QTest::newRow("another text: refilled") << day << other << int(other.size());
     }
@@ -248,13 +250,13 @@ private slots:
 
     void loginKeepsTheLogOfARunningClient() {
         WindowsFixture fx;
-        const QString log = fx.fake.folder() + u"/pbucon.log"_qs;
+        const QString log = fx.fake.folder() + u"/pbucon.log"_s;
         Forms::get<Form5>();
         QVERIFY(writeFile(log, kLog));
         Form4& w = Forms::get<Form4>();
-        w.Text4->setText(u"127.0.0.1"_qs);
-        w.Text5->setText(u"28960"_qs);
-        w.Text6->setText(u"pw"_qs);
+        w.Text4->setText(u"127.0.0.1"_s);
+        w.Text5->setText(u"28960"_s);
+        w.Text6->setText(u"pw"_s);
         w.UCONLoad();
         QVERIFY(QFile::exists(log));
         fx.fake.shell.running.clear(); // the client has ended
@@ -271,23 +273,23 @@ private slots:
         const auto restorePath = qScopeGuard([&path] { qputenv("PATH", path); });
         qputenv("PATH", QFile::encodeName(wineFolder.path()) + ':' + path);
         WindowsFixture fx(false, true);
-        const QString client = fx.fake.folder() + u"/pbucon.exe"_qs;
+        const QString client = fx.fake.folder() + u"/pbucon.exe"_s;
         QVERIFY(placeClient(fx.fake.folder()));
         Main& m = Forms::get<Main>();
         m.Image6_Click();
         Form5& f = Forms::get<Form5>();
         QTRY_VERIFY(f.clientRunning());
-        QTRY_COMPARE(readFile(wineFolder.filePath(u"wine-arguments.txt"_qs)),
+        QTRY_COMPARE(readFile(wineFolder.filePath(u"wine-arguments.txt"_s)),
                      "[" + QFile::encodeName(client) + "]\n[ini=codwaw.ini]\n");
-        QCOMPARE(readFile(wineFolder.filePath(u"wine-folder.txt"_qs)).trimmed(),
+        QCOMPARE(readFile(wineFolder.filePath(u"wine-folder.txt"_s)).trimmed(),
                  QFile::encodeName(fx.fake.system.currentFolder()));
         // The client writes its first lines, then a heartbeat.
-        QTRY_VERIFY(readFile(fx.fake.folder() + u"/pbucon.log"_qs).contains("Heartbeat 1"));
+        QTRY_VERIFY(readFile(fx.fake.folder() + u"/pbucon.log"_s).contains("Heartbeat 1"));
         f.Timer1_Timer();
-        QVERIFY(m.txtsay2->Text().contains(
-            u"12.09.2026 22:10:01 - PB - Player Ren\u00e9 (slot #1) connected"_qs));
-        QVERIFY(m.txtsay2->Text().contains(u" - CHAT - Bob: anyone up for sd?"_qs));
-        QVERIFY(!m.txtsay2->Text().contains(u"cvars"_qs));
+        QVERIFY(
+            m.txtsay2->Text().contains(u"12.09.2026 22:10:01 - PB - Player Ren\u00e9 (slot #1) connected"_s));
+        QVERIFY(m.txtsay2->Text().contains(u" - CHAT - Bob: anyone up for sd?"_s));
+        QVERIFY(!m.txtsay2->Text().contains(u"cvars"_s));
         m.Image11_Click();
         QTRY_VERIFY(!f.clientRunning());
         QCOMPARE(fx.fake.system.endCalls, 1);
@@ -297,12 +299,12 @@ private slots:
         QTest::addColumn<QString>("way");
         QTest::addColumn<bool>("throughWine");
         const QList<std::pair<const char*, QString>> ways = {
-            {"Quit on the login window after Reset", u"reset quit"_qs},
-            {"closing the login window", u"close login"_qs},
-            {"closing the main window", u"close main"_qs},
-            {"the exit picture", u"exit picture"_qs},
-            {"the application quits", u"quit"_qs},
-            {"a termination signal", u"signal"_qs}};
+            {"Quit on the login window after Reset", u"reset quit"_s},
+            {"closing the login window", u"close login"_s},
+            {"closing the main window", u"close main"_s},
+            {"the exit picture", u"exit picture"_s},
+            {"the application quits", u"quit"_s},
+            {"a termination signal", u"signal"_s}};
         for (const bool wine : {false, true}) {
             for (const auto& [row, way] : ways)
                 QTest::addRow("%s%s", row, wine ? ", through wine" : "") << way << wine;
@@ -333,7 +335,7 @@ private slots:
         QTemporaryDir elsewhere;
         QVERIFY(placeClient(elsewhere.path()));
         qint64 other = 0;
-        QVERIFY(QProcess::startDetached(elsewhere.filePath(u"pbucon.exe"_qs), {u"ini=codwaw.ini"_qs},
+        QVERIFY(QProcess::startDetached(elsewhere.filePath(u"pbucon.exe"_s), {u"ini=codwaw.ini"_s},
                                         elsewhere.path(), &other));
         QTRY_VERIFY(shell.isRunning(other));
 
@@ -342,7 +344,7 @@ private slots:
         Form5& f = Forms::get<Form5>();
         QTRY_VERIFY(f.clientRunning());
         if (throughWine)
-            QTRY_VERIFY(QFile::exists(wineFolder.filePath(u"wine-arguments.txt"_qs)));
+            QTRY_VERIFY(QFile::exists(wineFolder.filePath(u"wine-arguments.txt"_s)));
         std::function<void()> step;
         if (way == u"reset quit") {
             m.Show();

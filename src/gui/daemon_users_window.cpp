@@ -9,6 +9,8 @@
 
 #include <QStringList>
 
+using namespace Qt::StringLiterals;
+
 namespace tvx {
 namespace {
 
@@ -32,32 +34,32 @@ constexpr std::array<std::array<int, 4>, 9> kCheckPlaces{{
 } // namespace
 
 Form6::Form6() {
-    setObjectName(u"Form6"_qs);
-    setWindowTitle(u"Add New User to Daemon"_qs);
+    setObjectName(u"Form6"_s);
+    setWindowTitle(u"Add New User to Daemon"_s);
     setToolWindowBorder();
     setFont(art::tahoma(9));
 
-    Frame1 = boxFrame(this, u"Frame1"_qs, twipsRect(120, 0, 3375, 2415));
-    Label1 = boldLabel(Frame1, u"Label1"_qs, u"Username:"_qs, twipsRect(120, 240, 2655, 255));
-    Text1 = lineBox(Frame1, u"Text1"_qs, twipsRect(120, 480, 3015, 315));
-    Label2 = boldLabel(Frame1, u"Label2"_qs, u"Password:"_qs, twipsRect(120, 960, 2895, 255));
-    Text2 = lineBox(Frame1, u"Text2"_qs, twipsRect(120, 1200, 3015, 315));
-    Label3 = boldLabel(Frame1, u"Label3"_qs, u"Level:"_qs, twipsRect(120, 1680, 1695, 255));
+    Frame1 = boxFrame(this, u"Frame1"_s, twipsRect(120, 0, 3375, 2415));
+    Label1 = boldLabel(Frame1, u"Label1"_s, u"Username:"_s, twipsRect(120, 240, 2655, 255));
+    Text1 = lineBox(Frame1, u"Text1"_s, twipsRect(120, 480, 3015, 315));
+    Label2 = boldLabel(Frame1, u"Label2"_s, u"Password:"_s, twipsRect(120, 960, 2895, 255));
+    Text2 = lineBox(Frame1, u"Text2"_s, twipsRect(120, 1200, 3015, 315));
+    Label3 = boldLabel(Frame1, u"Label3"_s, u"Level:"_s, twipsRect(120, 1680, 1695, 255));
     Combo1 = new QComboBox(Frame1);
-    Combo1->setObjectName(u"Combo1"_qs);
+    Combo1->setObjectName(u"Combo1"_s);
     // A drop-down combo: the three words to pick from, or any text typed in, which goes out as typed.
     Combo1->setEditable(true);
-    Combo1->addItems({u"mp"_qs, u"admin"_qs, u"poweradmin"_qs});
+    Combo1->addItems({u"mp"_s, u"admin"_s, u"poweradmin"_s});
     Combo1->setCurrentIndex(-1);
     Combo1->setEditText(QString());
     Combo1->setGeometry(twipsRect(120, 1920, 3015, 330));
 
-    Command2 = button(this, u"Command2"_qs, u"Add New User"_qs, twipsRect(120, 2520, 1695, 375));
-    Command1 = button(this, u"Command1"_qs, u"Cancel"_qs, twipsRect(2160, 2520, 1335, 375));
+    Command2 = button(this, u"Command2"_s, u"Add New User"_s, twipsRect(120, 2520, 1695, 375));
+    Command1 = button(this, u"Command1"_s, u"Cancel"_s, twipsRect(2160, 2520, 1335, 375));
     for (QPushButton* b : {Command2, Command1})
         b->setFont(art::tahoma(8.25));
 
-    Frame2 = groupBox(this, u"Frame2"_qs, u"Permitions"_qs, twipsRect(4320, 0, 4095, 1935));
+    Frame2 = groupBox(this, u"Frame2"_s, u"Permitions"_s, twipsRect(4320, 0, 4095, 1935));
     const auto table = permissionTable();
     QCheckBox** boxes[] = {&Check1, &Check2, &Check3, &Check4, &Check5, &Check6, &Check7, &Check8, &Check9};
     for (std::size_t i = 0; i < table.size(); ++i) {
@@ -70,9 +72,9 @@ Form6::Form6() {
         connect(c, &QCheckBox::toggled, this,
                 [this, position] { resumeNext([&] { checkClicked(position); }); });
     }
-    Text3 = lineBox(Frame2, u"Text3"_qs, twipsRect(2160, 1560, 2655, 315));
+    Text3 = lineBox(Frame2, u"Text3"_s, twipsRect(2160, 1560, 2655, 315));
     Text3->setVisible(false);
-    Command3 = button(Frame2, u"Command3"_qs, u"Set Permitions"_qs, twipsRect(1680, 1200, 2295, 375));
+    Command3 = button(Frame2, u"Command3"_s, u"Set Permitions"_s, twipsRect(1680, 1200, 2295, 375));
 
     // The design's tab order: the two buttons first, then the fields, then the permission frame.
     QWidget* order[] = {Command1, Command2, Text1,  Text2, Combo1,   Check1, Check2, Check3,
@@ -89,7 +91,7 @@ Form6::Form6() {
 
 void Form6::Form_Load() {
     for (QString* member : permissions())
-        *member = u"0"_qs;
+        *member = u"0"_s;
 }
 
 std::array<QCheckBox*, 9> Form6::checks() const {
@@ -104,7 +106,7 @@ std::array<QString*, 9> Form6::permissions() {
 void Form6::checkClicked(int position) {
     const std::size_t i = static_cast<std::size_t>(position - 1);
     // Only a tick counts: the grey state is a "0" like a clear box.
-    *permissions()[i] = checks()[i]->checkState() == Qt::Checked ? u"1"_qs : u"0"_qs;
+    *permissions()[i] = checks()[i]->checkState() == Qt::Checked ? u"1"_s : u"0"_s;
 }
 
 void Form6::Check1_Click() {
@@ -148,7 +150,7 @@ void Form6::Command2_Click() {
     const QString level = Combo1->currentText();
     if (const AddUserRefusal refusal = addUserRefusal(user, password, level);
         refusal != AddUserRefusal::None) {
-        platform().dialogs->msgBox(addUserRefusalText(refusal), mb::Critical, u"TORVANEX"_qs);
+        platform().dialogs->msgBox(addUserRefusalText(refusal), mb::Critical, u"TORVANEX"_s);
         return;
     }
     try {
@@ -156,8 +158,8 @@ void Form6::Command2_Click() {
                                                 DaemonRequest::AddUser);
     } catch (const PlatformError& e) {
         // The link is gone: say so, and keep what was typed for another try.
-        platform().dialogs->msgBox(u"Error: "_qs + e.description(), mb::Critical,
-                                   u"Error nº "_qs + QString::number(e.number()));
+        platform().dialogs->msgBox(u"Error: "_s + e.description(), mb::Critical,
+                                   u"Error nº "_s + QString::number(e.number()));
         return;
     }
     Unload();

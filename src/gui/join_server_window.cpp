@@ -11,28 +11,30 @@
 
 #include <QFile>
 
+using namespace Qt::StringLiterals;
+
 namespace tvx {
 
 joinserverconfig::joinserverconfig() {
-    setObjectName(u"joinserverconfig"_qs);
-    setWindowTitle(u"Join Server Configuration"_qs);
+    setObjectName(u"joinserverconfig"_s);
+    setWindowTitle(u"Join Server Configuration"_s);
     setToolWindowBorder();
     setFont(art::tahoma(8.25));
 
-    Frame1 = new VbFrame(this, u"Frame1"_qs, QString(), twipsRect(120, 0, 4335, 2415));
-    Frame2 = new VbFrame(Frame1, u"Frame2"_qs, u"Call of Duty World at War Location"_qs,
+    Frame1 = new VbFrame(this, u"Frame1"_s, QString(), twipsRect(120, 0, 4335, 2415));
+    Frame2 = new VbFrame(Frame1, u"Frame2"_s, u"Call of Duty World at War Location"_s,
                          twipsRect(120, 240, 4095, 855));
-    Label1 = label(Frame2, u"Label1"_qs, u"Please select the CoDWaW.exe from COD Folder:"_qs,
+    Label1 = label(Frame2, u"Label1"_s, u"Please select the CoDWaW.exe from COD Folder:"_s,
                    twipsRect(120, 240, 3855, 255));
-    Text1 = lineBox(Frame2, u"Text1"_qs, twipsRect(120, 480, 3375, 285));
-    Command1 = button(Frame2, u"Command1"_qs, u"..."_qs, twipsRect(3600, 480, 375, 255));
-    Frame3 = new VbFrame(Frame1, u"Frame3"_qs, u"Passworded Server (optional)"_qs,
-                         twipsRect(120, 1200, 4095, 975));
-    Label2 = label(Frame3, u"Label2"_qs, u"Add here the password for the passworded server"_qs,
+    Text1 = lineBox(Frame2, u"Text1"_s, twipsRect(120, 480, 3375, 285));
+    Command1 = button(Frame2, u"Command1"_s, u"..."_s, twipsRect(3600, 480, 375, 255));
+    Frame3 =
+        new VbFrame(Frame1, u"Frame3"_s, u"Passworded Server (optional)"_s, twipsRect(120, 1200, 4095, 975));
+    Label2 = label(Frame3, u"Label2"_s, u"Add here the password for the passworded server"_s,
                    twipsRect(120, 240, 3855, 255));
-    Text2 = lineBox(Frame3, u"Text2"_qs, twipsRect(120, 480, 3855, 285));
-    Command2 = button(this, u"Command2"_qs, u"Save"_qs, twipsRect(1560, 2520, 1575, 375));
-    Command3 = button(this, u"Command3"_qs, u"Cancel"_qs, twipsRect(3240, 2520, 1215, 375));
+    Text2 = lineBox(Frame3, u"Text2"_s, twipsRect(120, 480, 3855, 285));
+    Command2 = button(this, u"Command2"_s, u"Save"_s, twipsRect(1560, 2520, 1575, 375));
+    Command3 = button(this, u"Command3"_s, u"Cancel"_s, twipsRect(3240, 2520, 1215, 375));
 
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
@@ -48,7 +50,7 @@ void joinserverconfig::Form_Load() {
 }
 
 void joinserverconfig::Command1_Click() {
-    resumeNext([this] { Text1->setText(Select_File(u"Select the codwaw.exe"_qs, u"exe"_qs)); });
+    resumeNext([this] { Text1->setText(Select_File(u"Select the codwaw.exe"_s, u"exe"_s)); });
 }
 
 void joinserverconfig::Command2_Click() {
@@ -72,7 +74,7 @@ void joinserverconfig::Command3_Click() {
 
 QString joinserverconfig::Select_File(const QString& Desc, const QString& flType) {
     // The dialog opens over this window, the one the user clicked "..." in.
-    return platform().dialogs->openFile(Desc, u"File Type (*."_qs + flType + u")"_qs,
+    return platform().dialogs->openFile(Desc, u"File Type (*."_s + flType + u")"_s,
                                         platform().system->currentFolder());
 }
 

@@ -7,6 +7,8 @@
 
 #include <QWindow>
 
+using namespace Qt::StringLiterals;
+
 namespace tvx {
 namespace {
 
@@ -24,19 +26,18 @@ VbLabel* caption(QWidget* parent, const QString& name, const QString& text, cons
 } // namespace
 
 Loadingfdf::Loadingfdf() {
-    setObjectName(u"Loadingfdf"_qs);
-    setWindowTitle(u"Wait..."_qs);
+    setObjectName(u"Loadingfdf"_s);
+    setWindowTitle(u"Wait..."_s);
     setToolWindowBorder();
     setFont(art::tahoma(8.25));
-    Label1 =
-        caption(this, u"Label1"_qs,
-                u"Please wait while TORVANEX sets up your server... This may take a few minutes"_qs,
-                twipsRect(240, 120, 4575, 615), art::tahoma(9, true), QColor(0, 64, 0), Qt::AlignHCenter);
-    Label3 = caption(this, u"Label3"_qs, u"wait..."_qs, twipsRect(360, 840, 4455, 255),
-                     art::tahoma(8.25, true), Qt::black, Qt::AlignLeft);
+    Label1 = caption(
+        this, u"Label1"_s, u"Please wait while TORVANEX sets up your server... This may take a few minutes"_s,
+        twipsRect(240, 120, 4575, 615), art::tahoma(9, true), QColor(0, 64, 0), Qt::AlignHCenter);
+    Label3 = caption(this, u"Label3"_s, u"wait..."_s, twipsRect(360, 840, 4455, 255), art::tahoma(8.25, true),
+                     Qt::black, Qt::AlignLeft);
     Label3->setWordWrap(false);
     Label2 =
-        caption(this, u"Label2"_qs, u"This window will close when Done!"_qs, twipsRect(120, 1080, 4935, 255),
+        caption(this, u"Label2"_s, u"This window will close when Done!"_s, twipsRect(120, 1080, 4935, 255),
                 art::tahoma(12, true), QColor(255, 0, 0), Qt::AlignHCenter);
     Label2->setWordWrap(false);
     setClientTwips(5100, 1500);

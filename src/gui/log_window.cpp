@@ -10,13 +10,15 @@
 
 #include <QCoreApplication>
 
+using namespace Qt::StringLiterals;
+
 namespace tvx {
 
 Form5::Form5() {
-    setObjectName(u"Form5"_qs);
-    setWindowTitle(u"PBUCON"_qs);
+    setObjectName(u"Form5"_s);
+    setWindowTitle(u"PBUCON"_s);
     setToolWindowBorder();
-    Timer1 = new VbTimer(this, u"Timer1"_qs, 5000);
+    Timer1 = new VbTimer(this, u"Timer1"_s, 5000);
     connect(Timer1, &QTimer::timeout, this, &Form5::Timer1_Timer);
     // Every way out of the program passes here (Quit, closing a window, the desktop ending the session):
     // the client must not outlive the program that started it.
@@ -34,8 +36,8 @@ void Form5::Form_Load() {
     // it runs, and the client ends with the program as it does without wine.
     resumeNext([this] {
         const ProgramStart start =
-            throughWine(platform().system->programFolder() + u"/pbucon.exe"_qs, {u"ini=codwaw.ini"_qs},
-                        platform().shell->findProgram(u"wine"_qs));
+            throughWine(platform().system->programFolder() + u"/pbucon.exe"_s, {u"ini=codwaw.ini"_s},
+                        platform().shell->findProgram(u"wine"_s));
         clientPid_ = platform().shell->execute(start.program, start.arguments,
                                                platform().system->currentFolder(), true);
     });
@@ -53,7 +55,7 @@ void Form5::EndClient() {
 }
 
 void Form5::Timer1_Timer() {
-    resumeNext([this] { LoadTextFile(platform().system->programFolder() + u"/pbucon.log"_qs); });
+    resumeNext([this] { LoadTextFile(platform().system->programFolder() + u"/pbucon.log"_s); });
     resumeNext([this] { MasterParse(); });
 }
 

@@ -19,6 +19,8 @@
 #include <QLabel>
 #include <QScopeGuard>
 
+using namespace Qt::StringLiterals;
+
 namespace tvx {
 namespace {
 
@@ -27,7 +29,7 @@ const QColor kGrey(240, 240, 240); // the system colour of button faces
 constexpr int kMenuHeight = 22;
 
 QString profileSection(int n) {
-    return u"[LOGIN"_qs + QString::number(n) + u']';
+    return u"[LOGIN"_s + QString::number(n) + u']';
 }
 
 } // namespace
@@ -42,92 +44,92 @@ VbLineEdit* Form4::field(QWidget* parent, const QString& name, int left, int top
 }
 
 Form4::Form4() {
-    setObjectName(u"Form4"_qs);
-    setWindowTitle(u"     Torvanex"_qs);
+    setObjectName(u"Form4"_s);
+    setWindowTitle(u"     Torvanex"_s);
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
     setFont(art::tahoma(8.25));
 
     menuBar = new QMenuBar(this);
-    menuBar->setObjectName(u"menuBar"_qs);
+    menuBar->setObjectName(u"menuBar"_s);
     menuBar->setNativeMenuBar(false);
-    loadz = menuBar->addMenu(u"Load Server"_qs);
-    loadz->setObjectName(u"loadz"_qs);
-    save = menuBar->addMenu(u"Save Server"_qs);
-    save->setObjectName(u"save"_qs);
+    loadz = menuBar->addMenu(u"Load Server"_s);
+    loadz->setObjectName(u"loadz"_s);
+    save = menuBar->addMenu(u"Save Server"_s);
+    save->setObjectName(u"save"_s);
     static const char16_t* const loadNames[] = {u"LoadServer1", u"LoadServer2z", u"LoadServer3z", u"ls4",
                                                 u"ls5",         u"ls6",          u"ls7",          u"ls8",
                                                 u"ls9",         u"ls10"};
     for (int n = 1; n <= 10; ++n) {
         QAction* l =
-            item(loadz, QString::fromUtf16(loadNames[n - 1]), u"Load Server "_qs + QString::number(n));
+            item(loadz, QString::fromUtf16(loadNames[n - 1]), u"Load Server "_s + QString::number(n));
         connect(l, &QAction::triggered, this, [this, n] { LoadServer(n); });
         loadItems << l;
-        QAction* s = item(save, u"ss"_qs + QString::number(n), u"Save Server "_qs + QString::number(n));
+        QAction* s = item(save, u"ss"_s + QString::number(n), u"Save Server "_s + QString::number(n));
         connect(s, &QAction::triggered, this, [this, n] { SaveServer(n); });
         saveItems << s;
     }
 
     auto* client = new QWidget(this);
-    client->setObjectName(u"client"_qs);
+    client->setObjectName(u"client"_s);
     client->setGeometry(0, kMenuHeight, twips(5055), twips(4935));
     menuBar->setGeometry(0, 0, twips(5055), kMenuHeight);
 
-    Frame1 = boxFrame(client, u"Frame1"_qs, twipsRect(120, 0, 4815, 3135));
+    Frame1 = boxFrame(client, u"Frame1"_s, twipsRect(120, 0, 4815, 3135));
 
-    fieldLabel(Frame1, u"Label1"_qs, u"CODWAW Daemon IP :"_qs, 120, 240, 2175);
-    Text3 = field(Frame1, u"Text3"_qs, 120, 480, 2175);
-    fieldLabel(Frame1, u"Label2"_qs, u"Port:"_qs, 2400, 240, 855);
-    Text9 = field(Frame1, u"Text9"_qs, 2400, 480, 855);
-    fieldLabel(Frame1, u"Label8"_qs, u"Rcon Password"_qs, 3360, 240, 1335);
-    Text6 = field(Frame1, u"Text6"_qs, 3360, 480, 1335);
+    fieldLabel(Frame1, u"Label1"_s, u"CODWAW Daemon IP :"_s, 120, 240, 2175);
+    Text3 = field(Frame1, u"Text3"_s, 120, 480, 2175);
+    fieldLabel(Frame1, u"Label2"_s, u"Port:"_s, 2400, 240, 855);
+    Text9 = field(Frame1, u"Text9"_s, 2400, 480, 855);
+    fieldLabel(Frame1, u"Label8"_s, u"Rcon Password"_s, 3360, 240, 1335);
+    Text6 = field(Frame1, u"Text6"_s, 3360, 480, 1335);
     Text6->setEchoMode(QLineEdit::Password);
-    Text6->setStyleSheet(u"lineedit-password-character: 42;"_qs);
+    Text6->setStyleSheet(u"lineedit-password-character: 42;"_s);
 
-    fieldLabel(Frame1, u"Label4"_qs, u"IP Address :"_qs, 120, 960, 2175);
-    Text4 = field(Frame1, u"Text4"_qs, 120, 1200, 2175);
-    fieldLabel(Frame1, u"Label5"_qs, u"Port :"_qs, 2400, 960, 855);
-    Text5 = field(Frame1, u"Text5"_qs, 2400, 1200, 855);
+    fieldLabel(Frame1, u"Label4"_s, u"IP Address :"_s, 120, 960, 2175);
+    Text4 = field(Frame1, u"Text4"_s, 120, 1200, 2175);
+    fieldLabel(Frame1, u"Label5"_s, u"Port :"_s, 2400, 960, 855);
+    Text5 = field(Frame1, u"Text5"_s, 2400, 1200, 855);
 
-    fieldLabel(Frame1, u"Label6"_qs, u"Username :"_qs, 120, 1680, 2175);
-    Text1 = field(Frame1, u"Text1"_qs, 120, 1920, 2175);
-    fieldLabel(Frame1, u"Label7"_qs, u"Password :"_qs, 2400, 1680, 2295);
-    Text2 = field(Frame1, u"Text2"_qs, 2400, 1920, 2295);
+    fieldLabel(Frame1, u"Label6"_s, u"Username :"_s, 120, 1680, 2175);
+    Text1 = field(Frame1, u"Text1"_s, 120, 1920, 2175);
+    fieldLabel(Frame1, u"Label7"_s, u"Password :"_s, 2400, 1680, 2295);
+    Text2 = field(Frame1, u"Text2"_s, 2400, 1920, 2295);
     Text2->setEchoMode(QLineEdit::Password);
-    Text2->setStyleSheet(u"lineedit-password-character: 42;"_qs);
+    Text2->setStyleSheet(u"lineedit-password-character: 42;"_s);
 
-    fieldLabel(Frame1, u"Label9"_qs, u"Access Level:"_qs, 120, 2400, 2175);
+    fieldLabel(Frame1, u"Label9"_s, u"Access Level:"_s, 120, 2400, 2175);
     Combo1 = new QComboBox(Frame1);
-    Combo1->setObjectName(u"Combo1"_qs);
+    Combo1->setObjectName(u"Combo1"_s);
     Combo1->setEditable(true);
     keepSingleLine(Combo1->lineEdit());
-    Combo1->addItems({u"mp"_qs, u"admin"_qs, u"poweradmin"_qs});
+    Combo1->addItems({u"mp"_s, u"admin"_s, u"poweradmin"_s});
     Combo1->setCurrentIndex(-1);
     Combo1->setEditText(QString());
     Combo1->setGeometry(twipsRect(120, 2640, 2175, 315));
-    fieldLabel(Frame1, u"Label10"_qs, u"PBUCON Port:"_qs, 2400, 2400, 1335);
-    Text7 = field(Frame1, u"Text7"_qs, 2400, 2640, 1095);
-    Text7->setText(u"55556"_qs);
+    fieldLabel(Frame1, u"Label10"_s, u"PBUCON Port:"_s, 2400, 2400, 1335);
+    Text7 = field(Frame1, u"Text7"_s, 2400, 2640, 1095);
+    Text7->setText(u"55556"_s);
 
-    Frame2 = groupBox(client, u"Frame2"_qs, u"Connection Type"_qs, twipsRect(120, 3240, 4815, 735));
-    Option1 = new QRadioButton(u"TORVANEX Daemon"_qs, Frame2);
-    Option1->setObjectName(u"Option1"_qs);
+    Frame2 = groupBox(client, u"Frame2"_s, u"Connection Type"_s, twipsRect(120, 3240, 4815, 735));
+    Option1 = new QRadioButton(u"TORVANEX Daemon"_s, Frame2);
+    Option1->setObjectName(u"Option1"_s);
     Option1->setGeometry(twipsRect(240, 360, 2175, 255));
-    Option2 = new QRadioButton(u"TORVANEX RCON"_qs, Frame2);
-    Option2->setObjectName(u"Option2"_qs);
+    Option2 = new QRadioButton(u"TORVANEX RCON"_s, Frame2);
+    Option2->setObjectName(u"Option2"_s);
     Option2->setGeometry(twipsRect(2520, 360, 2175, 255));
     Option2->setChecked(true);
 
-    Label3 = label(client, u"Label3"_qs, QString(), twipsRect(120, 4080, 4815, 255),
+    Label3 = label(client, u"Label3"_s, QString(), twipsRect(120, 4080, 4815, 255),
                    art::tahoma(QFont().pointSizeF()));
 
-    Command3 = button(client, u"Command3"_qs, u"Login"_qs, twipsRect(120, 4440, 1455, 375));
-    Command1 = button(client, u"Command1"_qs, u"Connect"_qs, twipsRect(1800, 4440, 1455, 375));
-    Command2 = button(client, u"Command2"_qs, u"Quit"_qs, twipsRect(3480, 4440, 1455, 375));
+    Command3 = button(client, u"Command3"_s, u"Login"_s, twipsRect(120, 4440, 1455, 375));
+    Command1 = button(client, u"Command1"_s, u"Connect"_s, twipsRect(1800, 4440, 1455, 375));
+    Command2 = button(client, u"Command2"_s, u"Quit"_s, twipsRect(3480, 4440, 1455, 375));
 
-    Timer1 = new VbTimer(this, u"Timer1"_qs, 60);
+    Timer1 = new VbTimer(this, u"Timer1"_s, 60);
     Winsock1 = platform().makeTcp(this);
-    Winsock1->setObjectName(u"Winsock1"_qs);
+    Winsock1->setObjectName(u"Winsock1"_s);
     passTimer_ = new QTimer(this);
     passTimer_->setSingleShot(true);
 
@@ -141,9 +143,9 @@ Form4::Form4() {
     connect(Winsock1, &TcpClient::error, this, &Form4::Winsock1_Error);
     connect(Winsock1, &TcpClient::sendComplete, this, &Form4::Winsock1_SendComplete);
     connect(passTimer_, &QTimer::timeout, this, [this] {
-        RconPassPending = u"0"_qs;
-        abandonHandOver(u"The TORVANEX Daemon did not send the rcon password!"_qs + kCrLf +
-                        u"Please check the daemon and login again."_qs);
+        RconPassPending = u"0"_s;
+        abandonHandOver(u"The TORVANEX Daemon did not send the rcon password!"_s + kCrLf +
+                        u"Please check the daemon and login again."_s);
     });
 
     applyMode(false);
@@ -153,8 +155,8 @@ Form4::Form4() {
 void Form4::Form_Load() {
     for (int n = 1; n <= 10; ++n) {
         resumeNext([&] {
-            loadItems[n - 1]->setText(platform().settings->get(profileSection(n), u"Name"_qs,
-                                                               u"Load Server "_qs + QString::number(n)));
+            loadItems[n - 1]->setText(platform().settings->get(profileSection(n), u"Name"_s,
+                                                               u"Load Server "_s + QString::number(n)));
         });
     }
 }
@@ -215,8 +217,8 @@ void Form4::Command3_Click() {
     bool whole = false;
     const int port = Text9->text().trimmed().toInt(&whole);
     if (Text3->text().isEmpty() || Text9->text().isEmpty() || !whole || port < 0 || port > 65535) {
-        platform().dialogs->msgBox(u"Please set your TORVANEX Daemon IP and Port"_qs, mb::Information,
-                                   u"TORVANEX"_qs);
+        platform().dialogs->msgBox(u"Please set your TORVANEX Daemon IP and Port"_s, mb::Information,
+                                   u"TORVANEX"_s);
         return;
     }
     if (Winsock1->state() != sock::Closed)
@@ -233,18 +235,18 @@ void Form4::Timer1_Timer() {
     if (level == u" " || level.isEmpty() || Text2->text().isEmpty() || Text1->text().isEmpty()) {
         // Stopped before the box: a modal box does not stop the 60 ms ticks, which would stack boxes.
         Timer1->setEnabled(false);
-        platform().dialogs->msgBox(u"Please enter both username, password and select level!"_qs, mb::Critical,
-                                   u"Login"_qs);
+        platform().dialogs->msgBox(u"Please enter both username, password and select level!"_s, mb::Critical,
+                                   u"Login"_s);
         return;
     }
     if (Winsock1->state() == sock::Connected) {
         Timer1->setEnabled(false);
         Winsock1->sendData(toAnsi(daemonLoginLine(Text1->text(), Text2->text(), level)));
-        Label3->setCaption(u"Sending Data"_qs);
+        Label3->setCaption(u"Sending Data"_s);
         Command1->setEnabled(true);
         return;
     }
-    Label3->setCaption(u"Not currently connected to host"_qs);
+    Label3->setCaption(u"Not currently connected to host"_s);
 }
 
 // ---- Daemon link events ----
@@ -255,7 +257,7 @@ void Form4::Winsock1_DataArrival(const QByteArray& bytes) {
     switch (m.kind) {
     case DaemonMessage::Kind::RconPassword:
         resumeNext([&] { Forms::get<Main>().txtRcon = m.text; });
-        RconPassPending = u"0"_qs;
+        RconPassPending = u"0"_s;
         if (awaitingPass_)
             finishDaemonHandOver();
         return;
@@ -264,32 +266,32 @@ void Form4::Winsock1_DataArrival(const QByteArray& bytes) {
             log& reader = Forms::get<log>();
             reader.Text1->setText(m.text);
         });
-        Label3->setCaption(u"Received Log"_qs);
-        LogRequested = u"0"_qs;
+        Label3->setCaption(u"Received Log"_s);
+        LogRequested = u"0"_s;
         resumeNext([] { Forms::show<log>(); });
         return;
     default:
         break;
     }
-    Label3->setCaption(u"Received Data!"_qs);
+    Label3->setCaption(u"Received Data!"_s);
     switch (m.kind) {
     case DaemonMessage::Kind::LevelWord:
         if (granting_)
             break;
         statusz = Combo1->currentText();
-        resumeNext([this] { SendToDaemon(u"getrconpass"_qs); });
-        RconPassPending = u"1"_qs;
+        resumeNext([this] { SendToDaemon(u"getrconpass"_s); });
+        RconPassPending = u"1"_s;
         resumeNext([this] { DONELoad(); });
         break;
     case DaemonMessage::Kind::AddUserNotice:
     case DaemonMessage::Kind::ChangeRconNotice:
         if (notices_.opens(m.kind)) {
             const auto closed = qScopeGuard([this] { notices_.boxClosed(); });
-            platform().dialogs->msgBox(m.text, mb::Information, u"TORVANEX Daemon"_qs);
+            platform().dialogs->msgBox(m.text, mb::Information, u"TORVANEX Daemon"_s);
         }
         break;
     default:
-        statusz = u"none"_qs;
+        statusz = u"none"_s;
         break;
     }
 }
@@ -298,15 +300,15 @@ void Form4::Winsock1_Error(int number, const QString& description) {
     if (awaitingPass_) {
         resumeNext([this] { Winsock1->close(); });
         notices_.forgetRequests();
-        RconPassPending = u"0"_qs;
-        abandonHandOver(u"TORVANEX lost connection with the daemon before the rcon password arrived!"_qs +
+        RconPassPending = u"0"_s;
+        abandonHandOver(u"TORVANEX lost connection with the daemon before the rcon password arrived!"_s +
                         kCrLf + description);
         return;
     }
     if (number == err::WrongState) {
-        platform().dialogs->msgBox(u"TORVANEX lost connection with the daemon!"_qs + kCrLf +
-                                       u"Please wait a few seconds and reconnect again!"_qs,
-                                   mb::Critical, u"TORVANEX"_qs);
+        platform().dialogs->msgBox(u"TORVANEX lost connection with the daemon!"_s + kCrLf +
+                                       u"Please wait a few seconds and reconnect again!"_s,
+                                   mb::Critical, u"TORVANEX"_s);
         resumeNext([this] { Winsock1->close(); });
         notices_.forgetRequests();
         if (Main* m = Forms::ifLoaded<Main>())
@@ -316,8 +318,8 @@ void Form4::Winsock1_Error(int number, const QString& description) {
             Show();
         return;
     }
-    platform().dialogs->msgBox(u"An error has occured!"_qs + kCrLf + description, mb::Critical,
-                               u"Error n:"_qs + QString::number(number));
+    platform().dialogs->msgBox(u"An error has occured!"_s + kCrLf + description, mb::Critical,
+                               u"Error n:"_s + QString::number(number));
 }
 
 void Form4::SendToDaemon(const QString& message) {
@@ -330,7 +332,7 @@ void Form4::SendRequestToDaemon(const QString& message, DaemonRequest request) {
 }
 
 void Form4::Winsock1_SendComplete() {
-    Label3->setCaption(u"Completed Data Transmission"_qs);
+    Label3->setCaption(u"Completed Data Transmission"_s);
 }
 
 // ---- Login ----
@@ -342,7 +344,7 @@ void Form4::DONELoad() {
         granting_ = true;
         {
             const auto granted = qScopeGuard([this] { granting_ = false; });
-            platform().dialogs->msgBox(u"Access Granted to "_qs + Text1->text() + u" as "_qs + statusz,
+            platform().dialogs->msgBox(u"Access Granted to "_s + Text1->text() + u" as "_s + statusz,
                                        mb::OkOnly);
         }
         Main& main = Forms::get<Main>();
@@ -353,22 +355,22 @@ void Form4::DONELoad() {
             // The password reply has not arrived yet: go on when it does.
             awaitingPass_ = true;
             passTimer_->start(rconPassTimeoutMs);
-            Label3->setCaption(u"Waiting for the rcon password..."_qs);
+            Label3->setCaption(u"Waiting for the rcon password..."_s);
             return;
         }
         finishDaemonHandOver();
         return;
     }
     if (daemon) {
-        platform().dialogs->msgBox(u"Access Denied to "_qs + Text1->text() +
-                                       u" : Check is password, username and level are correct!"_qs,
+        platform().dialogs->msgBox(u"Access Denied to "_s + Text1->text() +
+                                       u" : Check is password, username and level are correct!"_s,
                                    mb::OkOnly);
         Command1->setEnabled(false);
         return;
     }
     if (Text4->text().isEmpty() || Text5->text().isEmpty() || Text6->text().isEmpty() ||
         Text7->text().isEmpty()) {
-        platform().dialogs->msgBox(u"Please type Server IP , Port , UCON Port and Rcon password"_qs,
+        platform().dialogs->msgBox(u"Please type Server IP , Port , UCON Port and Rcon password"_s,
                                    mb::Information);
         return;
     }
@@ -376,7 +378,7 @@ void Form4::DONELoad() {
     main.Text3->setText(Text4->text());
     main.Text4->setText(Text5->text());
     main.txtRcon = Text6->text();
-    main.IdentDaemon(u"0"_qs);
+    main.IdentDaemon(u"0"_s);
     // A failed connect has shown this window again with its error: the session is not handed over.
     if (!main.Connect())
         return;
@@ -388,7 +390,7 @@ void Form4::finishDaemonHandOver() {
     awaitingPass_ = false;
     passTimer_->stop();
     Main& main = Forms::get<Main>();
-    main.IdentDaemon(u"1"_qs);
+    main.IdentDaemon(u"1"_s);
     if (!main.Connect())
         return;
     main.Show();
@@ -399,7 +401,7 @@ void Form4::abandonHandOver(const QString& why) {
     awaitingPass_ = false;
     passTimer_->stop();
     Label3->setCaption(QString());
-    platform().dialogs->msgBox(why, mb::Critical, u"TORVANEX"_qs);
+    platform().dialogs->msgBox(why, mb::Critical, u"TORVANEX"_s);
     if (!isVisible())
         Show();
 }
@@ -418,8 +420,8 @@ void Form4::UCONLoad() {
     });
     Text8 = uconIniText(Text4->text(), Text5->text(), address, Text7->text());
     const QString folder = platform().system->programFolder();
-    const QString ini = folder + u"/codwaw.ini"_qs;
-    const QString logFile = folder + u"/pbucon.log"_qs;
+    const QString ini = folder + u"/codwaw.ini"_s;
+    const QString logFile = folder + u"/pbucon.log"_s;
     QFile::remove(ini);
     // While the client this program started still writes the log, deleting it would leave the client
     // writing into a file nobody can open again: the chat view would freeze for the rest of the run.
@@ -437,10 +439,10 @@ void Form4::SaveUCONIni(const QString& path) {
     case PrivateFileWrite::Done:
         return;
     case PrivateFileWrite::FolderMissing:
-        reportFileFailure(*platform().dialogs, {err::PathNotFound, u"Path not found"_qs});
+        reportFileFailure(*platform().dialogs, {err::PathNotFound, u"Path not found"_s});
         return;
     case PrivateFileWrite::Refused:
-        reportFileFailure(*platform().dialogs, {err::PermissionDenied, u"Permission denied"_qs});
+        reportFileFailure(*platform().dialogs, {err::PermissionDenied, u"Permission denied"_s});
         return;
     case PrivateFileWrite::WriteFailed:
         reportFileFailure(*platform().dialogs, {err::WriteFault, w.description});
@@ -457,20 +459,20 @@ bool Form4::SaveTextToFile(const QString& path, const QString& text, bool overwr
 void Form4::LoadServer(int n) {
     SettingsStore& s = *platform().settings;
     const QString sec = profileSection(n);
-    resumeNext([&] { Text3->setText(s.get(sec, u"DaemonIP"_qs, {})); });
-    resumeNext([&] { Text9->setText(s.get(sec, u"DaemonPort"_qs, {})); });
-    resumeNext([&] { Text1->setText(s.get(sec, u"Username"_qs, {})); });
-    resumeNext([&] { Text2->setText(s.get(sec, u"Password"_qs, {})); });
-    resumeNext([&] { Text4->setText(s.get(sec, u"IPAddress"_qs, {})); });
-    resumeNext([&] { Text6->setText(s.get(sec, u"Pass"_qs, {})); });
-    resumeNext([&] { Text5->setText(s.get(sec, u"Port"_qs, {})); });
-    resumeNext([&] { Text7->setText(s.get(sec, u"UPort"_qs, u"55555"_qs)); });
-    resumeNext([&] { Combo1->setEditText(s.get(sec, u"Levelz"_qs, {})); });
+    resumeNext([&] { Text3->setText(s.get(sec, u"DaemonIP"_s, {})); });
+    resumeNext([&] { Text9->setText(s.get(sec, u"DaemonPort"_s, {})); });
+    resumeNext([&] { Text1->setText(s.get(sec, u"Username"_s, {})); });
+    resumeNext([&] { Text2->setText(s.get(sec, u"Password"_s, {})); });
+    resumeNext([&] { Text4->setText(s.get(sec, u"IPAddress"_s, {})); });
+    resumeNext([&] { Text6->setText(s.get(sec, u"Pass"_s, {})); });
+    resumeNext([&] { Text5->setText(s.get(sec, u"Port"_s, {})); });
+    resumeNext([&] { Text7->setText(s.get(sec, u"UPort"_s, u"55555"_s)); });
+    resumeNext([&] { Combo1->setEditText(s.get(sec, u"Levelz"_s, {})); });
 }
 
 void Form4::SaveServer(int n) {
-    const QString name = platform().dialogs->inputBox(u"Please enter a name for the server"_qs,
-                                                      u"TORVANEX - ADD SERVER"_qs, u"New Server"_qs);
+    const QString name = platform().dialogs->inputBox(u"Please enter a name for the server"_s,
+                                                      u"TORVANEX - ADD SERVER"_s, u"New Server"_s);
     // Cancel gives the empty text: a profile without a name would overwrite the saved one with its name
     // erased, so nothing is saved.
     if (name.trimmed().isEmpty())
@@ -479,16 +481,16 @@ void Form4::SaveServer(int n) {
     const QString sec = profileSection(n);
     // One write of the file for the whole profile.
     const SettingsBatch batch(s);
-    resumeNext([&] { s.set(sec, u"Username"_qs, Text1->text()); });
-    resumeNext([&] { s.set(sec, u"Password"_qs, Text2->text()); });
-    resumeNext([&] { s.set(sec, u"DaemonIP"_qs, Text3->text()); });
-    resumeNext([&] { s.set(sec, u"DaemonPort"_qs, Text9->text()); });
-    resumeNext([&] { s.set(sec, u"IPAddress"_qs, Text4->text()); });
-    resumeNext([&] { s.set(sec, u"Pass"_qs, Text6->text()); });
-    resumeNext([&] { s.set(sec, u"Port"_qs, Text5->text()); });
-    resumeNext([&] { s.set(sec, u"UPort"_qs, Text7->text()); });
-    resumeNext([&] { s.set(sec, u"Name"_qs, name); });
-    resumeNext([&] { s.set(sec, u"Levelz"_qs, Combo1->currentText()); });
+    resumeNext([&] { s.set(sec, u"Username"_s, Text1->text()); });
+    resumeNext([&] { s.set(sec, u"Password"_s, Text2->text()); });
+    resumeNext([&] { s.set(sec, u"DaemonIP"_s, Text3->text()); });
+    resumeNext([&] { s.set(sec, u"DaemonPort"_s, Text9->text()); });
+    resumeNext([&] { s.set(sec, u"IPAddress"_s, Text4->text()); });
+    resumeNext([&] { s.set(sec, u"Pass"_s, Text6->text()); });
+    resumeNext([&] { s.set(sec, u"Port"_s, Text5->text()); });
+    resumeNext([&] { s.set(sec, u"UPort"_s, Text7->text()); });
+    resumeNext([&] { s.set(sec, u"Name"_s, name); });
+    resumeNext([&] { s.set(sec, u"Levelz"_s, Combo1->currentText()); });
 }
 
 } // namespace tvx

@@ -13,6 +13,8 @@
 
 #include <utility>
 
+using namespace Qt::StringLiterals;
+
 namespace tvx {
 namespace {
 
@@ -31,8 +33,8 @@ public:
         try {
             statement();
         } catch (const PlatformError& e) {
-            Forms::platform().dialogs->msgBox(u"Error: "_qs + e.description(), mb::Critical,
-                                              u"Error "_qs + QString::number(e.number()));
+            Forms::platform().dialogs->msgBox(u"Error: "_s + e.description(), mb::Critical,
+                                              u"Error "_s + QString::number(e.number()));
         }
     }
 
@@ -152,21 +154,21 @@ void Form3::changerconpasswordindaemonz_Click() {
     Dialogs& d = *platform().dialogs;
     int answer = 0;
     resumeNext([&] {
-        answer = d.msgBox(u"Please do this before changing it on the actual server configuration!"_qs +
-                              kCrLf + u"Are you sure you want to change RCON password on daemon?"_qs,
+        answer = d.msgBox(u"Please do this before changing it on the actual server configuration!"_s + kCrLf +
+                              u"Are you sure you want to change RCON password on daemon?"_s,
                           mb::OkCancel | mb::Information, kTitle);
     });
     if (answer != mb::Ok) {
-        resumeNext([&] { d.msgBox(u"Change RCON Cancelled!"_qs, mb::Information, kTitle); });
+        resumeNext([&] { d.msgBox(u"Change RCON Cancelled!"_s, mb::Information, kTitle); });
         return;
     }
     QString password;
     resumeNext([&] {
-        password = d.inputBox(u"Please type here the new RCON password!"_qs,
-                              u"Change RCON Password on Daemon"_qs, {});
+        password =
+            d.inputBox(u"Please type here the new RCON password!"_s, u"Change RCON Password on Daemon"_s, {});
     });
     if (changeRconRefused(password)) {
-        resumeNext([&] { d.msgBox(u"Cancelled - You need a password, blank wont work!"_qs, mb::OkOnly); });
+        resumeNext([&] { d.msgBox(u"Cancelled - You need a password, blank wont work!"_s, mb::OkOnly); });
         return;
     }
     // The daemon's notice comes back on the link later; the console's own rcon password stays as it is.

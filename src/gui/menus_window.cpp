@@ -10,64 +10,66 @@
 
 #include <utility>
 
+using namespace Qt::StringLiterals;
+
 namespace tvx {
 
 Form3::Form3() {
-    setObjectName(u"Form3"_qs);
-    setWindowTitle(u"Loading"_qs);
+    setObjectName(u"Form3"_s);
+    setWindowTitle(u"Loading"_s);
     setToolWindowBorder();
 
-    menuz = menu(this, u"menuz"_qs, u"Menu"_qs);
-    createplayerreportz = item(menuz, u"createplayerreportz"_qs, u"Create Player Report"_qs);
-    copyaxz = submenu(menuz, u"copyaxz"_qs, u"Copy"_qs);
-    copynamez = item(copyaxz, u"copynamez"_qs, u"Copy Name"_qs);
-    copyhash = item(copyaxz, u"copyhash"_qs, u"Copy Hash"_qs);
-    copyipz = item(copyaxz, u"copyipz"_qs, u"Copy IP"_qs);
-    separator(menuz, u"asds"_qs);
-    warnplayerz = item(menuz, u"warnplayerz"_qs, u"Warn Player"_qs);
-    checkplayerz = submenu(menuz, u"checkplayerz"_qs, u"Check Player"_qs);
+    menuz = menu(this, u"menuz"_s, u"Menu"_s);
+    createplayerreportz = item(menuz, u"createplayerreportz"_s, u"Create Player Report"_s);
+    copyaxz = submenu(menuz, u"copyaxz"_s, u"Copy"_s);
+    copynamez = item(copyaxz, u"copynamez"_s, u"Copy Name"_s);
+    copyhash = item(copyaxz, u"copyhash"_s, u"Copy Hash"_s);
+    copyipz = item(copyaxz, u"copyipz"_s, u"Copy IP"_s);
+    separator(menuz, u"asds"_s);
+    warnplayerz = item(menuz, u"warnplayerz"_s, u"Warn Player"_s);
+    checkplayerz = submenu(menuz, u"checkplayerz"_s, u"Check Player"_s);
     checkplayerz->menuAction()->setVisible(false);
-    checkonpunksbusted = item(checkplayerz, u"checkonpunksbusted"_qs, u"Check on Punksbusted"_qs);
-    checkonpbbansz = item(checkplayerz, u"checkonpbbansz"_qs, u"Check on PBBans"_qs);
-    kickxxx = submenu(menuz, u"kickxxx"_qs, u"Kick"_qs);
-    kickplay = item(kickxxx, u"kickplay"_qs, u"Kick Player"_qs);
-    clientkick = item(kickxxx, u"clientkick"_qs, u"Client Kick Player"_qs);
-    pbkickwithreason = item(kickxxx, u"pbkickwithreason"_qs, u"Punkbuster Kick with reason"_qs);
-    banp = submenu(menuz, u"banp"_qs, u"Ban Player"_qs);
-    banplayerz = item(banp, u"banplayerz"_qs, u"Ban Player"_qs);
-    clientbanz = item(banp, u"clientbanz"_qs, u"Ban Player by Client "_qs);
-    pbbancli = item(banp, u"pbbancli"_qs, u"Punkbuster Ban with reason"_qs);
-    separator(banp, u"sdsd"_qs);
-    tempbanplayerz = item(banp, u"tempbanplayerz"_qs, u"Temporarily Player Ban"_qs);
-    TemporarilyClientBanz = item(banp, u"TemporarilyClientBanz"_qs, u"Temporarily Client Ban"_qs);
-    separator(banp, u"sdsdsdsd"_qs);
-    unbanplayerz = item(banp, u"unbanplayerz"_qs, u"Unban Player"_qs);
-    separator(menuz, u"xaprtsd"_qs);
-    screenshotp = item(menuz, u"screenshotp"_qs, u"Screenshot Player"_qs);
-    screenshotdwuencez = item(menuz, u"screenshotdwuencez"_qs, u"Screenshot Sequence"_qs);
+    checkonpunksbusted = item(checkplayerz, u"checkonpunksbusted"_s, u"Check on Punksbusted"_s);
+    checkonpbbansz = item(checkplayerz, u"checkonpbbansz"_s, u"Check on PBBans"_s);
+    kickxxx = submenu(menuz, u"kickxxx"_s, u"Kick"_s);
+    kickplay = item(kickxxx, u"kickplay"_s, u"Kick Player"_s);
+    clientkick = item(kickxxx, u"clientkick"_s, u"Client Kick Player"_s);
+    pbkickwithreason = item(kickxxx, u"pbkickwithreason"_s, u"Punkbuster Kick with reason"_s);
+    banp = submenu(menuz, u"banp"_s, u"Ban Player"_s);
+    banplayerz = item(banp, u"banplayerz"_s, u"Ban Player"_s);
+    clientbanz = item(banp, u"clientbanz"_s, u"Ban Player by Client "_s);
+    pbbancli = item(banp, u"pbbancli"_s, u"Punkbuster Ban with reason"_s);
+    separator(banp, u"sdsd"_s);
+    tempbanplayerz = item(banp, u"tempbanplayerz"_s, u"Temporarily Player Ban"_s);
+    TemporarilyClientBanz = item(banp, u"TemporarilyClientBanz"_s, u"Temporarily Client Ban"_s);
+    separator(banp, u"sdsdsdsd"_s);
+    unbanplayerz = item(banp, u"unbanplayerz"_s, u"Unban Player"_s);
+    separator(menuz, u"xaprtsd"_s);
+    screenshotp = item(menuz, u"screenshotp"_s, u"Screenshot Player"_s);
+    screenshotdwuencez = item(menuz, u"screenshotdwuencez"_s, u"Screenshot Sequence"_s);
     connectPlayerMenu();
 
-    toolsz = menu(this, u"toolsz"_qs, u"Tools"_qs);
-    setupserverforpbbansz = item(toolsz, u"setupserverforpbbansz"_qs, u"Setup Server for PBBans"_qs);
+    toolsz = menu(this, u"toolsz"_s, u"Tools"_s);
+    setupserverforpbbansz = item(toolsz, u"setupserverforpbbansz"_s, u"Setup Server for PBBans"_s);
     setupserverforpbbansz->setVisible(false);
     setupserverforpunksbustedz =
-        item(toolsz, u"setupserverforpunksbustedz"_qs, u"Setup Server for PunksBusted"_qs);
+        item(toolsz, u"setupserverforpunksbustedz"_s, u"Setup Server for PunksBusted"_s);
     setupserverforpunksbustedz->setVisible(false);
-    setofewfefz = separator(toolsz, u"setofewfefz"_qs);
+    setofewfefz = separator(toolsz, u"setofewfefz"_s);
     setofewfefz->setVisible(false);
-    addnewusertodaemonz = item(toolsz, u"addnewusertodaemonz"_qs, u"Add New User to Daemon"_qs);
+    addnewusertodaemonz = item(toolsz, u"addnewusertodaemonz"_s, u"Add New User to Daemon"_s);
     addnewusertodaemonz->setEnabled(false);
     changerconpasswordindaemonz =
-        item(toolsz, u"changerconpasswordindaemonz"_qs, u"Change Rcon Password in Daemon"_qs);
+        item(toolsz, u"changerconpasswordindaemonz"_s, u"Change Rcon Password in Daemon"_s);
     changerconpasswordindaemonz->setEnabled(false);
-    setpfz = separator(toolsz, u"setpfz"_qs);
-    websitez = item(toolsz, u"websitez"_qs, u"Visit TORVANEX Website"_qs);
-    aboutz = item(toolsz, u"aboutz"_qs, u"Donate Here (to Quenlo)"_qs);
+    setpfz = separator(toolsz, u"setpfz"_s);
+    websitez = item(toolsz, u"websitez"_s, u"Visit TORVANEX Website"_s);
+    aboutz = item(toolsz, u"aboutz"_s, u"Donate Here (to Quenlo)"_s);
     connectToolsMenu();
 }
 
 void Form3::Form_Load() {
-    setWindowTitle(u"GEL"_qs);
+    setWindowTitle(u"GEL"_s);
 }
 
 void Form3::PopupMenu(QMenu* menu, const QPoint& at) {

@@ -3,14 +3,16 @@
 #include "gui/base/artwork.h"
 #include "gui/base/twips.h"
 
+using namespace Qt::StringLiterals;
+
 namespace tvx {
 
 log::log() {
-    setObjectName(u"log"_qs);
-    setWindowTitle(u"Reader"_qs);
+    setObjectName(u"log"_s);
+    setWindowTitle(u"Reader"_s);
     setToolWindowBorder();
     setFont(art::tahoma(8.25));
-    Text1 = new VbTextBox(this, u"Text1"_qs);
+    Text1 = new VbTextBox(this, u"Text1"_s);
     Text1->setGeometry(twipsRect(0, 0, 8895, 6855));
     Text1->setFont(art::fixedFont(9));
     Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

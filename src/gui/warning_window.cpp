@@ -9,23 +9,25 @@
 #include "gui/base/twips.h"
 #include "gui/main/main_window.h"
 
+using namespace Qt::StringLiterals;
+
 namespace tvx {
 
 Form2::Form2() {
-    setObjectName(u"Form2"_qs);
-    setWindowTitle(u"Input box"_qs);
+    setObjectName(u"Form2"_s);
+    setWindowTitle(u"Input box"_s);
     setToolWindowBorder();
     setFont(art::tahoma(8.25));
 
-    lbldesc = label(this, u"lbldesc"_qs, QString(), twipsRect(120, 120, 6015, 495));
+    lbldesc = label(this, u"lbldesc"_s, QString(), twipsRect(120, 120, 6015, 495));
     lbldesc->setWordWrap(true);
-    Image1 = label(this, u"Image1"_qs, QString(), twipsRect(6240, 120, 480, 480));
+    Image1 = label(this, u"Image1"_s, QString(), twipsRect(6240, 120, 480, 480));
     Image1->setPixmap(art::warningIcon(QSize(32, 32)));
-    lblusage = label(this, u"lblusage"_qs, QString(), twipsRect(120, 600, 6615, 255));
+    lblusage = label(this, u"lblusage"_s, QString(), twipsRect(120, 600, 6615, 255));
     lblusage->hide();
-    Text1 = lineBox(this, u"Text1"_qs, twipsRect(120, 840, 6615, 285));
-    Command1 = button(this, u"Command1"_qs, u"Ok"_qs, twipsRect(4440, 1200, 1095, 375));
-    Command2 = button(this, u"Command2"_qs, u"Cancel"_qs, twipsRect(5640, 1200, 1095, 375));
+    Text1 = lineBox(this, u"Text1"_s, twipsRect(120, 840, 6615, 285));
+    Command1 = button(this, u"Command1"_s, u"Ok"_s, twipsRect(4440, 1200, 1095, 375));
+    Command2 = button(this, u"Command2"_s, u"Cancel"_s, twipsRect(5640, 1200, 1095, 375));
     setTabOrder(Text1, Command1);
     setTabOrder(Command1, Command2);
     Text1->setFocus();

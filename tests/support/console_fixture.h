@@ -12,6 +12,8 @@
 
 namespace tvx::test {
 
+using namespace Qt::StringLiterals;
+
 // Whether the console's 1-second timers run on their own or only when a test calls their handlers.
 enum class Timers { Running, ByHand };
 
@@ -24,10 +26,10 @@ struct ConsoleFixture {
 
     ConsoleFixture(const QString& mode, const QString& level, Timers timers) {
         tcp->currentState = sock::Connected;
-        login.Text1->setText(u"bob"_qs);
-        main.Text3->setText(u"127.0.0.1"_qs);
-        main.Text4->setText(u"28960"_qs);
-        main.txtRcon = u"pw"_qs;
+        login.Text1->setText(u"bob"_s);
+        main.Text3->setText(u"127.0.0.1"_s);
+        main.Text4->setText(u"28960"_s);
+        main.txtRcon = u"pw"_s;
         main.IdentDaemon(mode);
         main.level = level;
         if (timers == Timers::ByHand) {
@@ -49,9 +51,9 @@ struct ConsoleFixture {
         QStringList out;
         for (const ShownBox& b : fx.fake.dialogs.shown) {
             if (b.kind == u"input")
-                out << u"input ["_qs + b.title + u"] "_qs + b.text + u" ("_qs + b.defaultText + u')';
+                out << u"input ["_s + b.title + u"] "_s + b.text + u" ("_s + b.defaultText + u')';
             else
-                out << b.kind + u' ' + QString::number(b.style) + u" ["_qs + b.title + u"] "_qs + b.text;
+                out << b.kind + u' ' + QString::number(b.style) + u" ["_s + b.title + u"] "_s + b.text;
         }
         return out;
     }

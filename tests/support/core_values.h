@@ -17,17 +17,19 @@
 
 namespace tvx {
 
+using namespace Qt::StringLiterals;
+
 namespace test_print {
 inline char* fields(const char* type, const QStringList& parts) {
-    return qstrdup((QString::fromLatin1(type) + u'{' + parts.join(u", "_qs) + u'}').toUtf8().constData());
+    return qstrdup((QString::fromLatin1(type) + u'{' + parts.join(u", "_s) + u'}').toUtf8().constData());
 }
 inline QString q(const QString& s) {
     QString out = s;
-    out.replace(u"\r"_qs, u"\\r"_qs).replace(u"\n"_qs, u"\\n"_qs);
+    out.replace(u"\r"_s, u"\\r"_s).replace(u"\n"_s, u"\\n"_s);
     return u'"' + out + u'"';
 }
 inline QString b(bool v) {
-    return v ? u"true"_qs : u"false"_qs;
+    return v ? u"true"_s : u"false"_s;
 }
 } // namespace test_print
 

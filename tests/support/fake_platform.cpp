@@ -9,6 +9,8 @@
 
 #include <algorithm>
 
+using namespace Qt::StringLiterals;
+
 namespace tvx::test {
 
 void FakeDialogs::runWhileOpen() {
@@ -17,7 +19,7 @@ void FakeDialogs::runWhileOpen() {
 }
 
 int FakeDialogs::msgBox(const QString& text, int style, const QString& title) {
-    shown.append({u"msg"_qs, text, style, title, {}});
+    shown.append({u"msg"_s, text, style, title, {}});
     runWhileOpen();
     if (!msgAnswers.isEmpty())
         return msgAnswers.takeFirst();
@@ -30,13 +32,13 @@ int FakeDialogs::msgBox(const QString& text, int style, const QString& title) {
 }
 
 QString FakeDialogs::inputBox(const QString& prompt, const QString& title, const QString& defaultText) {
-    shown.append({u"input"_qs, prompt, 0, title, defaultText});
+    shown.append({u"input"_s, prompt, 0, title, defaultText});
     runWhileOpen();
     return inputAnswers.isEmpty() ? defaultText : inputAnswers.takeFirst();
 }
 
 QString FakeDialogs::openFile(const QString& title, const QString& filter, const QString& initialFolder) {
-    shown.append({u"file"_qs, title, 0, title, filter, initialFolder});
+    shown.append({u"file"_s, title, 0, title, filter, initialFolder});
     return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
 }
 
@@ -49,20 +51,20 @@ QStringList FakeDialogs::texts() const {
 
 void FakeUdpSocket::setRemotePort(int port) {
     if (port < 0 || port > 65535)
-        throw PlatformError(380, u"Invalid property value"_qs);
+        throw PlatformError(380, u"Invalid property value"_s);
     remotePort = port;
 }
 
 void FakeUdpSocket::connectSocket() {
     open = false;
     if (remoteHost.trimmed().isEmpty() || unknownHosts.contains(remoteHost))
-        throw PlatformError(err::HostNotFound, u"Host not found"_qs);
+        throw PlatformError(err::HostNotFound, u"Host not found"_s);
     open = true;
 }
 
 void FakeUdpSocket::sendData(const QByteArray& data) {
     if (!open)
-        throw PlatformError(err::WrongState, u"Wrong protocol or connection state"_qs);
+        throw PlatformError(err::WrongState, u"Wrong protocol or connection state"_s);
     sent << data;
 }
 
@@ -74,7 +76,7 @@ void FakeUdpSocket::deliverBurst(const QList<QByteArray>& datagrams) {
 
 void FakeTcpClient::sendData(const QByteArray& data) {
     if (currentState != sock::Connected)
-        throw PlatformError(err::WrongState, u"Wrong protocol or connection state"_qs);
+        throw PlatformError(err::WrongState, u"Wrong protocol or connection state"_s);
     sent << data;
 }
 

@@ -30,6 +30,8 @@
 
 #include <cstdio>
 
+using namespace Qt::StringLiterals;
+
 using namespace tvx;
 using namespace tvx::test;
 
@@ -131,7 +133,7 @@ private:
     }
 
     void write(const QPixmap& picture, const QString& name) {
-        const QString path = folder_ + u'/' + name + u".png"_qs;
+        const QString path = folder_ + u'/' + name + u".png"_s;
         if (!picture.save(path))
             std::fprintf(stderr, "could not write %s\n", qPrintable(path));
         else
@@ -151,22 +153,22 @@ void enter(VbLineEdit* box, const QString& text) {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    Shots shots(argc > 1 ? QString::fromLocal8Bit(argv[1]) : u"build/screenshots"_qs);
+    Shots shots(argc > 1 ? QString::fromLocal8Bit(argv[1]) : u"build/screenshots"_s);
     WindowsFixture fx;
 
     // Two saved profiles, named in the "Load Server" menu.
-    fx.fake.settings.set(u"[LOGIN1]"_qs, u"Name"_qs, u"Iron Brigade Realism"_qs);
-    fx.fake.settings.set(u"[LOGIN2]"_qs, u"Name"_qs, u"Clan Practice (daemon)"_qs);
+    fx.fake.settings.set(u"[LOGIN1]"_s, u"Name"_s, u"Iron Brigade Realism"_s);
+    fx.fake.settings.set(u"[LOGIN2]"_s, u"Name"_s, u"Clan Practice (daemon)"_s);
 
     // The login window, filled for RCON mode.
     Form4& login = Forms::get<Form4>();
-    login.Text4->setText(u"203.0.113.17"_qs);
-    login.Text5->setText(u"28960"_qs);
-    login.Text6->setText(u"secret"_qs);
+    login.Text4->setText(u"203.0.113.17"_s);
+    login.Text5->setText(u"28960"_s);
+    login.Text6->setText(u"secret"_s);
     login.Show();
-    shots.save(login, u"01-login"_qs);
-    shots.saveWithMenu(login, *login.menuBar, *login.loadz, u"01-login-load-menu"_qs);
-    shots.saveWithMenu(login, *login.menuBar, *login.save, u"01-login-save-menu"_qs);
+    shots.save(login, u"01-login"_s);
+    shots.saveWithMenu(login, *login.menuBar, *login.loadz, u"01-login-load-menu"_s);
+    shots.saveWithMenu(login, *login.menuBar, *login.save, u"01-login-save-menu"_s);
 
     // Hand-over, then the players from a "status" reply, the map and the host name.
     login.Command1_Click();
@@ -181,7 +183,7 @@ int main(int argc, char* argv[]) {
     udp->deliver(
         replyDatagram("\"sv_hostname\" is: \"^1Iron ^7Brigade ^3Realism^7\" default: \"CoDWaWHost^7\"\n"));
     main.Grid->setRow(4);
-    shots.save(main, u"02-players"_qs);
+    shots.save(main, u"02-players"_s);
 
     // The player menu as it pops up over the grid, on the row under the right button, with the ban
     // entries open; then the warning box for that player.
@@ -195,36 +197,36 @@ int main(int argc, char* argv[]) {
     const QRect banEntry = menus.menuz->actionGeometry(menus.banp->menuAction());
     menus.menuz->setActiveAction(menus.banp->menuAction());
     menus.banp->popup(menus.menuz->mapToGlobal(banEntry.topRight()));
-    shots.saveComposed(main, {menus.menuz, menus.banp}, u"03-player-menu"_qs);
+    shots.saveComposed(main, {menus.menuz, menus.banp}, u"03-player-menu"_s);
     menus.banp->hide();
     menus.menuz->hide();
     menus.warnplayerz->trigger();
     Form2& warning = Forms::get<Form2>();
-    warning.Text1->setText(u"Last warning: no spawn camping on this server"_qs);
-    shots.save(warning, u"03-warning-box"_qs);
+    warning.Text1->setText(u"Last warning: no spawn camping on this server"_s);
+    shots.save(warning, u"03-warning-box"_s);
     warning.Command2_Click();
 
     // The first chat visit: the wait window is pictured during its first pause.
     bool waitShot = false;
     fx.fake.system.onSleep = [&](int) {
         if (Loadingfdf* wait = Forms::ifLoaded<Loadingfdf>(); wait && !waitShot) {
-            shots.save(*wait, u"04-wait"_qs);
+            shots.save(*wait, u"04-wait"_s);
             waitShot = true;
         }
     };
     main.Image6_Click();
-    enter(main.txtsay1, u"  Welcome to the server, no spawn killing  "_qs);
+    enter(main.txtsay1, u"  Welcome to the server, no spawn killing  "_s);
     fx.fake.system.clock = fx.fake.system.clock.addSecs(75);
-    main.txtsay1->setText(u"^1Round restarts"_qs);
+    main.txtsay1->setText(u"^1Round restarts"_s);
     main.Command12_Click();
-    enter(main.txtsay1, main.txtsay1->text() + u" in one minute"_qs);
-    main.txtsay1->setText(u"Type here what you want to say to the server"_qs);
-    shots.save(main, u"05-chat"_qs);
+    enter(main.txtsay1, main.txtsay1->text() + u" in one minute"_s);
+    main.txtsay1->setText(u"Type here what you want to say to the server"_s);
+    shots.save(main, u"05-chat"_s);
 
     main.Image7_Click();
-    main.Send(u"g_allowvote"_qs);
+    main.Send(u"g_allowvote"_s);
     udp->deliver(replyDatagram("\"g_allowVote\" is: \"1^7\" default: \"1^7\"\n"));
-    main.Text8->setText(u"Iron Brigade Realism"_qs);
+    main.Text8->setText(u"Iron Brigade Realism"_s);
     // A rotation built with "Add": two pairs.
     const std::pair<const char16_t*, const char16_t*> rotation[] = {{u"mp_castle", u"tdm"},
                                                                     {u"mp_dome", u"dom"}};
@@ -233,45 +235,45 @@ int main(int argc, char* argv[]) {
         main.Combo2->setCurrentIndex(main.Combo2->findText(QString::fromUtf16(type)));
         main.Label39_Click();
     }
-    shots.save(main, u"06-settings"_qs);
+    shots.save(main, u"06-settings"_s);
 
     main.Image8_Click();
-    shots.save(main, u"07-maps"_qs);
+    shots.save(main, u"07-maps"_s);
     // A map chosen in the list: its preview alone and its name ready for the change.
     main.List1->setCurrentRow(
-        main.List1->row(main.List1->findItems(u"mp_castle"_qs, Qt::MatchExactly).first()));
-    shots.save(main, u"07-maps-chosen"_qs);
+        main.List1->row(main.List1->findItems(u"mp_castle"_s, Qt::MatchExactly).first()));
+    shots.save(main, u"07-maps-chosen"_s);
 
     main.Image9_Click();
-    main.Text10->setText(u" Ban List\r\n1 0f3a9c2e7b \"Cheater\" 10.0.0.9\r\n End of Ban List\r\n"_qs);
-    shots.save(main, u"08-admin"_qs);
+    main.Text10->setText(u" Ban List\r\n1 0f3a9c2e7b \"Cheater\" 10.0.0.9\r\n End of Ban List\r\n"_s);
+    shots.save(main, u"08-admin"_s);
 
     main.Image10_Click();
-    main.Text7->setText(u"serverinfo"_qs);
-    shots.save(main, u"09-terminal"_qs);
+    main.Text7->setText(u"serverinfo"_s);
+    shots.save(main, u"09-terminal"_s);
 
     // The same terminal for a Daemon-mode user of level "mp".
-    main.IdentDaemon(u"1"_qs);
-    main.level = u"mp"_qs;
+    main.IdentDaemon(u"1"_s);
+    main.level = u"mp"_s;
     main.Image10_Click();
-    shots.save(main, u"10-terminal-daemon-mp"_qs);
+    shots.save(main, u"10-terminal-daemon-mp"_s);
 
     tvx::log& reader = Forms::get<tvx::log>();
     reader.Text1->setText(u"Server Name: Iron Brigade Realism\r\nGUID: 0f3a9c2e7b\r\n"
-                          "Map: mp_castle\r\nPlayers: 4/18\r\n"_qs);
+                          "Map: mp_castle\r\nPlayers: 4/18\r\n"_s);
     reader.Show();
-    shots.save(reader, u"11-reader"_qs);
+    shots.save(reader, u"11-reader"_s);
 
     // "(config)": the game client's path and the passworded server's password.
     main.txtiw3mp =
-        u"/home/admin/.wine/drive_c/Program Files/Activision/Call of Duty - World at War/CoDWaWmp.exe"_qs;
-    main.txtserverpass = u"clanwar"_qs;
+        u"/home/admin/.wine/drive_c/Program Files/Activision/Call of Duty - World at War/CoDWaWmp.exe"_s;
+    main.txtserverpass = u"clanwar"_s;
     main.Label92_Click();
-    shots.save(Forms::get<joinserverconfig>(), u"13-join-server"_qs);
+    shots.save(Forms::get<joinserverconfig>(), u"13-join-server"_s);
 
     // The hand pointer, four times enlarged, on white.
     QLabel pointer;
-    pointer.setObjectName(u"pointer"_qs);
+    pointer.setObjectName(u"pointer"_s);
     QPixmap big(128, 128);
     big.fill(Qt::white);
     {
@@ -280,60 +282,60 @@ int main(int argc, char* argv[]) {
     }
     pointer.setPixmap(big);
     pointer.resize(big.size());
-    shots.save(pointer, u"12-hand-pointer"_qs);
+    shots.save(pointer, u"12-hand-pointer"_s);
 
     // The Tools menu over the console, a step of the PBBans set-up in the wait window, and the add-user
     // window of a Daemon-mode "poweradmin".
-    main.IdentDaemon(u"0"_qs);
+    main.IdentDaemon(u"0"_s);
     main.Image5_Click();
     menus.PopupMenu(menus.toolsz, main.mapToGlobal(QPoint(560, 600)));
-    shots.save(*menus.toolsz, u"14-tools-menu"_qs);
+    shots.save(*menus.toolsz, u"14-tools-menu"_s);
     menus.toolsz->hide();
     fx.fake.system.onSleep = [&](int) {
         Loadingfdf* wait = Forms::ifLoaded<Loadingfdf>();
         if (wait && wait->Label3->text() == u"Adding PBBans HUD to UCON..")
-            shots.save(*wait, u"15-wait-setup"_qs);
+            shots.save(*wait, u"15-wait-setup"_s);
     };
     menus.SetupPbbans();
     fx.fake.system.onSleep = {};
 
-    main.IdentDaemon(u"1"_qs);
-    main.level = u"poweradmin"_qs;
+    main.IdentDaemon(u"1"_s);
+    main.level = u"poweradmin"_s;
     menus.addnewusertodaemonz_Click();
     Form6& users = Forms::get<Form6>();
-    users.Text1->setText(u"okafor"_qs);
-    users.Text2->setText(u"s3cret"_qs);
+    users.Text1->setText(u"okafor"_s);
+    users.Text2->setText(u"s3cret"_s);
     users.Combo1->setCurrentIndex(1);
-    shots.save(users, u"16-daemon-users"_qs);
+    shots.save(users, u"16-daemon-users"_s);
     // Its permission frame, which lies beyond the window's right edge and is never seen there.
     users.Check1->setChecked(true);
     users.Check9->setChecked(true);
-    shots.save(*users.Frame2, u"17-daemon-users-permissions"_qs);
+    shots.save(*users.Frame2, u"17-daemon-users-permissions"_s);
     // The test console: before its first connect, connected with a session under way, and disconnected.
     Form1& console = Forms::get<Form1>();
-    console.txtHostIp->setText(u"203.0.113.17"_qs);
-    console.txtPort->setText(u"28960"_qs);
-    console.txtRcon->setText(u"secret"_qs);
-    console.Text1->setText(u"Hartley"_qs);
+    console.txtHostIp->setText(u"203.0.113.17"_s);
+    console.txtPort->setText(u"28960"_s);
+    console.txtRcon->setText(u"secret"_s);
+    console.Text1->setText(u"Hartley"_s);
     console.Check1->setChecked(true);
     console.Show();
     shots.saveWithMenu(console, *console.menuBar, *console.mapcontrolz, console.loadthismapz,
-                       u"18-test-console"_qs);
+                       u"18-test-console"_s);
     console.Command1_Click();
     auto* consoleUdp = qobject_cast<FakeUdpSocket*>(console.udpClient);
     consoleUdp->deliver(replyDatagram(kStatus));
     fx.fake.system.clock = fx.fake.system.clock.addSecs(42);
-    console.txtcmd->setText(u"sv_hostname"_qs);
+    console.txtcmd->setText(u"sv_hostname"_s);
     emit console.txtcmd->keyDown(kKeyReturn, 0);
     consoleUdp->deliver(
         replyDatagram("\"sv_hostname\" is: \"^1Iron ^7Brigade ^3Realism^7\" default: \"CoDWaWHost^7\"\n"));
-    console.txtSay->setText(u"^1Round restarts"_qs);
+    console.txtSay->setText(u"^1Round restarts"_s);
     console.Command12_Click();
-    console.txtSay->setText(console.txtSay->text() + u" in one minute"_qs);
+    console.txtSay->setText(console.txtSay->text() + u" in one minute"_s);
     shots.saveWithMenu(console, *console.menuBar, *console.adminzz, console.kickzz,
-                       u"19-test-console-connected"_qs);
+                       u"19-test-console-connected"_s);
     console.Image2_Click();
-    shots.save(console, u"20-test-console-disconnected"_qs);
+    shots.save(console, u"20-test-console-disconnected"_s);
 
     if (shots.clipped() > 0)
         std::printf("%d caption(s) do not fit their labels\n", shots.clipped());

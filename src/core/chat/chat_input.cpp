@@ -2,10 +2,12 @@
 
 #include "core/text/text_util.h"
 
+using namespace Qt::StringLiterals;
+
 namespace tvx {
 
 QString chatSayCommand(const QString& text) {
-    return u"say "_qs + text;
+    return u"say "_s + text;
 }
 
 QString chatEchoAppend(bool logEmpty, const QString& stamp, const QString& said) {
@@ -29,11 +31,11 @@ const std::array<ColourButton, 8>& colourButtons() {
 
 QList<UconStep> uconRegistration(const QString& address, const QString& login, const QString& password) {
     return {
-        {u"Addin You to PBUCON User List"_qs,
-         u"pb_sv_uconadd 2 "_qs + address + u' ' + login + u' ' + password, 1000},
-        {u"Changing Session Limits"_qs, u"pb_sv_USessionLimit 16"_qs, 1000},
-        {u"Writing Configs..."_qs, u"pb_sv_writecfg"_qs, 1000},
-        {u"Setting up PBUCON.USE"_qs, u"pb_sv_writecfg pbucon.use"_qs, 0},
+        {u"Addin You to PBUCON User List"_s, u"pb_sv_uconadd 2 "_s + address + u' ' + login + u' ' + password,
+         1000},
+        {u"Changing Session Limits"_s, u"pb_sv_USessionLimit 16"_s, 1000},
+        {u"Writing Configs..."_s, u"pb_sv_writecfg"_s, 1000},
+        {u"Setting up PBUCON.USE"_s, u"pb_sv_writecfg pbucon.use"_s, 0},
     };
 }
 

@@ -6,6 +6,8 @@
 
 #include <array>
 
+using namespace Qt::StringLiterals;
+
 namespace tvx {
 namespace {
 
@@ -165,7 +167,7 @@ QString commandText(const CommandRow& row, const Completing& with) {
     case Completion::PbSlot:
         return command + pbSlot(with.text);
     case Completion::PbReasons:
-        return command + pbSlot(with.text) + u" 0 "_qs + with.publicReason + u' ' + with.privateReason;
+        return command + pbSlot(with.text) + u" 0 "_s + with.publicReason + u' ' + with.privateReason;
     case Completion::SlotMessage:
         return command + trimBlanks(with.text) + u' ' + with.message;
     }
@@ -177,11 +179,11 @@ QString commandWindowName(CommandWindow window) {
     case CommandWindow::Main:
         break;
     case CommandWindow::Form1:
-        return u"Form1"_qs;
+        return u"Form1"_s;
     case CommandWindow::Form3:
-        return u"Form3"_qs;
+        return u"Form3"_s;
     }
-    return u"Main"_qs;
+    return u"Main"_s;
 }
 
 bool unbanNumberMissing(const QString& text) {

@@ -3,13 +3,15 @@
 #include "core/commands/command_table.h"
 #include "core/link/rcon_protocol.h"
 
+using namespace Qt::StringLiterals;
+
 namespace tvx {
 
 const QStringList& mapNames() {
-    static const QStringList names{
-        u"mp_airfield"_qs, u"mp_asylum"_qs, u"mp_castle"_qs,  u"mp_courtyard"_qs, u"mp_dome"_qs,
-        u"mp_downfall"_qs, u"mp_hangar"_qs, u"mp_makin"_qs,   u"mp_outskirts"_qs, u"mp_roundhouse"_qs,
-        u"mp_seelow"_qs,   u"mp_shrine"_qs, u"mp_suburban"_qs};
+    static const QStringList names{u"mp_airfield"_s,  u"mp_asylum"_s,     u"mp_castle"_s, u"mp_courtyard"_s,
+                                   u"mp_dome"_s,      u"mp_downfall"_s,   u"mp_hangar"_s, u"mp_makin"_s,
+                                   u"mp_outskirts"_s, u"mp_roundhouse"_s, u"mp_seelow"_s, u"mp_shrine"_s,
+                                   u"mp_suburban"_s};
     return names;
 }
 
@@ -22,13 +24,13 @@ PreviewChange previewFor(const QString& item) {
 }
 
 QString rotationWithEntry(const QString& text, const QString& map, const QString& gameType) {
-    const QString entry = u"gametype "_qs + gameType + u" map "_qs + map;
+    const QString entry = u"gametype "_s + gameType + u" map "_s + map;
     return text.isEmpty() ? entry : text + u' ' + entry;
 }
 
 QString rotationBetweenQuotes(const QString& quote, const QString& text) {
     QString oneLine = text;
-    oneLine.replace(u"\r\n"_qs, u" "_qs);
+    oneLine.replace(u"\r\n"_s, u" "_s);
     oneLine.replace(u'\r', u' ');
     oneLine.replace(u'\n', u' ');
     return quote + oneLine + quote;
@@ -54,11 +56,11 @@ QString rotationRefusalText(RotationRefusal refusal) {
         break;
     case RotationRefusal::Quote:
         return u"The map rotation holds a '\"', which would end the quoted rotation early, so nothing was "
-               u"sent."_qs;
+               u"sent."_s;
     case RotationRefusal::TooLong:
         return u"The map rotation is too long: with the command and the rcon password it does not fit in one "
-               u"datagram of "_qs +
-               QString::number(kMaxRconDatagram) + u" bytes, so nothing was sent."_qs;
+               u"datagram of "_s +
+               QString::number(kMaxRconDatagram) + u" bytes, so nothing was sent."_s;
     }
     return {};
 }

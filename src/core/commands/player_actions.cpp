@@ -7,6 +7,8 @@
 
 #include <cmath>
 
+using namespace Qt::StringLiterals;
+
 namespace tvx {
 
 std::optional<PlayerColumn> playerColumn(Completion completion) {
@@ -52,7 +54,7 @@ QString plusOne(const QString& digits) {
 QString pbSlot(const QString& slotCell) {
     const QString slot = trimBlanks(slotCell);
     if (slot == u"0")
-        return u"1"_qs;
+        return u"1"_s;
     // A long run of digits would otherwise come back in exponent form: not a slot number.
     if (isGameSlot(slot))
         return plusOne(slot);
@@ -120,41 +122,41 @@ QString refusalText(PlayerRefusal refusal) {
     case PlayerRefusal::None:
         break;
     case PlayerRefusal::NoSlot:
-        return u"This row holds no player slot number, so nothing was sent."_qs;
+        return u"This row holds no player slot number, so nothing was sent."_s;
     case PlayerRefusal::NoName:
-        return u"This row holds no player name, so nothing was sent."_qs;
+        return u"This row holds no player name, so nothing was sent."_s;
     case PlayerRefusal::EveryPlayer:
         return u"The server reads this player's name as every player (\"all\" or \"allbots\"), so nothing "
-               u"was sent."_qs;
+               u"was sent."_s;
     case PlayerRefusal::UnsafeCell:
         return u"This player's name holds a ';' or a line break, which would cut the command in two, so "
-               u"nothing was sent."_qs;
+               u"nothing was sent."_s;
     }
     return {};
 }
 
 std::optional<ReasonBoxes> reasonBoxes(QStringView entry) {
-    const QString teamkill = u"Teamkill"_qs;
+    const QString teamkill = u"Teamkill"_s;
     if (entry == u"pbkickwithreason")
         return ReasonBoxes{
-            {u"Type here the public reason of this kick"_qs, u"Kick - Public Reason"_qs, teamkill},
-            {u"Type here the private reason of this kick"_qs, u"Kick - Private Reason"_qs, teamkill}};
+            {u"Type here the public reason of this kick"_s, u"Kick - Public Reason"_s, teamkill},
+            {u"Type here the private reason of this kick"_s, u"Kick - Private Reason"_s, teamkill}};
     if (entry == u"pbbancli")
         return ReasonBoxes{
-            {u"Type here the public reason of this ban"_qs, u"Ban - Public Reason"_qs, teamkill},
-            {u"Type here the private reason of this ban"_qs, u"Ba - Private Reason"_qs, teamkill}};
+            {u"Type here the public reason of this ban"_s, u"Ban - Public Reason"_s, teamkill},
+            {u"Type here the private reason of this ban"_s, u"Ba - Private Reason"_s, teamkill}};
     return std::nullopt;
 }
 
 QString playerReport(const QDateTime& now, const PlayerReportCells& cells) {
     const QStringList lines{
-        u"Player Report : Created on "_qs + now.toString(u"MM-dd-yyyy"_qs) + u" at "_qs +
-            now.toString(u"HH:mm:ss"_qs),
-        u"Slot:"_qs + cells.slot,
-        u"Player Name: "_qs + cells.name,
-        u"Hash: "_qs + cells.guid,
-        u"Current Score: "_qs + trimLeadingBlanks(cells.score),
-        u"IP Address : "_qs + cells.ipPort,
+        u"Player Report : Created on "_s + now.toString(u"MM-dd-yyyy"_s) + u" at "_s +
+            now.toString(u"HH:mm:ss"_s),
+        u"Slot:"_s + cells.slot,
+        u"Player Name: "_s + cells.name,
+        u"Hash: "_s + cells.guid,
+        u"Current Score: "_s + trimLeadingBlanks(cells.score),
+        u"IP Address : "_s + cells.ipPort,
     };
     return lines.join(kCrLf);
 }
@@ -168,11 +170,11 @@ QString encoded(const QString& guid) {
 } // namespace
 
 QString pbBansLookup(const QString& guid) {
-    return fixed::kPbBansSite + u"/mbi.php?guid="_qs + encoded(guid) + u"&action=12&submit"_qs;
+    return fixed::kPbBansSite + u"/mbi.php?guid="_s + encoded(guid) + u"&action=12&submit"_s;
 }
 
 QString punksBustedLookup(const QString& guid) {
-    return fixed::kPunksBustedSite + u"/cgi-bin/membership/guidcheck.cgi?guid="_qs + encoded(guid);
+    return fixed::kPunksBustedSite + u"/cgi-bin/membership/guidcheck.cgi?guid="_s + encoded(guid);
 }
 
 } // namespace tvx

@@ -2,6 +2,8 @@
 
 #include "core/text/text_util.h"
 
+using namespace Qt::StringLiterals;
+
 namespace tvx {
 
 QString daemonLoginLine(const QString& user, const QString& password, const QString& level) {
@@ -9,7 +11,7 @@ QString daemonLoginLine(const QString& user, const QString& password, const QStr
 }
 
 QString daemonCommandCopy(const QString& user, const QString& command) {
-    return user + u" - "_qs + command;
+    return user + u" - "_s + command;
 }
 
 bool isLevelWord(const QString& text) {
@@ -25,11 +27,10 @@ DaemonMessage classifyDaemonMessage(const QString& message, const QString& rconP
     if (isLevelWord(message))
         return {DaemonMessage::Kind::LevelWord, message};
     if (message.left(7) == u"ADDUSER")
-        return {DaemonMessage::Kind::AddUserNotice,
-                removeAll(message, u"ADDUSER "_qs).left(kNoticeTextLimit)};
+        return {DaemonMessage::Kind::AddUserNotice, removeAll(message, u"ADDUSER "_s).left(kNoticeTextLimit)};
     if (message.left(10) == u"CHANGERCON")
         return {DaemonMessage::Kind::ChangeRconNotice,
-                removeAll(message, u"CHANGERCON "_qs).left(kNoticeTextLimit)};
+                removeAll(message, u"CHANGERCON "_s).left(kNoticeTextLimit)};
     return {DaemonMessage::Kind::Refusal, message};
 }
 

@@ -8,11 +8,12 @@
 #include <cmath>
 #include <limits>
 
+using namespace Qt::StringLiterals;
+
 namespace tvx {
 namespace {
 
-const QString kColourCodes[] = {u"^0"_qs, u"^1"_qs, u"^2"_qs, u"^3"_qs,
-                                u"^4"_qs, u"^5"_qs, u"^6"_qs, u"^7"_qs};
+const QString kColourCodes[] = {u"^0"_s, u"^1"_s, u"^2"_s, u"^3"_s, u"^4"_s, u"^5"_s, u"^6"_s, u"^7"_s};
 
 QString removeColourCodes(QString s) {
     for (const QString& c : kColourCodes)
@@ -38,8 +39,8 @@ constexpr std::array<OnOffRow, 4> kOnOff = {{
 QString parseQuery(QString r, const QString& name, const QString& domain, const QString& quote,
                    const QString& extra = {}) {
     r = removeAll(std::move(r), name);
-    r = removeAll(std::move(r), u" is: "_qs);
-    r = removeAll(std::move(r), u" default: "_qs);
+    r = removeAll(std::move(r), u" is: "_s);
+    r = removeAll(std::move(r), u" default: "_s);
     if (!extra.isEmpty())
         r = removeAll(std::move(r), extra);
     r = removeAll(std::move(r), domain);
@@ -63,7 +64,7 @@ bool rconDatagramFits(const QString& password, const QString& command) {
 }
 
 QString consoleEchoLine(const QDateTime& now, const QString& command) {
-    return kCrLf + u'[' + timeOfDay(now) + u"] - /"_qs + command + kCrLf;
+    return kCrLf + u'[' + timeOfDay(now) + u"] - /"_s + command + kCrLf;
 }
 
 int portFromText(const QString& text) {
@@ -71,26 +72,26 @@ int portFromText(const QString& text) {
     bool ok = false;
     const double v = t.toDouble(&ok);
     if (t.isEmpty() || !ok || !std::isfinite(v))
-        throw PlatformError(err::InvalidPort, u"Type mismatch"_qs);
+        throw PlatformError(err::InvalidPort, u"Type mismatch"_s);
     const double r = std::nearbyint(v);
     if (r < std::numeric_limits<qint32>::min() || r > std::numeric_limits<qint32>::max())
-        throw PlatformError(err::PortOutOfRange, u"Overflow"_qs);
+        throw PlatformError(err::PortOutOfRange, u"Overflow"_s);
     return static_cast<int>(r);
 }
 
 QString cleanReply(const QByteArray& datagram) {
     QString r = fromAnsi(datagram);
-    r = removeAll(std::move(r), QString(4, QChar(0xFF)) + u"print\n"_qs);
-    r = replaceAll(std::move(r), u"\n"_qs, kCrLf);
-    return replaceAll(std::move(r), u"^7 "_qs, u"   "_qs);
+    r = removeAll(std::move(r), QString(4, QChar(0xFF)) + u"print\n"_s);
+    r = replaceAll(std::move(r), u"\n"_s, kCrLf);
+    return replaceAll(std::move(r), u"^7 "_s, u"   "_s);
 }
 
 bool onOffValueIsOne(const QString& reply, const QString& name, const QString& defaultDigit,
                      const QString& quote) {
     QString r = removeAll(reply, name);
-    r = removeAll(std::move(r), u" is: "_qs);
-    r = removeAll(std::move(r), u" default: "_qs + quote + defaultDigit);
-    r = removeAll(std::move(r), u"  Domain is 0 or 1"_qs);
+    r = removeAll(std::move(r), u" is: "_s);
+    r = removeAll(std::move(r), u" default: "_s + quote + defaultDigit);
+    r = removeAll(std::move(r), u"  Domain is 0 or 1"_s);
     r = removeColourCodes(std::move(r));
     r = removeAll(std::move(r), kCrLf);
     r = removeAll(std::move(r), quote);
@@ -98,11 +99,11 @@ bool onOffValueIsOne(const QString& reply, const QString& name, const QString& d
 }
 
 QString parseHostName(const QString& reply, const QString& quote) {
-    return parseQuery(reply, u"sv_hostname"_qs, u"  Domain is any text"_qs, quote, u"CoDWaWHost"_qs);
+    return parseQuery(reply, u"sv_hostname"_s, u"  Domain is any text"_s, quote, u"CoDWaWHost"_s);
 }
 
 QString parseMapName(const QString& reply, const QString& quote) {
-    return parseQuery(reply, u"mapname"_qs, u"  Domain is any text"_qs, quote);
+    return parseQuery(reply, u"mapname"_s, u"  Domain is any text"_s, quote);
 }
 
 QStringList onOffLabelNames() {

@@ -5,6 +5,8 @@
 
 #include <algorithm>
 
+using namespace Qt::StringLiterals;
+
 namespace tvx {
 
 QStringList PlayerRow::cells() const {
@@ -41,10 +43,10 @@ QString stripStatusWords(const QString& collected) {
         t = removeAll(std::move(t), QString::fromUtf16(r));
     static const int dashRuns[] = {32, 21, 15, 7, 5};
     for (int n : dashRuns)
-        t = replaceAll(std::move(t), QString(n, u'-') + u' ', u" "_qs);
-    t = replaceAll(std::move(t), QString(5, u'-'), u" "_qs);
-    t = replaceAll(std::move(t), QString(4, u'-') + u' ', u" "_qs);
-    return replaceAll(std::move(t), QString(3, u'-') + u' ', u" "_qs);
+        t = replaceAll(std::move(t), QString(n, u'-') + u' ', u" "_s);
+    t = replaceAll(std::move(t), QString(5, u'-'), u" "_s);
+    t = replaceAll(std::move(t), QString(4, u'-') + u' ', u" "_s);
+    return replaceAll(std::move(t), QString(3, u'-') + u' ', u" "_s);
 }
 
 QString cleanupStatus(const QString& collected) {
@@ -96,7 +98,7 @@ PlayerRow cutPlayerRow(const QString& line) {
     if (isPlayerSlot(row.slot))
         row.ipPort = fieldFromEnd(line, 3).left(21);
     else
-        row.ipPort = removeAll(trimBlanks(cut(51, 21)), u"0 "_qs);
+        row.ipPort = removeAll(trimBlanks(cut(51, 21)), u"0 "_s);
     return row;
 }
 

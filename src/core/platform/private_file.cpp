@@ -10,6 +10,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+using namespace Qt::StringLiterals;
+
 namespace tvx {
 namespace {
 
@@ -47,7 +49,7 @@ PrivateFileWrite writePrivateFile(const QString& path, QByteArrayView bytes) {
     QByteArray temp;
     int fd = -1;
     for (int attempt = 0; attempt < 64 && fd < 0; ++attempt) {
-        temp = QFile::encodeName(folder + u"/."_qs + target.fileName() + u'.' +
+        temp = QFile::encodeName(folder + u"/."_s + target.fileName() + u'.' +
                                  QString::number(QRandomGenerator::system()->generate64(), 36));
         fd = ::open(temp.constData(), kNewFileFlags, 0600);
         if (fd < 0 && errno != EEXIST)

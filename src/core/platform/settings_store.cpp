@@ -12,6 +12,8 @@
 #include <optional>
 #include <sys/stat.h>
 
+using namespace Qt::StringLiterals;
+
 namespace tvx {
 namespace {
 
@@ -97,9 +99,9 @@ bool IniSettingsStore::writePending() {
 }
 
 QString IniSettingsStore::saveFailedText(const QString& filePath) {
-    return u"The settings could not be saved to "_qs + filePath + u"."_qs + u"\r\n\r\n"_qs +
+    return u"The settings could not be saved to "_s + filePath + u"."_s + u"\r\n\r\n"_s +
            u"Check that its folder exists and that you may write to it. Until it can be written, what you "
-           u"save lasts only until TorvaNex ends."_qs;
+           u"save lasts only until TorvaNex ends."_s;
 }
 
 QString IniSettingsStore::defaultPath() {

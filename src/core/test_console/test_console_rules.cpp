@@ -6,6 +6,8 @@
 
 #include <array>
 
+using namespace Qt::StringLiterals;
+
 namespace tvx {
 namespace {
 
@@ -49,11 +51,11 @@ constexpr std::array kPrompts{
 } // namespace
 
 QString sessionStartedLine(const QDateTime& now) {
-    return kConsoleTag + u"Session Started at: "_qs + timeOfDay(now);
+    return kConsoleTag + u"Session Started at: "_s + timeOfDay(now);
 }
 
 QString sessionTerminatedLine(const QDateTime& now) {
-    return kConsoleTag + u"Session Terminated at: "_qs + timeOfDay(now);
+    return kConsoleTag + u"Session Terminated at: "_s + timeOfDay(now);
 }
 
 QString testConsoleEchoLine(const QDateTime& now, const QString& command) {
@@ -64,10 +66,10 @@ QString testConsoleReply(const QByteArray& datagram, bool hideColourCodes) {
     QString r = fromAnsi(datagram);
     if (hideColourCodes) {
         for (char16_t digit = u'0'; digit <= u'7'; ++digit)
-            r = removeAll(std::move(r), u"^"_qs + QChar(digit));
+            r = removeAll(std::move(r), u"^"_s + QChar(digit));
     }
-    r = removeAll(std::move(r), QString(4, QChar(0xFF)) + u"print\n"_qs);
-    return replaceAll(std::move(r), u"\n"_qs, kCrLf);
+    r = removeAll(std::move(r), QString(4, QChar(0xFF)) + u"print\n"_s);
+    return replaceAll(std::move(r), u"\n"_s, kCrLf);
 }
 
 SimpleConsoleSettings loadSimpleConsoleSettings(const SettingsStore& store) {
@@ -76,7 +78,7 @@ SimpleConsoleSettings loadSimpleConsoleSettings(const SettingsStore& store) {
     s.port = store.get(kSimpleConsoleSection, kPort, {});
     s.rcon = store.get(kSimpleConsoleSection, kRcon, {});
     s.admin = store.get(kSimpleConsoleSection, kAdmin, {});
-    s.save = store.get(kSimpleConsoleSection, kSave, u"0"_qs);
+    s.save = store.get(kSimpleConsoleSection, kSave, u"0"_s);
     return s;
 }
 
@@ -91,9 +93,9 @@ void storeSimpleConsoleSettings(SettingsStore& store, const SimpleConsoleSetting
 
 SimpleConsoleSettings settingsToKeep(bool ticked, const SimpleConsoleSettings& boxes) {
     if (!ticked)
-        return {{}, {}, {}, {}, u"0"_qs};
+        return {{}, {}, {}, {}, u"0"_s};
     SimpleConsoleSettings s = boxes;
-    s.save = u"1"_qs;
+    s.save = u"1"_s;
     return s;
 }
 

@@ -2,6 +2,8 @@
 
 #include <array>
 
+using namespace Qt::StringLiterals;
+
 namespace tvx {
 namespace {
 
@@ -20,7 +22,7 @@ constexpr std::array kPermissions{
 } // namespace
 
 QString addUserRequest(const QString& user, const QString& password, const QString& level) {
-    return u"ADDUSER "_qs + user + u'+' + password + u'-' + level;
+    return u"ADDUSER "_s + user + u'+' + password + u'-' + level;
 }
 
 AddUserRefusal addUserRefusal(const QString& user, const QString& password, const QString& level) {
@@ -48,7 +50,7 @@ QString addUserRefusalText(AddUserRefusal refusal) {
 }
 
 QString changeRconRequest(const QString& password) {
-    return u"CHANGERCON "_qs + password;
+    return u"CHANGERCON "_s + password;
 }
 
 bool changeRconRefused(const QString& password) {

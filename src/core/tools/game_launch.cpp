@@ -5,6 +5,8 @@
 
 #include <QFileInfo>
 
+using namespace Qt::StringLiterals;
+
 namespace tvx {
 
 QString launchWorkingFolder(const QString& clientPath) {
@@ -51,18 +53,18 @@ QString launchRefusalText(LaunchRefusal refusal) {
     case LaunchRefusal::None:
         return {};
     case LaunchRefusal::Address:
-        field = u"server address"_qs;
+        field = u"server address"_s;
         break;
     case LaunchRefusal::Port:
-        field = u"server port"_qs;
+        field = u"server port"_s;
         break;
     case LaunchRefusal::Password:
-        field = u"server password"_qs;
+        field = u"server password"_s;
         break;
     }
-    return u"The "_qs + field +
+    return u"The "_s + field +
            u" holds a ';', '+', '\"', line break, tab or other control character, which the game would read "
-           u"as a command of its own, so the game was not started."_qs;
+           u"as a command of its own, so the game was not started."_s;
 }
 
 } // namespace tvx

@@ -2,6 +2,8 @@
 
 #include "core/text/text_util.h"
 
+using namespace Qt::StringLiterals;
+
 namespace tvx {
 namespace {
 
@@ -14,14 +16,14 @@ QString passwordPrefix() {
 } // namespace
 
 UconCredentials uconCredentials(const QString& localAddress) {
-    return {localAddress, u"TORVANEX-"_qs + localAddress, passwordPrefix() + localAddress};
+    return {localAddress, u"TORVANEX-"_s + localAddress, passwordPrefix() + localAddress};
 }
 
 QString uconIniText(const QString& serverHost, const QString& serverPort, const QString& localAddress,
                     const QString& uconPort) {
     const UconCredentials c = uconCredentials(localAddress);
-    return u"server="_qs + serverHost + u':' + serverPort + kCrLf + u"myaddr="_qs + localAddress + u':' +
-           uconPort + kCrLf + u"login="_qs + c.login + kCrLf + u"password="_qs + c.password;
+    return u"server="_s + serverHost + u':' + serverPort + kCrLf + u"myaddr="_s + localAddress + u':' +
+           uconPort + kCrLf + u"login="_s + c.login + kCrLf + u"password="_s + c.password;
 }
 
 } // namespace tvx

@@ -19,6 +19,8 @@
 
 #include <algorithm>
 
+using namespace Qt::StringLiterals;
+
 namespace tvx {
 
 VbLabel::VbLabel(QWidget* parent, const QString& name, const QString& caption) : QLabel(parent) {
@@ -46,7 +48,7 @@ void VbLabel::mouseReleaseEvent(QMouseEvent* event) {
 
 QString displayText(const QString& text) {
     QString s = text;
-    s.replace(u"\r\n"_qs, u"\n"_qs);
+    s.replace(u"\r\n"_s, u"\n"_s);
     s.remove(u'\r');
     return s;
 }
@@ -177,7 +179,7 @@ void VbTextBox::syncFromEditor() {
         return;
     // The user typed: take the editor's text, with the edit control's CR LF line ends.
     text_ = toPlainText();
-    text_.replace(u"\n"_qs, kCrLf);
+    text_.replace(u"\n"_s, kCrLf);
 }
 
 void VbTextBox::keyPressEvent(QKeyEvent* event) {

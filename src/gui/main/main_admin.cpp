@@ -11,6 +11,8 @@
 
 #include <utility>
 
+using namespace Qt::StringLiterals;
+
 namespace tvx {
 
 void Main::connectAdminPage() {
@@ -29,14 +31,14 @@ void Main::connectAdminPage() {
 }
 
 void Main::Label15_Click() {
-    if (platform().dialogs->msgBox(u"Are you sure you want to restart server?"_qs, mb::YesNo,
-                                   u"Restart Server"_qs) == mb::Yes)
+    if (platform().dialogs->msgBox(u"Are you sure you want to restart server?"_s, mb::YesNo,
+                                   u"Restart Server"_s) == mb::Yes)
         sendCommands(u"Label15");
 }
 
 void Main::Label76_Click() {
-    if (platform().dialogs->msgBox(u"Are you sure you want to CLOSE the server?"_qs, mb::YesNo,
-                                   u"Close Server"_qs) == mb::Yes)
+    if (platform().dialogs->msgBox(u"Are you sure you want to CLOSE the server?"_s, mb::YesNo,
+                                   u"Close Server"_s) == mb::Yes)
         sendCommands(u"Label76");
 }
 
@@ -50,18 +52,18 @@ void Main::Label17_Click() {
 
 void Main::Label23_Click() {
     sendCommands(u"Label23");
-    platform().dialogs->msgBox(u"Screenshots are being taken!"_qs, mb::OkOnly);
+    platform().dialogs->msgBox(u"Screenshots are being taken!"_s, mb::OkOnly);
 }
 
 void Main::Label36_Click() {
     PbListText.clear();
     sendCommands(u"Label36");
-    platform().dialogs->msgBox(u"This may take a few seconds!"_qs, mb::Information, u"Ban list"_qs);
+    platform().dialogs->msgBox(u"This may take a few seconds!"_s, mb::Information, u"Ban list"_s);
 }
 
 void Main::Label34_Click() {
     if (unbanNumberMissing(Text11->text())) {
-        platform().dialogs->msgBox(u"Please fill the ban number!"_qs, mb::Information, u"Remove Ban"_qs);
+        platform().dialogs->msgBox(u"Please fill the ban number!"_s, mb::Information, u"Remove Ban"_s);
         return;
     }
     sendCommands(u"Label34");
@@ -69,36 +71,36 @@ void Main::Label34_Click() {
 
 void Main::Label94_Click() {
     sendCommands(u"Label94");
-    platform().dialogs->msgBox(u"Punkbuster should be restarting now!"_qs, mb::OkOnly | mb::DefaultButton4,
-                               u"TORVANEX"_qs);
+    platform().dialogs->msgBox(u"Punkbuster should be restarting now!"_s, mb::OkOnly | mb::DefaultButton4,
+                               u"TORVANEX"_s);
 }
 
 void Main::Label95_Click() {
-    const QString name = platform().dialogs->inputBox(u"Please enter the name you want to block"_qs,
-                                                      u"TORVANEX"_qs, u"NAZI"_qs);
+    const QString name =
+        platform().dialogs->inputBox(u"Please enter the name you want to block"_s, u"TORVANEX"_s, u"NAZI"_s);
     // Cancel answers the empty text; an empty bad name would kick every player who joins.
     if (badNameMatchesEveryone(name))
         return;
     for (const CommandRow& row : commandsOf(CommandWindow::Main, u"Label95"))
         Send(commandText(row, name));
-    platform().dialogs->msgBox(name + u" added to bad name list!"_qs, mb::Information, u"TORVANEX"_qs);
+    platform().dialogs->msgBox(name + u" added to bad name list!"_s, mb::Information, u"TORVANEX"_s);
 }
 
 void Main::Label96_Click() {
     PbListText.clear();
     sendCommands(u"Label96");
-    platform().dialogs->msgBox(u"Check the list on the \u00B4Banned Management\u00B4"_qs,
-                               mb::OkOnly | mb::DefaultButton3, u"TORVANEX"_qs);
+    platform().dialogs->msgBox(u"Check the list on the \u00B4Banned Management\u00B4"_s,
+                               mb::OkOnly | mb::DefaultButton3, u"TORVANEX"_s);
 }
 
 void Main::Label99_Click() {
     sendCommands(u"Label99");
-    platform().dialogs->msgBox(u"Private Slots Defined to: "_qs + trimBlanks(Text44->text()), mb::OkOnly);
+    platform().dialogs->msgBox(u"Private Slots Defined to: "_s + trimBlanks(Text44->text()), mb::OkOnly);
 }
 
 void Main::Label101_Click() {
     sendCommands(u"Label101");
-    platform().dialogs->msgBox(u"Private Slots Password Defined as "_qs + trimBlanks(Text45->text()),
+    platform().dialogs->msgBox(u"Private Slots Password Defined as "_s + trimBlanks(Text45->text()),
                                mb::OkOnly);
 }
 
@@ -106,29 +108,29 @@ void Main::daemonRequest(QStringView control, const QString& refusal, const QStr
                          const QString& noticeTitle) {
     try {
         if (DaemonMode != u"1") {
-            platform().dialogs->msgBox(refusal, mb::Information, u"TORVANEX"_qs);
+            platform().dialogs->msgBox(refusal, mb::Information, u"TORVANEX"_s);
             return;
         }
         Form4& login = Forms::get<Form4>();
         // The daemon's next data is this log: the flag is up before the request leaves.
         if (control == u"Label93")
-            login.islo(u"1"_qs);
+            login.islo(u"1"_s);
         for (const CommandRow& row : commandsOf(CommandWindow::Main, control))
             login.SendToDaemon(commandText(row));
         platform().dialogs->msgBox(notice, mb::OkOnly, noticeTitle);
     } catch (const PlatformError& e) {
-        platform().dialogs->msgBox(u"Error: "_qs + e.description(), mb::Critical,
-                                   u"Error nº "_qs + QString::number(e.number()));
+        platform().dialogs->msgBox(u"Error: "_s + e.description(), mb::Critical,
+                                   u"Error nº "_s + QString::number(e.number()));
     }
 }
 
 void Main::Labelstart_Click() {
-    daemonRequest(u"Labelstart", u"You need to be on Daemon mode to start server!"_qs,
-                  u"Server should be starting up!"_qs, u"Start Server"_qs);
+    daemonRequest(u"Labelstart", u"You need to be on Daemon mode to start server!"_s,
+                  u"Server should be starting up!"_s, u"Start Server"_s);
 }
 
 void Main::Label93_Click() {
-    daemonRequest(u"Label93", u"You need to be on Daemon mode to get logs!"_qs, u"Getting Log"_qs, u"Log"_qs);
+    daemonRequest(u"Label93", u"You need to be on Daemon mode to get logs!"_s, u"Getting Log"_s, u"Log"_s);
 }
 
 void Main::Label97_Click() {

@@ -4,11 +4,13 @@
 #include "gui/join_server_window.h"
 #include "gui/main/main_window.h"
 
+using namespace Qt::StringLiterals;
+
 namespace tvx {
 
 void Main::Label91_Click() {
     if (txtiw3mp.isEmpty()) {
-        platform().dialogs->msgBox(u"You need to config this first!"_qs, mb::Critical, u"Config!"_qs);
+        platform().dialogs->msgBox(u"You need to config this first!"_s, mb::Critical, u"Config!"_s);
         Forms::show<joinserverconfig>();
         return;
     }
@@ -19,7 +21,7 @@ void Main::Label91_Click() {
     }
     // The client is a Windows program: here wine runs it, when there is one.
     const GameLaunch launch = gameLaunch(txtiw3mp, Text3->text(), Text4->text(), txtserverpass,
-                                         platform().shell->findProgram(u"wine"_qs));
+                                         platform().shell->findProgram(u"wine"_s));
     // Started directly, never through a shell; a client that does not start shows nothing.
     platform().shell->execute(launch.program, launch.arguments, launch.workingFolder, false);
 }

@@ -7,6 +7,8 @@
 #include "gui/login_window.h"
 #include "gui/main/main_window.h"
 
+using namespace Qt::StringLiterals;
+
 namespace tvx {
 namespace {
 
@@ -28,7 +30,7 @@ void Main::Send(const QString& cmd) {
 void Main::WaitSend(const QString& Cmdz) {
     if (DaemonMode == u"1")
         sendDaemonCopy(Cmdz);
-    TickCount = u"1"_qs;
+    TickCount = u"1"_s;
     PendingCommand = Cmdz;
     Timer2->setEnabled(true);
 }
@@ -54,11 +56,11 @@ bool Main::Connect() {
         udpClient->connectSocket();
         // The grid is built from every reply collected: an earlier session's must not count again.
         Text6.clear();
-        Send(u"status"_qs);
+        Send(u"status"_s);
         return true;
     } catch (const PlatformError& e) {
-        platform().dialogs->msgBox(u"An Error Has Occured!"_qs + kCrLf + e.description(), mb::Critical,
-                                   u"Error nº: "_qs + QString::number(e.number()));
+        platform().dialogs->msgBox(u"An Error Has Occured!"_s + kCrLf + e.description(), mb::Critical,
+                                   u"Error nº: "_s + QString::number(e.number()));
         resumeNext([] { Forms::show<Form4>(); });
         return false;
     }
@@ -66,9 +68,9 @@ bool Main::Connect() {
 
 void Main::Disconnect() {
     resumeNext([this] { udpClient->close(); });
-    Label6->setCaption(u"loading..."_qs);
-    Label3->setCaption(u"loading..."_qs);
-    Label4->setCaption(u"0"_qs);
+    Label6->setCaption(u"loading..."_s);
+    Label3->setCaption(u"loading..."_s);
+    Label4->setCaption(u"0"_s);
     txtOutput->setText(QString());
     txtRcon.clear();
     hide();

@@ -10,6 +10,8 @@
 #include <memory>
 #include <utility>
 
+using namespace Qt::StringLiterals;
+
 namespace tvx {
 namespace {
 
@@ -70,8 +72,8 @@ void Main::List1_Click() {
             p->setVisible(p->property("map").toString() == item);
         break;
     case PreviewChange::Keep:
-        Label13->setCaption(platform().dialogs->inputBox(u"Type the name of the map (example: mp_newmap)"_qs,
-                                                         u"Custom Map"_qs, u"mp_"_qs));
+        Label13->setCaption(platform().dialogs->inputBox(u"Type the name of the map (example: mp_newmap)"_s,
+                                                         u"Custom Map"_s, u"mp_"_s));
         break;
     case PreviewChange::ShowDefault:
         for (VbLabel* p : maps)
@@ -83,7 +85,7 @@ void Main::List1_Click() {
 
 void Main::Label14_Click() {
     if (Label13->Caption() == kNoMapChosen) {
-        platform().dialogs->msgBox(u"Please select a map first!"_qs, mb::Information, u"Map"_qs);
+        platform().dialogs->msgBox(u"Please select a map first!"_s, mb::Information, u"Map"_s);
         return;
     }
     sendCommands(u"Label14");

@@ -8,6 +8,8 @@
 #include "gui/main/main_window.h"
 #include "gui/reader_window.h"
 
+using namespace Qt::StringLiterals;
+
 namespace tvx {
 
 void Main::udpClient_DataArrival(const QByteArray& bytes) {
@@ -47,13 +49,13 @@ void Main::udpClient_DataArrival(const QByteArray& bytes) {
     case ReplyRoute::Kind::MapName:
         Label3->setCaption(route.caption);
         if (route.invalidPassword) {
-            platform().dialogs->msgBox(u"You have an Invalid password for RCON!"_qs, mb::Critical,
-                                       u"TORVANEX"_qs);
+            platform().dialogs->msgBox(u"You have an Invalid password for RCON!"_s, mb::Critical,
+                                       u"TORVANEX"_s);
             resumeNext([] { Forms::show<Form4>(); });
             resumeNext([this] { Disconnect(); });
         }
         if (Label6->Caption() == u"loading..." || Label6->Caption() == u"nohostname")
-            resumeNext([this] { WaitSend(u"sv_hostname"_qs); });
+            resumeNext([this] { WaitSend(u"sv_hostname"_s); });
         break;
     case ReplyRoute::Kind::None:
         break;

@@ -6,6 +6,8 @@
 
 #include <utility>
 
+using namespace Qt::StringLiterals;
+
 namespace tvx {
 
 void Main::connectRotationFrame() {
@@ -22,8 +24,7 @@ void Main::Label39_Click() {
     const QString map = Combo1->currentText();
     const QString gameType = Combo2->currentText();
     if (map.isEmpty() || gameType.isEmpty()) {
-        platform().dialogs->msgBox(u"Please select both map and gametype!"_qs, mb::Information,
-                                   u"TORVANEX"_qs);
+        platform().dialogs->msgBox(u"Please select both map and gametype!"_s, mb::Information, u"TORVANEX"_s);
         return;
     }
     Text12->setText(rotationWithEntry(Text12->Text(), map, gameType));
@@ -35,7 +36,7 @@ void Main::Label40_Click() {
 
 void Main::Label41_Click() {
     if (Text12->Text().isEmpty()) {
-        platform().dialogs->msgBox(u"Please add a map rotation first!"_qs, mb::Information, u"Maps"_qs);
+        platform().dialogs->msgBox(u"Please add a map rotation first!"_s, mb::Information, u"Maps"_s);
         return;
     }
     const RotationRefusal refusal = rotationRefusal(Text12->Text(), txtAspas, RconPassword);

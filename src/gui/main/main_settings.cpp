@@ -6,6 +6,8 @@
 
 #include <utility>
 
+using namespace Qt::StringLiterals;
+
 namespace tvx {
 
 void Main::connectSettingsPage() {
@@ -114,9 +116,9 @@ void Main::Label42_Click() {
 void Main::Label58_Click() {
     // The minimum leaves at once, the maximum two ticks later; the notice does not wait for it.
     sendCommands(u"Label58");
-    platform().dialogs->msgBox(u"Min ping is now: "_qs + Text27->text() + u" and Max ping is now: "_qs +
+    platform().dialogs->msgBox(u"Min ping is now: "_s + Text27->text() + u" and Max ping is now: "_s +
                                    Text26->text(),
-                               mb::Information, u"TORVANEX"_qs);
+                               mb::Information, u"TORVANEX"_s);
 }
 
 void Main::Label43_Click() {

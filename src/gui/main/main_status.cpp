@@ -5,6 +5,8 @@
 
 #include "gui/main/main_window.h"
 
+using namespace Qt::StringLiterals;
+
 namespace tvx {
 
 void Main::GetPlayers() {
@@ -67,7 +69,7 @@ void Main::FillGrid() {
     for (int r = Grid->FixedRows(); r < Grid->Rows(); ++r)
         players += isPlayerSlot(Grid->TextMatrix(r, 4)) ? 1 : 0;
     Label4->setCaption(QString::number(players));
-    resumeNext([this] { WaitSend(u"mapname"_qs); });
+    resumeNext([this] { WaitSend(u"mapname"_s); });
 }
 
 } // namespace tvx

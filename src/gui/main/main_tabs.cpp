@@ -13,6 +13,8 @@
 
 #include <algorithm>
 
+using namespace Qt::StringLiterals;
+
 namespace tvx {
 namespace {
 
@@ -50,16 +52,16 @@ void Main::showPage(std::initializer_list<QWidget*> parts) {
 void Main::Image4_Click() {
     udpClient->close();
     Grid->Clear();
-    Label6->setCaption(u"nohostname"_qs);
-    Label3->setCaption(u"nomap"_qs);
-    Label4->setCaption(u"0"_qs);
+    Label6->setCaption(u"nohostname"_s);
+    Label3->setCaption(u"nomap"_s);
+    Label4->setCaption(u"0"_s);
     Forms::show<Form4>();
 }
 
 void Main::Image5_Click() {
     resumeNext([this] { showPage({Grid, Picture1}); });
     Text6.clear();
-    resumeNext([this] { Send(u"status"_qs); });
+    resumeNext([this] { Send(u"status"_s); });
 }
 
 void Main::Image6_Click() {
@@ -79,7 +81,7 @@ void Main::RegisterUcon() {
     }
     resumeNext([] { Forms::unload<Loadingfdf>(); });
     resumeNext([] { Forms::get<Form5>(); });
-    UconSetupDone = u"1"_qs;
+    UconSetupDone = u"1"_s;
 }
 
 void Main::Image7_Click() {
@@ -103,7 +105,7 @@ void Main::Image10_Click() {
 
 void Main::Image11_Click() {
     resumeNext([this] { udpClient->close(); });
-    resumeNext([this] { KillProcess(u"pbucon.exe"_qs); });
+    resumeNext([this] { KillProcess(u"pbucon.exe"_s); });
     platform().system->endProgram();
 }
 

@@ -13,6 +13,8 @@
 #include "gui/login_window.h"
 #include "gui/main/main_window.h"
 
+using namespace Qt::StringLiterals;
+
 namespace tvx {
 namespace {
 
@@ -42,19 +44,19 @@ QCheckBox* checkBox(QWidget* parent, const QString& name, const QString& caption
 } // namespace
 
 Form1::Form1() {
-    setObjectName(u"Form1"_qs);
-    setWindowTitle(u"RCON Server Tool"_qs);
+    setObjectName(u"Form1"_s);
+    setWindowTitle(u"RCON Server Tool"_s);
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint | Qt::CustomizeWindowHint);
     setWindowIcon(QIcon(consolePicture(ConsolePicture::Icon, QSize(32, 32))));
     setFont(art::tahoma(8.25));
 
     udpClient = platform().makeUdp(this);
-    udpClient->setObjectName(u"udpClient"_qs);
+    udpClient->setObjectName(u"udpClient"_s);
     // The design peer: no host, the game's usual port. A send before the first connect is refused.
     resumeNext([this] { udpClient->setRemotePort(28960); });
     Winsock1 = platform().makeUdp(this);
-    Winsock1->setObjectName(u"Winsock1"_qs);
+    Winsock1->setObjectName(u"Winsock1"_s);
     // Socket errors have no handling here: they show nothing and change nothing.
     connect(udpClient, &UdpSocket::dataArrival, this,
             [this](const QByteArray& bytes) { udpClient_DataArrival(bytes); });
@@ -62,14 +64,14 @@ Form1::Form1() {
             [this](const QByteArray& bytes) { Winsock1_DataArrival(bytes); });
 
     menuBar = new QMenuBar(this);
-    menuBar->setObjectName(u"menuBar"_qs);
+    menuBar->setObjectName(u"menuBar"_s);
     menuBar->setNativeMenuBar(false);
     buildMenus();
     const int menuHeight = menuBar->sizeHint().height();
     menuBar->setGeometry(0, 0, twips(8655), menuHeight);
 
     auto* client = new QWidget(this);
-    client->setObjectName(u"client"_qs);
+    client->setObjectName(u"client"_s);
     client->setGeometry(0, menuHeight, twips(8655), twips(8895));
     buildBanner(client);
     buildConnectionFrame(client);
@@ -81,27 +83,27 @@ Form1::Form1() {
 
 void Form1::buildBanner(QWidget* client) {
     Picture1 = new QFrame(client);
-    Picture1->setObjectName(u"Picture1"_qs);
+    Picture1->setObjectName(u"Picture1"_s);
     Picture1->setGeometry(twipsRect(0, 0, 8655, 975));
     QPalette p = Picture1->palette();
     p.setBrush(QPalette::Window, QBrush(consolePicture(ConsolePicture::Banner, Picture1->size())));
     Picture1->setPalette(p);
     Picture1->setAutoFillBackground(true);
 
-    Label6 = label(Picture1, u"Label6"_qs, u"RCON SERVER TOOL"_qs, twipsRect(120, 120, 8295, 735));
+    Label6 = label(Picture1, u"Label6"_s, u"RCON SERVER TOOL"_s, twipsRect(120, 120, 8295, 735));
     Label6->setFont(art::tahoma(24, true));
     Label6->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     setForeColour(Label6, kDarkRed);
-    Label7 = label(Picture1, u"Label7"_qs, u"BETA"_qs, twipsRect(6600, 120, 1695, 255));
+    Label7 = label(Picture1, u"Label7"_s, u"BETA"_s, twipsRect(6600, 120, 1695, 255));
     Label7->setFont(art::tahoma(8.25, true));
     setForeColour(Label7, QColor(192, 192, 0));
-    Label8 = label(Picture1, u"Label8"_qs, u"made for Torvanex"_qs, twipsRect(3600, 600, 1815, 255));
+    Label8 = label(Picture1, u"Label8"_s, u"made for Torvanex"_s, twipsRect(3600, 600, 1815, 255));
     Label8->setFont(art::tahoma(8.25, true));
     setForeColour(Label8, kDarkRed);
 
-    Command4 = button(Picture1, u"Command4"_qs, u"Fill Gridz"_qs, twipsRect(7320, 120, 1095, 375));
-    Command5 = button(Picture1, u"Command5"_qs, u"Command5"_qs, twipsRect(7320, 480, 1095, 375));
-    Command3 = button(Picture1, u"Command3"_qs, u"Get RCON"_qs, twipsRect(7320, 480, 1095, 375));
+    Command4 = button(Picture1, u"Command4"_s, u"Fill Gridz"_s, twipsRect(7320, 120, 1095, 375));
+    Command5 = button(Picture1, u"Command5"_s, u"Command5"_s, twipsRect(7320, 480, 1095, 375));
+    Command3 = button(Picture1, u"Command3"_s, u"Get RCON"_s, twipsRect(7320, 480, 1095, 375));
     Command3->setVisible(false);
     // A failure that a handler does not skip itself ends that handler, not the program.
     connect(Command3, &QPushButton::clicked, this, [this] { resumeNext([this] { Command3_Click(); }); });
@@ -110,26 +112,26 @@ void Form1::buildBanner(QWidget* client) {
 }
 
 void Form1::buildConnectionFrame(QWidget* client) {
-    Frame2 = groupBox(client, u"Frame2"_qs, u"Server Connection"_qs, twipsRect(120, 1080, 8415, 1215));
-    Label1 = label(Frame2, u"Label1"_qs, u"Server IP:"_qs, twipsRect(120, 240, 2055, 255));
-    txtHostIp = lineBox(Frame2, u"txtHostIp"_qs, twipsRect(120, 480, 2055, 285));
-    Label2 = label(Frame2, u"Label2"_qs, u"Port:"_qs, twipsRect(2280, 240, 855, 255));
-    txtPort = lineBox(Frame2, u"txtPort"_qs, twipsRect(2280, 480, 855, 285));
-    Label9 = label(Frame2, u"Label9"_qs, u"Admin:"_qs, twipsRect(3240, 240, 1095, 255));
-    Text1 = lineBox(Frame2, u"Text1"_qs, twipsRect(3240, 480, 2175, 285));
-    Label3 = label(Frame2, u"Label3"_qs, u"Rcon Password:"_qs, twipsRect(5520, 240, 1575, 255));
-    txtRcon = lineBox(Frame2, u"txtRcon"_qs, twipsRect(5520, 480, 1575, 285));
+    Frame2 = groupBox(client, u"Frame2"_s, u"Server Connection"_s, twipsRect(120, 1080, 8415, 1215));
+    Label1 = label(Frame2, u"Label1"_s, u"Server IP:"_s, twipsRect(120, 240, 2055, 255));
+    txtHostIp = lineBox(Frame2, u"txtHostIp"_s, twipsRect(120, 480, 2055, 285));
+    Label2 = label(Frame2, u"Label2"_s, u"Port:"_s, twipsRect(2280, 240, 855, 255));
+    txtPort = lineBox(Frame2, u"txtPort"_s, twipsRect(2280, 480, 855, 285));
+    Label9 = label(Frame2, u"Label9"_s, u"Admin:"_s, twipsRect(3240, 240, 1095, 255));
+    Text1 = lineBox(Frame2, u"Text1"_s, twipsRect(3240, 480, 2175, 285));
+    Label3 = label(Frame2, u"Label3"_s, u"Rcon Password:"_s, twipsRect(5520, 240, 1575, 255));
+    txtRcon = lineBox(Frame2, u"txtRcon"_s, twipsRect(5520, 480, 1575, 285));
     txtRcon->setEchoMode(QLineEdit::Password);
-    txtRcon->setStyleSheet(u"lineedit-password-character: 42;"_qs);
-    chHideFunnyNames = checkBox(Frame2, u"chHideFunnyNames"_qs, u"Hide Color Characters in Names"_qs,
+    txtRcon->setStyleSheet(u"lineedit-password-character: 42;"_s);
+    chHideFunnyNames = checkBox(Frame2, u"chHideFunnyNames"_s, u"Hide Color Characters in Names"_s,
                                 twipsRect(120, 840, 2775, 255));
-    Check1 = checkBox(Frame2, u"Check1"_qs, u"Save Connection Info"_qs, twipsRect(2880, 840, 2535, 255));
+    Check1 = checkBox(Frame2, u"Check1"_s, u"Save Connection Info"_s, twipsRect(2880, 840, 2535, 255));
     // Every change of the box saves, also one made by the load.
     connect(Check1, &QCheckBox::toggled, this, [this] { Check1_Click(); });
 
-    Command1 = pictureButton(Frame2, u"Command1"_qs, u"Connect"_qs, twipsRect(7200, 360, 480, 480),
+    Command1 = pictureButton(Frame2, u"Command1"_s, u"Connect"_s, twipsRect(7200, 360, 480, 480),
                              ConsolePicture::Connect);
-    Image2 = pictureButton(Frame2, u"Image2"_qs, u"Disconnect Server"_qs, twipsRect(7800, 360, 480, 480),
+    Image2 = pictureButton(Frame2, u"Image2"_s, u"Disconnect Server"_s, twipsRect(7800, 360, 480, 480),
                            ConsolePicture::Disconnect);
     Image2->setEnabled(false);
     connect(Command1, &VbLabel::clicked, this, [this] { Command1_Click(); });
@@ -137,9 +139,9 @@ void Form1::buildConnectionFrame(QWidget* client) {
 }
 
 void Form1::buildChatFrame(QWidget* client) {
-    Frame3 = groupBox(client, u"Frame3"_qs, u"Chat"_qs, twipsRect(120, 2400, 8415, 1095));
-    txtSay = lineBox(Frame3, u"txtSay"_qs, twipsRect(120, 360, 7455, 330));
-    Command2 = pictureButton(Frame3, u"Command2"_qs, u"Send Chat"_qs, twipsRect(7680, 240, 480, 480),
+    Frame3 = groupBox(client, u"Frame3"_s, u"Chat"_s, twipsRect(120, 2400, 8415, 1095));
+    txtSay = lineBox(Frame3, u"txtSay"_s, twipsRect(120, 360, 7455, 330));
+    Command2 = pictureButton(Frame3, u"Command2"_s, u"Send Chat"_s, twipsRect(7680, 240, 480, 480),
                              ConsolePicture::SendChat);
     Command2->setEnabled(false);
     connect(Command2, &VbLabel::clicked, this, [this] { resumeNext([this] { Command2_Click(); }); });
@@ -155,32 +157,32 @@ void Form1::buildChatFrame(QWidget* client) {
             button(Frame3, QString::fromUtf16(c.name), QString(), twipsRect(120 + 360 * k, 720, 255, 255));
         const QString face = QStringLiteral("rgb(%1,%2,%3)").arg(c.red).arg(c.green).arg(c.blue);
         b->setStyleSheet(
-            u"QPushButton{background-color:"_qs + face +
-            u";border:1px solid rgb(64,64,64);}QPushButton:pressed{border:2px solid rgb(0,0,0);}"_qs);
+            u"QPushButton{background-color:"_s + face +
+            u";border:1px solid rgb(64,64,64);}QPushButton:pressed{border:2px solid rgb(0,0,0);}"_s);
         connect(b, &QPushButton::clicked, this, [this, h = handlers[k]] { (this->*h)(); });
         *buttons[k] = b;
     }
 
-    Label4 = label(Frame3, u"Label4"_qs, u"Clickon color to add it  to a word,use this before word! ^1red"_qs,
+    Label4 = label(Frame3, u"Label4"_s, u"Clickon color to add it  to a word,use this before word! ^1red"_s,
                    twipsRect(3000, 720, 5295, 255));
     // Designed for a narrow 9.75-point face; our fallback is wider, so a little smaller keeps the line whole.
     Label4->setFont(art::tahoma(9.25));
 }
 
 void Form1::buildConsoleFrame(QWidget* client) {
-    Frame1 = groupBox(client, u"Frame1"_qs, u"Console"_qs, twipsRect(120, 3600, 8415, 1095));
-    Image1 = label(Frame1, u"Image1"_qs, QString(), twipsRect(120, 240, 480, 480));
+    Frame1 = groupBox(client, u"Frame1"_s, u"Console"_s, twipsRect(120, 3600, 8415, 1095));
+    Image1 = label(Frame1, u"Image1"_s, QString(), twipsRect(120, 240, 480, 480));
     Image1->setPixmap(consolePicture(ConsolePicture::Console, Image1->size()));
-    Label5 = label(Frame1, u"Label5"_qs,
+    Label5 = label(Frame1, u"Label5"_s,
                    u"This is the console, just type the command and then press Enter. DONT put the / before "
-                   "the commands! [example:] say HELLO!"_qs,
+                   "the commands! [example:] say HELLO!"_s,
                    twipsRect(600, 240, 7695, 495));
     Label5->setWordWrap(true);
-    txtcmd = lineBox(Frame1, u"txtcmd"_qs, twipsRect(120, 720, 8175, 285));
+    txtcmd = lineBox(Frame1, u"txtcmd"_s, twipsRect(120, 720, 8175, 285));
     connect(txtcmd, &VbLineEdit::keyDown, this,
             [this](int key, int shift) { resumeNext([&] { txtcmd_KeyDown(key, shift); }); });
 
-    txtOutput = new VbTextBox(client, u"txtOutput"_qs);
+    txtOutput = new VbTextBox(client, u"txtOutput"_s);
     txtOutput->setScrollback(Main::kTerminalScrollback);
     txtOutput->setGeometry(twipsRect(120, 4800, 8415, 3975));
     txtOutput->setFont(art::fixedFont(9));
@@ -190,7 +192,7 @@ void Form1::buildConsoleFrame(QWidget* client) {
     p.setColor(QPalette::Base, QColor(64, 64, 64));
     p.setColor(QPalette::Text, QColor(224, 224, 224));
     txtOutput->setPalette(p);
-    txtOutput->setText(u"[RCON SERVER TOOL CONSOLE]"_qs + kCrLf);
+    txtOutput->setText(u"[RCON SERVER TOOL CONSOLE]"_s + kCrLf);
 }
 
 void Form1::setLinkControls(bool connected) {
@@ -240,7 +242,7 @@ bool Form1::SaveTextToFile(const QString& path, const QString& text, bool overwr
 void Form1::ClearServerFields1() {
     txtHostIp->setText(QString());
     txtRcon->setText(QString());
-    txtPort->setText(u"28960"_qs);
+    txtPort->setText(u"28960"_s);
 }
 
 } // namespace tvx

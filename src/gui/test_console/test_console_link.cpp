@@ -12,6 +12,8 @@
 #include "gui/reader_window.h"
 #include "gui/test_console/test_console.h"
 
+using namespace Qt::StringLiterals;
+
 namespace tvx {
 
 void Form1::Send(const QString& cmd) {
@@ -30,7 +32,7 @@ void Form1::Command1_Click() {
     resumeNext([this] { udpClient->setRemotePort(portFromText(ServerPort)); });
     resumeNext([this] { udpClient->connectSocket(); });
     // The first "status" goes straight out, without an echo line.
-    resumeNext([this] { udpClient->sendData(buildRconDatagram(RconPassword, u"status"_qs)); });
+    resumeNext([this] { udpClient->sendData(buildRconDatagram(RconPassword, u"status"_s)); });
     setLinkControls(true);
 }
 
@@ -89,7 +91,7 @@ void Form1::Command5_Click() {
 void Form1::getlogzz_Click() {
     // The daemon's next data is the log; the request goes out without looking at the link and fails
     // silently when it is down, leaving the flag up.
-    resumeNext([] { Forms::get<Form4>().islo(u"1"_qs); });
+    resumeNext([] { Forms::get<Form4>().islo(u"1"_s); });
     for (const CommandRow& row : commandsOf(CommandWindow::Form1, u"getlogzz"))
         resumeNext([&] { Forms::get<Form4>().SendToDaemon(commandText(row)); });
 }

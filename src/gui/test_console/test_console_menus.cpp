@@ -7,6 +7,8 @@
 #include "gui/base/builders.h"
 #include "gui/test_console/test_console.h"
 
+using namespace Qt::StringLiterals;
+
 namespace tvx {
 
 void Form1::buildMenus() {
@@ -20,39 +22,39 @@ void Form1::buildMenus() {
         return a;
     };
 
-    coomands = menu(menuBar, u"coomands"_qs, u"Server Commands"_qs);
-    statusz = item(coomands, u"statusz"_qs, u"Status"_qs, &Form1::statusz_Click);
-    sep8z = separator(coomands, u"sep8z"_qs);
-    serverinfoz = item(coomands, u"serverinfoz"_qs, u"Server Info"_qs, &Form1::serverinfoz_Click);
+    coomands = menu(menuBar, u"coomands"_s, u"Server Commands"_s);
+    statusz = item(coomands, u"statusz"_s, u"Status"_s, &Form1::statusz_Click);
+    sep8z = separator(coomands, u"sep8z"_s);
+    serverinfoz = item(coomands, u"serverinfoz"_s, u"Server Info"_s, &Form1::serverinfoz_Click);
     // These two have no action.
-    systeminfoz = item(coomands, u"systeminfoz"_qs, u"System Info "_qs, nullptr);
-    sep2z = separator(coomands, u"sep2z"_qs);
-    restartserverz = item(coomands, u"restartserverz"_qs, u"Restart Server"_qs, nullptr);
+    systeminfoz = item(coomands, u"systeminfoz"_s, u"System Info "_s, nullptr);
+    sep2z = separator(coomands, u"sep2z"_s);
+    restartserverz = item(coomands, u"restartserverz"_s, u"Restart Server"_s, nullptr);
 
-    adminzz = menu(menuBar, u"adminzz"_qs, u"Admin Commands"_qs);
-    warnplayerz = item(adminzz, u"warnplayerz"_qs, u"Warn Player"_qs, &Form1::warnplayerz_Click);
-    sep5z = separator(adminzz, u"sep5z"_qs);
-    kickzz = submenu(adminzz, u"kickzz"_qs, u"Kick Options"_qs);
-    ckickz = item(kickzz, u"ckickz"_qs, u"Player Kick"_qs, &Form1::ckickz_Click);
-    onlyplayerkick = item(kickzz, u"onlyplayerkick"_qs, u"Only Player Kick (dont need color codes)"_qs,
+    adminzz = menu(menuBar, u"adminzz"_s, u"Admin Commands"_s);
+    warnplayerz = item(adminzz, u"warnplayerz"_s, u"Warn Player"_s, &Form1::warnplayerz_Click);
+    sep5z = separator(adminzz, u"sep5z"_s);
+    kickzz = submenu(adminzz, u"kickzz"_s, u"Kick Options"_s);
+    ckickz = item(kickzz, u"ckickz"_s, u"Player Kick"_s, &Form1::ckickz_Click);
+    onlyplayerkick = item(kickzz, u"onlyplayerkick"_s, u"Only Player Kick (dont need color codes)"_s,
                           &Form1::onlyplayerkick_Click);
-    clientkickz = item(kickzz, u"clientkickz"_qs, u"Client Kick"_qs, &Form1::clientkickz_Click);
-    sep7z = separator(kickzz, u"sep7z"_qs);
-    kickallz = item(kickzz, u"kickallz"_qs, u"Kick All"_qs, &Form1::kickallz_Click);
-    banzz = submenu(adminzz, u"banzz"_qs, u"Ban Options"_qs);
-    normalbanz = item(banzz, u"normalbanz"_qs, u"Player Ban"_qs, &Form1::normalbanz_Click);
-    clientbanz = item(banzz, u"clientbanz"_qs, u"Client Ban"_qs, &Form1::clientbanz_Click);
-    sep3z = separator(banzz, u"sep3z"_qs);
-    temporarilybanplayerz = item(banzz, u"temporarilybanplayerz"_qs, u"Temporarily Player Ban"_qs,
+    clientkickz = item(kickzz, u"clientkickz"_s, u"Client Kick"_s, &Form1::clientkickz_Click);
+    sep7z = separator(kickzz, u"sep7z"_s);
+    kickallz = item(kickzz, u"kickallz"_s, u"Kick All"_s, &Form1::kickallz_Click);
+    banzz = submenu(adminzz, u"banzz"_s, u"Ban Options"_s);
+    normalbanz = item(banzz, u"normalbanz"_s, u"Player Ban"_s, &Form1::normalbanz_Click);
+    clientbanz = item(banzz, u"clientbanz"_s, u"Client Ban"_s, &Form1::clientbanz_Click);
+    sep3z = separator(banzz, u"sep3z"_s);
+    temporarilybanplayerz = item(banzz, u"temporarilybanplayerz"_s, u"Temporarily Player Ban"_s,
                                  &Form1::temporarilybanplayerz_Click);
-    temporarilyclientbanz = item(banzz, u"temporarilyclientbanz"_qs, u"Temporarily Client Ban"_qs,
+    temporarilyclientbanz = item(banzz, u"temporarilyclientbanz"_s, u"Temporarily Client Ban"_s,
                                  &Form1::TemporarilyClientBanz_Click);
-    sep4z = separator(banzz, u"sep4z"_qs);
-    unbanuserz = item(banzz, u"unbanuserz"_qs, u"Unban User"_qs, &Form1::unbanuserz_Click);
-    getlogzz = item(adminzz, u"getlogzz"_qs, u"Get Log"_qs, &Form1::getlogzz_Click);
+    sep4z = separator(banzz, u"sep4z"_s);
+    unbanuserz = item(banzz, u"unbanuserz"_s, u"Unban User"_s, &Form1::unbanuserz_Click);
+    getlogzz = item(adminzz, u"getlogzz"_s, u"Get Log"_s, &Form1::getlogzz_Click);
 
-    mapcontrolz = menu(menuBar, u"mapcontrolz"_qs, u"Map Control"_qs);
-    loadthismapz = submenu(mapcontrolz, u"loadthismapz"_qs, u"Load Map"_qs);
+    mapcontrolz = menu(menuBar, u"mapcontrolz"_s, u"Map Control"_s);
+    loadthismapz = submenu(mapcontrolz, u"loadthismapz"_s, u"Load Map"_s);
     const struct {
         QAction** action;
         const char16_t* name;
@@ -75,22 +77,22 @@ void Form1::buildMenus() {
     };
     for (const auto& m : maps)
         *m.action = item(loadthismapz, QString::fromUtf16(m.name), QString::fromUtf16(m.caption), m.handler);
-    sep1z = separator(mapcontrolz, u"sep1z"_qs);
-    nextmapz = item(mapcontrolz, u"nextmapz"_qs, u"Next Map"_qs, &Form1::nextmapz_Click);
-    restartmapz = item(mapcontrolz, u"restartmapz"_qs, u"Restart Map"_qs, &Form1::restartmapz_Click);
+    sep1z = separator(mapcontrolz, u"sep1z"_s);
+    nextmapz = item(mapcontrolz, u"nextmapz"_s, u"Next Map"_s, &Form1::nextmapz_Click);
+    restartmapz = item(mapcontrolz, u"restartmapz"_s, u"Restart Map"_s, &Form1::restartmapz_Click);
     fastmaprestartz =
-        item(mapcontrolz, u"fastmaprestartz"_qs, u"Fast Map Restart"_qs, &Form1::fastmaprestartz_Click);
+        item(mapcontrolz, u"fastmaprestartz"_s, u"Fast Map Restart"_s, &Form1::fastmaprestartz_Click);
 
-    punkbustercomdz = menu(menuBar, u"punkbustercomdz"_qs, u"Punkbuster Commands"_qs);
-    takescreenshottoplayer = item(punkbustercomdz, u"takescreenshottoplayer"_qs,
-                                  u"Take Screenshot to Player"_qs, &Form1::takescreenshottoplayer_Click);
-    takescreenshottoall = item(punkbustercomdz, u"takescreenshottoall"_qs, u"Take Screenshot to All"_qs,
+    punkbustercomdz = menu(menuBar, u"punkbustercomdz"_s, u"Punkbuster Commands"_s);
+    takescreenshottoplayer = item(punkbustercomdz, u"takescreenshottoplayer"_s,
+                                  u"Take Screenshot to Player"_s, &Form1::takescreenshottoplayer_Click);
+    takescreenshottoall = item(punkbustercomdz, u"takescreenshottoall"_s, u"Take Screenshot to All"_s,
                                &Form1::takescreenshottoall_Click);
-    takescreenshottaskz = item(punkbustercomdz, u"takescreenshottaskz"_qs, u"Take Screenshot Sequence "_qs,
+    takescreenshottaskz = item(punkbustercomdz, u"takescreenshottaskz"_s, u"Take Screenshot Sequence "_s,
                                &Form1::takescreenshottaskz_Click);
-    sep9z = separator(punkbustercomdz, u"sep9z"_qs);
-    kickplayerbypunkbusterz = item(punkbustercomdz, u"kickplayerbypunkbusterz"_qs,
-                                   u"Kick Player By Punkbuster"_qs, &Form1::kickplayerbypunkbusterz_Click);
+    sep9z = separator(punkbustercomdz, u"sep9z"_s);
+    kickplayerbypunkbusterz = item(punkbustercomdz, u"kickplayerbypunkbusterz"_s,
+                                   u"Kick Player By Punkbuster"_s, &Form1::kickplayerbypunkbusterz_Click);
 
     for (QMenu* m : topMenus())
         menuBar->addMenu(m);
