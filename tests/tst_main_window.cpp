@@ -12,8 +12,8 @@
 #include "gui/login_window.h"
 #include "gui/main/main_window.h"
 #include "gui/menus_window.h"
+#include "gui/rcon_tool/rcon_tool.h"
 #include "gui/reader_window.h"
-#include "gui/test_console/test_console.h"
 #include "gui/warning_window.h"
 
 #include "support/console_fixture.h"
@@ -469,9 +469,9 @@ private slots:
                                << bits(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | titleAndClose);
         QTest::newRow("console") << u"Main"_s
                                  << bits(Qt::Window | titleAndClose | Qt::WindowMinimizeButtonHint);
-        QTest::newRow("test console") << u"Form1"_s
-                                      << bits(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | titleAndClose |
-                                              Qt::WindowMinimizeButtonHint);
+        QTest::newRow("RCON Server Tool") << u"Form1"_s
+                                          << bits(Qt::Window | Qt::MSWindowsFixedSizeDialogHint |
+                                                  titleAndClose | Qt::WindowMinimizeButtonHint);
     }
 
     void windowBordersAsDesigned() {

@@ -11,14 +11,14 @@
 #include "gui/login_window.h"
 #include "gui/main/main_window.h"
 #include "gui/menus_window.h"
+#include "gui/rcon_tool/rcon_tool.h"
 #include "gui/reader_window.h"
-#include "gui/test_console/test_console.h"
 #include "gui/warning_window.h"
 
 #include "support/console_fixture.h"
 #include "support/core_values.h"
 #include "support/fake_platform.h"
-#include "support/test_console_cases.h"
+#include "support/rcon_tool_cases.h"
 #include "support/wire.h"
 
 #include <QTest>
@@ -391,9 +391,9 @@ private slots:
         QSet<QString> covered{u"Labelstart"_s, u"Label93"_s, u"Label14"_s, u"Label41"_s, u"warnplayerz"_s};
         for (const LabelCase& c : labelCases())
             covered << QString::fromLatin1(c.label);
-        QSet<QString> coveredOnTestConsole;
-        for (const TestConsoleCase& c : testConsoleCases())
-            coveredOnTestConsole << QString::fromLatin1(c.control);
+        QSet<QString> coveredOnRconTool;
+        for (const RconToolCase& c : rconToolCases())
+            coveredOnRconTool << QString::fromLatin1(c.control);
         for (const PlayerCase& c : playerCases())
             covered << QString::fromLatin1(c.entry);
         for (const CommandRow& row : commandTable()) {
@@ -420,7 +420,7 @@ private slots:
             }
             // A row of the player menu reads a cell of the grid; every other row reads none.
             QCOMPARE(playerColumn(row.completion).has_value(), row.window == CommandWindow::Form3);
-            const QSet<QString>& cases = row.window == CommandWindow::Form1 ? coveredOnTestConsole : covered;
+            const QSet<QString>& cases = row.window == CommandWindow::Form1 ? coveredOnRconTool : covered;
             QVERIFY2(cases.contains(row.control.toString()), qPrintable(where + u" has no case"_s));
         }
     }

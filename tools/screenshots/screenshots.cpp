@@ -3,7 +3,7 @@
 // page before and after a map is chosen), the terminal as a Daemon-mode "mp" user, the Reader, the wait
 // window (the first chat visit and a set-up step), the player menu open over the grid, the warning box, the
 // Tools menu, the add-user window, the login window's two profile menus, the Join Server configuration and
-// the test console with its menus. Also lists every design caption that does not fit its label.
+// the RCON Server Tool with its menus. Also lists every design caption that does not fit its label.
 #include "gui/base/artwork.h"
 #include "gui/daemon_users_window.h"
 #include "gui/join_server_window.h"
@@ -11,8 +11,8 @@
 #include "gui/login_window.h"
 #include "gui/main/main_window.h"
 #include "gui/menus_window.h"
+#include "gui/rcon_tool/rcon_tool.h"
 #include "gui/reader_window.h"
-#include "gui/test_console/test_console.h"
 #include "gui/warning_window.h"
 
 #include "support/fake_platform.h"
@@ -311,7 +311,7 @@ int main(int argc, char* argv[]) {
     users.Check1->setChecked(true);
     users.Check9->setChecked(true);
     shots.save(*users.Frame2, u"17-daemon-users-permissions"_s);
-    // The test console: before its first connect, connected with a session under way, and disconnected.
+    // The RCON Server Tool: before its first connect, connected with a session under way, and disconnected.
     Form1& console = Forms::get<Form1>();
     console.txtHostIp->setText(u"203.0.113.17"_s);
     console.txtPort->setText(u"28960"_s);

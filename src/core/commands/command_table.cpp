@@ -71,7 +71,7 @@ constexpr std::array kRows{
     // Requests to the daemon (the log label lies on the chat page).
     CommandRow{M, u"Labelstart", u"startserver", Daemon},
     CommandRow{M, u"Label93", u"getlog", Daemon},
-    // The test console: its menus, its chat picture, its test buttons.
+    // The RCON Server Tool: its menus, its chat picture, its test buttons.
     CommandRow{F1, u"statusz", u"status"},
     CommandRow{F1, u"serverinfoz", u"serverinfo"},
     CommandRow{F1, u"warnplayerz", u"tell ", Now, Answer},

@@ -41,7 +41,7 @@ QPixmap warningIcon(QSize size);
 // A preview for one map name; the empty name gives the default preview shown before a map is chosen.
 QPixmap mapPreview(const QString& mapName, QSize size);
 
-// The test console's pictures: the banner behind its title, its connect and disconnect buttons, the
+// The RCON Server Tool's pictures: the banner behind its title, its connect and disconnect buttons, the
 // console picture beside its command line, its chat's send button and its window icon.
 enum class ConsolePicture { Banner, Connect, Disconnect, Console, SendChat, Icon };
 QPixmap consolePicture(ConsolePicture which, QSize size);

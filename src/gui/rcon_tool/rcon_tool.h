@@ -1,5 +1,5 @@
 #pragma once
-// The test console "RCON Server Tool": an older, self-contained rcon console in one window, with its own
+// The RCON Server Tool: an older, self-contained rcon console in one window, with its own
 // server boxes, its own UDP socket, a terminal line and output, a chat line with colour buttons and four
 // menus of ready-made commands. Nothing in the program opens it; it works beside the main window without
 // sharing its link, and reaches other windows only through its test buttons, "Get Log" and its closing.

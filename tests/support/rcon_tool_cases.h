@@ -1,6 +1,6 @@
 #pragma once
-// The test console's commands as cases: each menu item, test button and the chat picture, with the boxes it
-// reads, the answers given to its input boxes, the boxes it shows and what it sends. Run by the test
+// The RCON Server Tool's commands as cases: each menu item, test button and the chat picture, with the boxes
+// it reads, the answers given to its input boxes, the boxes it shows and what it sends. Run by the test
 // console's tests; the command table's test checks that every row of the window has a case here.
 #include <QByteArray>
 #include <QList>
@@ -11,7 +11,7 @@ namespace tvx::test {
 
 using namespace Qt::StringLiterals;
 
-struct TestConsoleCase {
+struct RconToolCase {
     const char* row;
     const char* control;    // a menu item, a button or the chat picture of Form1
     QStringList boxes;      // "name=text" set before the choice
@@ -21,7 +21,7 @@ struct TestConsoleCase {
     QList<QByteArray> daemon = {};
 };
 
-inline QList<TestConsoleCase> testConsoleCases() {
+inline QList<RconToolCase> rconToolCases() {
     const QString kick = u"[] Please enter the name of the player to be kicked:  ()"_s;
     const QString warnSlot = u"[] Please enter the clientnumber of the player to be warned:  ()"_s;
     const QString warnText =

@@ -1,7 +1,7 @@
-// The test console's reply cleaning over arbitrary datagrams, colour codes hidden or not. The rules take
+// The RCON Server Tool's reply cleaning over arbitrary datagrams, colour codes hidden or not. The rules take
 // pieces out (the codes "^0" to "^7", one pass each, and the reply header) and then turn every LF into
 // CR LF; one pass each, so they are not idempotent (a second run would put another CR before each LF).
-#include "core/test_console/test_console_rules.h"
+#include "core/rcon_tool/rcon_tool_rules.h"
 #include "core/text/codepage.h"
 
 #include <cstdint>
@@ -37,7 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const bool hide = data[0] & 1;
     const QByteArray datagram(reinterpret_cast<const char*>(data + 1), static_cast<qsizetype>(size - 1));
     const QString in = tvx::fromAnsi(datagram);
-    const QString out = tvx::testConsoleReply(datagram, hide);
+    const QString out = tvx::rconToolReply(datagram, hide);
 
     // Bounded: nothing grows but the CR put before each LF.
     if (out.size() > 2 * in.size())
@@ -68,7 +68,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (hide && noHeaderBytes && !in.contains(u"^^"_s) && holdsColourCode(left))
         std::abort();
     // A reply without '^' is the same whether codes are hidden or not.
-    if (!in.contains(u'^') && tvx::testConsoleReply(datagram, !hide) != out)
+    if (!in.contains(u'^') && tvx::rconToolReply(datagram, !hide) != out)
         std::abort();
     return 0;
 }

@@ -1,11 +1,11 @@
-// The test console's four menus of ready-made commands, its chat line and its colour buttons. Every
+// The RCON Server Tool's four menus of ready-made commands, its chat line and its colour buttons. Every
 // command ends in the window's Send.
 #include "core/chat/chat_input.h"
 #include "core/commands/command_table.h"
-#include "core/test_console/test_console_rules.h"
+#include "core/rcon_tool/rcon_tool_rules.h"
 
 #include "gui/base/builders.h"
-#include "gui/test_console/test_console.h"
+#include "gui/rcon_tool/rcon_tool.h"
 
 using namespace Qt::StringLiterals;
 

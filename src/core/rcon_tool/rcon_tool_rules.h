@@ -1,5 +1,5 @@
 #pragma once
-// The test console's own text rules: its start, end and echo lines, its reply cleaning (not the main
+// The RCON Server Tool's own text rules: its start, end and echo lines, its reply cleaning (not the main
 // window's), its saved connection data and the prompts of its menu items.
 #include "core/platform/platform.h"
 
@@ -18,13 +18,13 @@ QString sessionStartedLine(const QDateTime& now);
 // "[RCON SERVER TOOL CONSOLE] Session Terminated at: " and the time of day.
 QString sessionTerminatedLine(const QDateTime& now);
 // CR LF, the time of day, CR LF, "/" and the command: no brackets and no trailing CR LF.
-QString testConsoleEchoLine(const QDateTime& now, const QString& command);
+QString rconToolEchoLine(const QDateTime& now, const QString& command);
 
 // One reply datagram as the console shows it. With `hideColourCodes` the codes "^0" to "^7" go first, one
 // whole-text pass each in that order (so a code that a pass forms from the text around it survives only
 // when its own pass has already run); then the reply header (four FF, "print", LF) everywhere; then every
 // LF becomes CR LF, also one that already follows a CR.
-QString testConsoleReply(const QByteArray& datagram, bool hideColourCodes);
+QString rconToolReply(const QByteArray& datagram, bool hideColourCodes);
 
 // ---- Saved connection data (the "[SERVER]" section) ----
 

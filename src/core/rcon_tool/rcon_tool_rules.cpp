@@ -1,4 +1,4 @@
-#include "core/test_console/test_console_rules.h"
+#include "core/rcon_tool/rcon_tool_rules.h"
 
 #include "core/commands/command_table.h"
 #include "core/text/codepage.h"
@@ -58,11 +58,11 @@ QString sessionTerminatedLine(const QDateTime& now) {
     return kConsoleTag + u"Session Terminated at: "_s + timeOfDay(now);
 }
 
-QString testConsoleEchoLine(const QDateTime& now, const QString& command) {
+QString rconToolEchoLine(const QDateTime& now, const QString& command) {
     return kCrLf + timeOfDay(now) + kCrLf + u'/' + command;
 }
 
-QString testConsoleReply(const QByteArray& datagram, bool hideColourCodes) {
+QString rconToolReply(const QByteArray& datagram, bool hideColourCodes) {
     QString r = fromAnsi(datagram);
     if (hideColourCodes) {
         for (char16_t digit = u'0'; digit <= u'7'; ++digit)

@@ -1,16 +1,16 @@
-// The test console: its window and design state, its saved connection data, connect and disconnect, its
+// The RCON Server Tool: its window and design state, its saved connection data, connect and disconnect, its
 // own echo line and reply cleaning, refused sends, every menu item and the chat, the test buttons that
 // reach into the login and main windows, closing it, and one session against the simulated server.
 
 #include "gui/login_window.h"
 #include "gui/main/main_window.h"
+#include "gui/rcon_tool/rcon_tool.h"
 #include "gui/reader_window.h"
-#include "gui/test_console/test_console.h"
 
 #include "support/console_fixture.h"
 #include "support/fake_platform.h"
+#include "support/rcon_tool_cases.h"
 #include "support/sim_server_process.h"
-#include "support/test_console_cases.h"
 #include "support/wire.h"
 
 #include <QFile>
@@ -28,7 +28,7 @@ namespace {
 const QString kStarted = u"[RCON SERVER TOOL CONSOLE] Session Started at: 22:10:00"_s;
 const QString kTerminated = u"[RCON SERVER TOOL CONSOLE] Session Terminated at: 22:10:00"_s;
 
-// The test console on the fake platform, with the login window's daemon link up.
+// The RCON Server Tool on the fake platform, with the login window's daemon link up.
 struct Console {
     WindowsFixture fx;
     Form1& form = Forms::get<Form1>();
@@ -88,7 +88,7 @@ void listMenu(QMenu* menu, int depth, QStringList& out) {
 
 } // namespace
 
-class TstTestConsole : public QObject {
+class TstRconTool : public QObject {
     Q_OBJECT
 private slots:
     void designState() {
@@ -185,7 +185,7 @@ private slots:
         QTest::addColumn<QStringList>("shown");
         QTest::addColumn<QList<QByteArray>>("sent");
         QTest::addColumn<QList<QByteArray>>("daemon");
-        for (const TestConsoleCase& c : testConsoleCases()) {
+        for (const RconToolCase& c : rconToolCases()) {
             QTest::newRow(c.row) << QString::fromLatin1(c.control) << c.boxes << c.answers << c.shown
                                  << c.sent << c.daemon;
         }
@@ -679,5 +679,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TstTestConsole)
-#include "tst_test_console.moc"
+QTEST_MAIN(TstRconTool)
+#include "tst_rcon_tool.moc"

@@ -1,9 +1,9 @@
-// The test console's window: its layout, its design state, its saved connection data, closing it, and
+// The RCON Server Tool's window: its layout, its design state, its saved connection data, closing it, and
 // the procedures it offers that nothing calls.
-#include "gui/test_console/test_console.h"
+#include "gui/rcon_tool/rcon_tool.h"
 
 #include "core/chat/chat_input.h"
-#include "core/test_console/test_console_rules.h"
+#include "core/rcon_tool/rcon_tool_rules.h"
 #include "core/text/text_file.h"
 #include "core/text/text_util.h"
 

@@ -1,23 +1,23 @@
-// The test console's link: connect, disconnect, its own Send and echo line, the terminal line, the replies,
-// and the test buttons that reach into the login window's daemon link and the main window's grid.
+// The RCON Server Tool's link: connect, disconnect, its own Send and echo line, the terminal line, the
+// replies, and the test buttons that reach into the login window's daemon link and the main window's grid.
 #include "core/commands/command_table.h"
 #include "core/link/rcon_protocol.h"
-#include "core/test_console/test_console_rules.h"
+#include "core/rcon_tool/rcon_tool_rules.h"
 #include "core/text/codepage.h"
 #include "core/text/text_util.h"
 #include "core/text/textbox_lines.h"
 
 #include "gui/login_window.h"
 #include "gui/main/main_window.h"
+#include "gui/rcon_tool/rcon_tool.h"
 #include "gui/reader_window.h"
-#include "gui/test_console/test_console.h"
 
 using namespace Qt::StringLiterals;
 
 namespace tvx {
 
 void Form1::Send(const QString& cmd) {
-    txtOutput->append(testConsoleEchoLine(platform().system->now(), cmd));
+    txtOutput->append(rconToolEchoLine(platform().system->now(), cmd));
     udpClient->sendData(buildRconDatagram(RconPassword, cmd));
 }
 
@@ -55,7 +55,7 @@ void Form1::txtcmd_KeyDown(int KeyCode, int Shift) {
 }
 
 void Form1::udpClient_DataArrival(const QByteArray& bytes) {
-    LastReply = testConsoleReply(bytes, chHideFunnyNames->isChecked());
+    LastReply = rconToolReply(bytes, chHideFunnyNames->isChecked());
     resumeNext([this] { txtOutput->append(kCrLf + LastReply); });
     txtoutro += LastReply;
     // A server that floods replies must not grow the collector without end; the newest lines are kept.
