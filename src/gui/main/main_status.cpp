@@ -1,9 +1,12 @@
-// The players grid, rebuilt from the collected "status" replies.
+// The players grid, rebuilt from the collected "status" replies, and its right button.
 #include "core/link/status_parser.h"
 #include "core/text/text_util.h"
 #include "core/text/textbox_lines.h"
 
 #include "gui/main/main_window.h"
+#include "gui/menus_window.h"
+
+#include <QCursor>
 
 using namespace Qt::StringLiterals;
 
@@ -70,6 +73,17 @@ void Main::FillGrid() {
         players += isPlayerSlot(Grid->TextMatrix(r, 4)) ? 1 : 0;
     Label4->setCaption(QString::number(players));
     resumeNext([this] { WaitSend(u"mapname"_s); });
+}
+
+void Main::Grid_MouseDown(int Button, int Shift, double X, double Y) {
+    Q_UNUSED(Shift);
+    Q_UNUSED(X);
+    Q_UNUSED(Y);
+    // The grid has already made the row under the pointer current: the menu acts on that player.
+    if (Button == 2) {
+        Form3& holder = Forms::get<Form3>();
+        holder.PopupMenu(holder.menuz, QCursor::pos());
+    }
 }
 
 } // namespace tvx

@@ -1,5 +1,5 @@
 // The tab row: page switch with the access checks of Daemon mode, the first visit to the chat page, the
-// reset and exit pictures, and the players grid's right button.
+// reset and exit pictures.
 #include "core/chat/chat_input.h"
 #include "core/text/text_util.h"
 
@@ -7,9 +7,6 @@
 #include "gui/log_window.h"
 #include "gui/login_window.h"
 #include "gui/main/main_window.h"
-#include "gui/menus_window.h"
-
-#include <QCursor>
 
 #include <algorithm>
 
@@ -111,17 +108,6 @@ void Main::Image11_Click() {
 
 void Main::KillProcess(const QString& name) {
     platform().shell->killProcesses(name);
-}
-
-void Main::Grid_MouseDown(int Button, int Shift, double X, double Y) {
-    Q_UNUSED(Shift);
-    Q_UNUSED(X);
-    Q_UNUSED(Y);
-    // The grid has already made the row under the pointer current: the menu acts on that player.
-    if (Button == 2) {
-        Form3& holder = Forms::get<Form3>();
-        holder.PopupMenu(holder.menuz, QCursor::pos());
-    }
 }
 
 } // namespace tvx

@@ -55,6 +55,7 @@ public:
     static QString GetTextboxLine(const QString& txtTextbox, qsizetype lngLineNumber = 0);
     void GetFourthLine();
     void RefreshPlayers() { GetPlayers(); }
+    void Grid_MouseDown(int Button, int Shift, double X, double Y);
 
     // ---- Tabs, access checks, reset and exit ----
     void Image4_Click();  // reset the session, show the login window
@@ -65,7 +66,6 @@ public:
     void Image9_Click();  // admin
     void Image10_Click(); // terminal
     void Image11_Click(); // quit
-    void Grid_MouseDown(int Button, int Shift, double X, double Y);
     void KillProcess(const QString& name);
 
     // ---- Chat and terminal ----
