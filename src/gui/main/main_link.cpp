@@ -1,7 +1,6 @@
 // The main window's rcon link: connect, send at once or delayed, the console echo and the daemon copies.
 #include "core/link/daemon_protocol.h"
 #include "core/link/rcon_protocol.h"
-#include "core/text/codepage.h"
 #include "core/text/text_util.h"
 
 #include "gui/login_window.h"
@@ -14,7 +13,7 @@ namespace {
 
 void sendDaemonCopy(const QString& cmd) {
     Form4& login = Forms::get<Form4>();
-    login.Winsock1->sendData(toAnsi(daemonCommandCopy(login.Text1->text(), cmd)));
+    login.SendToDaemon(daemonCommandCopy(login.Text1->text(), cmd));
 }
 
 } // namespace
