@@ -74,9 +74,7 @@ void Form5::MasterParse() {
     if (!shouldReplaceChat(Text7))
         return;
     // Re-filled only when the view changed; the caret still goes to the end on every tick.
-    VbTextBox* chat = Forms::get<Main>().txtsay2;
-    chat->setText(Text7);
-    chat->caretToEnd();
+    Forms::get<Main>().ShowChatLog(Text7);
 }
 
 void Form5::MasterClean() {
@@ -87,9 +85,7 @@ void Form5::MasterClean() {
     dropOldest(Text6, kHistoryLimit);
     if (!r.replaceChat)
         return;
-    VbTextBox* chat = Forms::get<Main>().txtsay2;
-    chat->setText(r.chatText);
-    chat->caretToEnd();
+    Forms::get<Main>().ShowChatLog(r.chatText);
 }
 
 } // namespace tvx

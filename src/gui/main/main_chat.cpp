@@ -1,4 +1,5 @@
-// The chat page (say with colour codes, the echo in the chat log) and the terminal's command line.
+// The chat page (say with colour codes, the echo in the chat log, the UCON log's view) and the terminal's
+// command line.
 #include "core/chat/chat_input.h"
 #include "core/text/text_util.h"
 
@@ -49,6 +50,11 @@ void Main::txtsay1_KeyDown(int KeyCode, int Shift) {
     txtsay2->append(chatEchoAppend(txtsay2->Text().isEmpty(), stamp, txtsay1->text()));
     txtsay2->caretToEnd();
     txtsay1->setText(QString());
+}
+
+void Main::ShowChatLog(const QString& text) {
+    txtsay2->setText(text);
+    txtsay2->caretToEnd();
 }
 
 void Main::Text7_KeyDown(int KeyCode, int Shift) {

@@ -79,6 +79,8 @@ public:
     void Command13_Click();
     void txtsay1_KeyDown(int KeyCode, int Shift);
     void Text7_KeyDown(int KeyCode, int Shift);
+    // Replaces the chat log with the UCON log's view and puts the caret at its end.
+    void ShowChatLog(const QString& text);
 
     // ---- Settings page and the status row's queries ----
     void Label18_Click(); // server name
