@@ -1,9 +1,10 @@
 // Daemon mode through fake sockets: "Login", the login timer, the daemon's messages, the hand-over that
-// waits for the rcon password, lost links and socket errors.
+// waits for the rcon password (and the one of RCON mode beside it), lost links and socket errors.
 #include "gui/login_window.h"
 #include "gui/main/main_window.h"
 #include "gui/reader_window.h"
 
+#include "support/core_values.h"
 #include "support/fake_platform.h"
 #include "support/wire.h"
 
@@ -156,6 +157,45 @@ private slots:
         QVERIFY(d.main().isVisible());
         QVERIFY(!d.w.awaitingRconPass());
         QCOMPARE(d.udp()->sent, QList<QByteArray>{rconDatagram("late secret", "status")});
+    }
+
+    // The console holds the whole session the login handed over, in either mode and whenever the daemon's
+    // password came; the password was in before the first datagram left.
+    void consoleHoldsTheWholeHandOver_data() {
+        QTest::addColumn<bool>("daemon");
+        QTest::addColumn<bool>("passwordDuringGreeting");
+        QTest::addColumn<SessionHandOver>("expected");
+        const UconCredentials ucon = uconCredentials(u"192.168.1.20"_s);
+        QTest::newRow("RCON") << false << false
+                              << SessionHandOver{u"127.0.0.1"_s, u"28960"_s, u"typed"_s, u"0"_s, {}, ucon};
+        QTest::newRow("Daemon, password during the greeting")
+            << true << true
+            << SessionHandOver{u"127.0.0.1"_s, u"28960"_s, u"secret"_s, u"1"_s, u"poweradmin"_s, ucon};
+        QTest::newRow("Daemon, password after the greeting")
+            << true << false
+            << SessionHandOver{u"127.0.0.1"_s, u"28960"_s, u"secret"_s, u"1"_s, u"poweradmin"_s, ucon};
+    }
+    void consoleHoldsTheWholeHandOver() {
+        QFETCH(bool, daemon);
+        QFETCH(bool, passwordDuringGreeting);
+        QFETCH(SessionHandOver, expected);
+        DaemonLogin d;
+        if (daemon) {
+            d.login();
+            if (passwordDuringGreeting)
+                d.fx.fake.dialogs.whileOpen = [&] { d.link->deliver("secret"); };
+            d.link->deliver("poweradmin");
+            if (!passwordDuringGreeting)
+                d.link->deliver("secret");
+        } else {
+            d.w.Option2->click();
+            d.w.Text6->setText(u"typed"_s);
+            d.w.Command1->click();
+        }
+        Main& m = d.main();
+        QVERIFY(m.isVisible());
+        QCOMPARE(m.session(), expected);
+        QCOMPARE(d.udp()->sent, QList<QByteArray>{rconDatagram(expected.password.toLatin1(), "status")});
     }
 
     void passwordThatNeverComes() {

@@ -256,7 +256,7 @@ void Form4::Winsock1_DataArrival(const QByteArray& bytes) {
     const DaemonMessage m = classifyDaemonMessage(message, RconPassPending, LogRequested);
     switch (m.kind) {
     case DaemonMessage::Kind::RconPassword:
-        resumeNext([&] { Forms::get<Main>().txtRcon = m.text; });
+        resumeNext([&] { Forms::get<Main>().SetRconPassword(m.text); });
         RconPassPending = u"0"_s;
         if (awaitingPass_)
             finishDaemonHandOver();
@@ -347,10 +347,7 @@ void Form4::DONELoad() {
             platform().dialogs->msgBox(u"Access Granted to "_s + Text1->text() + u" as "_s + statusz,
                                        mb::OkOnly);
         }
-        Main& main = Forms::get<Main>();
-        main.level = statusz;
-        main.Text3->setText(Text4->text());
-        main.Text4->setText(Text5->text());
+        Forms::get<Main>().HandOver({Text4->text(), Text5->text(), {}, u"1"_s, statusz, {}});
         if (RconPassPending == u"1") {
             // The password reply has not arrived yet: go on when it does.
             awaitingPass_ = true;
@@ -375,10 +372,9 @@ void Form4::DONELoad() {
         return;
     }
     Main& main = Forms::get<Main>();
-    main.Text3->setText(Text4->text());
-    main.Text4->setText(Text5->text());
-    main.txtRcon = Text6->text();
-    main.IdentDaemon(u"0"_s);
+    const SessionHandOver session{Text4->text(), Text5->text(), Text6->text(), u"0"_s, {}, {}};
+    main.HandOver(session);
+    main.IdentDaemon(session.mode);
     // A failed connect has shown this window again with its error: the session is not handed over.
     if (!main.Connect())
         return;
@@ -412,12 +408,7 @@ void Form4::UCONLoad() {
     QString address;
     resumeNext([&] { address = Winsock1->localIP(); });
     const UconCredentials c = uconCredentials(address);
-    resumeNext([&] {
-        Main& main = Forms::get<Main>();
-        main.Text40 = c.address;
-        main.Text41 = c.login;
-        main.Text42 = c.password;
-    });
+    resumeNext([&] { Forms::get<Main>().SetUconCredentials(c); });
     Text8 = uconIniText(Text4->text(), Text5->text(), address, Text7->text());
     const QString folder = platform().system->programFolder();
     const QString ini = folder + u"/codwaw.ini"_s;

@@ -6,6 +6,7 @@
 #include "core/commands/player_actions.h"
 #include "core/link/daemon_protocol.h"
 #include "core/link/rcon_protocol.h"
+#include "core/link/session_handover.h"
 #include "core/link/status_parser.h"
 #include "core/tools/game_launch.h"
 #include "core/ucon/log_filters.h"
@@ -117,6 +118,11 @@ inline char* toString(const UconCredentials& c) {
     using namespace test_print;
     return fields("UconCredentials", {q(c.address), q(c.login), q(c.password)});
 }
+inline char* toString(const SessionHandOver& s) {
+    using namespace test_print;
+    return fields("SessionHandOver", {q(s.host), q(s.port), q(s.password), q(s.mode), q(s.level),
+                                      q(s.ucon.address), q(s.ucon.login), q(s.ucon.password)});
+}
 inline char* toString(const ReasonBoxes& r) {
     using namespace test_print;
     return fields("ReasonBoxes",
@@ -134,3 +140,4 @@ Q_DECLARE_METATYPE(tvx::ReplyRoute::Kind)
 Q_DECLARE_METATYPE(tvx::DaemonMessage::Kind)
 Q_DECLARE_METATYPE(tvx::MainTab)
 Q_DECLARE_METATYPE(tvx::TabAccess)
+Q_DECLARE_METATYPE(tvx::SessionHandOver)

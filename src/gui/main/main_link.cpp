@@ -1,4 +1,5 @@
-// The main window's rcon link: connect, send at once or delayed, the console echo and the daemon copies.
+// The main window's rcon link: the session handed over, connect, send at once or delayed, the console echo
+// and the daemon copies.
 #include "core/link/daemon_protocol.h"
 #include "core/link/rcon_protocol.h"
 #include "core/text/text_util.h"
@@ -63,6 +64,30 @@ bool Main::Connect() {
         resumeNext([] { Forms::show<Form4>(); });
         return false;
     }
+}
+
+void Main::SetUconCredentials(const UconCredentials& c) {
+    Text40 = c.address;
+    Text41 = c.login;
+    Text42 = c.password;
+}
+
+void Main::SetRconPassword(const QString& password) {
+    txtRcon = password;
+}
+
+void Main::HandOver(const SessionHandOver& s) {
+    const bool daemon = s.mode == u"1";
+    if (daemon)
+        level = s.level;
+    Text3->setText(s.host);
+    Text4->setText(s.port);
+    if (!daemon)
+        txtRcon = s.password;
+}
+
+SessionHandOver Main::session() const {
+    return {Text3->text(), Text4->text(), txtRcon, DaemonMode, level, {Text40, Text41, Text42}};
 }
 
 void Main::Disconnect() {

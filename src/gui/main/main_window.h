@@ -1,5 +1,8 @@
 #pragma once
 // The console window: status row, players grid, pages, the rcon link and the routing of its replies.
+#include "core/link/session_handover.h"
+#include "core/ucon/ucon_config.h"
+
 #include "gui/base/forms.h"
 #include "gui/base/grid_control.h"
 #include "gui/base/vb_controls.h"
@@ -41,6 +44,18 @@ public:
     void IsThisDaemon() { Text43 = DaemonMode == u"1" ? QStringLiteral("1") : QStringLiteral("0"); }
     void Timer2_Timer();
     void udpClient_Error(int number, const QString& description);
+
+    // ---- Session hand-over: the login window's entries, each given as the login learns it ----
+    // The UCON viewer's credentials, at every login before its checks.
+    void SetUconCredentials(const UconCredentials& c);
+    // The rcon password the daemon sent, whenever it arrives.
+    void SetRconPassword(const QString& password);
+    // The server's address and port, and the level (Daemon mode) or the typed rcon password (RCON mode):
+    // in Daemon mode the password is the daemon's own. The login sets the mode flag and connects after
+    // this (IdentDaemon, Connect), in Daemon mode once the daemon's password is in.
+    void HandOver(const SessionHandOver& s);
+    // What the console holds of the session.
+    SessionHandOver session() const;
 
     // ---- Replies ----
     void udpClient_DataArrival(const QByteArray& bytes);
