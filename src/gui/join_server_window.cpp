@@ -60,11 +60,7 @@ void joinserverconfig::Command2_Click() {
         resumeNext([&] { s.set(kConfigsSection, kClientPathKey, Text1->text()); });
         resumeNext([&] { s.set(kConfigsSection, kServerPassKey, Text2->text()); });
     }
-    resumeNext([this] {
-        Main& main = Forms::get<Main>();
-        main.txtiw3mp = Text1->text();
-        main.txtserverpass = Text2->text();
-    });
+    resumeNext([this] { Forms::get<Main>().SetJoinServer(Text1->text(), Text2->text()); });
     Unload();
 }
 

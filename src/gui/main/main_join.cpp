@@ -30,4 +30,9 @@ void Main::Label92_Click() {
     resumeNext([] { Forms::show<joinserverconfig>(); });
 }
 
+void Main::SetJoinServer(const QString& clientPath, const QString& serverPassword) {
+    txtiw3mp = clientPath;
+    txtserverpass = serverPassword;
+}
+
 } // namespace tvx

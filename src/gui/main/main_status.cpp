@@ -75,6 +75,11 @@ void Main::FillGrid() {
     resumeNext([this] { WaitSend(u"mapname"_s); });
 }
 
+void Main::FillGridFrom(const QString& statusText) {
+    Text1 = statusText;
+    FillGrid();
+}
+
 void Main::Grid_MouseDown(int Button, int Shift, double X, double Y) {
     Q_UNUSED(Shift);
     Q_UNUSED(X);

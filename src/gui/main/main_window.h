@@ -70,6 +70,8 @@ public:
     static QString GetTextboxLine(const QString& txtTextbox, qsizetype lngLineNumber = 0);
     void GetFourthLine();
     void RefreshPlayers() { GetPlayers(); }
+    // Rebuilds the grid from this status text as given, without the console's own cleaning.
+    void FillGridFrom(const QString& statusText);
     void Grid_MouseDown(int Button, int Shift, double X, double Y);
 
     // ---- Tabs, access checks, reset and exit ----
@@ -152,6 +154,8 @@ public:
     // ---- Join Server ----
     void Label91_Click(); // start the game client connected to this server
     void Label92_Click(); // "(config)"
+    // The game client's path and the server password, as its configuration window saved them.
+    void SetJoinServer(const QString& clientPath, const QString& serverPassword);
 
     // ---- Maps page and the map rotation frame ----
     void List1_Click();   // a map chosen in the list

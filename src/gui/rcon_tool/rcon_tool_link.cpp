@@ -83,8 +83,7 @@ void Form1::Command4_Click() {
 void Form1::Command5_Click() {
     // Every reply so far, as received: the main window's own status cleaning is not applied.
     Main& main = Forms::get<Main>();
-    main.Text1 = txtoutro;
-    main.FillGrid();
+    main.FillGridFrom(txtoutro);
     main.Show();
 }
 
