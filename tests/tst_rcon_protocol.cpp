@@ -3,7 +3,7 @@
 #include "core/link/daemon_protocol.h"
 #include "core/link/rcon_protocol.h"
 #include "core/link/status_parser.h"
-#include "core/platform/platform.h"
+#include "core/platform/errors.h"
 #include "core/ucon/ucon_config.h"
 
 #include "support/core_values.h"

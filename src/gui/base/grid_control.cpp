@@ -1,6 +1,6 @@
 #include "gui/base/grid_control.h"
 
-#include "core/platform/platform.h"
+#include "core/platform/errors.h"
 
 #include "gui/base/twips.h"
 
