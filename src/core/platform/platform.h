@@ -32,7 +32,10 @@ inline constexpr int Yes = 6;
 inline constexpr int No = 7;
 } // namespace mb
 
+// A box a handler gives no title shows the application title, "TorvaNex"; the handlers' own boxes are titled
+// "TORVANEX". Two texts, not one: each box keeps the title it has always shown.
 inline const QString kAppTitle = QStringLiteral("TorvaNex");
+inline const QString kBoxTitle = QStringLiteral("TORVANEX");
 
 class Dialogs {
 public:
