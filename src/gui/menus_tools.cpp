@@ -1,5 +1,6 @@
 // The Tools menu's entries: the two web links, the PunkBuster set-up sequences with their wait window, and
 // the two daemon-user entries (the add-user window and the rcon password change).
+#include "core/link/access_rules.h"
 #include "core/text/text_util.h"
 #include "core/tools/daemon_users.h"
 #include "core/tools/fixed_addresses.h"
