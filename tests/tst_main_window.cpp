@@ -1,6 +1,7 @@
 // The console window: tabs and their access checks, the first chat visit, chat and terminal input, the
 // colour buttons, reset and exit, the grid's right button, and captions that fit their places.
 #include "core/chat/chat_input.h"
+#include "core/link/access_rules.h"
 #include "core/link/rcon_protocol.h"
 #include "core/text/text_util.h"
 

@@ -1,9 +1,10 @@
 // The wire formats and the text rules of the link: datagrams, echo, reply cleaning and routing, the
 // status table, the daemon's messages and the UCON configuration text.
+#include "core/link/access_rules.h"
 #include "core/link/daemon_protocol.h"
 #include "core/link/rcon_protocol.h"
 #include "core/link/status_parser.h"
-#include "core/platform/platform.h"
+#include "core/platform/errors.h"
 #include "core/ucon/ucon_config.h"
 
 #include "support/core_values.h"

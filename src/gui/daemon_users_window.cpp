@@ -150,7 +150,7 @@ void Form6::Command2_Click() {
     const QString level = Combo1->currentText();
     if (const AddUserRefusal refusal = addUserRefusal(user, password, level);
         refusal != AddUserRefusal::None) {
-        platform().dialogs->msgBox(addUserRefusalText(refusal), mb::Critical, u"TORVANEX"_s);
+        platform().dialogs->msgBox(addUserRefusalText(refusal), mb::Critical, kBoxTitle);
         return;
     }
     try {

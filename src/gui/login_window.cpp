@@ -218,7 +218,7 @@ void Form4::Command3_Click() {
     const int port = Text9->text().trimmed().toInt(&whole);
     if (Text3->text().isEmpty() || Text9->text().isEmpty() || !whole || port < 0 || port > 65535) {
         platform().dialogs->msgBox(u"Please set your TORVANEX Daemon IP and Port"_s, mb::Information,
-                                   u"TORVANEX"_s);
+                                   kBoxTitle);
         return;
     }
     if (Winsock1->state() != sock::Closed)
@@ -308,7 +308,7 @@ void Form4::Winsock1_Error(int number, const QString& description) {
     if (number == err::WrongState) {
         platform().dialogs->msgBox(u"TORVANEX lost connection with the daemon!"_s + kCrLf +
                                        u"Please wait a few seconds and reconnect again!"_s,
-                                   mb::Critical, u"TORVANEX"_s);
+                                   mb::Critical, kBoxTitle);
         resumeNext([this] { Winsock1->close(); });
         notices_.forgetRequests();
         if (Main* m = Forms::ifLoaded<Main>())
@@ -397,7 +397,7 @@ void Form4::abandonHandOver(const QString& why) {
     awaitingPass_ = false;
     passTimer_->stop();
     Label3->setCaption(QString());
-    platform().dialogs->msgBox(why, mb::Critical, u"TORVANEX"_s);
+    platform().dialogs->msgBox(why, mb::Critical, kBoxTitle);
     if (!isVisible())
         Show();
 }

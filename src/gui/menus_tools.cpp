@@ -1,5 +1,6 @@
 // The Tools menu's entries: the two web links, the PunkBuster set-up sequences with their wait window, and
 // the two daemon-user entries (the add-user window and the rcon password change).
+#include "core/link/access_rules.h"
 #include "core/text/text_util.h"
 #include "core/tools/daemon_users.h"
 #include "core/tools/fixed_addresses.h"
@@ -17,8 +18,6 @@ using namespace Qt::StringLiterals;
 
 namespace tvx {
 namespace {
-
-const QString kTitle = QStringLiteral("TORVANEX");
 
 // Runs one statement of a set-up. The PBBans set-up shows each failure in its own box and goes on; the
 // PunksBusted set-up lets the first one end the whole sequence (its entry handler ignores it).
@@ -83,7 +82,7 @@ void setupEntry(Form3& holder, void (Form3::*sequence)()) {
     if (setupAllowed(m.Text43, m.level))
         resumeNext([&] { (holder.*sequence)(); });
     else
-        resumeNext([] { Forms::platform().dialogs->msgBox(kSetupDeniedText, mb::Critical, kTitle); });
+        resumeNext([] { Forms::platform().dialogs->msgBox(kSetupDeniedText, mb::Critical, kBoxTitle); });
 }
 
 } // namespace
@@ -132,10 +131,11 @@ bool Form3::daemonUserChecks(const QString& deniedText) {
     resumeNext([&] { m.IsThisDaemon(); });
     switch (daemonUserAccess(m.Text43, m.level)) {
     case DaemonUserAccess::NotDaemonMode:
-        resumeNext([] { Forms::platform().dialogs->msgBox(kNeedDaemonModeText, mb::Information, kTitle); });
+        resumeNext(
+            [] { Forms::platform().dialogs->msgBox(kNeedDaemonModeText, mb::Information, kBoxTitle); });
         return false;
     case DaemonUserAccess::NotPowerAdmin:
-        resumeNext([&] { Forms::platform().dialogs->msgBox(deniedText, mb::Critical, kTitle); });
+        resumeNext([&] { Forms::platform().dialogs->msgBox(deniedText, mb::Critical, kBoxTitle); });
         return false;
     case DaemonUserAccess::Allowed:
         break;
@@ -156,10 +156,10 @@ void Form3::changerconpasswordindaemonz_Click() {
     resumeNext([&] {
         answer = d.msgBox(u"Please do this before changing it on the actual server configuration!"_s + kCrLf +
                               u"Are you sure you want to change RCON password on daemon?"_s,
-                          mb::OkCancel | mb::Information, kTitle);
+                          mb::OkCancel | mb::Information, kBoxTitle);
     });
     if (answer != mb::Ok) {
-        resumeNext([&] { d.msgBox(u"Change RCON Cancelled!"_s, mb::Information, kTitle); });
+        resumeNext([&] { d.msgBox(u"Change RCON Cancelled!"_s, mb::Information, kBoxTitle); });
         return;
     }
     QString password;

@@ -129,7 +129,7 @@ void Form3::sendPlayerCommand(QStringView entry) {
         if (const std::optional<PlayerColumn> column = playerColumn(row.completion))
             with.text = playerCell(static_cast<int>(*column));
         if (const PlayerRefusal r = playerRefusal(row.completion, with.text); r != PlayerRefusal::None) {
-            platform().dialogs->msgBox(refusalText(r), mb::Information, kRefusalTitle);
+            platform().dialogs->msgBox(refusalText(r), mb::Information, kBoxTitle);
             return;
         }
         // The slot was read before the first box opens: the grid may be rebuilt while a box is up.
@@ -186,7 +186,7 @@ void Form3::warnplayerz_Click() {
     const QString slot = playerCell(static_cast<int>(PlayerColumn::Slot));
     for (const CommandRow& row : commandsOf(CommandWindow::Form3, u"warnplayerz")) {
         if (const PlayerRefusal r = playerRefusal(row.completion, slot); r != PlayerRefusal::None) {
-            platform().dialogs->msgBox(refusalText(r), mb::Information, kRefusalTitle);
+            platform().dialogs->msgBox(refusalText(r), mb::Information, kBoxTitle);
             return;
         }
     }

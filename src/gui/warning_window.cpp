@@ -43,7 +43,7 @@ void Form2::Command1_Click() {
         for (const CommandRow& row : commandsOf(CommandWindow::Form3, u"warnplayerz")) {
             const QString slot = lblusage->Caption();
             if (const PlayerRefusal r = playerRefusal(row.completion, slot); r != PlayerRefusal::None) {
-                platform().dialogs->msgBox(refusalText(r), mb::Information, kRefusalTitle);
+                platform().dialogs->msgBox(refusalText(r), mb::Information, kBoxTitle);
                 return;
             }
             Forms::get<Main>().Send(commandText(row, Completing{slot, {}, {}, Text1->text(), {}}));

@@ -4,6 +4,7 @@
 #include "core/chat/chat_input.h"
 #include "core/commands/map_rotation.h"
 #include "core/commands/player_actions.h"
+#include "core/link/access_rules.h"
 #include "core/link/daemon_protocol.h"
 #include "core/link/rcon_protocol.h"
 #include "core/link/session_handover.h"

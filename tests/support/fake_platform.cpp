@@ -51,7 +51,7 @@ QStringList FakeDialogs::texts() const {
 
 void FakeUdpSocket::setRemotePort(int port) {
     if (port < 0 || port > 65535)
-        throw PlatformError(380, u"Invalid property value"_s);
+        throw PlatformError(err::InvalidPropertyValue, u"Invalid property value"_s);
     remotePort = port;
 }
 

@@ -58,7 +58,7 @@ public:
     void connectSocket() override;
     void close() override { open = false; }
     void sendData(const QByteArray& data) override;
-    int state() const override { return open ? 1 : sock::Closed; }
+    int state() const override { return open ? sock::Open : sock::Closed; }
     // A datagram from the server, delivered at once; then what its handler queued runs, as the event loop
     // would run it before the next datagram comes.
     void deliver(const QByteArray& datagram) { deliverBurst({datagram}); }

@@ -39,26 +39,4 @@ QList<UconStep> uconRegistration(const QString& address, const QString& login, c
     };
 }
 
-TabAccess tabAccess(const QString& daemonMode, const QString& level, MainTab tab) {
-    const bool daemon = daemonMode == u"1";
-    TabAccess a;
-    switch (tab) {
-    case MainTab::Settings:
-    case MainTab::Admin:
-        if (daemon && level != u"admin" && level != u"poweradmin") {
-            a.opens = false;
-            a.denied = true;
-        }
-        break;
-    case MainTab::Terminal:
-        a.commandLine = !daemon || level == u"poweradmin" ? CommandLine::Enabled : CommandLine::Disabled;
-        break;
-    case MainTab::Players:
-    case MainTab::Chat:
-    case MainTab::Maps:
-        break;
-    }
-    return a;
-}
-
 } // namespace tvx

@@ -1,6 +1,6 @@
 #pragma once
-// The text rules of the chat and terminal pages and of the tab row: the chat echo line, the colour
-// buttons, the UCON registration commands and the access check of each tab.
+// The text rules of the chat and terminal pages: the chat echo line, the colour buttons and the UCON
+// registration commands.
 #include <QDateTime>
 #include <QList>
 #include <QString>
@@ -39,26 +39,5 @@ struct UconStep {
 // "pb_sv_uconadd 2 " + address + " " + login + " " + password (nothing trimmed), then the session
 // limit and the two configuration writes.
 QList<UconStep> uconRegistration(const QString& address, const QString& login, const QString& password);
-
-// ---- Tabs and access checks ----
-
-enum class MainTab { Players, Chat, Settings, Maps, Admin, Terminal };
-enum class CommandLine { Untouched, Enabled, Disabled };
-
-struct TabAccess {
-    bool opens = true;   // the page shows; otherwise the page shown before stays
-    bool denied = false; // the "Access Denied" box is shown
-    CommandLine commandLine = CommandLine::Untouched;
-
-    friend bool operator==(const TabAccess&, const TabAccess&) = default;
-};
-
-inline const QString kAccessDeniedText = QStringLiteral("Sorry you dont have access to this area!");
-inline const QString kAccessDeniedTitle = QStringLiteral("Access Denied");
-inline const QString kTerminalDeniedText =
-    QStringLiteral("Sorry but you dont have access to full console command...");
-
-// Daemon mode is the mode flag exactly "1"; there the level is compared exactly (case and blanks count).
-TabAccess tabAccess(const QString& daemonMode, const QString& level, MainTab tab);
 
 } // namespace tvx

@@ -36,8 +36,7 @@ enum class RotationRefusal {
 };
 // `quote` is what the rotation is put between, `password` the rcon password the command leaves with.
 RotationRefusal rotationRefusal(const QString& text, const QString& quote, const QString& password);
-// The box shown for a refusal (empty for None), under kRotationRefusalTitle.
+// The box shown for a refusal (empty for None), under kBoxTitle.
 QString rotationRefusalText(RotationRefusal refusal);
-inline const QString kRotationRefusalTitle = QStringLiteral("TORVANEX");
 
 } // namespace tvx

@@ -46,9 +46,8 @@ enum class PlayerRefusal {
     UnsafeCell,  // the cell would carry a command separator or a line break into the command
 };
 PlayerRefusal playerRefusal(Completion completion, const QString& cell);
-// The information box shown for a refusal (empty for None).
+// The information box shown for a refusal (empty for None), under kBoxTitle.
 QString refusalText(PlayerRefusal refusal);
-inline const QString kRefusalTitle = QStringLiteral("TORVANEX");
 
 struct ReasonBox {
     QString prompt;

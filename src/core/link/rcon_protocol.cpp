@@ -1,6 +1,6 @@
 #include "core/link/rcon_protocol.h"
 
-#include "core/platform/platform.h"
+#include "core/platform/errors.h"
 #include "core/text/codepage.h"
 #include "core/text/text_util.h"
 

@@ -1,46 +1,18 @@
 #pragma once
 // The services the console needs from the operating system, behind small interfaces: a Qt implementation
 // for the program and one shared fake for the tests. Windows reach them only through the registry.
+#include "core/platform/errors.h"
+
 #include <QByteArray>
 #include <QDateTime>
 #include <QObject>
 #include <QString>
 #include <QStringList>
 
-#include <exception>
 #include <functional>
 #include <memory>
 
 namespace tvx {
-
-// A failure raised by a platform operation, with the number and description the caller may show.
-class PlatformError : public std::exception {
-public:
-    PlatformError(int number, QString description) : number_(number), description_(std::move(description)) {}
-    int number() const { return number_; }
-    const QString& description() const { return description_; }
-    const char* what() const noexcept override { return "platform error"; }
-
-private:
-    int number_;
-    QString description_;
-};
-
-// Error numbers the console shows or tests.
-namespace err {
-inline constexpr int WrongState = 40006; // operation in the wrong connection state, or a lost link
-inline constexpr int InvalidPort = 13;   // a port text that is not a number ("Type mismatch")
-inline constexpr int PortOutOfRange = 6; // "Overflow"
-inline constexpr int ConnectionRefused = 10061;
-inline constexpr int HostNotFound = 11001;
-inline constexpr int TimedOut = 10060;
-inline constexpr int ConnectionReset = 10054;
-inline constexpr int FileAlreadyOpen = 55;
-inline constexpr int PathFileAccess = 75;
-inline constexpr int PathNotFound = 76;
-inline constexpr int PermissionDenied = 70;
-inline constexpr int WriteFault = 61; // a write that did not reach the file (a full disk, say)
-} // namespace err
 
 // Message box styles and answers, with the values the console's texts were written against.
 namespace mb {
@@ -60,7 +32,10 @@ inline constexpr int Yes = 6;
 inline constexpr int No = 7;
 } // namespace mb
 
+// A box a handler gives no title shows the application title, "TorvaNex"; the handlers' own boxes are titled
+// "TORVANEX". Two texts, not one: each box keeps the title it has always shown.
 inline const QString kAppTitle = QStringLiteral("TorvaNex");
+inline const QString kBoxTitle = QStringLiteral("TORVANEX");
 
 class Dialogs {
 public:
@@ -74,14 +49,6 @@ public:
     // cancelled.
     virtual QString openFile(const QString& title, const QString& filter, const QString& initialFolder) = 0;
 };
-
-// Connection states the console tests.
-namespace sock {
-inline constexpr int Closed = 0;
-inline constexpr int Connecting = 6;
-inline constexpr int Connected = 7;
-inline constexpr int Error = 9;
-} // namespace sock
 
 // What the UDP socket and the TCP client have in common: a peer, connect, close, send, and events that
 // always arrive by a queued call, so a handler may open a modal box and the next event is still delivered.

@@ -31,7 +31,7 @@ const QString kWrongState =
 
 void checkPort(int port) {
     if (port < 0 || port > 65535)
-        throw PlatformError(380, QStringLiteral("Invalid property value"));
+        throw PlatformError(err::InvalidPropertyValue, QStringLiteral("Invalid property value"));
 }
 
 // Delivers a signal emission by a queued call, so a handler may open a modal box and the next event still
@@ -114,7 +114,7 @@ void QtUdpSocket::connectSocket() {
     if (!socket_->bind(QHostAddress::Any, 0)) {
         const QString why = socket_->errorString();
         close();
-        throw PlatformError(10048, why);
+        throw PlatformError(err::AddressInUse, why);
     }
     peer_ = peer;
     // Reading waits for a timer turn, so a flood competes fairly with the window's own timers.
@@ -140,12 +140,12 @@ void QtUdpSocket::sendData(const QByteArray& data) {
         throw PlatformError(err::WrongState, kWrongState);
     if (socket_->writeDatagram(data, peer_, static_cast<quint16>(port_)) < 0) {
         const QString why = socket_->errorString();
-        later(this, [this, why] { emit error(10065, why); });
+        later(this, [this, why] { emit error(err::HostUnreachable, why); });
     }
 }
 
 int QtUdpSocket::state() const {
-    return socket_ ? 1 : sock::Closed;
+    return socket_ ? sock::Open : sock::Closed;
 }
 
 void QtUdpSocket::readPending() {
@@ -203,7 +203,7 @@ void QtTcpClient::setRemotePort(int port) {
 
 void QtTcpClient::connectSocket() {
     if (state() != sock::Closed)
-        throw PlatformError(40020, QStringLiteral("Invalid operation at current state"));
+        throw PlatformError(err::InvalidOperation, QStringLiteral("Invalid operation at current state"));
     failed_ = false;
     wasConnected_ = false;
     socket_ = new QTcpSocket(this);
@@ -254,15 +254,15 @@ int QtTcpClient::state() const {
         return sock::Error;
     switch (socket_->state()) {
     case QAbstractSocket::HostLookupState:
-        return 4;
+        return sock::ResolvingHost;
     case QAbstractSocket::ConnectingState:
         return sock::Connecting;
     case QAbstractSocket::ConnectedState:
         return sock::Connected;
     case QAbstractSocket::ClosingState:
-        return 8;
+        return sock::Closing;
     default:
-        return wasConnected_ ? 8 : sock::Closed;
+        return wasConnected_ ? sock::Closing : sock::Closed;
     }
 }
 

@@ -57,14 +57,6 @@ bool changeRconRefused(const QString& password) {
     return password.isEmpty();
 }
 
-DaemonUserAccess daemonUserAccess(const QString& modeMirror, const QString& level) {
-    if (modeMirror != u"1")
-        return DaemonUserAccess::NotDaemonMode;
-    if (level != u"poweradmin")
-        return DaemonUserAccess::NotPowerAdmin;
-    return DaemonUserAccess::Allowed;
-}
-
 std::span<const PermissionRow> permissionTable() {
     return kPermissions;
 }

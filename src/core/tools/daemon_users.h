@@ -1,6 +1,6 @@
 #pragma once
-// The daemon's user management from the Tools menu: who may use it, the two requests on the daemon link,
-// and the add-user window's permission string.
+// The daemon's user management from the Tools menu: the two requests on the daemon link and the add-user
+// window's permission string (who may use it is in core/link/access_rules.h).
 #include <QString>
 #include <QStringList>
 #include <QStringView>
@@ -28,16 +28,6 @@ inline const QString kLevelDashText = QStringLiteral("The level may not contain 
 QString changeRconRequest(const QString& password);
 // A blank password is no password: no request leaves.
 bool changeRconRefused(const QString& password);
-
-// The checks both daemon-user entries run first: Daemon mode ("1" in the mode mirror), then exactly
-// "poweradmin".
-enum class DaemonUserAccess { Allowed, NotDaemonMode, NotPowerAdmin };
-DaemonUserAccess daemonUserAccess(const QString& modeMirror, const QString& level);
-
-inline const QString kNeedDaemonModeText = QStringLiteral("You need to be in Daemon Mode to do this!");
-inline const QString kAddUserDeniedText = QStringLiteral("Access Denied! Only PowerAdmins Can Add Users!");
-inline const QString kChangeRconDeniedText =
-    QStringLiteral("Access Denied! Only PowerAdmins Can Change The Rcon Password!");
 
 // One permission: its place in the permission string, the add-user window's member and check box that
 // carry it, and the check box's caption.

@@ -37,8 +37,7 @@ bool breaksGameCommandLine(QStringView value);
 // The field that holds such a character, first in the order of the arguments; the game is then not started.
 enum class LaunchRefusal { None, Address, Port, Password };
 LaunchRefusal launchRefusal(const QString& address, const QString& port, const QString& password);
-// The box shown for a refusal (empty for None), under kLaunchRefusalTitle.
+// The box shown for a refusal (empty for None), under kBoxTitle.
 QString launchRefusalText(LaunchRefusal refusal);
-inline const QString kLaunchRefusalTitle = QStringLiteral("TORVANEX");
 
 } // namespace tvx

@@ -66,10 +66,4 @@ QString setupCommand(const SetupStep& step, const QString& answer) {
     return step.withAnswer ? step.command + answer : step.command;
 }
 
-bool setupAllowed(const QString& modeMirror, const QString& level) {
-    if (modeMirror != u"1")
-        return true;
-    return level == u"poweradmin" || level == u"admin";
-}
-
 } // namespace tvx

@@ -49,11 +49,6 @@ SetupSequence punksBustedSetup();
 // The command of one step, completed with the last input box's answer where the step takes it.
 QString setupCommand(const SetupStep& step, const QString& answer);
 
-// Who may run a set-up: anyone in RCON mode; in Daemon mode ("1" in the mode mirror) only the levels
-// "admin" and "poweradmin", compared exactly.
-bool setupAllowed(const QString& modeMirror, const QString& level);
-
-inline const QString kSetupDeniedText = QStringLiteral("Access Denied! Only Admins Can Setup the Server!");
 inline const QString kSetupCancelledText = QStringLiteral("Setup Cancelled!");
 
 } // namespace tvx

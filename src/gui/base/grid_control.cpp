@@ -1,6 +1,6 @@
 #include "gui/base/grid_control.h"
 
-#include "core/platform/platform.h"
+#include "core/platform/errors.h"
 
 #include "gui/base/twips.h"
 
@@ -80,7 +80,7 @@ void FlexGrid::setCols(int cols) {
 
 void FlexGrid::setFixedRows(int rows) {
     if (rows < 0 || rows > rowCount())
-        throw PlatformError(30009, u"Invalid Row value"_s);
+        throw PlatformError(err::InvalidRow, u"Invalid Row value"_s);
     fixedRows_ = rows;
     for (int r = 0; r < rowCount(); ++r)
         styleRow(r);
@@ -90,7 +90,7 @@ void FlexGrid::setFixedRows(int rows) {
 
 void FlexGrid::setColWidth(int col, int twipsWidth) {
     if (col < 0 || col >= columnCount())
-        throw PlatformError(30010, u"Invalid Col value"_s);
+        throw PlatformError(err::InvalidCol, u"Invalid Col value"_s);
     colTwips_[col] = twipsWidth;
     setColumnWidth(col, twips(twipsWidth));
 }
@@ -101,7 +101,7 @@ int FlexGrid::ColWidth(int col) const {
 
 void FlexGrid::setColAlignment(int col, int alignment) {
     if (col < 0 || col >= columnCount())
-        throw PlatformError(30010, u"Invalid Col value"_s);
+        throw PlatformError(err::InvalidCol, u"Invalid Col value"_s);
     Q_UNUSED(alignment); // every column is aligned left and top
 }
 
@@ -112,7 +112,7 @@ void FlexGrid::AddItem(const QString& tabbed, int index) {
 void FlexGrid::AddCells(const QStringList& cells, int index) {
     const int at = index < 0 ? rowCount() : index;
     if (at > rowCount())
-        throw PlatformError(30009, u"Invalid Row value"_s);
+        throw PlatformError(err::InvalidRow, u"Invalid Row value"_s);
     insertRow(at);
     // Each cell is styled before it enters the table: a change to a cell in the table is announced to the
     // view, and a row added this way is then a single announcement per cell.
@@ -127,11 +127,11 @@ void FlexGrid::AddCells(const QStringList& cells, int index) {
 
 void FlexGrid::RemoveItem(int index) {
     if (index < 0 || index >= rowCount())
-        throw PlatformError(30009, u"Invalid Row value"_s);
+        throw PlatformError(err::InvalidRow, u"Invalid Row value"_s);
     if (index < fixedRows_)
-        throw PlatformError(30015, u"Cannot remove a fixed row"_s);
+        throw PlatformError(err::CannotRemoveRow, u"Cannot remove a fixed row"_s);
     if (rowCount() - fixedRows_ <= 1)
-        throw PlatformError(30015, u"Cannot remove last non-fixed row"_s);
+        throw PlatformError(err::CannotRemoveRow, u"Cannot remove last non-fixed row"_s);
     removeRow(index);
     if (currentRow_ >= rowCount())
         currentRow_ = rowCount() - 1;
@@ -139,21 +139,21 @@ void FlexGrid::RemoveItem(int index) {
 
 void FlexGrid::setRow(int row) {
     if (row < 0 || row >= rowCount())
-        throw PlatformError(30009, u"Invalid Row value"_s);
+        throw PlatformError(err::InvalidRow, u"Invalid Row value"_s);
     currentRow_ = row;
     setCurrentCell(row, 0);
 }
 
 QString FlexGrid::TextMatrix(int row, int col) const {
     if (row < 0 || row >= rowCount() || col < 0 || col >= columnCount())
-        throw PlatformError(381, u"Subscript out of range"_s);
+        throw PlatformError(err::InvalidPropertyIndex, u"Subscript out of range"_s);
     const QTableWidgetItem* it = item(row, col);
     return it ? it->text() : QString();
 }
 
 void FlexGrid::setTextMatrix(int row, int col, const QString& text) {
     if (row < 0 || row >= rowCount() || col < 0 || col >= columnCount())
-        throw PlatformError(381, u"Subscript out of range"_s);
+        throw PlatformError(err::InvalidPropertyIndex, u"Subscript out of range"_s);
     QTableWidgetItem* it = item(row, col);
     if (!it) {
         it = new QTableWidgetItem;

@@ -72,25 +72,25 @@ void Main::Label34_Click() {
 void Main::Label94_Click() {
     sendCommands(u"Label94");
     platform().dialogs->msgBox(u"Punkbuster should be restarting now!"_s, mb::OkOnly | mb::DefaultButton4,
-                               u"TORVANEX"_s);
+                               kBoxTitle);
 }
 
 void Main::Label95_Click() {
     const QString name =
-        platform().dialogs->inputBox(u"Please enter the name you want to block"_s, u"TORVANEX"_s, u"NAZI"_s);
+        platform().dialogs->inputBox(u"Please enter the name you want to block"_s, kBoxTitle, u"NAZI"_s);
     // Cancel answers the empty text; an empty bad name would kick every player who joins.
     if (badNameMatchesEveryone(name))
         return;
     for (const CommandRow& row : commandsOf(CommandWindow::Main, u"Label95"))
         Send(commandText(row, name));
-    platform().dialogs->msgBox(name + u" added to bad name list!"_s, mb::Information, u"TORVANEX"_s);
+    platform().dialogs->msgBox(name + u" added to bad name list!"_s, mb::Information, kBoxTitle);
 }
 
 void Main::Label96_Click() {
     PbListText.clear();
     sendCommands(u"Label96");
     platform().dialogs->msgBox(u"Check the list on the \u00B4Banned Management\u00B4"_s,
-                               mb::OkOnly | mb::DefaultButton3, u"TORVANEX"_s);
+                               mb::OkOnly | mb::DefaultButton3, kBoxTitle);
 }
 
 void Main::Label99_Click() {
@@ -108,7 +108,7 @@ void Main::daemonRequest(QStringView control, const QString& refusal, const QStr
                          const QString& noticeTitle) {
     try {
         if (DaemonMode != u"1") {
-            platform().dialogs->msgBox(refusal, mb::Information, u"TORVANEX"_s);
+            platform().dialogs->msgBox(refusal, mb::Information, kBoxTitle);
             return;
         }
         Form4& login = Forms::get<Form4>();

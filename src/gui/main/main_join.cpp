@@ -16,7 +16,7 @@ void Main::Label91_Click() {
     }
     const LaunchRefusal refusal = launchRefusal(Text3->text(), Text4->text(), txtserverpass);
     if (refusal != LaunchRefusal::None) {
-        platform().dialogs->msgBox(launchRefusalText(refusal), mb::Information, kLaunchRefusalTitle);
+        platform().dialogs->msgBox(launchRefusalText(refusal), mb::Information, kBoxTitle);
         return;
     }
     // The client is a Windows program: here wine runs it, when there is one.

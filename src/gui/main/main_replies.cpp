@@ -49,8 +49,7 @@ void Main::udpClient_DataArrival(const QByteArray& bytes) {
     case ReplyRoute::Kind::MapName:
         Label3->setCaption(route.caption);
         if (route.invalidPassword) {
-            platform().dialogs->msgBox(u"You have an Invalid password for RCON!"_s, mb::Critical,
-                                       u"TORVANEX"_s);
+            platform().dialogs->msgBox(u"You have an Invalid password for RCON!"_s, mb::Critical, kBoxTitle);
             resumeNext([] { Forms::show<Form4>(); });
             resumeNext([this] { Disconnect(); });
         }

@@ -24,7 +24,7 @@ void Main::Label39_Click() {
     const QString map = Combo1->currentText();
     const QString gameType = Combo2->currentText();
     if (map.isEmpty() || gameType.isEmpty()) {
-        platform().dialogs->msgBox(u"Please select both map and gametype!"_s, mb::Information, u"TORVANEX"_s);
+        platform().dialogs->msgBox(u"Please select both map and gametype!"_s, mb::Information, kBoxTitle);
         return;
     }
     Text12->setText(rotationWithEntry(Text12->Text(), map, gameType));
@@ -41,7 +41,7 @@ void Main::Label41_Click() {
     }
     const RotationRefusal refusal = rotationRefusal(Text12->Text(), txtAspas, RconPassword);
     if (refusal != RotationRefusal::None) {
-        platform().dialogs->msgBox(rotationRefusalText(refusal), mb::Information, kRotationRefusalTitle);
+        platform().dialogs->msgBox(rotationRefusalText(refusal), mb::Information, kBoxTitle);
         return;
     }
     sendCommands(u"Label41");

@@ -118,7 +118,7 @@ void Main::Label58_Click() {
     sendCommands(u"Label58");
     platform().dialogs->msgBox(u"Min ping is now: "_s + Text27->text() + u" and Max ping is now: "_s +
                                    Text26->text(),
-                               mb::Information, u"TORVANEX"_s);
+                               mb::Information, kBoxTitle);
 }
 
 void Main::Label43_Click() {

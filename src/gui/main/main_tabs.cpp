@@ -1,6 +1,7 @@
 // The tab row: page switch with the access checks of Daemon mode, the first visit to the chat page, the
 // reset and exit pictures.
 #include "core/chat/chat_input.h"
+#include "core/link/access_rules.h"
 #include "core/text/text_util.h"
 
 #include "gui/loading_window.h"
