@@ -46,6 +46,10 @@ Loadingfdf::Loadingfdf() {
         move(owner->geometry().center() - QPoint(width() / 2, height() / 2));
 }
 
+void Loadingfdf::SetProgress(const QString& caption) {
+    Label3->setCaption(caption);
+}
+
 void Loadingfdf::showEvent(QShowEvent* event) {
     // Owned by the console: the desktop keeps it above the console, also when the console is clicked while
     // a step pauses.

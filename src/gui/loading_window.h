@@ -9,6 +9,9 @@ class Loadingfdf : public VbForm {
     Q_OBJECT
 public:
     Loadingfdf();
+    // The progress line of the sequence that shows the window.
+    void SetProgress(const QString& caption);
+
     VbLabel* Label1 = nullptr;
     VbLabel* Label3 = nullptr; // the progress line; each step replaces it
     VbLabel* Label2 = nullptr;

@@ -262,10 +262,7 @@ void Form4::Winsock1_DataArrival(const QByteArray& bytes) {
             finishDaemonHandOver();
         return;
     case DaemonMessage::Kind::Log:
-        resumeNext([&] {
-            log& reader = Forms::get<log>();
-            reader.Text1->setText(m.text);
-        });
+        resumeNext([&] { Forms::get<log>().SetText(m.text); });
         Label3->setCaption(u"Received Log"_s);
         LogRequested = u"0"_s;
         resumeNext([] { Forms::show<log>(); });

@@ -50,7 +50,7 @@ void runSetup(const SetupSequence& s) {
         run([] { Forms::show<Loadingfdf>(); });
         QString answered; // the last input box's answer
         for (const SetupStep& step : s.steps) {
-            run([&] { Forms::get<Loadingfdf>().Label3->setCaption(step.caption); });
+            run([&] { Forms::get<Loadingfdf>().SetProgress(step.caption); });
             switch (step.action) {
             case SetupAction::Send:
                 run([&] { Forms::get<Main>().Send(setupCommand(step, answered)); });
@@ -66,7 +66,7 @@ void runSetup(const SetupSequence& s) {
                 run([&] { p.system->sleep(step.pauseMs); });
         }
         if (!s.doneCaption.isEmpty())
-            run([&] { Forms::get<Loadingfdf>().Label3->setCaption(s.doneCaption); });
+            run([&] { Forms::get<Loadingfdf>().SetProgress(s.doneCaption); });
         run([] { Forms::get<Loadingfdf>().Hide(); });
         run([&] { p.dialogs->msgBox(s.closingText, mb::OkOnly, s.closingTitle); });
     } else {

@@ -149,7 +149,7 @@ void Form3::sendPlayerCommand(QStringView entry) {
 }
 
 void Form3::showInReader(const QString& text) {
-    resumeNext([&] { Forms::get<tvx::log>().Text1->setText(text); });
+    resumeNext([&] { Forms::get<tvx::log>().SetText(text); });
     resumeNext([] { Forms::show<tvx::log>(); });
 }
 
@@ -192,8 +192,7 @@ void Form3::warnplayerz_Click() {
     }
     // An open box is reused: both labels are set again and the message typed so far stays.
     Form2& box = Forms::get<Form2>();
-    box.lbldesc->setCaption(kWarnDescription);
-    box.lblusage->setCaption(slot);
+    box.SetPlayer(kWarnDescription, slot);
     box.Show();
 }
 

@@ -20,4 +20,12 @@ log::log() {
     setClientTwips(8895, 6855);
 }
 
+void log::SetText(const QString& text) {
+    Text1->setText(text);
+}
+
+void log::AppendText(const QString& text) {
+    Text1->append(text);
+}
+
 } // namespace tvx

@@ -10,6 +10,10 @@ class log : public VbForm { // NOLINT(readability-identifier-naming)
     Q_OBJECT
 public:
     log();
+    // What other windows show here: the whole text, or more text after what is there.
+    void SetText(const QString& text);
+    void AppendText(const QString& text);
+
     VbTextBox* Text1 = nullptr;
 };
 

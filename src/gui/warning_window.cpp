@@ -36,6 +36,11 @@ Form2::Form2() {
     setClientTwips(6885, 1725);
 }
 
+void Form2::SetPlayer(const QString& description, const QString& slot) {
+    lbldesc->setCaption(description);
+    lblusage->setCaption(slot);
+}
+
 void Form2::Command1_Click() {
     // Each step on its own: a refused send still closes the box.
     resumeNext([this] { lblusage->setCaption(trimBlanks(lblusage->Caption())); });

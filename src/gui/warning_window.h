@@ -12,6 +12,9 @@ class Form2 : public VbForm {
     Q_OBJECT
 public:
     Form2();
+    // The player the box warns: what it says of the warning, and the slot as the grid held it when the box
+    // was asked for.
+    void SetPlayer(const QString& description, const QString& slot);
 
     void Command1_Click(); // "Ok": sends the warning and closes
     void Command2_Click(); // "Cancel": closes, nothing sent

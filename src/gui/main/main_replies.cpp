@@ -30,7 +30,7 @@ void Main::udpClient_DataArrival(const QByteArray& bytes) {
     case ReplyRoute::Kind::Reader:
         resumeNext([this] {
             log& reader = Forms::get<log>();
-            reader.Text1->setText(LastReply);
+            reader.SetText(LastReply);
             reader.Show();
         });
         break;

@@ -71,7 +71,7 @@ void Main::Image6_Click() {
 void Main::RegisterUcon() {
     resumeNext([] { Forms::show<Loadingfdf>(); });
     for (const UconStep& step : uconRegistration(Text40, Text41, Text42)) {
-        resumeNext([&] { Forms::get<Loadingfdf>().Label3->setCaption(step.caption); });
+        resumeNext([&] { Forms::get<Loadingfdf>().SetProgress(step.caption); });
         resumeNext([&] { Send(step.command); });
         // The pause paints the wait window with the new step while the user waits.
         if (step.pauseMs > 0)

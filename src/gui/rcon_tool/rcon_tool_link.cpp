@@ -42,7 +42,7 @@ void Form1::Image2_Click() {
     const QString line = sessionTerminatedLine(platform().system->now());
     txtOutput->setText(line);
     // The Reader keeps a record of the session's end; it is loaded if needed and stays hidden.
-    resumeNext([&] { Forms::get<log>().Text1->append(kCrLf + line); });
+    resumeNext([&] { Forms::get<log>().AppendText(kCrLf + line); });
 }
 
 void Form1::txtcmd_KeyDown(int KeyCode, int Shift) {
