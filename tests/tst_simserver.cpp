@@ -20,33 +20,31 @@ QByteArray rconPacket(const QByteArray& password, const QByteArray& command) {
 // A client socket that gathers every datagram the server sends back.
 class RconPeer {
 public:
-    explicit RconPeer(quint16 serverPort) : m_port(serverPort) { m_socket.bind(QHostAddress::LocalHost, 0); }
+    explicit RconPeer(quint16 serverPort) : port_(serverPort) { socket_.bind(QHostAddress::LocalHost, 0); }
 
-    void send(const QByteArray& datagram) {
-        m_socket.writeDatagram(datagram, QHostAddress::LocalHost, m_port);
-    }
+    void send(const QByteArray& datagram) { socket_.writeDatagram(datagram, QHostAddress::LocalHost, port_); }
 
     // Takes what has arrived and returns how many datagrams there are so far.
     qsizetype collect() {
-        while (m_socket.hasPendingDatagrams())
-            m_replies.append(m_socket.receiveDatagram().data());
-        return m_replies.size();
+        while (socket_.hasPendingDatagrams())
+            replies_.append(socket_.receiveDatagram().data());
+        return replies_.size();
     }
 
-    const QList<QByteArray>& replies() const { return m_replies; }
+    const QList<QByteArray>& replies() const { return replies_; }
 
     QByteArray text() {
         collect();
         QByteArray all;
-        for (const QByteArray& r : std::as_const(m_replies))
+        for (const QByteArray& r : std::as_const(replies_))
             all += r.mid(kHeader.size());
         return all;
     }
 
 private:
-    quint16 m_port;
-    QUdpSocket m_socket;
-    QList<QByteArray> m_replies;
+    quint16 port_;
+    QUdpSocket socket_;
+    QList<QByteArray> replies_;
 };
 
 QString writeFile(const QTemporaryDir& dir, const QString& name, const QByteArray& content) {
@@ -82,18 +80,18 @@ private slots:
 private:
     QByteArray exchange(QTcpSocket& socket, const QByteArray& message);
 
-    QTemporaryDir m_dir;
-    SimServerProcess m_plain; // --no-throttle, no players, no daemon
+    QTemporaryDir dir_;
+    SimServerProcess plain_; // --no-throttle, no players, no daemon
 };
 
 void tst_SimServer::initTestCase() {
-    QVERIFY(m_dir.isValid());
-    QVERIFY2(m_plain.start({u"--no-throttle"_s}), qPrintable(m_plain.errorString()));
+    QVERIFY(dir_.isValid());
+    QVERIFY2(plain_.start({u"--no-throttle"_s}), qPrintable(plain_.errorString()));
 }
 
 void tst_SimServer::statusIsByteExact() {
     const QString players =
-        writeFile(m_dir, u"two.txt"_s,
+        writeFile(dir_, u"two.txt"_s,
                   "# slot score ping guid name address qport rate lastmsg\n"
                   "3\t-2\t999\t87654321\t^1Red^7Baron\t198.51.100.42:28961\t501\t5000\t1150\n"
                   "\n"
@@ -129,7 +127,7 @@ void tst_SimServer::longReplyIsCutIntoPieces() {
                 QByteArray::number(1000 + slot) + "\t25000\t0\n";
     }
     SimServerProcess server;
-    QVERIFY2(server.start({u"--no-throttle"_s, u"--players"_s, writeFile(m_dir, u"many.txt"_s, file)}),
+    QVERIFY2(server.start({u"--no-throttle"_s, u"--players"_s, writeFile(dir_, u"many.txt"_s, file)}),
              qPrintable(server.errorString()));
     RconPeer peer(server.udpPort());
     peer.send(rconPacket("secret", "status"));
@@ -180,7 +178,7 @@ void tst_SimServer::replies_data() {
 void tst_SimServer::replies() {
     QFETCH(QByteArray, request);
     QFETCH(QByteArray, reply);
-    RconPeer peer(m_plain.udpPort());
+    RconPeer peer(plain_.udpPort());
     peer.send(request);
     QTRY_COMPARE(peer.collect(), 1);
     QCOMPARE(peer.replies().first(), kHeader + reply);
@@ -200,7 +198,7 @@ void tst_SimServer::throttleDropsASecondPacket() {
 }
 
 void tst_SimServer::punkBusterListsComeOneLinePerDatagram() {
-    RconPeer peer(m_plain.udpPort());
+    RconPeer peer(plain_.udpPort());
     peer.send(rconPacket("secret", "pb_sv_badname 30 Camper"));
     QTRY_COMPARE(peer.collect(), 1);
     peer.send(rconPacket("secret", "pb_sv_banlist"));
@@ -287,7 +285,7 @@ void tst_SimServer::playerCommands() {
     QFETCH(QByteArray, gone);
     QFETCH(bool, recorded);
     const QString players =
-        writeFile(m_dir, u"pair.txt"_s,
+        writeFile(dir_, u"pair.txt"_s,
                   "0\t15\t48\t1234567\tSniper\t203.0.113.17:28960\t12345\t25000\t0\n"
                   "3\t-2\t99\t87654321\t^1Red^7Baron\t198.51.100.42:28961\t501\t5000\t0\n");
     SimServerProcess server;

@@ -118,15 +118,15 @@ private:
     void cmdPunkBuster(const Args& args, QByteArrayView commandLine);
     qsizetype pbFindPlayer(const QByteArray& text) const;
 
-    void print(const QByteArray& text) { m_out += text; }
+    void print(const QByteArray& text) { out_ += text; }
 
-    QList<Dvar> m_dvars;
-    QHash<QByteArray, qsizetype> m_dvarIndex; // lower-case name -> index
-    QList<SimPlayer> m_players;
-    QList<QByteArray> m_bannedNames; // the engine's own ban list (banUser / banClient)
-    QList<PbBan> m_pbBans;
-    QList<PbBadName> m_pbBadNames;
-    QByteArray m_out;
+    QList<Dvar> dvars_;
+    QHash<QByteArray, qsizetype> dvarIndex_; // lower-case name -> index
+    QList<SimPlayer> players_;
+    QList<QByteArray> bannedNames_; // the engine's own ban list (banUser / banClient)
+    QList<PbBan> pbBans_;
+    QList<PbBadName> pbBadNames_;
+    QByteArray out_;
 };
 
 } // namespace sim
