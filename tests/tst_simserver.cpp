@@ -57,7 +57,7 @@ QString writeFile(const QTemporaryDir& dir, const QString& name, const QByteArra
 
 } // namespace
 
-class tst_SimServer : public QObject {
+class TstSimserver : public QObject {
     Q_OBJECT
 
 private slots:
@@ -84,12 +84,12 @@ private:
     SimServerProcess plain_; // --no-throttle, no players, no daemon
 };
 
-void tst_SimServer::initTestCase() {
+void TstSimserver::initTestCase() {
     QVERIFY(dir_.isValid());
     QVERIFY2(plain_.start({u"--no-throttle"_s}), qPrintable(plain_.errorString()));
 }
 
-void tst_SimServer::statusIsByteExact() {
+void TstSimserver::statusIsByteExact() {
     const QString players =
         writeFile(dir_, u"two.txt"_s,
                   "# slot score ping guid name address qport rate lastmsg\n"
@@ -118,7 +118,7 @@ void tst_SimServer::statusIsByteExact() {
     QCOMPARE(plainLine.indexOf("203.0.113.17") + 1, 53);
 }
 
-void tst_SimServer::longReplyIsCutIntoPieces() {
+void TstSimserver::longReplyIsCutIntoPieces() {
     QByteArray file;
     for (int slot = 0; slot < 24; ++slot) {
         file += QByteArray::number(slot) + "\t" + QByteArray::number(slot * 3) + "\t50\t" +
@@ -148,7 +148,7 @@ void tst_SimServer::longReplyIsCutIntoPieces() {
     QVERIFY(text.contains("^3Player23^7"));
 }
 
-void tst_SimServer::replies_data() {
+void TstSimserver::replies_data() {
     QTest::addColumn<QByteArray>("request");
     QTest::addColumn<QByteArray>("reply");
 
@@ -175,7 +175,7 @@ void tst_SimServer::replies_data() {
                                      << QByteArray("Unknown command \"nosuchthing\"\n");
 }
 
-void tst_SimServer::replies() {
+void TstSimserver::replies() {
     QFETCH(QByteArray, request);
     QFETCH(QByteArray, reply);
     RconPeer peer(plain_.udpPort());
@@ -184,7 +184,7 @@ void tst_SimServer::replies() {
     QCOMPARE(peer.replies().first(), kHeader + reply);
 }
 
-void tst_SimServer::throttleDropsASecondPacket() {
+void TstSimserver::throttleDropsASecondPacket() {
     SimServerProcess server;
     QVERIFY2(server.start(), qPrintable(server.errorString()));
     RconPeer peer(server.udpPort());
@@ -197,7 +197,7 @@ void tst_SimServer::throttleDropsASecondPacket() {
     QCOMPARE(peer.replies().first(), kHeader + "console: first\n");
 }
 
-void tst_SimServer::punkBusterListsComeOneLinePerDatagram() {
+void TstSimserver::punkBusterListsComeOneLinePerDatagram() {
     RconPeer peer(plain_.udpPort());
     peer.send(rconPacket("secret", "pb_sv_badname 30 Camper"));
     QTRY_COMPARE(peer.collect(), 1);
@@ -216,7 +216,7 @@ void tst_SimServer::punkBusterListsComeOneLinePerDatagram() {
 
 // What the player menu sends, for a slot or name the server knows and one it does not: the reply, the
 // player gone from the next "status", and the command in the record of player commands.
-void tst_SimServer::playerCommands_data() {
+void TstSimserver::playerCommands_data() {
     QTest::addColumn<QByteArray>("command");
     QTest::addColumn<QByteArray>("reply");
     QTest::addColumn<QByteArray>("gone"); // the player missing from the next status, if any
@@ -279,7 +279,7 @@ void tst_SimServer::playerCommands_data() {
         << QByteArray("say hi") << QByteArray("console: hi\n") << QByteArray() << false;
 }
 
-void tst_SimServer::playerCommands() {
+void TstSimserver::playerCommands() {
     QFETCH(QByteArray, command);
     QFETCH(QByteArray, reply);
     QFETCH(QByteArray, gone);
@@ -311,14 +311,14 @@ void tst_SimServer::playerCommands() {
     QCOMPARE(server.playerCommands().size(), recorded ? 1 : 0);
 }
 
-QByteArray tst_SimServer::exchange(QTcpSocket& socket, const QByteArray& message) {
+QByteArray TstSimserver::exchange(QTcpSocket& socket, const QByteArray& message) {
     socket.write(message);
     if (!QTest::qWaitFor([&] { return socket.bytesAvailable() > 0; }, 5000))
         return "(no answer)";
     return socket.readAll();
 }
 
-void tst_SimServer::daemonLogin_data() {
+void TstSimserver::daemonLogin_data() {
     QTest::addColumn<QByteArray>("login");
     QTest::addColumn<bool>("granted");
 
@@ -331,7 +331,7 @@ void tst_SimServer::daemonLogin_data() {
     QTest::newRow("level word in another case") << QByteArray("admin1:pass-Admin") << false;
 }
 
-void tst_SimServer::daemonLogin() {
+void TstSimserver::daemonLogin() {
     QFETCH(QByteArray, login);
     QFETCH(bool, granted);
     SimServerProcess server;
@@ -349,7 +349,7 @@ void tst_SimServer::daemonLogin() {
     }
 }
 
-void tst_SimServer::daemonSession() {
+void TstSimserver::daemonSession() {
     SimServerProcess server;
     QVERIFY2(server.start({u"--users"_s, SimServerProcess::demoFile(u"demo_users.txt"_s), u"--daemon-log"_s,
                            u"line one\r\nline two\r\n"_s},
@@ -376,7 +376,7 @@ void tst_SimServer::daemonSession() {
                                                       "admin1 - kick Sniper", "startserver", "getlog"}));
 }
 
-void tst_SimServer::daemonNotices() {
+void TstSimserver::daemonNotices() {
     SimServerProcess server;
     QVERIFY2(server.start({u"--no-throttle"_s, u"--users"_s, SimServerProcess::demoFile(u"demo_users.txt"_s)},
                           true),
@@ -409,7 +409,7 @@ void tst_SimServer::daemonNotices() {
     QVERIFY2(log.endsWith("] Rcon password changed by power1\r\n"), log.constData());
 }
 
-void tst_SimServer::daemonUserRequests_data() {
+void TstSimserver::daemonUserRequests_data() {
     QTest::addColumn<QList<QByteArray>>("logins");
     QTest::addColumn<QByteArray>("request");
     QTest::addColumn<QByteArray>("answer");
@@ -448,7 +448,7 @@ void tst_SimServer::daemonUserRequests_data() {
         << QByteArray("CHANGERCON Rcon password not changed: the new password is empty");
 }
 
-void tst_SimServer::daemonUserRequests() {
+void TstSimserver::daemonUserRequests() {
     QFETCH(QList<QByteArray>, logins);
     QFETCH(QByteArray, request);
     QFETCH(QByteArray, answer);
@@ -466,5 +466,5 @@ void tst_SimServer::daemonUserRequests() {
     QVERIFY(exchange(socket, "bob:pw-mp").startsWith("Login refused"));
 }
 
-QTEST_GUILESS_MAIN(tst_SimServer)
+QTEST_GUILESS_MAIN(TstSimserver)
 #include "tst_simserver.moc"
