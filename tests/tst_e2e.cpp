@@ -40,20 +40,20 @@ int rowOfName(const FlexGrid& g, const QString& start) {
 }
 
 struct Rig {
-    WindowsFixture fx{true};
+    WindowsFixture fx{Sockets::Real};
     SimServerProcess sim;
     QTemporaryFile players;
 
-    bool start(QStringList args, bool daemon = false) {
+    bool start(QStringList args, SimServices services = SimServices::Rcon) {
         if (!players.open())
             return false;
         players.write(kPlayers);
         players.flush();
         args << u"--no-throttle"_s << u"--rcon-password"_s << u"secret"_s << u"--map"_s << u"mp_castle"_s
              << u"--hostname"_s << u"^2Torvanex ^3Test"_s << u"--players"_s << players.fileName();
-        if (daemon)
+        if (services == SimServices::RconAndDaemon)
             args << u"--users"_s << SimServerProcess::demoFile(u"demo_users.txt"_s);
-        return sim.start(args, daemon);
+        return sim.start(args, services);
     }
     Form4& login() { return Forms::get<Form4>(); }
     Main& main() { return Forms::get<Main>(); }
@@ -226,7 +226,7 @@ private slots:
     }
 
     void silentServerNeverFreezes() {
-        WindowsFixture fx(true);
+        WindowsFixture fx(Sockets::Real);
         Main& m = Forms::get<Main>();
         m.Text3->setText(u"127.0.0.1"_s);
         m.Text4->setText(u"9"_s); // nothing listens: the datagram is lost or refused
@@ -250,7 +250,7 @@ private slots:
         QFETCH(QString, user);
         QFETCH(QString, level);
         Rig r;
-        QVERIFY2(r.start({}, true), qPrintable(r.sim.errorString()));
+        QVERIFY2(r.start({}, SimServices::RconAndDaemon), qPrintable(r.sim.errorString()));
         r.holdTimers();
         Form4& w = r.login();
         w.Show();
@@ -276,7 +276,8 @@ private slots:
 
     void passwordAfterTheGreetingClosed() {
         Rig r;
-        QVERIFY2(r.start({u"--rconpass-delay-ms"_s, u"300"_s}, true), qPrintable(r.sim.errorString()));
+        QVERIFY2(r.start({u"--rconpass-delay-ms"_s, u"300"_s}, SimServices::RconAndDaemon),
+                 qPrintable(r.sim.errorString()));
         r.holdTimers();
         Form4& w = r.login();
         r.fillDaemon(w, u"power1"_s, u"poweradmin"_s);
@@ -289,7 +290,7 @@ private slots:
 
     void refusedLogin() {
         Rig r;
-        QVERIFY2(r.start({}, true), qPrintable(r.sim.errorString()));
+        QVERIFY2(r.start({}, SimServices::RconAndDaemon), qPrintable(r.sim.errorString()));
         Form4& w = r.login();
         r.fillDaemon(w, u"mp1"_s, u"poweradmin"_s); // above the allowed level
         w.Command3->click();
@@ -303,7 +304,8 @@ private slots:
     // Daemon mode: the ban list as in RCON mode, the start request, and the daemon's log in the Reader.
     void daemonRequestsAndBanList() {
         Rig r;
-        QVERIFY2(r.start({u"--daemon-log"_s, u"[2009-12-08 21:04:02] admin1 - kick Camper"_s}, true),
+        QVERIFY2(r.start({u"--daemon-log"_s, u"[2009-12-08 21:04:02] admin1 - kick Camper"_s},
+                         SimServices::RconAndDaemon),
                  qPrintable(r.sim.errorString()));
         r.holdTimers();
         Form4& w = r.login();
@@ -335,7 +337,7 @@ private slots:
     // user can log in, and the daemon hands out the new password.
     void daemonUsersAndRconPassword() {
         Rig r;
-        QVERIFY2(r.start({}, true), qPrintable(r.sim.errorString()));
+        QVERIFY2(r.start({}, SimServices::RconAndDaemon), qPrintable(r.sim.errorString()));
         r.holdTimers();
         Form4& w = r.login();
         r.fillDaemon(w, u"power1"_s, u"poweradmin"_s);
@@ -367,7 +369,7 @@ private slots:
 
     void daemonKilledMidSession() {
         Rig r;
-        QVERIFY2(r.start({}, true), qPrintable(r.sim.errorString()));
+        QVERIFY2(r.start({}, SimServices::RconAndDaemon), qPrintable(r.sim.errorString()));
         r.holdTimers();
         Form4& w = r.login();
         r.fillDaemon(w, u"admin1"_s, u"admin"_s);
@@ -383,7 +385,7 @@ private slots:
 
     void daemonThatKeepsThePassword() {
         Rig r;
-        QVERIFY2(r.start({u"--no-rconpass"_s}, true), qPrintable(r.sim.errorString()));
+        QVERIFY2(r.start({u"--no-rconpass"_s}, SimServices::RconAndDaemon), qPrintable(r.sim.errorString()));
         Form4& w = r.login();
         w.rconPassTimeoutMs = 200;
         r.fillDaemon(w, u"power1"_s, u"poweradmin"_s);

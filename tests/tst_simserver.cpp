@@ -335,7 +335,8 @@ void TstSimserver::daemonLogin() {
     QFETCH(QByteArray, login);
     QFETCH(bool, granted);
     SimServerProcess server;
-    QVERIFY2(server.start({u"--users"_s, SimServerProcess::demoFile(u"demo_users.txt"_s)}, true),
+    QVERIFY2(server.start({u"--users"_s, SimServerProcess::demoFile(u"demo_users.txt"_s)},
+                          SimServices::RconAndDaemon),
              qPrintable(server.errorString()));
     QTcpSocket socket;
     socket.connectToHost(QHostAddress::LocalHost, server.tcpPort());
@@ -353,7 +354,7 @@ void TstSimserver::daemonSession() {
     SimServerProcess server;
     QVERIFY2(server.start({u"--users"_s, SimServerProcess::demoFile(u"demo_users.txt"_s), u"--daemon-log"_s,
                            u"line one\r\nline two\r\n"_s},
-                          true),
+                          SimServices::RconAndDaemon),
              qPrintable(server.errorString()));
     QTcpSocket socket;
     socket.connectToHost(QHostAddress::LocalHost, server.tcpPort());
@@ -379,7 +380,7 @@ void TstSimserver::daemonSession() {
 void TstSimserver::daemonNotices() {
     SimServerProcess server;
     QVERIFY2(server.start({u"--no-throttle"_s, u"--users"_s, SimServerProcess::demoFile(u"demo_users.txt"_s)},
-                          true),
+                          SimServices::RconAndDaemon),
              qPrintable(server.errorString()));
     QTcpSocket socket;
     socket.connectToHost(QHostAddress::LocalHost, server.tcpPort());
@@ -453,7 +454,8 @@ void TstSimserver::daemonUserRequests() {
     QFETCH(QByteArray, request);
     QFETCH(QByteArray, answer);
     SimServerProcess server;
-    QVERIFY2(server.start({u"--users"_s, SimServerProcess::demoFile(u"demo_users.txt"_s)}, true),
+    QVERIFY2(server.start({u"--users"_s, SimServerProcess::demoFile(u"demo_users.txt"_s)},
+                          SimServices::RconAndDaemon),
              qPrintable(server.errorString()));
     QTcpSocket socket;
     socket.connectToHost(QHostAddress::LocalHost, server.tcpPort());

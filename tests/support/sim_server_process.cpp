@@ -24,7 +24,7 @@ SimServerProcess::~SimServerProcess() {
     kill();
 }
 
-bool SimServerProcess::start(const QStringList& extraArgs, bool withDaemon) {
+bool SimServerProcess::start(const QStringList& extraArgs, SimServices services) {
     kill();
     pending_.clear();
     ready_ = false;
@@ -42,7 +42,7 @@ bool SimServerProcess::start(const QStringList& extraArgs, bool withDaemon) {
     }
     QStringList args = extraArgs;
     args << u"--port"_s << u"0"_s;
-    if (withDaemon)
+    if (services == SimServices::RconAndDaemon)
         args << u"--daemon-port"_s << u"0"_s;
     process_.start(program, args);
     if (!process_.waitForStarted(5000)) {

@@ -8,15 +8,18 @@
 #include <QProcess>
 #include <QStringList>
 
+// What simserver listens for: the game server's rcon alone, or the daemon too.
+enum class SimServices { Rcon, RconAndDaemon };
+
 class SimServerProcess : public QObject {
     Q_OBJECT
 public:
     explicit SimServerProcess(QObject* parent = nullptr);
     ~SimServerProcess() override;
 
-    // Starts simserver with `extraArgs` plus "--port 0" (and "--daemon-port 0" with `withDaemon`) and
+    // Starts simserver with `extraArgs` plus "--port 0" (and "--daemon-port 0" with the daemon) and
     // waits up to about 5 s for it to listen. False, with errorString(), when it does not.
-    bool start(const QStringList& extraArgs = {}, bool withDaemon = false);
+    bool start(const QStringList& extraArgs = {}, SimServices services = SimServices::Rcon);
     void kill();
 
     quint16 udpPort() const { return udpPort_; }
