@@ -19,6 +19,7 @@
 #include "support/core_values.h"
 #include "support/fake_platform.h"
 #include "support/rcon_tool_cases.h"
+#include "support/status_fixture.h"
 #include "support/wire.h"
 
 #include <QTest>
@@ -207,37 +208,15 @@ QList<LabelCase> labelCases() {
 
 // ---- The players grid and its menu ----
 
-// A status line as the engine prints it: the colour reset after the name, padding counted on what shows.
-QByteArray statusLine(int slot, int score, int ping, const QByteArray& guid, const QByteArray& name,
-                      const QByteArray& address) {
-    qsizetype shown = 0;
-    for (qsizetype i = 0; i < name.size(); ++i) {
-        if (name[i] == '^' && i + 1 < name.size() && name[i + 1] >= '0' && name[i + 1] <= '9')
-            ++i;
-        else
-            ++shown;
-    }
-    return QByteArray::number(slot).rightJustified(3, ' ') + ' ' +
-           QByteArray::number(score).rightJustified(5, ' ') + ' ' +
-           QByteArray::number(ping).rightJustified(4, ' ') + ' ' + guid.rightJustified(10, ' ') + ' ' + name +
-           "^7" + QByteArray(qMax<qsizetype>(0, 16 - shown), ' ') + "      0 " +
-           address.leftJustified(21, ' ') + "  12345 25000\n";
-}
+// The players most grid tests show, on mp_castle; the second with a coloured name.
+const StatusPlayer kBob{0, 12, "48", "1234567890", "Bob", "10.0.0.5:28960", 12345};
+const StatusPlayer kAl{3, 7, "95", "55", "^1Big ^2Al", "192.168.1.77:28961", 12345};
+const StatusPlayer kCamper{12, -2, "999", "87654321", "Camper", "203.0.113.9:28960", 12345};
 
-QByteArray statusReply(const QList<QByteArray>& lines) {
-    QByteArray text =
-        "map: mp_castle\n"
-        "num score ping guid       name            lastmsg address               qport  rate\n"
-        "--- ----- ---- ---------- --------------- ------- --------------------- ------ -----\n";
-    for (const QByteArray& l : lines)
-        text += l;
-    return text + '\n';
+QByteArray playersReply(const QList<StatusPlayer>& players) {
+    return statusReply("mp_castle", players);
 }
-
-const QByteArray kBob = statusLine(0, 12, 48, "1234567890", "Bob", "10.0.0.5:28960");
-const QByteArray kAl = statusLine(3, 7, 95, "55", "^1Big ^2Al", "192.168.1.77:28961");
-const QByteArray kCamper = statusLine(12, -2, 999, "87654321", "Camper", "203.0.113.9:28960");
-const QByteArray kPlayers = statusReply({kBob, kAl, kCamper});
+const QByteArray kPlayers = playersReply({kBob, kAl, kCamper});
 
 // Cells of the three players as the grid holds them.
 const QByteArray kBobName = "Bob            ";
@@ -765,7 +744,7 @@ private slots:
         c.fx.fake.dialogs.whileOpen = [&] {
             c.main.Image5_Click();
             c.udp->deliver(
-                replyDatagram(statusReply({statusLine(5, 1, 50, "777", "Newcomer", "10.0.0.9:28960")})));
+                replyDatagram(playersReply({{5, 1, "50", "777", "Newcomer", "10.0.0.9:28960", 12345}})));
         };
         Forms::get<Form3>().pbbancli->trigger();
         QCOMPARE(rowOf(g, u"^1Big"_s), -1);
@@ -849,7 +828,7 @@ private slots:
         QFETCH(PlayerRefusal, refusal);
         Console c;
         c.udp->deliver(replyDatagram(
-            statusReply({kBob, statusLine(4, 0, 50, "44", name.isEmpty() ? "x" : name, "10.0.0.4:28960")})));
+            playersReply({kBob, {4, 0, "50", "44", name.isEmpty() ? "x" : name, "10.0.0.4:28960", 12345}})));
         c.udp->sent.clear();
         FlexGrid& g = *c.main.Grid;
         const int row = name.isEmpty() ? g.Rows() - 1 : rowOf(g, QString::fromLatin1(name.left(3)));
@@ -889,8 +868,8 @@ private slots:
         Console c;
         // Slot 7 is another player's: the one the name would pick.
         c.udp->deliver(
-            replyDatagram(statusReply({statusLine(6, 1, 50, "66", "tab\t\t\t\t7", "10.0.0.6:28960"),
-                                       statusLine(7, 2, 60, "77", "Bystander", "10.0.0.7:28960")})));
+            replyDatagram(playersReply({{6, 1, "50", "66", "tab\t\t\t\t7", "10.0.0.6:28960", 12345},
+                                        {7, 2, "60", "77", "Bystander", "10.0.0.7:28960", 12345}})));
         c.udp->sent.clear();
         FlexGrid& g = *c.main.Grid;
         const int row = rowOf(g, u"tab"_s);
@@ -1296,7 +1275,7 @@ private slots:
         QCOMPARE(first->lblusage->Caption(), u" 12"_s);
         // Camper leaves and the grid is rebuilt before "Ok".
         c.main.Image5_Click();
-        c.udp->deliver(replyDatagram(statusReply({kBob, kAl})));
+        c.udp->deliver(replyDatagram(playersReply({kBob, kAl})));
         QCOMPARE(rowOf(g, u"Camper"_s), -1);
         c.udp->sent.clear();
         QTest::mouseClick(first->Command1, Qt::LeftButton);

@@ -122,24 +122,7 @@ QList<QByteArray> tokenize(QByteArrayView text) {
     return out;
 }
 
-qsizetype visibleLength(QByteArrayView text) {
-    return withoutColourCodes(text).size();
-}
-
-QByteArray withoutColourCodes(QByteArrayView text) {
-    QByteArray out;
-    out.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == '^' && i + 1 < text.size() && isDigit(text[i + 1])) {
-            ++i;
-            continue;
-        }
-        out += text[i];
-    }
-    return out;
-}
-
-bool loadPlayers(const QString& path, QList<SimPlayer>& players, QString& error) {
+bool loadPlayers(const QString& path, QList<StatusPlayer>& players, QString& error) {
     players.clear();
     return readTabFile(
         path, u"players file"_s,
@@ -148,7 +131,7 @@ bool loadPlayers(const QString& path, QList<SimPlayer>& players, QString& error)
                 return u"expected 9 TAB-separated fields: slot, score, ping, guid, name, address, qport, "
                        u"rate, "
                        u"lastmsg"_s;
-            SimPlayer p;
+            StatusPlayer p;
             bool ok[5] = {};
             p.slot = f[0].trimmed().toInt(&ok[0]);
             p.score = f[1].trimmed().toInt(&ok[1]);
@@ -223,9 +206,9 @@ GameServer::GameServer(const Settings& settings) {
     };
 }
 
-bool GameServer::setPlayers(QList<SimPlayer> players, QString& error) {
+bool GameServer::setPlayers(QList<StatusPlayer> players, QString& error) {
     std::sort(players.begin(), players.end(),
-              [](const SimPlayer& a, const SimPlayer& b) { return a.slot < b.slot; });
+              [](const StatusPlayer& a, const StatusPlayer& b) { return a.slot < b.slot; });
     for (qsizetype i = 0; i < players.size(); ++i) {
         if (players[i].slot < 0 || players[i].slot >= kEngineSlots) {
             error = u"slot "_s + QString::number(players[i].slot) + u" is outside 0.."_s +
@@ -367,7 +350,7 @@ void GameServer::dropPlayer(qsizetype index, QByteArrayView why) {
     players_.removeAt(index);
 }
 
-QByteArray GameServer::pbGuid(const SimPlayer& player) const {
+QByteArray GameServer::pbGuid(const StatusPlayer& player) const {
     return QCryptographicHash::hash(QByteArray(player.guid + ':' + player.name), QCryptographicHash::Md5)
         .toHex();
 }
@@ -461,24 +444,7 @@ QList<QByteArray> GameServer::executeForRcon(QByteArrayView commandLine) {
 }
 
 void GameServer::cmdStatus() {
-    print("map: " + dvarValue("mapname") + '\n');
-    print("num score ping guid       name            lastmsg address               qport  rate\n");
-    print("--- ----- ---- ---------- --------------- ------- --------------------- ------ -----\n");
-    for (const SimPlayer& p : std::as_const(players_)) {
-        QByteArray line;
-        line += QByteArray::number(p.slot).rightJustified(3, ' ') + ' ';
-        line += QByteArray::number(p.score).rightJustified(5, ' ') + ' ';
-        line += p.ping.rightJustified(4, ' ') + ' ';
-        line += p.guid.rightJustified(10, ' ') + ' ';
-        // The colour reset follows the name, and the padding counts only what is drawn.
-        line += p.name + "^7" + QByteArray(std::max<qsizetype>(0, 16 - visibleLength(p.name)), ' ');
-        line += QByteArray::number(p.lastmsg).rightJustified(7, ' ') + ' ';
-        line += p.address.leftJustified(21, ' ') + ' ';
-        line += QByteArray::number(p.qport).rightJustified(6, ' ') + ' ';
-        line += QByteArray::number(p.rate).rightJustified(5, ' ') + '\n';
-        print(line);
-    }
-    print("\n");
+    print(statusReply(dvarValue("mapname"), players_));
 }
 
 void GameServer::cmdSay(QByteArrayView commandLine) {
@@ -643,7 +609,7 @@ void GameServer::cmdPunkBuster(const Args& args, QByteArrayView commandLine) {
             pb("Player Not Found: " + arg);
             return;
         }
-        const SimPlayer p = players_[index];
+        const StatusPlayer p = players_[index];
         const QByteArray reason = join(args, word == "pb_sv_kick" ? 3 : 2);
         if (word == "pb_sv_kick") {
             pb(p.name + "^7 (slot #" + slotText(index) + ") Kicked for " + args.value(2, "0") + " minutes [" +
