@@ -89,7 +89,7 @@ int main(int argc, char* argv[]) {
         return 2;
     }
 
-    test::WindowsFixture fx(true);
+    test::WindowsFixture fx(test::Sockets::Real);
     Main& m = Forms::get<Main>();
     // The delayed "mapname" never leaves: the last command stays "status" for the whole flood.
     m.Timer2->setInterval(24 * 3600 * 1000);

@@ -6,6 +6,7 @@
 #include "gui/menus_window.h"
 #include "gui/reader_window.h"
 
+#include "support/console_fixture.h"
 #include "support/fake_platform.h"
 #include "support/sim_server_process.h"
 #include "support/wire.h"
@@ -39,49 +40,42 @@ int rowOfName(const FlexGrid& g, const QString& start) {
     return -1;
 }
 
-struct Rig {
-    WindowsFixture fx{true};
+// The console over real sockets, left at the login, and the simulated server with two players. The
+// delayed-send timers are ticked by hand; their real interval must never fire during a test.
+struct Rig : ConsoleFixture {
     SimServerProcess sim;
     QTemporaryFile players;
 
-    bool start(QStringList args, bool daemon = false) {
+    Rig() : ConsoleFixture(u"0"_s, {}, Timers::ByHand, Connection::NotConnected, Sockets::Real) {}
+
+    bool start(QStringList args, SimServices services = SimServices::Rcon) {
         if (!players.open())
             return false;
         players.write(kPlayers);
         players.flush();
         args << u"--no-throttle"_s << u"--rcon-password"_s << u"secret"_s << u"--map"_s << u"mp_castle"_s
              << u"--hostname"_s << u"^2Torvanex ^3Test"_s << u"--players"_s << players.fileName();
-        if (daemon)
+        if (services == SimServices::RconAndDaemon)
             args << u"--users"_s << SimServerProcess::demoFile(u"demo_users.txt"_s);
-        return sim.start(args, daemon);
+        return sim.start(args, services);
     }
-    Form4& login() { return Forms::get<Form4>(); }
-    Main& main() { return Forms::get<Main>(); }
-    // The delayed-send timer is ticked by hand; its real interval must never fire during a test.
-    void holdTimers() {
-        main().Timer2->setInterval(3600000);
-        main().Timer3->setInterval(3600000);
-    }
-    void tickDelayedSend() {
-        main().Timer2_Timer();
-        main().Timer2_Timer();
-    }
+    void tickDelayedSend() { ticks(2); }
     // Follows the connection chain to its end: the map, then the host name.
     bool settle() {
         tickDelayedSend();
-        if (!QTest::qWaitFor([&] { return main().Label3->Caption() == u"mp_castle"; }, 5000))
+        if (!QTest::qWaitFor([&] { return main.Label3->Caption() == u"mp_castle"; }, 5000))
             return false;
         tickDelayedSend();
-        return QTest::qWaitFor([&] { return main().Label6->Caption() == u"Torvanex Test"; }, 5000);
+        return QTest::qWaitFor([&] { return main.Label6->Caption() == u"Torvanex Test"; }, 5000);
     }
     // The ban list label, its delayed send, and the display once the whole list has arrived.
     void fetchBanList() {
-        main().Image9_Click();
-        QTest::mouseClick(main().Label36, Qt::LeftButton);
+        main.Image9_Click();
+        QTest::mouseClick(main.Label36, Qt::LeftButton);
         tickDelayedSend();
-        QTRY_VERIFY(main().PbListText.contains(u"End of Ban List"_s));
-        main().Timer3_Timer();
-        main().Timer3_Timer();
+        QTRY_VERIFY(main.PbListText.contains(u"End of Ban List"_s));
+        main.Timer3_Timer();
+        main.Timer3_Timer();
     }
     void fillServer(Form4& w, const QString& password) {
         w.Text4->setText(u"127.0.0.1"_s);
@@ -123,16 +117,15 @@ private slots:
     void rconSession() {
         Rig r;
         QVERIFY2(r.start({}), qPrintable(r.sim.errorString()));
-        r.holdTimers();
-        Form4& w = r.login();
+        Form4& w = r.login;
         w.Show();
         r.fillServer(w, u"secret"_s);
         w.Command1->click();
-        QVERIFY(r.main().isVisible());
+        QVERIFY(r.main.isVisible());
         QVERIFY(r.sim.waitForUdp(1));
         QCOMPARE(r.sim.udpReceived().at(0), rconDatagram("secret", "status"));
 
-        Main& m = r.main();
+        Main& m = r.main;
         QTRY_VERIFY(m.Grid->Rows() > 4);
         QCOMPARE(m.Grid->TextMatrix(3, 0), u"Bob            "_s);
         QCOMPARE(m.Grid->TextMatrix(3, 5), u"10.0.0.5:28960"_s);
@@ -159,11 +152,10 @@ private slots:
     void rightClickKickLeavesTheGrid() {
         Rig r;
         QVERIFY2(r.start({}), qPrintable(r.sim.errorString()));
-        r.holdTimers();
-        Form4& w = r.login();
+        Form4& w = r.login;
         r.fillServer(w, u"secret"_s);
         w.Command1->click();
-        Main& m = r.main();
+        Main& m = r.main;
         QTRY_VERIFY(m.Grid->Rows() > 4);
         QVERIFY(r.settle());
         FlexGrid& g = *m.Grid;
@@ -193,27 +185,25 @@ private slots:
     void banListArrivesInText10() {
         Rig r;
         QVERIFY2(r.start({}), qPrintable(r.sim.errorString()));
-        r.holdTimers();
-        Form4& w = r.login();
+        Form4& w = r.login;
         r.fillServer(w, u"secret"_s);
         w.Command1->click();
-        QTRY_VERIFY(r.main().Grid->Rows() > 4);
+        QTRY_VERIFY(r.main.Grid->Rows() > 4);
         QVERIFY(r.settle());
         r.fetchBanList();
         QCOMPARE(r.sim.udpReceived().last(), rconDatagram("secret", "pb_sv_banlist"));
-        QCOMPARE(r.main().Text10->Text(), kBanList);
+        QCOMPARE(r.main.Text10->Text(), kBanList);
         QCOMPARE(r.fx.fake.dialogs.texts(), QStringList{u"This may take a few seconds!"_s});
     }
 
     void wrongPassword() {
         Rig r;
         QVERIFY2(r.start({}), qPrintable(r.sim.errorString()));
-        r.holdTimers();
-        Form4& w = r.login();
+        Form4& w = r.login;
         w.Show();
         r.fillServer(w, u"wrong"_s);
         w.Command1->click();
-        Main& m = r.main();
+        Main& m = r.main;
         QTRY_VERIFY(m.Text6.contains(u"Invalid password."_s));
         QString mapCaption;
         r.fx.fake.dialogs.whileOpen = [&] { mapCaption = m.Label3->Caption(); };
@@ -226,16 +216,14 @@ private slots:
     }
 
     void silentServerNeverFreezes() {
-        WindowsFixture fx(true);
-        Main& m = Forms::get<Main>();
-        m.Text3->setText(u"127.0.0.1"_s);
+        ConsoleFixture c(u"0"_s, {}, Timers::Running, Connection::NotConnected, Sockets::Real);
+        Main& m = c.main;
         m.Text4->setText(u"9"_s); // nothing listens: the datagram is lost or refused
-        m.txtRcon = u"pw"_s;
         QVERIFY(m.Connect());
         m.Send(u"status"_s);
         for (int i = 0; i < 20; ++i)
             QCoreApplication::processEvents(); // let a refusal arrive, if the system reports one
-        QVERIFY(fx.fake.dialogs.shown.isEmpty());
+        QVERIFY(c.fx.fake.dialogs.shown.isEmpty());
         QCOMPARE(m.Label4->Caption(), u"0"_s);
     }
 
@@ -250,23 +238,22 @@ private slots:
         QFETCH(QString, user);
         QFETCH(QString, level);
         Rig r;
-        QVERIFY2(r.start({}, true), qPrintable(r.sim.errorString()));
-        r.holdTimers();
-        Form4& w = r.login();
+        QVERIFY2(r.start({}, SimServices::RconAndDaemon), qPrintable(r.sim.errorString()));
+        Form4& w = r.login;
         w.Show();
         r.fillDaemon(w, user, level);
         // The password reply is taken while the greeting is still open.
         r.fx.fake.dialogs.whileOpen = [&] { QTRY_COMPARE(w.RconPassPending, u"0"_s); };
         w.Command3->click();
-        QTRY_VERIFY(r.main().isVisible());
+        QTRY_VERIFY(r.main.isVisible());
         QCOMPARE(r.fx.fake.dialogs.texts(), QStringList{u"Access Granted to "_s + user + u" as "_s + level});
         QVERIFY(!w.isVisible());
-        QCOMPARE(r.main().level, level);
+        QCOMPARE(r.main.level, level);
         QVERIFY(r.sim.waitForUdp(1));
         QCOMPARE(r.sim.udpReceived().at(0), rconDatagram("secret", "status"));
-        QTRY_VERIFY(r.main().Grid->Rows() > 4); // the grid asks "mapname" (copied at once)
-        r.main().Send(u"say one"_s);
-        r.main().Send(u"say two"_s);
+        QTRY_VERIFY(r.main.Grid->Rows() > 4); // the grid asks "mapname" (copied at once)
+        r.main.Send(u"say one"_s);
+        r.main.Send(u"say two"_s);
         // TCP may hand the daemon two quick copies in one read; their bytes and order are what counts.
         const QByteArray who = user.toLatin1();
         const QByteArray expected = who + ":pass-" + level.toLatin1() + "getrconpass" + who + " - status" +
@@ -276,21 +263,21 @@ private slots:
 
     void passwordAfterTheGreetingClosed() {
         Rig r;
-        QVERIFY2(r.start({u"--rconpass-delay-ms"_s, u"300"_s}, true), qPrintable(r.sim.errorString()));
-        r.holdTimers();
-        Form4& w = r.login();
+        QVERIFY2(r.start({u"--rconpass-delay-ms"_s, u"300"_s}, SimServices::RconAndDaemon),
+                 qPrintable(r.sim.errorString()));
+        Form4& w = r.login;
         r.fillDaemon(w, u"power1"_s, u"poweradmin"_s);
         w.Command3->click();
         QTRY_VERIFY(w.awaitingRconPass());
-        QTRY_VERIFY(r.main().isVisible());
+        QTRY_VERIFY(r.main.isVisible());
         QVERIFY(r.sim.waitForUdp(1));
         QCOMPARE(r.sim.udpReceived().at(0), rconDatagram("secret", "status"));
     }
 
     void refusedLogin() {
         Rig r;
-        QVERIFY2(r.start({}, true), qPrintable(r.sim.errorString()));
-        Form4& w = r.login();
+        QVERIFY2(r.start({}, SimServices::RconAndDaemon), qPrintable(r.sim.errorString()));
+        Form4& w = r.login;
         r.fillDaemon(w, u"mp1"_s, u"poweradmin"_s); // above the allowed level
         w.Command3->click();
         QTRY_COMPARE(w.Label3->Caption(), u"Received Data!"_s);
@@ -303,22 +290,22 @@ private slots:
     // Daemon mode: the ban list as in RCON mode, the start request, and the daemon's log in the Reader.
     void daemonRequestsAndBanList() {
         Rig r;
-        QVERIFY2(r.start({u"--daemon-log"_s, u"[2009-12-08 21:04:02] admin1 - kick Camper"_s}, true),
+        QVERIFY2(r.start({u"--daemon-log"_s, u"[2009-12-08 21:04:02] admin1 - kick Camper"_s},
+                         SimServices::RconAndDaemon),
                  qPrintable(r.sim.errorString()));
-        r.holdTimers();
-        Form4& w = r.login();
+        Form4& w = r.login;
         r.fillDaemon(w, u"admin1"_s, u"admin"_s);
         w.Command3->click();
-        QTRY_VERIFY(r.main().isVisible());
-        QTRY_VERIFY(r.main().Grid->Rows() > 4);
+        QTRY_VERIFY(r.main.isVisible());
+        QTRY_VERIFY(r.main.Grid->Rows() > 4);
         QVERIFY(r.settle());
         r.fetchBanList();
-        QCOMPARE(r.main().Text10->Text(), kBanList);
+        QCOMPARE(r.main.Text10->Text(), kBanList);
         // Each request waits for the one before it: the daemon takes whatever one read brings as one message.
         QTRY_VERIFY(r.sim.tcpReceived().join().endsWith("admin1 - pb_sv_banlist"));
-        QTest::mouseClick(r.main().Labelstart, Qt::LeftButton);
+        QTest::mouseClick(r.main.Labelstart, Qt::LeftButton);
         QTRY_COMPARE(r.sim.tcpReceived().last(), QByteArray("startserver"));
-        r.main().Label93_Click();
+        r.main.Label93_Click();
         QTRY_VERIFY(Forms::isLoaded<tvx::log>() && Forms::get<tvx::log>().isVisible());
         // The daemon's log, then the start request it recorded.
         const QStringList logLines = Forms::get<tvx::log>().Text1->Text().split(u"\r\n"_s);
@@ -335,13 +322,12 @@ private slots:
     // user can log in, and the daemon hands out the new password.
     void daemonUsersAndRconPassword() {
         Rig r;
-        QVERIFY2(r.start({}, true), qPrintable(r.sim.errorString()));
-        r.holdTimers();
-        Form4& w = r.login();
+        QVERIFY2(r.start({}, SimServices::RconAndDaemon), qPrintable(r.sim.errorString()));
+        Form4& w = r.login;
         r.fillDaemon(w, u"power1"_s, u"poweradmin"_s);
         w.Command3->click();
-        QTRY_VERIFY(r.main().isVisible());
-        QTRY_VERIFY(r.main().Grid->Rows() > 4);
+        QTRY_VERIFY(r.main.isVisible());
+        QTRY_VERIFY(r.main.Grid->Rows() > 4);
         QVERIFY(r.settle());
         const qsizetype before = r.fx.fake.dialogs.shown.size();
 
@@ -367,14 +353,13 @@ private slots:
 
     void daemonKilledMidSession() {
         Rig r;
-        QVERIFY2(r.start({}, true), qPrintable(r.sim.errorString()));
-        r.holdTimers();
-        Form4& w = r.login();
+        QVERIFY2(r.start({}, SimServices::RconAndDaemon), qPrintable(r.sim.errorString()));
+        Form4& w = r.login;
         r.fillDaemon(w, u"admin1"_s, u"admin"_s);
         w.Command3->click();
-        QTRY_VERIFY(r.main().isVisible());
+        QTRY_VERIFY(r.main.isVisible());
         r.sim.kill();
-        QTRY_VERIFY(!r.main().isVisible());
+        QTRY_VERIFY(!r.main.isVisible());
         QVERIFY(r.fx.fake.dialogs.texts().contains(
             u"TORVANEX lost connection with the daemon!\r\nPlease wait a few seconds and reconnect again!"_s));
         QVERIFY(w.isVisible());
@@ -383,15 +368,15 @@ private slots:
 
     void daemonThatKeepsThePassword() {
         Rig r;
-        QVERIFY2(r.start({u"--no-rconpass"_s}, true), qPrintable(r.sim.errorString()));
-        Form4& w = r.login();
+        QVERIFY2(r.start({u"--no-rconpass"_s}, SimServices::RconAndDaemon), qPrintable(r.sim.errorString()));
+        Form4& w = r.login;
         w.rconPassTimeoutMs = 200;
         r.fillDaemon(w, u"power1"_s, u"poweradmin"_s);
         w.Command3->click();
         QTRY_VERIFY(w.awaitingRconPass());
         QTRY_VERIFY(!w.awaitingRconPass());
         QCOMPARE(r.fx.fake.dialogs.shown.last().title, u"TORVANEX"_s);
-        QVERIFY(!r.main().isVisible());
+        QVERIFY(!r.main.isVisible());
         QVERIFY(w.isVisible());
     }
 };

@@ -7,6 +7,7 @@
 #include "gui/join_server_window.h"
 #include "gui/main/main_window.h"
 
+#include "support/console_fixture.h"
 #include "support/core_values.h"
 #include "support/fake_platform.h"
 #include "support/files.h"
@@ -24,14 +25,11 @@ namespace {
 
 const QString kWine = u"/usr/bin/wine"_s;
 
-// The console as the login hands it over: server address and port in its boxes, the client's settings
-// read at its load.
-struct Console {
-    WindowsFixture fx;
-    Main& main = Forms::get<Main>();
-    Console() {
+// The console as the login hands it over, not connected: server address and port in its boxes, the
+// client's settings read at its load.
+struct Console : ConsoleFixture {
+    Console() : ConsoleFixture(u"0"_s, {}, Timers::Running, Connection::NotConnected) {
         main.Text3->setText(u"203.0.113.17"_s);
-        main.Text4->setText(u"28960"_s);
     }
     QString dir() const { return fx.fake.folder(); }
 };

@@ -5,6 +5,7 @@
 #include "gui/main/main_window.h"
 #include "gui/reader_window.h"
 
+#include "support/console_fixture.h"
 #include "support/fake_platform.h"
 #include "support/status_fixture.h"
 #include "support/wire.h"
@@ -21,18 +22,10 @@ using namespace tvx::test;
 
 namespace {
 
-struct Session {
-    WindowsFixture fx;
-    Main& main = Forms::get<Main>();
-    FakeUdpSocket* udp = fx.fake.udp();
-    Form4& login = Forms::get<Form4>();
-    FakeTcpClient* daemon = fx.fake.tcp();
-    explicit Session(const QString& mode = u"0"_s) {
-        main.Text3->setText(u"127.0.0.1"_s);
-        main.Text4->setText(u"28960"_s);
-        main.txtRcon = u"pw"_s;
-        main.IdentDaemon(mode);
-    }
+// A console handed over in the given mode but not connected, with the daemon link down; its timers run.
+struct Session : ConsoleFixture {
+    explicit Session(const QString& mode = u"0"_s, Sockets sockets = Sockets::Fake)
+        : ConsoleFixture(mode, {}, Timers::Running, Connection::NotConnected, sockets) {}
     // Runs the delayed-send timer until it sends (at most `ticks` ticks).
     void tick2(int ticks = 2) {
         for (int i = 0; i < ticks && main.Timer2->Enabled(); ++i)
@@ -110,15 +103,13 @@ private slots:
     // A reply from anywhere but the server does not count: a spoofed "Invalid password." from another
     // port on the same machine does not end the session.
     void spoofedReplyIsIgnored() {
-        WindowsFixture fx(true);
+        Session s(u"0"_s, Sockets::Real);
         QUdpSocket server;
         QVERIFY(server.bind(QHostAddress::LocalHost, 0));
         QUdpSocket spoofer;
         QVERIFY(spoofer.bind(QHostAddress::LocalHost, 0));
-        Main& m = Forms::get<Main>();
-        m.Text3->setText(u"127.0.0.1"_s);
+        Main& m = s.main;
         m.Text4->setText(QString::number(server.localPort()));
-        m.txtRcon = u"pw"_s;
         m.Show();
         QVERIFY(m.Connect());
         m.Send(u"mapname"_s);
@@ -130,7 +121,7 @@ private slots:
         server.writeDatagram(replyDatagram("\"mapname\" is: \"mp_castle^7\" default: \"^7\"\n"), console,
                              consolePort);
         QTRY_COMPARE(m.Label3->Caption(), u"mp_castle"_s);
-        QVERIFY(fx.fake.dialogs.shown.isEmpty());
+        QVERIFY(s.fx.fake.dialogs.shown.isEmpty());
         QVERIFY(m.isVisible());
         QVERIFY(!m.Text6.contains(u"Invalid password."_s));
     }
@@ -151,9 +142,8 @@ private slots:
 
     void secondDelayedSendReplacesTheFirst() {
         Session s(u"1"_s);
-        FakeTcpClient* daemon = s.daemon;
+        FakeTcpClient* daemon = s.tcp;
         daemon->currentState = sock::Connected;
-        s.login.Text1->setText(u"bob"_s);
         s.main.Connect();
         s.main.WaitSend(u"first"_s);
         s.main.Timer2_Timer();
@@ -197,7 +187,7 @@ private slots:
         s.main.IsThisDaemon();
         QCOMPARE(s.main.Text43, mirror);
         s.main.Connect();
-        QCOMPARE(s.daemon->sent.size(), 0);
+        QCOMPARE(s.tcp->sent.size(), 0);
     }
 
     void statusFillsTheGridAndAsksTheMap() {

@@ -238,7 +238,7 @@ private:
 
 } // namespace
 
-class TestLogFilters : public QObject {
+class TstLogFilters : public QObject {
     Q_OBJECT
 
 private slots:
@@ -600,5 +600,5 @@ private:
     }
 };
 
-QTEST_GUILESS_MAIN(TestLogFilters)
+QTEST_GUILESS_MAIN(TstLogFilters)
 #include "tst_log_filters.moc"

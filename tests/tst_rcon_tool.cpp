@@ -652,7 +652,7 @@ private slots:
     // ---- End to end ----
 
     void sessionAgainstTheSimulatedServer() {
-        WindowsFixture fx{true};
+        WindowsFixture fx{Sockets::Real};
         SimServerProcess sim;
         QTemporaryFile players;
         QVERIFY(players.open());

@@ -20,33 +20,31 @@ QByteArray rconPacket(const QByteArray& password, const QByteArray& command) {
 // A client socket that gathers every datagram the server sends back.
 class RconPeer {
 public:
-    explicit RconPeer(quint16 serverPort) : m_port(serverPort) { m_socket.bind(QHostAddress::LocalHost, 0); }
+    explicit RconPeer(quint16 serverPort) : port_(serverPort) { socket_.bind(QHostAddress::LocalHost, 0); }
 
-    void send(const QByteArray& datagram) {
-        m_socket.writeDatagram(datagram, QHostAddress::LocalHost, m_port);
-    }
+    void send(const QByteArray& datagram) { socket_.writeDatagram(datagram, QHostAddress::LocalHost, port_); }
 
     // Takes what has arrived and returns how many datagrams there are so far.
     qsizetype collect() {
-        while (m_socket.hasPendingDatagrams())
-            m_replies.append(m_socket.receiveDatagram().data());
-        return m_replies.size();
+        while (socket_.hasPendingDatagrams())
+            replies_.append(socket_.receiveDatagram().data());
+        return replies_.size();
     }
 
-    const QList<QByteArray>& replies() const { return m_replies; }
+    const QList<QByteArray>& replies() const { return replies_; }
 
     QByteArray text() {
         collect();
         QByteArray all;
-        for (const QByteArray& r : std::as_const(m_replies))
+        for (const QByteArray& r : std::as_const(replies_))
             all += r.mid(kHeader.size());
         return all;
     }
 
 private:
-    quint16 m_port;
-    QUdpSocket m_socket;
-    QList<QByteArray> m_replies;
+    quint16 port_;
+    QUdpSocket socket_;
+    QList<QByteArray> replies_;
 };
 
 QString writeFile(const QTemporaryDir& dir, const QString& name, const QByteArray& content) {
@@ -59,7 +57,7 @@ QString writeFile(const QTemporaryDir& dir, const QString& name, const QByteArra
 
 } // namespace
 
-class tst_SimServer : public QObject {
+class TstSimserver : public QObject {
     Q_OBJECT
 
 private slots:
@@ -82,18 +80,18 @@ private slots:
 private:
     QByteArray exchange(QTcpSocket& socket, const QByteArray& message);
 
-    QTemporaryDir m_dir;
-    SimServerProcess m_plain; // --no-throttle, no players, no daemon
+    QTemporaryDir dir_;
+    SimServerProcess plain_; // --no-throttle, no players, no daemon
 };
 
-void tst_SimServer::initTestCase() {
-    QVERIFY(m_dir.isValid());
-    QVERIFY2(m_plain.start({u"--no-throttle"_s}), qPrintable(m_plain.errorString()));
+void TstSimserver::initTestCase() {
+    QVERIFY(dir_.isValid());
+    QVERIFY2(plain_.start({u"--no-throttle"_s}), qPrintable(plain_.errorString()));
 }
 
-void tst_SimServer::statusIsByteExact() {
+void TstSimserver::statusIsByteExact() {
     const QString players =
-        writeFile(m_dir, u"two.txt"_s,
+        writeFile(dir_, u"two.txt"_s,
                   "# slot score ping guid name address qport rate lastmsg\n"
                   "3\t-2\t999\t87654321\t^1Red^7Baron\t198.51.100.42:28961\t501\t5000\t1150\n"
                   "\n"
@@ -120,7 +118,7 @@ void tst_SimServer::statusIsByteExact() {
     QCOMPARE(plainLine.indexOf("203.0.113.17") + 1, 53);
 }
 
-void tst_SimServer::longReplyIsCutIntoPieces() {
+void TstSimserver::longReplyIsCutIntoPieces() {
     QByteArray file;
     for (int slot = 0; slot < 24; ++slot) {
         file += QByteArray::number(slot) + "\t" + QByteArray::number(slot * 3) + "\t50\t" +
@@ -129,7 +127,7 @@ void tst_SimServer::longReplyIsCutIntoPieces() {
                 QByteArray::number(1000 + slot) + "\t25000\t0\n";
     }
     SimServerProcess server;
-    QVERIFY2(server.start({u"--no-throttle"_s, u"--players"_s, writeFile(m_dir, u"many.txt"_s, file)}),
+    QVERIFY2(server.start({u"--no-throttle"_s, u"--players"_s, writeFile(dir_, u"many.txt"_s, file)}),
              qPrintable(server.errorString()));
     RconPeer peer(server.udpPort());
     peer.send(rconPacket("secret", "status"));
@@ -150,7 +148,7 @@ void tst_SimServer::longReplyIsCutIntoPieces() {
     QVERIFY(text.contains("^3Player23^7"));
 }
 
-void tst_SimServer::replies_data() {
+void TstSimserver::replies_data() {
     QTest::addColumn<QByteArray>("request");
     QTest::addColumn<QByteArray>("reply");
 
@@ -177,16 +175,16 @@ void tst_SimServer::replies_data() {
                                      << QByteArray("Unknown command \"nosuchthing\"\n");
 }
 
-void tst_SimServer::replies() {
+void TstSimserver::replies() {
     QFETCH(QByteArray, request);
     QFETCH(QByteArray, reply);
-    RconPeer peer(m_plain.udpPort());
+    RconPeer peer(plain_.udpPort());
     peer.send(request);
     QTRY_COMPARE(peer.collect(), 1);
     QCOMPARE(peer.replies().first(), kHeader + reply);
 }
 
-void tst_SimServer::throttleDropsASecondPacket() {
+void TstSimserver::throttleDropsASecondPacket() {
     SimServerProcess server;
     QVERIFY2(server.start(), qPrintable(server.errorString()));
     RconPeer peer(server.udpPort());
@@ -199,8 +197,8 @@ void tst_SimServer::throttleDropsASecondPacket() {
     QCOMPARE(peer.replies().first(), kHeader + "console: first\n");
 }
 
-void tst_SimServer::punkBusterListsComeOneLinePerDatagram() {
-    RconPeer peer(m_plain.udpPort());
+void TstSimserver::punkBusterListsComeOneLinePerDatagram() {
+    RconPeer peer(plain_.udpPort());
     peer.send(rconPacket("secret", "pb_sv_badname 30 Camper"));
     QTRY_COMPARE(peer.collect(), 1);
     peer.send(rconPacket("secret", "pb_sv_banlist"));
@@ -218,7 +216,7 @@ void tst_SimServer::punkBusterListsComeOneLinePerDatagram() {
 
 // What the player menu sends, for a slot or name the server knows and one it does not: the reply, the
 // player gone from the next "status", and the command in the record of player commands.
-void tst_SimServer::playerCommands_data() {
+void TstSimserver::playerCommands_data() {
     QTest::addColumn<QByteArray>("command");
     QTest::addColumn<QByteArray>("reply");
     QTest::addColumn<QByteArray>("gone"); // the player missing from the next status, if any
@@ -281,13 +279,13 @@ void tst_SimServer::playerCommands_data() {
         << QByteArray("say hi") << QByteArray("console: hi\n") << QByteArray() << false;
 }
 
-void tst_SimServer::playerCommands() {
+void TstSimserver::playerCommands() {
     QFETCH(QByteArray, command);
     QFETCH(QByteArray, reply);
     QFETCH(QByteArray, gone);
     QFETCH(bool, recorded);
     const QString players =
-        writeFile(m_dir, u"pair.txt"_s,
+        writeFile(dir_, u"pair.txt"_s,
                   "0\t15\t48\t1234567\tSniper\t203.0.113.17:28960\t12345\t25000\t0\n"
                   "3\t-2\t99\t87654321\t^1Red^7Baron\t198.51.100.42:28961\t501\t5000\t0\n");
     SimServerProcess server;
@@ -313,14 +311,14 @@ void tst_SimServer::playerCommands() {
     QCOMPARE(server.playerCommands().size(), recorded ? 1 : 0);
 }
 
-QByteArray tst_SimServer::exchange(QTcpSocket& socket, const QByteArray& message) {
+QByteArray TstSimserver::exchange(QTcpSocket& socket, const QByteArray& message) {
     socket.write(message);
     if (!QTest::qWaitFor([&] { return socket.bytesAvailable() > 0; }, 5000))
         return "(no answer)";
     return socket.readAll();
 }
 
-void tst_SimServer::daemonLogin_data() {
+void TstSimserver::daemonLogin_data() {
     QTest::addColumn<QByteArray>("login");
     QTest::addColumn<bool>("granted");
 
@@ -333,11 +331,12 @@ void tst_SimServer::daemonLogin_data() {
     QTest::newRow("level word in another case") << QByteArray("admin1:pass-Admin") << false;
 }
 
-void tst_SimServer::daemonLogin() {
+void TstSimserver::daemonLogin() {
     QFETCH(QByteArray, login);
     QFETCH(bool, granted);
     SimServerProcess server;
-    QVERIFY2(server.start({u"--users"_s, SimServerProcess::demoFile(u"demo_users.txt"_s)}, true),
+    QVERIFY2(server.start({u"--users"_s, SimServerProcess::demoFile(u"demo_users.txt"_s)},
+                          SimServices::RconAndDaemon),
              qPrintable(server.errorString()));
     QTcpSocket socket;
     socket.connectToHost(QHostAddress::LocalHost, server.tcpPort());
@@ -351,11 +350,11 @@ void tst_SimServer::daemonLogin() {
     }
 }
 
-void tst_SimServer::daemonSession() {
+void TstSimserver::daemonSession() {
     SimServerProcess server;
     QVERIFY2(server.start({u"--users"_s, SimServerProcess::demoFile(u"demo_users.txt"_s), u"--daemon-log"_s,
                            u"line one\r\nline two\r\n"_s},
-                          true),
+                          SimServices::RconAndDaemon),
              qPrintable(server.errorString()));
     QTcpSocket socket;
     socket.connectToHost(QHostAddress::LocalHost, server.tcpPort());
@@ -378,10 +377,10 @@ void tst_SimServer::daemonSession() {
                                                       "admin1 - kick Sniper", "startserver", "getlog"}));
 }
 
-void tst_SimServer::daemonNotices() {
+void TstSimserver::daemonNotices() {
     SimServerProcess server;
     QVERIFY2(server.start({u"--no-throttle"_s, u"--users"_s, SimServerProcess::demoFile(u"demo_users.txt"_s)},
-                          true),
+                          SimServices::RconAndDaemon),
              qPrintable(server.errorString()));
     QTcpSocket socket;
     socket.connectToHost(QHostAddress::LocalHost, server.tcpPort());
@@ -411,7 +410,7 @@ void tst_SimServer::daemonNotices() {
     QVERIFY2(log.endsWith("] Rcon password changed by power1\r\n"), log.constData());
 }
 
-void tst_SimServer::daemonUserRequests_data() {
+void TstSimserver::daemonUserRequests_data() {
     QTest::addColumn<QList<QByteArray>>("logins");
     QTest::addColumn<QByteArray>("request");
     QTest::addColumn<QByteArray>("answer");
@@ -450,12 +449,13 @@ void tst_SimServer::daemonUserRequests_data() {
         << QByteArray("CHANGERCON Rcon password not changed: the new password is empty");
 }
 
-void tst_SimServer::daemonUserRequests() {
+void TstSimserver::daemonUserRequests() {
     QFETCH(QList<QByteArray>, logins);
     QFETCH(QByteArray, request);
     QFETCH(QByteArray, answer);
     SimServerProcess server;
-    QVERIFY2(server.start({u"--users"_s, SimServerProcess::demoFile(u"demo_users.txt"_s)}, true),
+    QVERIFY2(server.start({u"--users"_s, SimServerProcess::demoFile(u"demo_users.txt"_s)},
+                          SimServices::RconAndDaemon),
              qPrintable(server.errorString()));
     QTcpSocket socket;
     socket.connectToHost(QHostAddress::LocalHost, server.tcpPort());
@@ -468,5 +468,5 @@ void tst_SimServer::daemonUserRequests() {
     QVERIFY(exchange(socket, "bob:pw-mp").startsWith("Login refused"));
 }
 
-QTEST_GUILESS_MAIN(tst_SimServer)
+QTEST_GUILESS_MAIN(TstSimserver)
 #include "tst_simserver.moc"

@@ -272,7 +272,7 @@ private slots:
         const QByteArray path = qgetenv("PATH");
         const auto restorePath = qScopeGuard([&path] { qputenv("PATH", path); });
         qputenv("PATH", QFile::encodeName(wineFolder.path()) + ':' + path);
-        WindowsFixture fx(false, true);
+        WindowsFixture fx(Sockets::Fake, Programs::Real);
         const QString client = fx.fake.folder() + u"/pbucon.exe"_s;
         QVERIFY(placeClient(fx.fake.folder()));
         Main& m = Forms::get<Main>();

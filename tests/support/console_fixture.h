@@ -1,6 +1,6 @@
 #pragma once
-// The console as most window tests meet it: handed over by the login and connected in a given mode and
-// level, on screen, with the daemon link up and nothing sent yet.
+// The console as the window tests meet it: handed over by the login in a given mode and level, and
+// connected, on screen, with the daemon link up and nothing sent yet; or left for the test to connect.
 #include "gui/login_window.h"
 #include "gui/main/main_window.h"
 
@@ -17,15 +17,22 @@ using namespace Qt::StringLiterals;
 // Whether the console's 1-second timers run on their own or only when a test calls their handlers.
 enum class Timers { Running, ByHand };
 
+// Whether the fixture connects the console, or leaves it handed over but not connected: the test then
+// connects it itself, or logs in through the login window (which hands it over anew).
+enum class Connection { Connected, NotConnected };
+
 struct ConsoleFixture {
     WindowsFixture fx;
     Form4& login = Forms::get<Form4>();
     Main& main = Forms::get<Main>();
+    // Null with real sockets.
     FakeUdpSocket* udp = fx.fake.udp();
     FakeTcpClient* tcp = fx.fake.tcp();
 
-    ConsoleFixture(const QString& mode, const QString& level, Timers timers) {
-        tcp->currentState = sock::Connected;
+    // Server 127.0.0.1:28960, rcon password "pw", daemon user "bob".
+    ConsoleFixture(const QString& mode, const QString& level, Timers timers,
+                   Connection connection = Connection::Connected, Sockets sockets = Sockets::Fake)
+        : fx(sockets) {
         login.Text1->setText(u"bob"_s);
         main.Text3->setText(u"127.0.0.1"_s);
         main.Text4->setText(u"28960"_s);
@@ -36,6 +43,9 @@ struct ConsoleFixture {
             main.Timer2->setInterval(3600000);
             main.Timer3->setInterval(3600000);
         }
+        if (connection == Connection::NotConnected)
+            return;
+        tcp->currentState = sock::Connected;
         main.Connect();
         main.Show();
         udp->sent.clear();

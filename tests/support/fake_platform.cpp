@@ -138,8 +138,8 @@ void FakeSettings::endBatch() {
         ++saves;
 }
 
-FakePlatform::FakePlatform(bool realSockets, bool realShell)
-    : real_(realSockets), realShell_(realShell), programShell_(std::make_unique<QtShell>()) {
+FakePlatform::FakePlatform(Sockets sockets, Programs programs)
+    : sockets_(sockets), programs_(programs), programShell_(std::make_unique<QtShell>()) {
     system.folder = dir_.path();
 }
 FakePlatform::~FakePlatform() = default;
@@ -147,16 +147,18 @@ FakePlatform::~FakePlatform() = default;
 Platform FakePlatform::platform() {
     Platform p;
     p.dialogs = &dialogs;
-    p.shell = realShell_ ? programShell_.get() : &shell;
+    p.shell = programs_ == Programs::Real ? programShell_.get() : &shell;
     p.system = &system;
     p.settings = &settings;
     p.makeUdp = [this](QObject* parent) -> UdpSocket* {
-        UdpSocket* s = real_ ? static_cast<UdpSocket*>(new QtUdpSocket(parent)) : new FakeUdpSocket(parent);
+        UdpSocket* s = sockets_ == Sockets::Real ? static_cast<UdpSocket*>(new QtUdpSocket(parent))
+                                                 : new FakeUdpSocket(parent);
         udpSockets << s;
         return s;
     };
     p.makeTcp = [this](QObject* parent) -> TcpClient* {
-        TcpClient* s = real_ ? static_cast<TcpClient*>(new QtTcpClient(parent)) : new FakeTcpClient(parent);
+        TcpClient* s = sockets_ == Sockets::Real ? static_cast<TcpClient*>(new QtTcpClient(parent))
+                                                 : new FakeTcpClient(parent);
         tcpClients << s;
         return s;
     };
@@ -171,7 +173,7 @@ FakeTcpClient* FakePlatform::tcp() const {
     return tcpClients.isEmpty() ? nullptr : qobject_cast<FakeTcpClient*>(tcpClients.last().data());
 }
 
-WindowsFixture::WindowsFixture(bool realSockets, bool realShell) : fake(realSockets, realShell) {
+WindowsFixture::WindowsFixture(Sockets sockets, Programs programs) : fake(sockets, programs) {
     Forms::unloadAll();
     Forms::install(fake.platform());
 }

@@ -153,11 +153,16 @@ private:
     bool unsaved_ = false;
 };
 
-// A whole platform. With real sockets the windows talk to real peers on 127.0.0.1.
+// The windows' sockets: fakes the test drives, or real ones that talk to real peers on 127.0.0.1.
+enum class Sockets { Fake, Real };
+// The programs the windows start: recorded only, or really started and really ended (the UCON client's
+// stand-in).
+enum class Programs { Recorded, Real };
+
+// A whole platform.
 class FakePlatform {
 public:
-    // With a real shell, programs really start and really end (the UCON client's stand-in).
-    explicit FakePlatform(bool realSockets = false, bool realShell = false);
+    explicit FakePlatform(Sockets sockets = Sockets::Fake, Programs programs = Programs::Recorded);
     ~FakePlatform();
     FakeDialogs dialogs;
     FakeShell shell;
@@ -172,8 +177,8 @@ public:
     QString folder() const { return dir_.path(); }
 
 private:
-    bool real_;
-    bool realShell_;
+    Sockets sockets_;
+    Programs programs_;
     std::unique_ptr<Shell> programShell_;
     QTemporaryDir dir_;
 };
@@ -181,7 +186,7 @@ private:
 // Installs a fresh platform and unloads every window when the test ends.
 class WindowsFixture {
 public:
-    explicit WindowsFixture(bool realSockets = false, bool realShell = false);
+    explicit WindowsFixture(Sockets sockets = Sockets::Fake, Programs programs = Programs::Recorded);
     ~WindowsFixture();
     FakePlatform fake;
 };

@@ -16,62 +16,62 @@ QString simServerPath() {
 
 SimServerProcess::SimServerProcess(QObject* parent) : QObject(parent) {
     // Its complaints (a bad option, a port in use) belong in the test's own output.
-    m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    connect(&m_process, &QProcess::readyReadStandardOutput, this, &SimServerProcess::readOutput);
+    process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    connect(&process_, &QProcess::readyReadStandardOutput, this, &SimServerProcess::readOutput);
 }
 
 SimServerProcess::~SimServerProcess() {
     kill();
 }
 
-bool SimServerProcess::start(const QStringList& extraArgs, bool withDaemon) {
+bool SimServerProcess::start(const QStringList& extraArgs, SimServices services) {
     kill();
-    m_pending.clear();
-    m_ready = false;
-    m_udpPort = m_tcpPort = 0;
-    m_error.clear();
-    m_udp.clear();
-    m_dropped.clear();
-    m_tcp.clear();
-    m_player.clear();
+    pending_.clear();
+    ready_ = false;
+    udpPort_ = tcpPort_ = 0;
+    error_.clear();
+    udp_.clear();
+    dropped_.clear();
+    tcp_.clear();
+    player_.clear();
 
     const QString program = simServerPath();
     if (program.isEmpty()) {
-        m_error = u"TORVANEX_SIMSERVER is not set"_s;
+        error_ = u"TORVANEX_SIMSERVER is not set"_s;
         return false;
     }
     QStringList args = extraArgs;
     args << u"--port"_s << u"0"_s;
-    if (withDaemon)
+    if (services == SimServices::RconAndDaemon)
         args << u"--daemon-port"_s << u"0"_s;
-    m_process.start(program, args);
-    if (!m_process.waitForStarted(5000)) {
-        m_error = m_process.errorString();
+    process_.start(program, args);
+    if (!process_.waitForStarted(5000)) {
+        error_ = process_.errorString();
         return false;
     }
     const bool settled =
-        QTest::qWaitFor([this] { return m_ready || m_process.state() == QProcess::NotRunning; }, 5000);
-    if (!m_ready) {
-        m_error = settled ? u"simserver exited before it was ready"_s
-                          : u"simserver did not report READY within 5 s"_s;
+        QTest::qWaitFor([this] { return ready_ || process_.state() == QProcess::NotRunning; }, 5000);
+    if (!ready_) {
+        error_ = settled ? u"simserver exited before it was ready"_s
+                         : u"simserver did not report READY within 5 s"_s;
         kill();
     }
-    return m_ready;
+    return ready_;
 }
 
 void SimServerProcess::kill() {
-    if (m_process.state() == QProcess::NotRunning)
+    if (process_.state() == QProcess::NotRunning)
         return;
-    m_process.kill();
-    m_process.waitForFinished(5000);
+    process_.kill();
+    process_.waitForFinished(5000);
 }
 
 bool SimServerProcess::waitForUdp(int count, int ms) {
-    return QTest::qWaitFor([&] { return m_udp.size() >= count; }, ms);
+    return QTest::qWaitFor([&] { return udp_.size() >= count; }, ms);
 }
 
 bool SimServerProcess::waitForTcp(int count, int ms) {
-    return QTest::qWaitFor([&] { return m_tcp.size() >= count; }, ms);
+    return QTest::qWaitFor([&] { return tcp_.size() >= count; }, ms);
 }
 
 QString SimServerProcess::demoFile(const QString& fileName) {
@@ -79,11 +79,11 @@ QString SimServerProcess::demoFile(const QString& fileName) {
 }
 
 void SimServerProcess::readOutput() {
-    m_pending += m_process.readAllStandardOutput();
+    pending_ += process_.readAllStandardOutput();
     qsizetype lf;
-    while ((lf = m_pending.indexOf('\n')) >= 0) {
-        QByteArray line = m_pending.left(lf);
-        m_pending.remove(0, lf + 1);
+    while ((lf = pending_.indexOf('\n')) >= 0) {
+        QByteArray line = pending_.left(lf);
+        pending_.remove(0, lf + 1);
         if (line.endsWith('\r'))
             line.chop(1);
         handleLine(line);
@@ -95,20 +95,20 @@ void SimServerProcess::handleLine(const QByteArray& line) {
     const QByteArray tag = blank < 0 ? line : line.left(blank);
     const QByteArray rest = blank < 0 ? QByteArray() : line.mid(blank + 1);
     if (tag == "UDP") {
-        m_udp.append(QByteArray::fromHex(rest));
+        udp_.append(QByteArray::fromHex(rest));
     } else if (tag == "DROP") {
-        m_dropped.append(QByteArray::fromHex(rest));
+        dropped_.append(QByteArray::fromHex(rest));
     } else if (tag == "TCP") {
-        m_tcp.append(QByteArray::fromHex(rest));
+        tcp_.append(QByteArray::fromHex(rest));
     } else if (tag == "PLAYER") {
-        m_player.append(QByteArray::fromHex(rest));
+        player_.append(QByteArray::fromHex(rest));
     } else if (tag == "READY") {
         // READY udp <port> tcp <port>
         const QList<QByteArray> words = rest.split(' ');
         if (words.size() >= 4) {
-            m_udpPort = static_cast<quint16>(words[1].toUInt());
-            m_tcpPort = static_cast<quint16>(words[3].toUInt());
-            m_ready = true;
+            udpPort_ = static_cast<quint16>(words[1].toUInt());
+            tcpPort_ = static_cast<quint16>(words[3].toUInt());
+            ready_ = true;
         }
     }
 }

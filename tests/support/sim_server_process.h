@@ -8,26 +8,29 @@
 #include <QProcess>
 #include <QStringList>
 
+// What simserver listens for: the game server's rcon alone, or the daemon too.
+enum class SimServices { Rcon, RconAndDaemon };
+
 class SimServerProcess : public QObject {
     Q_OBJECT
 public:
     explicit SimServerProcess(QObject* parent = nullptr);
     ~SimServerProcess() override;
 
-    // Starts simserver with `extraArgs` plus "--port 0" (and "--daemon-port 0" with `withDaemon`) and
+    // Starts simserver with `extraArgs` plus "--port 0" (and "--daemon-port 0" with the daemon) and
     // waits up to about 5 s for it to listen. False, with errorString(), when it does not.
-    bool start(const QStringList& extraArgs = {}, bool withDaemon = false);
+    bool start(const QStringList& extraArgs = {}, SimServices services = SimServices::Rcon);
     void kill();
 
-    quint16 udpPort() const { return m_udpPort; }
-    quint16 tcpPort() const { return m_tcpPort; }
-    QString errorString() const { return m_error; }
+    quint16 udpPort() const { return udpPort_; }
+    quint16 tcpPort() const { return tcpPort_; }
+    QString errorString() const { return error_; }
 
-    QList<QByteArray> udpReceived() const { return m_udp; }
-    QList<QByteArray> udpDropped() const { return m_dropped; }
-    QList<QByteArray> tcpReceived() const { return m_tcp; }
+    QList<QByteArray> udpReceived() const { return udp_; }
+    QList<QByteArray> udpDropped() const { return dropped_; }
+    QList<QByteArray> tcpReceived() const { return tcp_; }
     // Every command that acted on one player, as the server ran it (password checked, not dropped).
-    QList<QByteArray> playerCommands() const { return m_player; }
+    QList<QByteArray> playerCommands() const { return player_; }
 
     // Wait, running the event loop, until at least `count` datagrams / messages have been received.
     bool waitForUdp(int count, int ms = 5000);
@@ -40,14 +43,14 @@ private:
     void readOutput();
     void handleLine(const QByteArray& line);
 
-    QProcess m_process;
-    QByteArray m_pending;
-    bool m_ready = false;
-    quint16 m_udpPort = 0;
-    quint16 m_tcpPort = 0;
-    QString m_error;
-    QList<QByteArray> m_udp;
-    QList<QByteArray> m_dropped;
-    QList<QByteArray> m_tcp;
-    QList<QByteArray> m_player;
+    QProcess process_;
+    QByteArray pending_;
+    bool ready_ = false;
+    quint16 udpPort_ = 0;
+    quint16 tcpPort_ = 0;
+    QString error_;
+    QList<QByteArray> udp_;
+    QList<QByteArray> dropped_;
+    QList<QByteArray> tcp_;
+    QList<QByteArray> player_;
 };

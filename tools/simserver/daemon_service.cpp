@@ -49,21 +49,21 @@ bool loadUsers(const QString& path, QList<DaemonUser>& users, QString& error) {
 }
 
 DaemonService::DaemonService(GameServer& server, Settings settings, QObject* parent)
-    : QObject(parent), m_game(server), m_settings(std::move(settings)) {
-    connect(&m_server, &QTcpServer::newConnection, this, &DaemonService::accept);
+    : QObject(parent), game_(server), settings_(std::move(settings)) {
+    connect(&server_, &QTcpServer::newConnection, this, &DaemonService::accept);
 }
 
 bool DaemonService::listen(quint16 port, QString& error) {
-    if (m_server.listen(QHostAddress::LocalHost, port))
+    if (server_.listen(QHostAddress::LocalHost, port))
         return true;
-    error = u"cannot listen on TCP port "_s + QString::number(port) + u": "_s + m_server.errorString();
+    error = u"cannot listen on TCP port "_s + QString::number(port) + u": "_s + server_.errorString();
     return false;
 }
 
 void DaemonService::accept() {
-    while (QTcpSocket* socket = m_server.nextPendingConnection()) {
+    while (QTcpSocket* socket = server_.nextPendingConnection()) {
         connect(socket, &QTcpSocket::disconnected, this, [this, socket] {
-            m_sessions.remove(socket);
+            sessions_.remove(socket);
             socket->deleteLater();
         });
         // The protocol has no framing: whatever one read brings is one message.
@@ -82,23 +82,23 @@ void DaemonService::send(QTcpSocket* socket, const QByteArray& reply) {
 
 void DaemonService::handle(QTcpSocket* socket, const QByteArray& message) {
     if (message == "getrconpass") {
-        if (!m_settings.answerRconPass)
+        if (!settings_.answerRconPass)
             return;
-        if (m_settings.rconPassDelayMs <= 0) {
-            send(socket, m_game.rconPassword());
+        if (settings_.rconPassDelayMs <= 0) {
+            send(socket, game_.rconPassword());
             return;
         }
-        QTimer::singleShot(m_settings.rconPassDelayMs, socket, [this, guard = QPointer<QTcpSocket>(socket)] {
+        QTimer::singleShot(settings_.rconPassDelayMs, socket, [this, guard = QPointer<QTcpSocket>(socket)] {
             if (guard)
-                send(guard, m_game.rconPassword());
+                send(guard, game_.rconPassword());
         });
         return;
     }
     if (message == "getlog") {
-        send(socket, m_settings.log);
+        send(socket, settings_.log);
         return;
     }
-    const Session session = m_sessions.value(socket);
+    const Session session = sessions_.value(socket);
     if (message == "startserver") {
         // The game server is already up: the request is only recorded, and not answered.
         record("Game server start requested by " +
@@ -126,9 +126,9 @@ void DaemonService::handle(QTcpSocket* socket, const QByteArray& message) {
     send(socket, login(message, granted));
     // A refused login ends what the connection was logged in as.
     if (granted >= 0)
-        m_sessions.insert(socket, {message.left(colon), granted});
+        sessions_.insert(socket, {message.left(colon), granted});
     else
-        m_sessions.remove(socket);
+        sessions_.remove(socket);
 }
 
 QByteArray DaemonService::login(const QByteArray& message, int& granted) const {
@@ -140,7 +140,7 @@ QByteArray DaemonService::login(const QByteArray& message, int& granted) const {
     const QByteArray password = message.mid(colon + 1, dash - colon - 1);
     const QByteArray levelWord = message.mid(dash + 1);
     const int asked = levelIndex(levelWord);
-    for (const DaemonUser& user : m_settings.users) {
+    for (const DaemonUser& user : settings_.users) {
         if (user.name != name || user.password != password)
             continue;
         if (asked < 0)
@@ -172,16 +172,16 @@ QByteArray DaemonService::addUser(const QByteArray& request, const QByteArray& b
         return "ADDUSER User " + name + " not added: the password is empty";
     const DaemonUser added{name, password, level};
     bool replaced = false;
-    for (DaemonUser& user : m_settings.users) {
+    for (DaemonUser& user : settings_.users) {
         if (user.name == name) {
             user = added;
             replaced = true;
         }
     }
     if (!replaced) {
-        if (m_settings.users.size() >= kMaxUsers)
+        if (settings_.users.size() >= kMaxUsers)
             return "ADDUSER User " + name + " not added: the users list is full";
-        m_settings.users.append(added);
+        settings_.users.append(added);
     }
     record("User " + name + " added as " + levelWord + " by " + by);
     return "ADDUSER User " + name + " added as " + levelWord;
@@ -190,13 +190,13 @@ QByteArray DaemonService::addUser(const QByteArray& request, const QByteArray& b
 QByteArray DaemonService::changeRcon(const QByteArray& password, const QByteArray& by) {
     if (password.isEmpty())
         return "CHANGERCON Rcon password not changed: the new password is empty";
-    m_game.setRconPassword(password);
+    game_.setRconPassword(password);
     record("Rcon password changed by " + by);
     return "CHANGERCON Rcon password changed";
 }
 
 void DaemonService::record(const QByteArray& line) {
-    QByteArray& log = m_settings.log;
+    QByteArray& log = settings_.log;
     // A log read from the users' file may lack its last line break.
     if (!log.isEmpty() && !log.endsWith('\n'))
         log += "\r\n";

@@ -35,7 +35,7 @@ public:
     DaemonService(GameServer& server, Settings settings, QObject* parent = nullptr);
 
     bool listen(quint16 port, QString& error);
-    quint16 port() const { return m_server.serverPort(); }
+    quint16 port() const { return server_.serverPort(); }
 
     // How many users the daemon keeps at most, and how much of its log.
     static constexpr qsizetype kMaxUsers = 1000;
@@ -52,15 +52,15 @@ private:
     void record(const QByteArray& line);
     static void send(QTcpSocket* socket, const QByteArray& reply);
 
-    GameServer& m_game;
-    Settings m_settings;
-    QTcpServer m_server;
+    GameServer& game_;
+    Settings settings_;
+    QTcpServer server_;
     // Who each connection logged in as, and at which level; ADDUSER and CHANGERCON are for a poweradmin.
     struct Session {
         QByteArray name;
         int level = -1;
     };
-    QHash<QTcpSocket*, Session> m_sessions;
+    QHash<QTcpSocket*, Session> sessions_;
 };
 
 } // namespace sim

@@ -122,24 +122,7 @@ QList<QByteArray> tokenize(QByteArrayView text) {
     return out;
 }
 
-qsizetype visibleLength(QByteArrayView text) {
-    return withoutColourCodes(text).size();
-}
-
-QByteArray withoutColourCodes(QByteArrayView text) {
-    QByteArray out;
-    out.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == '^' && i + 1 < text.size() && isDigit(text[i + 1])) {
-            ++i;
-            continue;
-        }
-        out += text[i];
-    }
-    return out;
-}
-
-bool loadPlayers(const QString& path, QList<SimPlayer>& players, QString& error) {
+bool loadPlayers(const QString& path, QList<StatusPlayer>& players, QString& error) {
     players.clear();
     return readTabFile(
         path, u"players file"_s,
@@ -148,7 +131,7 @@ bool loadPlayers(const QString& path, QList<SimPlayer>& players, QString& error)
                 return u"expected 9 TAB-separated fields: slot, score, ping, guid, name, address, qport, "
                        u"rate, "
                        u"lastmsg"_s;
-            SimPlayer p;
+            StatusPlayer p;
             bool ok[5] = {};
             p.slot = f[0].trimmed().toInt(&ok[0]);
             p.score = f[1].trimmed().toInt(&ok[1]);
@@ -217,15 +200,15 @@ GameServer::GameServer(const Settings& settings) {
     forceDvar("mapname", settings.map);
     forceDvar("rcon_password", settings.rconPassword);
 
-    m_pbBans = {
+    pbBans_ = {
         {"3c0f5e7a91d24b6c8e0a1f2b3c4d5e6f", "^1Hax0r", "198.51.100.23", "Aimbot", "11.02.2009 21:14:03"},
         {"9a8b7c6d5e4f30211203f4e5d6c7b8a9", "Wallh4ck", "203.0.113.77", "Wallhack", "12.24.2009 18:02:51"},
     };
 }
 
-bool GameServer::setPlayers(QList<SimPlayer> players, QString& error) {
+bool GameServer::setPlayers(QList<StatusPlayer> players, QString& error) {
     std::sort(players.begin(), players.end(),
-              [](const SimPlayer& a, const SimPlayer& b) { return a.slot < b.slot; });
+              [](const StatusPlayer& a, const StatusPlayer& b) { return a.slot < b.slot; });
     for (qsizetype i = 0; i < players.size(); ++i) {
         if (players[i].slot < 0 || players[i].slot >= kEngineSlots) {
             error = u"slot "_s + QString::number(players[i].slot) + u" is outside 0.."_s +
@@ -240,7 +223,7 @@ bool GameServer::setPlayers(QList<SimPlayer> players, QString& error) {
     // The server was started with room for everyone in the file.
     if (!players.isEmpty() && players.last().slot >= maxClients())
         findDvar("sv_maxclients")->value = QByteArray::number(players.last().slot + 1);
-    m_players = std::move(players);
+    players_ = std::move(players);
     return true;
 }
 
@@ -254,17 +237,17 @@ void GameServer::setRconPassword(const QByteArray& password) {
 
 void GameServer::registerDvar(const QByteArray& name, DvarKind kind, const QByteArray& value, int flags,
                               int min, int max) {
-    m_dvarIndex.insert(name.toLower(), m_dvars.size());
-    m_dvars.append(Dvar{name, kind, value, value, min, max, flags});
+    dvarIndex_.insert(name.toLower(), dvars_.size());
+    dvars_.append(Dvar{name, kind, value, value, min, max, flags});
 }
 
 GameServer::Dvar* GameServer::findDvar(QByteArrayView name) {
-    const auto it = m_dvarIndex.constFind(name.toByteArray().toLower());
-    return it == m_dvarIndex.constEnd() ? nullptr : &m_dvars[*it];
+    const auto it = dvarIndex_.constFind(name.toByteArray().toLower());
+    return it == dvarIndex_.constEnd() ? nullptr : &dvars_[*it];
 }
 
 QByteArray GameServer::dvarValue(QByteArrayView name) const {
-    return m_dvars.at(m_dvarIndex.value(name.toByteArray().toLower())).value;
+    return dvars_.at(dvarIndex_.value(name.toByteArray().toLower())).value;
 }
 
 void GameServer::forceDvar(QByteArrayView name, const QByteArray& value) {
@@ -319,7 +302,7 @@ void GameServer::setDvarFromText(Dvar& dvar, const QByteArray& text) {
 void GameServer::printInfo(const char* title, int flag) {
     print(title);
     print("\n");
-    for (const Dvar& d : std::as_const(m_dvars)) {
+    for (const Dvar& d : std::as_const(dvars_)) {
         // An info string drops keys whose value is empty.
         if ((d.flags & flag) && !d.value.isEmpty())
             print(d.name.leftJustified(20, ' ') + d.value + '\n');
@@ -331,16 +314,16 @@ int GameServer::maxClients() const {
 }
 
 qsizetype GameServer::playerIndexBySlot(int slot) const {
-    for (qsizetype i = 0; i < m_players.size(); ++i) {
-        if (m_players[i].slot == slot)
+    for (qsizetype i = 0; i < players_.size(); ++i) {
+        if (players_[i].slot == slot)
             return i;
     }
     return -1;
 }
 
 qsizetype GameServer::playerIndexByName(QByteArrayView name) const {
-    for (qsizetype i = 0; i < m_players.size(); ++i) {
-        if (sameName(m_players[i].name, name))
+    for (qsizetype i = 0; i < players_.size(); ++i) {
+        if (sameName(players_[i].name, name))
             return i;
     }
     return -1;
@@ -363,17 +346,17 @@ qsizetype GameServer::playerIndexForSlotText(const QByteArray& text) {
 }
 
 void GameServer::dropPlayer(qsizetype index, QByteArrayView why) {
-    print(m_players[index].name + "^7 " + why.toByteArray() + '\n');
-    m_players.removeAt(index);
+    print(players_[index].name + "^7 " + why.toByteArray() + '\n');
+    players_.removeAt(index);
 }
 
-QByteArray GameServer::pbGuid(const SimPlayer& player) const {
+QByteArray GameServer::pbGuid(const StatusPlayer& player) const {
     return QCryptographicHash::hash(QByteArray(player.guid + ':' + player.name), QCryptographicHash::Md5)
         .toHex();
 }
 
 QByteArray GameServer::execute(QByteArrayView commandLine) {
-    m_out.clear();
+    out_.clear();
     const Args args = tokenize(commandLine);
     if (args.isEmpty())
         return {};
@@ -424,7 +407,7 @@ QByteArray GameServer::execute(QByteArrayView commandLine) {
             setDvarFromText(*dvar, join(args, 1));
     } else
         print("Unknown command \"" + args.first() + "\"\n");
-    return std::exchange(m_out, {});
+    return std::exchange(out_, {});
 }
 
 bool GameServer::isPlayerCommand(QByteArrayView commandLine) {
@@ -461,24 +444,7 @@ QList<QByteArray> GameServer::executeForRcon(QByteArrayView commandLine) {
 }
 
 void GameServer::cmdStatus() {
-    print("map: " + dvarValue("mapname") + '\n');
-    print("num score ping guid       name            lastmsg address               qport  rate\n");
-    print("--- ----- ---- ---------- --------------- ------- --------------------- ------ -----\n");
-    for (const SimPlayer& p : std::as_const(m_players)) {
-        QByteArray line;
-        line += QByteArray::number(p.slot).rightJustified(3, ' ') + ' ';
-        line += QByteArray::number(p.score).rightJustified(5, ' ') + ' ';
-        line += p.ping.rightJustified(4, ' ') + ' ';
-        line += p.guid.rightJustified(10, ' ') + ' ';
-        // The colour reset follows the name, and the padding counts only what is drawn.
-        line += p.name + "^7" + QByteArray(std::max<qsizetype>(0, 16 - visibleLength(p.name)), ' ');
-        line += QByteArray::number(p.lastmsg).rightJustified(7, ' ') + ' ';
-        line += p.address.leftJustified(21, ' ') + ' ';
-        line += QByteArray::number(p.qport).rightJustified(6, ' ') + ' ';
-        line += QByteArray::number(p.rate).rightJustified(5, ' ') + '\n';
-        print(line);
-    }
-    print("\n");
+    print(statusReply(dvarValue("mapname"), players_));
 }
 
 void GameServer::cmdSay(QByteArrayView commandLine) {
@@ -531,7 +497,7 @@ void GameServer::cmdKickByName(const Args& args, QByteArrayView why, bool ban) {
     const QByteArray& name = args[1];
     if (!ban && name.compare("all", Qt::CaseInsensitive) == 0 &&
         args.first().compare("kick", Qt::CaseInsensitive) == 0) {
-        while (!m_players.isEmpty())
+        while (!players_.isEmpty())
             dropPlayer(0, why);
         return;
     }
@@ -541,7 +507,7 @@ void GameServer::cmdKickByName(const Args& args, QByteArrayView why, bool ban) {
         return;
     }
     if (ban)
-        m_bannedNames.append(withoutColourCodes(m_players[index].name));
+        bannedNames_.append(withoutColourCodes(players_[index].name));
     dropPlayer(index, why);
 }
 
@@ -554,7 +520,7 @@ void GameServer::cmdKickBySlot(const Args& args, QByteArrayView why, bool ban) {
     if (index < 0)
         return;
     if (ban)
-        m_bannedNames.append(withoutColourCodes(m_players[index].name));
+        bannedNames_.append(withoutColourCodes(players_[index].name));
     dropPlayer(index, why);
 }
 
@@ -564,9 +530,9 @@ void GameServer::cmdUnbanUser(const Args& args) {
         return;
     }
     const QByteArray& name = args[1];
-    for (qsizetype i = 0; i < m_bannedNames.size(); ++i) {
-        if (sameName(m_bannedNames[i], name)) {
-            print(m_bannedNames.takeAt(i) + "^7 was unbanned.\n");
+    for (qsizetype i = 0; i < bannedNames_.size(); ++i) {
+        if (sameName(bannedNames_[i], name)) {
+            print(bannedNames_.takeAt(i) + "^7 was unbanned.\n");
             return;
         }
     }
@@ -609,33 +575,33 @@ void GameServer::cmdPunkBuster(const Args& args, QByteArrayView commandLine) {
     const auto pb = [this](const QByteArray& text) { print(kPbPrefix + text + '\n'); };
     const QByteArray word = args.first().toLower();
     const QByteArray arg = args.value(1);
-    const auto slotText = [this](qsizetype index) { return QByteArray::number(m_players[index].slot + 1); };
+    const auto slotText = [this](qsizetype index) { return QByteArray::number(players_[index].slot + 1); };
 
     if (word == "pb_sv_banlist") {
-        pb("Ban List: " + QByteArray::number(m_pbBans.size()) + " entries");
-        for (qsizetype i = 0; i < m_pbBans.size(); ++i) {
-            const PbBan& b = m_pbBans[i];
+        pb("Ban List: " + QByteArray::number(pbBans_.size()) + " entries");
+        for (qsizetype i = 0; i < pbBans_.size(); ++i) {
+            const PbBan& b = pbBans_[i];
             pb(QByteArray::number(i + 1) + "  " + b.guid + "(-) " + b.name + "^7 [" + b.address + "] " +
                b.reason + " (" + b.stamp + ")");
         }
         pb("End of Ban List");
     } else if (word == "pb_sv_badnamelist" || (word == "pb_sv_badname" && args.size() < 3)) {
-        pb("Bad Name List: " + QByteArray::number(m_pbBadNames.size()) + " entries");
-        for (qsizetype i = 0; i < m_pbBadNames.size(); ++i)
-            pb('[' + QByteArray::number(i + 1) + "] (" + m_pbBadNames[i].grace + ") " + m_pbBadNames[i].text);
+        pb("Bad Name List: " + QByteArray::number(pbBadNames_.size()) + " entries");
+        for (qsizetype i = 0; i < pbBadNames_.size(); ++i)
+            pb('[' + QByteArray::number(i + 1) + "] (" + pbBadNames_[i].grace + ") " + pbBadNames_[i].text);
         pb("End of Bad Name List");
     } else if (word == "pb_sv_badname") {
         const QByteArray text = join(args, 2);
-        m_pbBadNames.append({arg, text});
+        pbBadNames_.append({arg, text});
         pb("Bad Name Added: [" + text + "] (grace " + arg + " seconds)");
     } else if (word == "pb_sv_unban") {
         bool ok = false;
         const int n = arg.toInt(&ok);
-        if (!ok || n < 1 || n > m_pbBans.size()) {
+        if (!ok || n < 1 || n > pbBans_.size()) {
             pb("Ban #" + arg + " Not Found");
             return;
         }
-        const PbBan b = m_pbBans.takeAt(n - 1);
+        const PbBan b = pbBans_.takeAt(n - 1);
         pb("Guid=" + b.guid + " Removed from Ban List (" + b.name + "^7)");
     } else if (word == "pb_sv_kick" || word == "pb_sv_ban") {
         const qsizetype index = pbFindPlayer(arg);
@@ -643,27 +609,27 @@ void GameServer::cmdPunkBuster(const Args& args, QByteArrayView commandLine) {
             pb("Player Not Found: " + arg);
             return;
         }
-        const SimPlayer p = m_players[index];
+        const StatusPlayer p = players_[index];
         const QByteArray reason = join(args, word == "pb_sv_kick" ? 3 : 2);
         if (word == "pb_sv_kick") {
             pb(p.name + "^7 (slot #" + slotText(index) + ") Kicked for " + args.value(2, "0") + " minutes [" +
                reason + ']');
         } else {
             const QByteArray ip = p.address.left(p.address.lastIndexOf(':'));
-            m_pbBans.append({pbGuid(p), p.name, ip, reason, stampNow()});
+            pbBans_.append({pbGuid(p), p.name, ip, reason, stampNow()});
             pb(p.name + "^7 (slot #" + slotText(index) + ") Banned [" + reason + ']');
         }
-        m_players.removeAt(index);
+        players_.removeAt(index);
     } else if (word == "pb_sv_getss") {
         if (arg.isEmpty()) {
-            pb("Screenshot Requested from " + QByteArray::number(m_players.size()) + " Player(s)");
+            pb("Screenshot Requested from " + QByteArray::number(players_.size()) + " Player(s)");
             return;
         }
         const qsizetype index = pbFindPlayer(arg);
         if (index < 0)
             pb("Player Not Found: " + arg);
         else
-            pb("Screenshot Requested from " + m_players[index].name + "^7 (slot #" + slotText(index) + ')');
+            pb("Screenshot Requested from " + players_[index].name + "^7 (slot #" + slotText(index) + ')');
     } else if (word == "pb_sv_ver") {
         pb("PunkBuster Server v1.728 | A1386 C2.254");
     } else if (word == "pb_sv_restart") {

@@ -1,6 +1,8 @@
 #pragma once
 // The game server's console as its rcon service reaches it: the command buffer, the dvars, the client
 // slots and the PunkBuster server commands. Every text is Windows-1252 bytes.
+#include "status_table.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QHash>
@@ -9,28 +11,12 @@
 
 namespace sim {
 
-struct SimPlayer {
-    int slot = 0;
-    int score = 0;
-    QByteArray ping;    // a number, or "CNCT" / "ZMBI" as the engine shows a client that is not in game
-    QByteArray guid;    // decimal
-    QByteArray name;    // may hold colour codes
-    QByteArray address; // "ip:port"
-    int qport = 0;
-    int rate = 0;
-    int lastmsg = 0;
-};
-
 // One player per line, TAB-separated: slot, score, ping, guid, name, address, qport, rate, lastmsg.
 // Empty lines and lines starting with '#' are skipped.
-bool loadPlayers(const QString& path, QList<SimPlayer>& players, QString& error);
+bool loadPlayers(const QString& path, QList<StatusPlayer>& players, QString& error);
 
 // The console's tokenizer: blanks and control characters separate arguments, double quotes group them.
 QList<QByteArray> tokenize(QByteArrayView text);
-
-// Length as drawn on screen: colour codes (^0..^9) take no room.
-qsizetype visibleLength(QByteArrayView text);
-QByteArray withoutColourCodes(QByteArrayView text);
 
 class GameServer {
 public:
@@ -43,7 +29,7 @@ public:
     explicit GameServer(const Settings& settings);
 
     // Fails when a slot is taken twice or lies beyond what the engine can hold.
-    bool setPlayers(QList<SimPlayer> players, QString& error);
+    bool setPlayers(QList<StatusPlayer> players, QString& error);
 
     QByteArray rconPassword() const;
     void setRconPassword(const QByteArray& password);
@@ -104,7 +90,7 @@ private:
     // Finds the player for "clientkick"-style commands, printing the engine's complaint when there is none.
     qsizetype playerIndexForSlotText(const QByteArray& text);
     void dropPlayer(qsizetype index, QByteArrayView why);
-    QByteArray pbGuid(const SimPlayer& player) const;
+    QByteArray pbGuid(const StatusPlayer& player) const;
 
     void cmdStatus();
     void cmdSay(QByteArrayView commandLine);
@@ -118,15 +104,15 @@ private:
     void cmdPunkBuster(const Args& args, QByteArrayView commandLine);
     qsizetype pbFindPlayer(const QByteArray& text) const;
 
-    void print(const QByteArray& text) { m_out += text; }
+    void print(const QByteArray& text) { out_ += text; }
 
-    QList<Dvar> m_dvars;
-    QHash<QByteArray, qsizetype> m_dvarIndex; // lower-case name -> index
-    QList<SimPlayer> m_players;
-    QList<QByteArray> m_bannedNames; // the engine's own ban list (banUser / banClient)
-    QList<PbBan> m_pbBans;
-    QList<PbBadName> m_pbBadNames;
-    QByteArray m_out;
+    QList<Dvar> dvars_;
+    QHash<QByteArray, qsizetype> dvarIndex_; // lower-case name -> index
+    QList<StatusPlayer> players_;
+    QList<QByteArray> bannedNames_; // the engine's own ban list (banUser / banClient)
+    QList<PbBan> pbBans_;
+    QList<PbBadName> pbBadNames_;
+    QByteArray out_;
 };
 
 } // namespace sim

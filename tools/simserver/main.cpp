@@ -67,7 +67,7 @@ int main(int argc, char* argv[]) {
                           tvx::toAnsi(parser.value(u"rcon-password"_s))});
     QString error;
     if (parser.isSet(u"players"_s)) {
-        QList<sim::SimPlayer> players;
+        QList<sim::StatusPlayer> players;
         if (!sim::loadPlayers(parser.value(u"players"_s), players, error) || !game.setPlayers(players, error))
             fail(error);
     }

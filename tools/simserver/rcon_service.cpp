@@ -16,20 +16,20 @@ const QByteArray kPrintHeader = QByteArrayLiteral("\xff\xff\xff\xffprint\n");
 } // namespace
 
 RconService::RconService(GameServer& server, bool throttle, QObject* parent)
-    : QObject(parent), m_server(server), m_throttle(throttle) {
-    connect(&m_socket, &QUdpSocket::readyRead, this, &RconService::readPending);
+    : QObject(parent), server_(server), throttle_(throttle) {
+    connect(&socket_, &QUdpSocket::readyRead, this, &RconService::readPending);
 }
 
 bool RconService::listen(quint16 port, QString& error) {
-    if (m_socket.bind(QHostAddress::LocalHost, port))
+    if (socket_.bind(QHostAddress::LocalHost, port))
         return true;
-    error = u"cannot bind UDP port "_s + QString::number(port) + u": "_s + m_socket.errorString();
+    error = u"cannot bind UDP port "_s + QString::number(port) + u": "_s + socket_.errorString();
     return false;
 }
 
 void RconService::readPending() {
-    while (m_socket.hasPendingDatagrams()) {
-        const QNetworkDatagram d = m_socket.receiveDatagram();
+    while (socket_.hasPendingDatagrams()) {
+        const QNetworkDatagram d = socket_.receiveDatagram();
         if (!d.isValid())
             continue;
         reportLine("UDP", d.data());
@@ -56,12 +56,12 @@ void RconService::handle(const QByteArray& datagram, const QHostAddress& from, q
     if (args.isEmpty() || args.first().compare("rcon", Qt::CaseInsensitive) != 0)
         return;
 
-    if (m_throttle) {
-        if (m_lastAccepted.isValid() && m_lastAccepted.elapsed() < kThrottleMs) {
+    if (throttle_) {
+        if (lastAccepted_.isValid() && lastAccepted_.elapsed() < kThrottleMs) {
             reportLine("DROP", datagram);
             return;
         }
-        m_lastAccepted.start();
+        lastAccepted_.start();
     }
 
     // The password is the second word; the command is whatever follows it, as typed.
@@ -75,7 +75,7 @@ void RconService::handle(const QByteArray& datagram, const QHostAddress& from, q
     const QByteArray command = text.mid(i);
     const QByteArray password = args.value(1);
 
-    const QByteArray expected = m_server.rconPassword();
+    const QByteArray expected = server_.rconPassword();
     if (expected.isEmpty())
         reply("The server must set 'rcon_password' for clients to use 'rcon'.\n", from, fromPort);
     else if (password != expected)
@@ -83,7 +83,7 @@ void RconService::handle(const QByteArray& datagram, const QHostAddress& from, q
     else {
         if (GameServer::isPlayerCommand(command))
             reportLine("PLAYER", command);
-        for (const QByteArray& output : m_server.executeForRcon(command))
+        for (const QByteArray& output : server_.executeForRcon(command))
             reply(output, from, fromPort);
     }
 }
@@ -93,7 +93,7 @@ void RconService::reply(const QByteArray& text, const QHostAddress& to, quint16 
     qsizetype at = 0;
     do {
         const QByteArray piece = text.mid(at, kMaxReplyText);
-        m_socket.writeDatagram(kPrintHeader + piece, to, toPort);
+        socket_.writeDatagram(kPrintHeader + piece, to, toPort);
         at += kMaxReplyText;
     } while (at < text.size());
 }

@@ -18,17 +18,17 @@ public:
     RconService(GameServer& server, bool throttle, QObject* parent = nullptr);
 
     bool listen(quint16 port, QString& error);
-    quint16 port() const { return m_socket.localPort(); }
+    quint16 port() const { return socket_.localPort(); }
 
 private:
     void readPending();
     void handle(const QByteArray& datagram, const QHostAddress& from, quint16 fromPort);
     void reply(const QByteArray& text, const QHostAddress& to, quint16 toPort);
 
-    GameServer& m_server;
-    QUdpSocket m_socket;
-    bool m_throttle;
-    QElapsedTimer m_lastAccepted; // invalid until the first packet is accepted
+    GameServer& server_;
+    QUdpSocket socket_;
+    bool throttle_;
+    QElapsedTimer lastAccepted_; // invalid until the first packet is accepted
 };
 
 } // namespace sim
