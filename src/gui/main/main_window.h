@@ -29,12 +29,13 @@ public:
     // tick cleans and shows all of it.
     static constexpr qsizetype kPbListLimit = 1024 * 1024;
 
+    // Built, loaded and closed in main_window.cpp.
     Main();
     ~Main() override;
     void Form_Load() override;
     void Form_QueryClose() override;
 
-    // ---- Rcon link ----
+    // ---- Rcon link (main_link.cpp) ----
     void Send(const QString& cmd);
     void WaitSend(const QString& Cmdz);
     // Aims the socket at the server and sends "status"; false when it failed (the error was shown).
@@ -45,7 +46,7 @@ public:
     void Timer2_Timer();
     void udpClient_Error(int number, const QString& description);
 
-    // ---- Session hand-over: the login window's entries, each given as the login learns it ----
+    // ---- Session hand-over (main_link.cpp): the login window's entries, each as the login learns it ----
     // The UCON viewer's credentials, at every login before its checks.
     void SetUconCredentials(const UconCredentials& c);
     // The rcon password the daemon sent, whenever it arrives.
@@ -57,11 +58,11 @@ public:
     // What the console holds of the session.
     SessionHandOver session() const;
 
-    // ---- Replies ----
+    // ---- Replies (main_replies.cpp) ----
     void udpClient_DataArrival(const QByteArray& bytes);
     void Timer3_Timer();
 
-    // ---- Status and players grid ----
+    // ---- Status, the players grid and its right-click (main_status.cpp) ----
     void GetPlayers();
     void Cleanup();
     void RemoveBlanks();
@@ -74,7 +75,7 @@ public:
     void FillGridFrom(const QString& statusText);
     void Grid_MouseDown(int Button, int Shift, double X, double Y);
 
-    // ---- Tabs, access checks, reset and exit ----
+    // ---- Tabs, access checks, reset and exit (main_tabs.cpp) ----
     void Image4_Click();  // reset the session, show the login window
     void Image5_Click();  // players
     void Image6_Click();  // chat (the first visit registers the UCON viewer)
@@ -85,7 +86,7 @@ public:
     void Image11_Click(); // quit
     void KillProcess(const QString& name);
 
-    // ---- Chat and terminal ----
+    // ---- Chat, the chat log and the terminal line (main_chat.cpp) ----
     void Command6_Click();
     void Command7_Click();
     void Command8_Click();
@@ -99,7 +100,7 @@ public:
     // Replaces the chat log with the UCON log's view and puts the caret at its end.
     void ShowChatLog(const QString& text);
 
-    // ---- Settings page and the status row's queries ----
+    // ---- Settings page and the status row's queries (main_settings.cpp) ----
     void Label18_Click(); // server name
     void Label19_Click(); // hardcore
     void Label20_Click();
@@ -135,7 +136,7 @@ public:
     void Label6_Click(); // host name
     void Label3_Click(); // map name
 
-    // ---- Admin page, the daemon requests and the Tools label ----
+    // ---- Admin page, the daemon requests and the Tools label (main_admin.cpp) ----
     void Label15_Click();    // restart server
     void Label76_Click();    // stop server
     void Label16_Click();    // server info
@@ -151,13 +152,14 @@ public:
     void Labelstart_Click(); // daemon: start the server
     void Label93_Click();    // daemon: its log
     void Label97_Click();    // the Tools menu
-    // ---- Join Server ----
+
+    // ---- Join Server (main_join.cpp) ----
     void Label91_Click(); // start the game client connected to this server
     void Label92_Click(); // "(config)"
     // The game client's path and the server password, as its configuration window saved them.
     void SetJoinServer(const QString& clientPath, const QString& serverPassword);
 
-    // ---- Maps page and the map rotation frame ----
+    // ---- Maps page (main_maps.cpp) and the map rotation frame (main_rotation.cpp) ----
     void List1_Click();   // a map chosen in the list
     void Label14_Click(); // change to the chosen map
     void Label10_Click(); // next map
@@ -357,6 +359,7 @@ public:
     VbLabel* Label97 = nullptr;  // "Tools"
 
 private:
+    // Building the window (main_window.cpp).
     void buildLayout();
     void buildTabs();
     void buildPlayersPage();
@@ -366,22 +369,28 @@ private:
     void buildAdminPage();
     void buildBottomBand();
     VbLabel* onOffLabel(QWidget* parent, const QString& name, const QString& caption);
-    // Shows exactly the page parts given and hides the other ones, each step on its own.
-    void showPage(std::initializer_list<QWidget*> parts);
-    void RegisterUcon();
-    // Rebuilds the players grid once the datagrams waiting now have been appended.
-    void queuePlayers();
-    bool playersQueued_ = false;
-    void appendColour(int button);
     // Runs `handler` on each click of `label`, under the guard that keeps a refused send from going further
     // than the handler.
     void onClick(VbLabel* label, void (Main::*handler)());
+    // Tabs (main_tabs.cpp): shows exactly the page parts given and hides the other ones, each step on its
+    // own; the first chat visit's UCON registration.
+    void showPage(std::initializer_list<QWidget*> parts);
+    void RegisterUcon();
+    // Replies (main_replies.cpp): rebuilds the players grid once the datagrams waiting now have been
+    // appended.
+    void queuePlayers();
+    bool playersQueued_ = false;
+    // Chat (main_chat.cpp).
+    void appendColour(int button);
+    // Each page's own file wires its labels to their handlers.
     void connectSettingsPage();
     void connectAdminPage();
     void connectMapsPage();
     void connectRotationFrame();
-    // Sends the commands the command table gives `control`, in order, each completed from its box.
+    // Settings (main_settings.cpp): sends the commands the command table gives `control`, in order, each
+    // completed from its box.
     void sendCommands(QStringView control);
+    // Admin (main_admin.cpp): a request to the daemon, refused outside Daemon mode.
     void daemonRequest(QStringView control, const QString& refusal, const QString& notice,
                        const QString& noticeTitle);
 };
