@@ -84,6 +84,20 @@ QByteArray procFile(qint64 pid, const char* name) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+// Ending by name ends `ended` processes: none, or the one at `pid`, which is then gone; one left running is
+// still ended by its pid.
+void endsByName(QtShell& shell, qint64 pid, const QString& killName, int ended) {
+    QCOMPARE(shell.killProcesses(killName), ended);
+    if (ended) {
+        QTRY_VERIFY(!shell.isRunning(pid));
+        QCOMPARE(shell.killProcesses(killName), 0);
+    } else {
+        QVERIFY(shell.isRunning(pid));
+        QVERIFY(shell.endProcess(pid));
+        QTRY_VERIFY(!shell.isRunning(pid));
+    }
+}
+
 } // namespace
 
 class TstPlatform : public QObject {
@@ -461,15 +475,7 @@ private slots:
         QTRY_COMPARE(procFile(pid, "comm").trimmed(), comm);
         if (!argv0.isEmpty())
             QVERIFY(procFile(pid, "cmdline").startsWith(QByteArray(argv0.toLatin1() + '\0')));
-        QCOMPARE(shell.killProcesses(killName), ended);
-        if (ended) {
-            QTRY_VERIFY(!shell.isRunning(pid));
-            QCOMPARE(shell.killProcesses(killName), 0);
-        } else {
-            QVERIFY(shell.isRunning(pid));
-            QVERIFY(shell.endProcess(pid));
-            QTRY_VERIFY(!shell.isRunning(pid));
-        }
+        endsByName(shell, pid, killName, ended);
     }
 
     // Under wine the executable is wine's loader, the process name (comm) the Windows program's and argv[0]
@@ -519,15 +525,7 @@ private slots:
         }
         QVERIFY(pid > 0);
         QTRY_COMPARE(procFile(pid, "comm").trimmed(), comm);
-        QCOMPARE(shell.killProcesses(killName), ended);
-        if (ended) {
-            QTRY_VERIFY(!shell.isRunning(pid));
-            QCOMPARE(shell.killProcesses(killName), 0);
-        } else {
-            QVERIFY(shell.isRunning(pid));
-            QVERIFY(shell.endProcess(pid));
-            QTRY_VERIFY(!shell.isRunning(pid));
-        }
+        endsByName(shell, pid, killName, ended);
     }
 
     void startedProcessIsKnownByItsStartTime() {
