@@ -38,6 +38,18 @@ void rightClick(FlexGrid& grid, int row) {
     QTest::mouseClick(grid.viewport(), Qt::RightButton, {}, at);
 }
 
+// Bob's row with one of its cells replaced, then `entry` chosen from the player menu on it.
+void chooseWithBobsCell(PageConsole& c, PlayerColumn column, const QString& text, const QString& entry) {
+    c.udp->deliver(replyDatagram(kPlayers));
+    c.udp->sent.clear();
+    FlexGrid& g = *c.main.Grid;
+    const int row = rowOf(g, u"Bob"_s);
+    g.setTextMatrix(row, int(column), text);
+    rightClick(g, row);
+    Forms::get<Form3>().menuz->hide();
+    Forms::get<Form3>().entry(entry)->trigger();
+}
+
 } // namespace
 
 class TstPlayerMenu : public QObject {
@@ -134,14 +146,7 @@ private slots:
         QFETCH(QString, entry);
         QFETCH(QString, slot);
         PageConsole c;
-        c.udp->deliver(replyDatagram(kPlayers));
-        c.udp->sent.clear();
-        FlexGrid& g = *c.main.Grid;
-        const int row = rowOf(g, u"Bob"_s);
-        g.setTextMatrix(row, int(PlayerColumn::Slot), slot);
-        rightClick(g, row);
-        Forms::get<Form3>().menuz->hide();
-        Forms::get<Form3>().entry(entry)->trigger();
+        chooseWithBobsCell(c, PlayerColumn::Slot, slot, entry);
         QCOMPARE(c.sent(), QList<QByteArray>());
         QCOMPARE(c.boxes(), QStringList{u"msg 64 [TORVANEX] "_s + refusalText(PlayerRefusal::NoSlot)});
         QVERIFY(!Forms::isLoaded<Form2>());
@@ -162,14 +167,7 @@ private slots:
         QFETCH(QString, entry);
         QFETCH(QString, name);
         PageConsole c;
-        c.udp->deliver(replyDatagram(kPlayers));
-        c.udp->sent.clear();
-        FlexGrid& g = *c.main.Grid;
-        const int row = rowOf(g, u"Bob"_s);
-        g.setTextMatrix(row, int(PlayerColumn::Name), name);
-        rightClick(g, row);
-        Forms::get<Form3>().menuz->hide();
-        Forms::get<Form3>().entry(entry)->trigger();
+        chooseWithBobsCell(c, PlayerColumn::Name, name, entry);
         QCOMPARE(c.sent(), QList<QByteArray>());
         QCOMPARE(c.boxes(), QStringList{u"msg 64 [TORVANEX] "_s + refusalText(PlayerRefusal::UnsafeCell)});
     }
