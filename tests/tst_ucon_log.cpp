@@ -36,11 +36,12 @@ const QByteArray kLog = "session opened\n"
                         "CHAT\xFA"
                         "Bob: hi\n";
 
-// Places the stand-in client as "pbucon.exe" in `folder`.
+// Places the stand-in client as "pbucon.exe" in `folder`, with the codwaw.ini a login writes beside it.
 bool placeClient(const QString& folder) {
     const QString client = folder + u"/pbucon.exe"_s;
     return QFile::copy(QFINDTESTDATA("support/pbucon_standin.sh"), client) &&
-           QFile::setPermissions(client, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+           QFile::setPermissions(client, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner) &&
+           writeFile(folder + u"/codwaw.ini"_s, "[ucon]\n");
 }
 
 // Places the wine stand-in as "wine" in `folder`, with the loader stand-in beside it as "wine64-preloader".
@@ -139,7 +140,9 @@ private slots:
         QCOMPARE(s.program, wineOnPath ? wine : client);
         QCOMPARE(s.arguments,
                  wineOnPath ? (QStringList{client, u"ini=codwaw.ini"_s}) : QStringList{u"ini=codwaw.ini"_s});
-        QCOMPARE(s.workingFolder, fx.fake.system.currentFolder());
+        // It runs where its configuration and its log are, wherever the program was started from.
+        QCOMPARE(s.workingFolder, fx.fake.system.programFolder());
+        QVERIFY(s.workingFolder != fx.fake.system.currentFolder());
         QVERIFY(s.hidden);
         QVERIFY(f.Timer1->Enabled());
         QCOMPARE(f.Timer1->interval(), 5000);
@@ -282,7 +285,7 @@ private slots:
         QTRY_COMPARE(readFile(wineFolder.filePath(u"wine-arguments.txt"_s)),
                      "[" + QFile::encodeName(client) + "]\n[ini=codwaw.ini]\n");
         QCOMPARE(readFile(wineFolder.filePath(u"wine-folder.txt"_s)).trimmed(),
-                 QFile::encodeName(fx.fake.system.currentFolder()));
+                 QFile::encodeName(fx.fake.system.programFolder()));
         // The client writes its first lines, then a heartbeat.
         QTRY_VERIFY(readFile(fx.fake.folder() + u"/pbucon.log"_s).contains("Heartbeat 1"));
         f.Timer1_Timer();

@@ -30,16 +30,15 @@ Form5::~Form5() {
 }
 
 void Form5::Form_Load() {
-    // The client is handed its configuration by name and runs in the program's current folder. It is a
-    // Windows program: here wine runs it, when there is one, as it runs the game client. Wine's launcher
-    // and loaders each replace themselves by exec, so the pid started is the client's own for as long as
-    // it runs, and the client ends with the program as it does without wine.
+    // The client is handed its configuration by name ("ini=codwaw.ini") and writes its log into the folder
+    // it runs in: it runs in the program's own folder, where the login wrote codwaw.ini and where the tick
+    // reads pbucon.log, wherever the program itself was started from. It is a Windows program: here wine
+    // runs it, when there is one, as it runs the game client.
     resumeNext([this] {
-        const ProgramStart start =
-            throughWine(platform().system->programFolder() + u"/pbucon.exe"_s, {u"ini=codwaw.ini"_s},
-                        platform().shell->findProgram(u"wine"_s));
-        clientPid_ = platform().shell->execute(start.program, start.arguments,
-                                               platform().system->currentFolder(), true);
+        const QString folder = platform().system->programFolder();
+        const ProgramStart start = throughWine(folder + u"/pbucon.exe"_s, {u"ini=codwaw.ini"_s},
+                                               platform().shell->findProgram(u"wine"_s));
+        clientPid_ = platform().shell->execute(start.program, start.arguments, folder, true);
     });
     Timer1->setEnabled(true);
     hide();

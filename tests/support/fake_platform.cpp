@@ -5,6 +5,7 @@
 #include "gui/base/forms.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QPointer>
 
 #include <algorithm>
@@ -141,6 +142,8 @@ void FakeSettings::endBatch() {
 FakePlatform::FakePlatform(Sockets sockets, Programs programs)
     : sockets_(sockets), programs_(programs), programShell_(std::make_unique<QtShell>()) {
     system.folder = dir_.path();
+    system.current = dir_.path() + u"/started-from"_s;
+    QDir().mkpath(system.current);
 }
 FakePlatform::~FakePlatform() = default;
 

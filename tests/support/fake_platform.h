@@ -126,13 +126,15 @@ public:
     // When set, each sleep is the program's own pause (events handled, windows painted), this many ms long.
     std::optional<int> realPauseMs;
     QString folder;
+    // The folder the program was started from: another than its own, as when started from a clone's root.
+    QString current;
     int endCalls = 0;
     // Runs when the program is ended (to end the event loop for real).
     std::function<void()> onEnd;
     QDateTime now() const override { return clock; }
     void sleep(int ms) override;
     QString programFolder() const override { return folder; }
-    QString currentFolder() const override { return folder; }
+    QString currentFolder() const override { return current; }
     void endProgram() override;
 };
 

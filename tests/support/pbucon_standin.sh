@@ -1,12 +1,17 @@
 #!/bin/sh
-# Stands in for the outside PunkBuster UCON client in tests: it checks that it was given its one argument
-# and then appends UCON event lines to "pbucon.log" beside itself, as the real client does (0xFA field
-# separators, LF line ends, Windows-1252 bytes), until it is ended.
+# Stands in for the outside PunkBuster UCON client in tests and the demo. As the real client does, it reads
+# the configuration file it is given by name ("ini=codwaw.ini") in the folder it runs in, and appends UCON
+# event lines to "pbucon.log" in that folder (0xFA field separators, LF line ends, Windows-1252 bytes) until
+# it is ended. Without its configuration there it says so in the log and ends.
 if [ "$#" -ne 1 ] || [ "$1" != "ini=codwaw.ini" ]; then
     echo "usage: pbucon.exe ini=codwaw.ini" >&2
     exit 2
 fi
-log="$(dirname "$0")/pbucon.log"
+log="pbucon.log"
+if [ ! -r codwaw.ini ]; then
+    printf 'Cannot read codwaw.ini in %s\n' "$(pwd)" >>"$log"
+    exit 1
+fi
 # \372 is the separator byte 0xFA, \351 an "é" in Windows-1252.
 printf 'PunkBuster UCON session opened\n' >>"$log"
 printf '12.09.2026 22:10:01\372PB\372Player Ren\351 (slot #1) connected 203.0.113.17:28960\n' >>"$log"
