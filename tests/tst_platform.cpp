@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QNetworkDatagram>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTemporaryDir>
@@ -567,6 +568,42 @@ private slots:
         QVERIFY(!other.waitForFinished(100)); // left running
         other.kill();
         QVERIFY(other.waitForFinished());
+    }
+
+    void endsWhatTheStartedProcessStarted_data() {
+        QTest::addColumn<QByteArray>("script");
+        // Hands its work to a process of its own, which goes to init, and ends: as wine does with a program
+        // that is not a Windows one.
+        QTest::newRow("handed off") << QByteArray("(sleep 300 & echo $! >worker.pid) >/dev/null 2>&1\n"
+                                                  "while [ ! -s worker.pid ]; do sleep 0.01; done\n");
+        // Keeps starting workers while it runs: none may start after the look that ends them.
+        QTest::newRow("starts workers in a loop")
+            << QByteArray("sleep 300 & echo $! >worker.pid\n"
+                          "while :; do (sleep 300 &); sleep 0.01; done\n");
+    }
+
+    void endsWhatTheStartedProcessStarted() {
+        QFETCH(QByteArray, script);
+        QTemporaryDir dir;
+        const QString program = dir.filePath(u"client.sh"_s);
+        QVERIFY(test::writeFile(program, "#!/bin/sh\n" + script));
+        QVERIFY(QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        // A process this shell did not start, started the same way, is left alone.
+        qint64 other = 0;
+        QVERIFY(QProcess::startDetached(u"/bin/sleep"_s, {u"300"_s}, dir.path(), &other));
+        const auto endOther = qScopeGuard([other] { ::kill(static_cast<pid_t>(other), SIGKILL); });
+        QtShell shell;
+        const qint64 pid = shell.execute(program, {}, dir.path(), true);
+        QVERIFY(pid > 0);
+        qint64 worker = 0;
+        QTRY_VERIFY((worker = test::readFile(dir.filePath(u"worker.pid"_s)).trimmed().toLongLong()) > 0);
+        QVERIFY(shell.isRunning(pid)); // while anything it started runs
+        QVERIFY(shell.endProcess(pid));
+        QTRY_VERIFY(!shell.isRunning(pid));
+        const QByteArray state = procFile(worker, "stat");
+        QVERIFY2(state.isEmpty() || state.mid(state.lastIndexOf(')') + 2, 1) == "Z", state.constData());
+        QVERIFY(!shell.endProcess(pid));
+        QVERIFY(shell.isRunning(other));
     }
 
     void findsProgramsOnThePath() {

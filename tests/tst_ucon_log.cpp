@@ -11,6 +11,7 @@
 #include "support/files.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QScopeGuard>
 #include <QTemporaryDir>
@@ -44,13 +45,51 @@ bool placeClient(const QString& folder) {
            writeFile(folder + u"/codwaw.ini"_s, "[ucon]\n");
 }
 
+// How the wine on the PATH runs the client, if there is one.
+enum class Wine {
+    None,
+    // As a Windows program: in the process wine was started as.
+    Loader,
+    // As a program that is not a Windows one: handed to a process of its own, while wine ends at once.
+    HandsOff,
+};
+
 // Places the wine stand-in as "wine" in `folder`, with the loader stand-in beside it as "wine64-preloader".
-bool placeWine(const QString& folder) {
-    const QString wine = folder + u"/wine"_s;
+bool placeWine(const QString& folder, Wine wine = Wine::Loader) {
+    const QString program = folder + u"/wine"_s;
     const QString loader = folder + u"/wine64-preloader"_s;
-    return QFile::copy(QFINDTESTDATA("support/wine_standin.sh"), wine) &&
-           QFile::setPermissions(wine, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner) &&
-           QFile::copy(qEnvironmentVariable("TORVANEX_WINE_LOADER"), loader);
+    return QFile::copy(QFINDTESTDATA("support/wine_standin.sh"), program) &&
+           QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner) &&
+           QFile::copy(qEnvironmentVariable("TORVANEX_WINE_LOADER"), loader) &&
+           (wine != Wine::HandsOff || writeFile(folder + u"/hands-off"_s, ""));
+}
+
+// The PATH without the folders that hold a wine, so the client runs as it is, whatever this machine has.
+QByteArray pathWithoutWine(const QByteArray& path) {
+    QByteArrayList kept;
+    for (const QByteArray& folder : path.split(':')) {
+        if (!QFileInfo(QFile::decodeName(folder) + u"/wine"_s).isExecutable())
+            kept << folder;
+    }
+    return kept.join(':');
+}
+
+// Whether the process `pid` runs (one that has ended but is not reaped yet does not).
+bool processRuns(qint64 pid) {
+    QFile stat(u"/proc/"_s + QString::number(pid) + u"/stat"_s);
+    if (pid <= 0 || !stat.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray s = stat.readAll();
+    return !s.mid(s.lastIndexOf(')') + 1).trimmed().startsWith('Z');
+}
+
+// The process id the stand-in client wrote in `folder`, once it is there (0 when it is not).
+qint64 clientProcess(const QString& folder) {
+    const QString file = folder + u"/pbucon.pid"_s;
+    qint64 pid = 0;
+    [[maybe_unused]] const bool written =
+        QTest::qWaitFor([&] { return (pid = readFile(file).trimmed().toLongLong()) > 0; }, 5000);
+    return pid;
 }
 
 // The program's shell, except that ending processes by name is only recorded.
@@ -300,7 +339,7 @@ private slots:
 
     void theClientEndsWithTheProgram_data() {
         QTest::addColumn<QString>("way");
-        QTest::addColumn<bool>("throughWine");
+        QTest::addColumn<Wine>("wine");
         const QList<std::pair<const char*, QString>> ways = {
             {"Quit on the login window after Reset", u"reset quit"_s},
             {"closing the login window", u"close login"_s},
@@ -308,20 +347,24 @@ private slots:
             {"the exit picture", u"exit picture"_s},
             {"the application quits", u"quit"_s},
             {"a termination signal", u"signal"_s}};
-        for (const bool wine : {false, true}) {
+        const QList<std::pair<const char*, Wine>> wines = {
+            {"", Wine::None}, {", through wine", Wine::Loader}, {", handed off by wine", Wine::HandsOff}};
+        for (const auto& [how, wine] : wines) {
             for (const auto& [row, way] : ways)
-                QTest::addRow("%s%s", row, wine ? ", through wine" : "") << way << wine;
+                QTest::addRow("%s%s", row, how) << way << wine;
         }
     }
 
     void theClientEndsWithTheProgram() {
         QFETCH(QString, way);
-        QFETCH(bool, throughWine);
+        QFETCH(Wine, wine);
         QTemporaryDir wineFolder;
         const QByteArray path = qgetenv("PATH");
         const auto restorePath = qScopeGuard([&path] { qputenv("PATH", path); });
-        if (throughWine) {
-            QVERIFY(placeWine(wineFolder.path()));
+        if (wine == Wine::None) {
+            qputenv("PATH", pathWithoutWine(path));
+        } else {
+            QVERIFY(placeWine(wineFolder.path(), wine));
             qputenv("PATH", QFile::encodeName(wineFolder.path()) + ':' + path);
         }
         // Real processes, but the exit steps' ending by name is only recorded: it would reach every
@@ -340,14 +383,16 @@ private slots:
         qint64 other = 0;
         QVERIFY(QProcess::startDetached(elsewhere.filePath(u"pbucon.exe"_s), {u"ini=codwaw.ini"_s},
                                         elsewhere.path(), &other));
+        const auto endOther = qScopeGuard([other] { ::kill(static_cast<pid_t>(other), SIGKILL); });
         QTRY_VERIFY(shell.isRunning(other));
 
         Main& m = Forms::get<Main>();
         Form4& login = Forms::get<Form4>();
         Form5& f = Forms::get<Form5>();
         QTRY_VERIFY(f.clientRunning());
-        if (throughWine)
-            QTRY_VERIFY(QFile::exists(wineFolder.filePath(u"wine-arguments.txt"_s)));
+        // The client's own process: wine's, or one wine handed it to.
+        const qint64 client = clientProcess(fx.fake.folder());
+        QVERIFY(processRuns(client));
         std::function<void()> step;
         if (way == u"reset quit") {
             m.Show();
@@ -373,12 +418,14 @@ private slots:
             step = [] { ::raise(SIGTERM); };
         }
         QVERIFY(runUntilTheEnd(step));
+        QTRY_VERIFY(!processRuns(client));
         QTRY_VERIFY(!f.clientRunning());
         // Our client has gone: a signal sent to the other at the same time would have ended it too.
         QVERIFY(shell.isRunning(other));
-        ::kill(static_cast<pid_t>(other), SIGKILL);
     }
 };
+
+Q_DECLARE_METATYPE(Wine)
 
 QTEST_MAIN(TstUconLog)
 #include "tst_ucon_log.moc"

@@ -21,7 +21,7 @@ Form5::Form5() {
     Timer1 = new VbTimer(this, u"Timer1"_s, 5000);
     connect(Timer1, &QTimer::timeout, this, &Form5::Timer1_Timer);
     // Every way out of the program passes here (Quit, closing a window, the desktop ending the session):
-    // the client must not outlive the program that started it.
+    // the client, and whatever it started, must not outlive the program that started it.
     connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this, &Form5::EndClient);
 }
 
@@ -33,7 +33,8 @@ void Form5::Form_Load() {
     // The client is handed its configuration by name ("ini=codwaw.ini") and writes its log into the folder
     // it runs in: it runs in the program's own folder, where the login wrote codwaw.ini and where the tick
     // reads pbucon.log, wherever the program itself was started from. It is a Windows program: here wine
-    // runs it, when there is one, as it runs the game client.
+    // runs it, when there is one, as it runs the game client. What it starts in turn (wine hands a program
+    // that is not a Windows one to a process of its own and ends) ends with it: see EndClient.
     resumeNext([this] {
         const QString folder = platform().system->programFolder();
         const ProgramStart start = throughWine(folder + u"/pbucon.exe"_s, {u"ini=codwaw.ini"_s},

@@ -2,12 +2,16 @@
 # Stands in for the outside PunkBuster UCON client in tests and the demo. As the real client does, it reads
 # the configuration file it is given by name ("ini=codwaw.ini") in the folder it runs in, and appends UCON
 # event lines to "pbucon.log" in that folder (0xFA field separators, LF line ends, Windows-1252 bytes) until
-# it is ended. Without its configuration there it says so in the log and ends.
+# it is ended. Without its configuration there it says so in the log and ends. It also writes its process
+# id into "pbucon.pid" there, so that a test can tell whether it still runs.
 if [ "$#" -ne 1 ] || [ "$1" != "ini=codwaw.ini" ]; then
     echo "usage: pbucon.exe ini=codwaw.ini" >&2
     exit 2
 fi
+# A test may take the system's folders off the PATH, to hide a wine there from the program.
+PATH="/usr/bin:/bin:$PATH"
 log="pbucon.log"
+echo "$$" >pbucon.pid
 if [ ! -r codwaw.ini ]; then
     printf 'Cannot read codwaw.ini in %s\n' "$(pwd)" >>"$log"
     exit 1

@@ -97,13 +97,15 @@ public:
     // Ends every process of this user whose executable's own name is `name` (not what it calls itself in its
     // arguments), a Windows program of that name that wine runs included; returns how many.
     virtual int killProcesses(const QString& name) = 0;
-    // Whether the process `pid` runs; for a process that execute() started, only while it is that very
-    // process (a pid the system has since handed to another process does not count).
+    // Whether the process `pid` runs. For a process that execute() started: whether that very process (a pid
+    // the system has since handed to another process does not count), or anything it started, still runs.
     virtual bool isRunning(qint64 pid) const = 0;
     // The full path of a program found on the PATH by its name, or the empty text when there is none.
     virtual QString findProgram(const QString& name) const = 0;
-    // Ends the process that execute() started as `pid`, if that very process still runs; any other process is
-    // left alone. Returns whether it was asked to end.
+    // Ends the process that execute() started as `pid`, if that very process still runs, and everything it
+    // started that still runs, also after the process itself has ended (wine hands a program that is not a
+    // Windows one to a process of its own and ends); any other process is left alone. Returns whether
+    // anything was asked to end.
     virtual bool endProcess(qint64 pid) = 0;
 };
 

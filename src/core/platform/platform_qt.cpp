@@ -304,6 +304,7 @@ namespace {
 struct ProcStat {
     QByteArray comm;       // the executable's name as the kernel keeps it (at most 15 bytes)
     char state = '?';      // 'Z' for a process that has ended and waits to be reaped
+    qint64 session = 0;    // field 6
     quint64 startTime = 0; // field 22: clock ticks after boot; with the pid, it names one process for good
 };
 
@@ -318,13 +319,16 @@ std::optional<ProcStat> procStat(qint64 pid) {
     if (open < 0 || close < open)
         return std::nullopt;
     const QList<QByteArray> fields = s.mid(close + 1).simplified().split(' ');
-    // fields[0] is field 3 (the state), so field 22 is fields[19].
+    // fields[0] is field 3 (the state), so field 6 is fields[3] and field 22 is fields[19].
     if (fields.size() < 20 || fields[0].isEmpty())
         return std::nullopt;
     bool ok = false;
     ProcStat st;
     st.comm = s.mid(open + 1, close - open - 1);
     st.state = fields[0][0];
+    st.session = fields[3].toLongLong(&ok);
+    if (!ok)
+        return std::nullopt;
     st.startTime = fields[19].toULongLong(&ok);
     if (!ok)
         return std::nullopt;
@@ -380,12 +384,44 @@ qint64 QtShell::execute(const QString& program, const QStringList& arguments, co
     qint64 pid = 0;
     if (!p.startDetached(&pid))
         return 0;
-    // Taken at once: the start time is fixed when the process is made and does not change when it runs
-    // its program.
-    // One that has ended already is recorded with a time no process has, so its pid never counts as it.
+    // Taken at once: the start time and the session are fixed when the process is made and do not change
+    // when it runs its program. One that has ended already is recorded with a time no process has, so its
+    // pid never counts as it.
     const std::optional<ProcStat> st = procStat(pid);
-    started_.insert(pid, st ? st->startTime : std::numeric_limits<quint64>::max());
+    Started started;
+    started.startTime = st ? st->startTime : std::numeric_limits<quint64>::max();
+    // Qt starts a detached program in a new session (the go-between it forks through calls setsid). A
+    // session shared with this program tells nothing about what belongs to the one started.
+    if (st && st->session > 0 && st->session != ::getsid(0))
+        started.session = st->session;
+    started_.insert(pid, started);
     return pid;
+}
+
+// The processes of what execute() started as `pid` that still run: the process itself while it is that very
+// process, and every process of this user in its session that started no earlier. A session's number is
+// not handed out again while anything in it runs, and ours has no process of that number (its leader, the
+// go-between, ended at the start): once one has it, the number is another's and the session has ended.
+QList<qint64> QtShell::startedProcesses(qint64 pid, const Started& started) const {
+    QList<qint64> found;
+    const std::optional<ProcStat> own = procStat(pid);
+    if (own && own->state != 'Z' && own->startTime == started.startTime)
+        found << pid;
+    if (started.session <= 0 || QFileInfo::exists(QStringLiteral("/proc/%1").arg(started.session)))
+        return found;
+    const uint me = static_cast<uint>(::getuid());
+    const qint64 self = QCoreApplication::applicationPid();
+    const QDir proc(QStringLiteral("/proc"));
+    for (const QString& entry : proc.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        bool numeric = false;
+        const qint64 other = entry.toLongLong(&numeric);
+        if (!numeric || other == self || other == pid || QFileInfo(proc.filePath(entry)).ownerId() != me)
+            continue;
+        const std::optional<ProcStat> st = procStat(other);
+        if (st && st->state != 'Z' && st->session == started.session && st->startTime >= started.startTime)
+            found << other;
+    }
+    return found;
 }
 
 int QtShell::killProcesses(const QString& name) {
@@ -414,25 +450,42 @@ int QtShell::killProcesses(const QString& name) {
 }
 
 bool QtShell::isRunning(qint64 pid) const {
-    if (pid <= 0 || ::kill(static_cast<pid_t>(pid), 0) != 0)
-        return false;
-    const std::optional<ProcStat> st = procStat(pid);
-    if (!st || st->state == 'Z')
+    if (pid <= 0)
         return false;
     const auto ours = started_.constFind(pid);
-    return ours == started_.constEnd() || *ours == st->startTime;
+    if (ours != started_.constEnd())
+        return !startedProcesses(pid, *ours).isEmpty();
+    if (::kill(static_cast<pid_t>(pid), 0) != 0)
+        return false;
+    const std::optional<ProcStat> st = procStat(pid);
+    return st && st->state != 'Z';
 }
 
 bool QtShell::endProcess(qint64 pid) {
     const auto ours = started_.constFind(pid);
     if (ours == started_.constEnd())
         return false;
-    const std::optional<ProcStat> st = procStat(pid);
-    if (!st || st->state == 'Z' || st->startTime != *ours) {
-        started_.remove(pid); // ours has ended; the pid may belong to another process by now
-        return false;
+    // Each is stopped first, so that none starts another meanwhile, until a look finds no new one (a
+    // bounded number of looks); then all are asked to end and let go on, to do so.
+    QList<qint64> stopped;
+    for (int look = 0; look < 8; ++look) {
+        bool more = false;
+        for (const qint64 p : startedProcesses(pid, *ours)) {
+            if (!stopped.contains(p) && ::kill(static_cast<pid_t>(p), SIGSTOP) == 0) {
+                stopped << p;
+                more = true;
+            }
+        }
+        if (!more)
+            break;
     }
-    return ::kill(static_cast<pid_t>(pid), SIGTERM) == 0;
+    for (const qint64 p : std::as_const(stopped)) {
+        ::kill(static_cast<pid_t>(p), SIGTERM);
+        ::kill(static_cast<pid_t>(p), SIGCONT);
+    }
+    if (stopped.isEmpty())
+        started_.remove(pid); // all of it has ended; the pid may belong to another process by now
+    return !stopped.isEmpty();
 }
 
 QString QtShell::findProgram(const QString& name) const {

@@ -82,9 +82,20 @@ public:
     bool endProcess(qint64 pid) override;
 
 private:
-    // The processes execute() started, by pid, with the start time the system gave each: a pid alone may be
-    // handed to another process once ours has ended.
-    QHash<qint64, quint64> started_;
+    // What execute() started as one process.
+    struct Started {
+        // The start time the system gave the process: a pid alone may be handed to another process once
+        // ours has ended.
+        quint64 startTime = 0;
+        // The session it was started in, made for it alone (0 when it is not known to be its own): what
+        // the process starts in turn stays in it, also when it is handed to init, as wine does with a
+        // program that is not a Windows one.
+        qint64 session = 0;
+    };
+
+    QList<qint64> startedProcesses(qint64 pid, const Started& started) const;
+
+    QHash<qint64, Started> started_;
 };
 
 class QtSystem final : public System {
