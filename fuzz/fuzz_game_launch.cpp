@@ -1,6 +1,7 @@
 // "Join Server" over any address, port and saved password: either refused, naming the first field the game
 // would read as commands, or started with every value argument free of ';', '+', '"' and control
-// characters.
+// characters, and the same after the trip through code page 1252 the game's command line takes.
+#include "core/text/codepage.h"
 #include "core/tools/game_launch.h"
 
 #include <algorithm>
@@ -12,14 +13,15 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // The characters the game's command line must not carry in a value: its separators and quote, and the C0
-// and C1 control characters and DEL.
+// and C1 control characters and DEL; and a value the code page would change on the way, which might
+// arrive as one of them.
 bool unsafe(QStringView value) {
     for (const QChar c : value) {
         const char16_t u = c.unicode();
         if (u == u';' || u == u'+' || u == u'"' || u < 0x20 || (u >= 0x7F && u <= 0x9F))
             return true;
     }
-    return false;
+    return tvx::fromAnsi(tvx::toAnsi(value)) != value;
 }
 
 } // namespace

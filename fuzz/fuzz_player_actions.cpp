@@ -1,7 +1,7 @@
 // The player menu's commands over arbitrary cells: an entry that sends gives a command with no separator,
 // a slot entry's command carries the slot in digits only (the game slot, or PunkBuster's one more), a name
-// entry never sends a name the server reads as no one or as every player, and a look-up address holds its
-// GUID encoded so that it decodes back to the GUID and nothing else.
+// entry never sends a name the server reads as no one, as every player or only up to a comment ("//" or
+// "/*"), and a look-up address holds its GUID encoded so that it decodes back to the GUID and nothing else.
 #include "core/commands/command_table.h"
 #include "core/commands/player_actions.h"
 #include "core/text/codepage.h"
@@ -106,6 +106,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 --to;
             const QString word = cell.mid(from, to - from).toLower();
             if (word.isEmpty() || word == u"all" || word == u"allbots")
+                std::abort();
+            // The server ends the word at a comment; a single '/' is part of it.
+            if (rest.contains(u"//") || rest.contains(u"/*"))
                 std::abort();
             break;
         }

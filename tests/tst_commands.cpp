@@ -166,6 +166,17 @@ private slots:
             {"LF", u"Bob\nquit"_s, PlayerRefusal::UnsafeCell},
             {"NUL", QString::fromUtf16(u"Bob\0x", 5), PlayerRefusal::UnsafeCell},
             {"quote", u"Bob\""_s, PlayerRefusal::None},
+            {"comment after a name", u"a//b"_s, PlayerRefusal::CutName},
+            {"all before a comment", u"all//x"_s, PlayerRefusal::CutName},
+            {"allbots before a comment", u"AllBots//"_s, PlayerRefusal::CutName},
+            {"block comment", u"bob/*x"_s, PlayerRefusal::CutName},
+            {"comment first", u"//Bob          "_s, PlayerRefusal::CutName},
+            {"comment at the end, blanks after", u"Bob/*           "_s, PlayerRefusal::CutName},
+            {"three slashes", u"a///b"_s, PlayerRefusal::CutName},
+            {"one slash", u"x/y"_s, PlayerRefusal::None},
+            {"slashes apart", u"/a/b/"_s, PlayerRefusal::None},
+            {"star then slash", u"a*/b"_s, PlayerRefusal::None},
+            {"slash, blank, slash", u"a/ /b"_s, PlayerRefusal::None},
         };
         for (const QString& entry : nameEntries) {
             for (const auto& n : names)

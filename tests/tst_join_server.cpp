@@ -132,6 +132,23 @@ private slots:
         QTest::newRow("every field: the address first")
             << u"a;b"_s << u"1+2"_s << u"x;quit"_s << LaunchRefusal::Address;
         QTest::newRow("port before password") << a << u"\n"_s << u"x;quit"_s << LaunchRefusal::Port;
+        // Code page 1252's own characters reach the game as typed; any other would not, and a look-alike
+        // would reach it as the character it resembles.
+        QTest::newRow("code page letters") << a << p << u"p\u00e4ssw\u00f6rd"_s << LaunchRefusal::None;
+        QTest::newRow("code page signs")
+            << a << p << u"\u20ac\u00fa\u2122\u0178\u00ff"_s << LaunchRefusal::None;
+        QTest::newRow("fullwidth plus") << a << p << u"x\uff0bquit"_s << LaunchRefusal::Password;
+        QTest::newRow("fullwidth semicolon") << a << p << u"x\uff1bquit"_s << LaunchRefusal::Password;
+        QTest::newRow("fullwidth quote") << a << p << u"x\uff02quit"_s << LaunchRefusal::Password;
+        QTest::newRow("Greek question mark") << a << p << u"x\u037equit"_s << LaunchRefusal::Password;
+        QTest::newRow("Chinese") << a << p << u"\u5bc6\u7801"_s << LaunchRefusal::Password;
+        QTest::newRow("outside the plane") << a << p << u"x\U0001F600"_s << LaunchRefusal::Password;
+        QTest::newRow("undefined byte's code: a control character")
+            << a << p << u"x\u0081"_s << LaunchRefusal::Password;
+        QTest::newRow("fullwidth in the address")
+            << u"203.0.113.17\uff1bquit"_s << p << u"s3cret"_s << LaunchRefusal::Address;
+        QTest::newRow("fullwidth digit in the port")
+            << a << u"2896\uff10"_s << u"s3cret"_s << LaunchRefusal::Port;
     }
     void launchRefusal() {
         QFETCH(QString, address);
@@ -149,13 +166,16 @@ private slots:
         QTest::addColumn<QString>("text");
         const QString rest =
             u" holds a ';', '+', '\"', line break, tab or other control character, which the "
-            u"game would read as a command of its own, so the game was not started."_s;
+            u"game would read as a command of its own, or a character outside code page 1252, which the game "
+            u"would not get as typed, so the game was not started."_s;
         QTest::newRow("password") << u"203.0.113.17"_s << u"28960"_s << u"x;quit"_s
                                   << u"The server password"_s + rest;
         QTest::newRow("address") << u"203.0.113.17\tquit"_s << u"28960"_s << u"pw"_s
                                  << u"The server address"_s + rest;
         QTest::newRow("port") << u"203.0.113.17"_s << u"28960+quit"_s << u"pw"_s
                               << u"The server port"_s + rest;
+        QTest::newRow("fullwidth plus in the password")
+            << u"203.0.113.17"_s << u"28960"_s << u"x\uff0bquit"_s << u"The server password"_s + rest;
     }
     void launchRefused() {
         QFETCH(QString, address);

@@ -172,9 +172,10 @@ private slots:
         QCOMPARE(c.boxes(), QStringList{u"msg 64 [TORVANEX] "_s + refusalText(PlayerRefusal::UnsafeCell)});
     }
 
-    // A name the server reads as every player, or no name at all, never leaves by a name entry: "kick all"
-    // would kick everyone, and the empty row below the players would send "kick " alone. The box says why.
-    void nameForEveryoneOrNoOneSendsNothing_data() {
+    // A name the server reads as every player, as another name, or no name at all, never leaves by a name
+    // entry: "kick all" would kick everyone, "kick all//x" too (the rest is a comment to the server), and
+    // the empty row below the players would send "kick " alone. The box says why.
+    void nameTheServerReadsOtherwiseSendsNothing_data() {
         QTest::addColumn<QString>("entry");
         QTest::addColumn<QByteArray>("name"); // the player's name in the status; empty: the empty row
         QTest::addColumn<PlayerRefusal>("refusal");
@@ -183,9 +184,11 @@ private slots:
             QTest::addRow("%s, all", e) << entry << QByteArray("all") << PlayerRefusal::EveryPlayer;
             QTest::addRow("%s, ALLBOTS", e) << entry << QByteArray("ALLBOTS") << PlayerRefusal::EveryPlayer;
             QTest::addRow("%s, the empty row", e) << entry << QByteArray() << PlayerRefusal::NoName;
+            QTest::addRow("%s, all//x", e) << entry << QByteArray("all//x") << PlayerRefusal::CutName;
+            QTest::addRow("%s, bob/*x", e) << entry << QByteArray("bob/*x") << PlayerRefusal::CutName;
         }
     }
-    void nameForEveryoneOrNoOneSendsNothing() {
+    void nameTheServerReadsOtherwiseSendsNothing() {
         QFETCH(QString, entry);
         QFETCH(QByteArray, name);
         QFETCH(PlayerRefusal, refusal);

@@ -23,6 +23,26 @@ private slots:
         QCOMPARE(text[0xFA], QChar(0xFA)); // the UCON separator "ú"
         QCOMPARE(text[0x80], QChar(0x20AC));
         QCOMPARE(toAnsi(u"\u4e2d"_s), QByteArray("?"));
+        QVERIFY(inAnsi(text));
+    }
+
+    // A character the code page lacks would be written as another one ('?').
+    void codePageKeepsOnlyItsOwnCharacters_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("in");
+        QTest::newRow("empty") << QString() << true;
+        QTest::newRow("letters and signs") << u"p\u00e4ssw\u00f6rd \u20ac\u0178\u00ff?"_s << true;
+        QTest::newRow("fullwidth plus") << u"a\uff0b"_s << false;
+        QTest::newRow("Greek question mark") << u"\u037e"_s << false;
+        QTest::newRow("a C1 code the code page gives another character") << u"\u0080"_s << false;
+        QTest::newRow("Chinese") << u"\u4e2d"_s << false;
+        QTest::newRow("outside the plane") << u"\U0001F600"_s << false;
+        QTest::newRow("lone surrogate") << QString(QChar(0xD800)) << false;
+    }
+    void codePageKeepsOnlyItsOwnCharacters() {
+        QFETCH(QString, text);
+        QFETCH(bool, in);
+        QCOMPARE(tvx::inAnsi(text), in);
     }
 
     void trimBlanks_data() {

@@ -50,7 +50,7 @@ inline const char* kindName(CommandLine c) {
 }
 
 inline const char* kindName(PlayerRefusal r) {
-    static const char* const names[] = {"None", "NoSlot", "NoName", "EveryPlayer", "UnsafeCell"};
+    static const char* const names[] = {"None", "NoSlot", "NoName", "EveryPlayer", "UnsafeCell", "CutName"};
     return names[int(r)];
 }
 inline const char* kindName(PreviewChange c) {

@@ -104,6 +104,10 @@ bool namesEveryPlayer(const QString& nameCell) {
            name.compare(u"allbots", Qt::CaseInsensitive) == 0;
 }
 
+bool holdsComment(const QString& nameCell) {
+    return nameCell.contains(u"//") || nameCell.contains(u"/*");
+}
+
 PlayerRefusal playerRefusal(Completion completion, const QString& cell) {
     const std::optional<PlayerColumn> column = playerColumn(completion);
     if (column == PlayerColumn::Slot && !isGameSlot(cell))
@@ -114,6 +118,8 @@ PlayerRefusal playerRefusal(Completion completion, const QString& cell) {
         return PlayerRefusal::EveryPlayer;
     if (column && breaksCommand(cell))
         return PlayerRefusal::UnsafeCell;
+    if (column == PlayerColumn::Name && holdsComment(cell))
+        return PlayerRefusal::CutName;
     return PlayerRefusal::None;
 }
 
@@ -131,6 +137,9 @@ QString refusalText(PlayerRefusal refusal) {
     case PlayerRefusal::UnsafeCell:
         return u"This player's name holds a ';' or a line break, which would cut the command in two, so "
                u"nothing was sent."_s;
+    case PlayerRefusal::CutName:
+        return u"The server reads this player's name only up to its \"//\" or \"/*\" (the rest is a comment "
+               u"to it), which could name another player or every player, so nothing was sent."_s;
     }
     return {};
 }

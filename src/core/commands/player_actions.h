@@ -36,6 +36,9 @@ QString nameAsRead(const QString& nameCell);
 // any letter case, as every player ("all") or every bot ("allbots").
 bool namesNoPlayer(const QString& nameCell);
 bool namesEveryPlayer(const QString& nameCell);
+// A Name cell holding "//" or "/*": the server ends the word there and reads the rest of the line as a
+// comment, so "kick bob//x" kicks "bob" and "kick all//x" every player. A single '/' is a letter to it.
+bool holdsComment(const QString& nameCell);
 
 // Why a player command is not sent.
 enum class PlayerRefusal {
@@ -44,6 +47,7 @@ enum class PlayerRefusal {
     NoName, // a name entry on a row whose Name is empty or blanks only
     EveryPlayer, // a name entry on a Name the server reads as every player or every bot
     UnsafeCell,  // the cell would carry a command separator or a line break into the command
+    CutName,     // a name entry on a Name the server would read only up to a comment ("//" or "/*")
 };
 PlayerRefusal playerRefusal(Completion completion, const QString& cell);
 // The information box shown for a refusal (empty for None), under kBoxTitle.

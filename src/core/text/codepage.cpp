@@ -1,6 +1,7 @@
 #include "core/text/codepage.h"
 
 #include <array>
+#include <optional>
 
 namespace tvx {
 namespace {
@@ -11,14 +12,15 @@ constexpr std::array<char16_t, 32> kHigh = {0x20AC, 0x0081, 0x201A, 0x0192, 0x20
                                             0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
                                             0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-char encodeOne(char16_t c) {
+// The character's byte; none for a character outside the code page.
+std::optional<char> encodeOne(char16_t c) {
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
         return static_cast<char>(c);
     for (std::size_t i = 0; i < kHigh.size(); ++i) {
         if (kHigh[i] == c)
             return static_cast<char>(0x80 + i);
     }
-    return '?';
+    return std::nullopt;
 }
 
 } // namespace
@@ -37,8 +39,16 @@ QByteArray toAnsi(QStringView text) {
     QByteArray out(text.size(), Qt::Uninitialized);
     char* d = out.data();
     for (qsizetype i = 0; i < text.size(); ++i)
-        d[i] = encodeOne(text[i].unicode());
+        d[i] = encodeOne(text[i].unicode()).value_or('?');
     return out;
+}
+
+bool inAnsi(QStringView text) {
+    for (const QChar c : text) {
+        if (!encodeOne(c.unicode()))
+            return false;
+    }
+    return true;
 }
 
 } // namespace tvx

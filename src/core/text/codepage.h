@@ -10,5 +10,7 @@ namespace tvx {
 QString fromAnsi(QByteArrayView bytes);
 // Characters outside the code page become '?'.
 QByteArray toAnsi(QStringView text);
+// Whether every character of the text is one of the code page's, so that toAnsi keeps it as typed.
+bool inAnsi(QStringView text);
 
 } // namespace tvx

@@ -1,5 +1,6 @@
 #include "core/tools/game_launch.h"
 
+#include "core/text/codepage.h"
 #include "core/text/text_util.h"
 #include "core/tools/windows_program.h"
 
@@ -30,6 +31,8 @@ GameLaunch gameLaunch(const QString& clientPath, const QString& address, const Q
 }
 
 bool breaksGameCommandLine(QStringView value) {
+    if (!inAnsi(value))
+        return true;
     for (const QChar c : value) {
         if (c == u';' || c == u'+' || c == u'"' || c.category() == QChar::Other_Control)
             return true;
@@ -64,7 +67,8 @@ QString launchRefusalText(LaunchRefusal refusal) {
     }
     return u"The "_s + field +
            u" holds a ';', '+', '\"', line break, tab or other control character, which the game would read "
-           u"as a command of its own, so the game was not started."_s;
+           u"as a command of its own, or a character outside code page 1252, which the game would not get as "
+           u"typed, so the game was not started."_s;
 }
 
 } // namespace tvx

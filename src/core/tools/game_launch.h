@@ -31,7 +31,10 @@ GameLaunch gameLaunch(const QString& clientPath, const QString& address, const Q
                       const QString& password, const QString& wineProgram);
 
 // The game reads its command line as console commands: a ';', '+', '"', line break, tab or other control
-// character in a value would start a command of its own (a password "x;quit" quits the game).
+// character in a value would start a command of its own (a password "x;quit" quits the game). It gets the
+// line in code page 1252, converted with best fit (under wine as on Windows), so a character outside that
+// code page does not arrive as typed, and a look-alike arrives as the very character refused: a fullwidth
+// '+' (U+FF0B) as '+', the Greek question mark (U+037E) as ';'.
 bool breaksGameCommandLine(QStringView value);
 
 // The field that holds such a character, first in the order of the arguments; the game is then not started.
