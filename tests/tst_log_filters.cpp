@@ -7,14 +7,13 @@
 #include "core/ucon/log_filters.h"
 
 #include "support/core_values.h"
+#include "support/files.h"
 #include "support/naive_log_filters.h"
 
 #include <QFile>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
-
-#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 
@@ -318,21 +317,7 @@ private slots:
         QFETCH(QByteArray, tail);
         QTemporaryDir dir;
         const QString log = dir.filePath(u"pbucon.log"_s);
-        const QString target = dir.filePath(u"target.log"_s);
-        auto write = [&file](const QString& path) {
-            QFile f(path);
-            return f.open(QIODevice::WriteOnly) && f.write(file) == file.size();
-        };
-        if (place == u"file")
-            QVERIFY(write(log));
-        else if (place == u"link to file")
-            QVERIFY(write(target) && QFile::link(target, log));
-        else if (place.startsWith(u'/'))
-            QVERIFY(QFile::link(place, log));
-        else if (place == u"fifo")
-            QCOMPARE(::mkfifo(QFile::encodeName(log).constData(), 0600), 0);
-        else if (place == u"folder")
-            QVERIFY(QDir(dir.path()).mkdir(u"pbucon.log"_s));
+        QVERIFY(tvx::test::makePlace(place, log, file));
         const std::optional<QByteArray> got = tvx::readLogTail(log);
         QCOMPARE(got.has_value(), read);
         if (!read)

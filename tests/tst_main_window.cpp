@@ -3,6 +3,7 @@
 #include "core/chat/chat_input.h"
 #include "core/link/access_rules.h"
 #include "core/link/rcon_protocol.h"
+#include "core/platform/errors.h"
 #include "core/text/text_util.h"
 
 #include "gui/base/dialogs_qt.h"
@@ -503,6 +504,57 @@ private slots:
                                        Qt::WindowMaximizeButtonHint | Qt::MSWindowsFixedSizeDialogHint;
         QCOMPARE(static_cast<int>((w->windowFlags() & border).toInt()), flags);
         QCOMPARE(w->minimumSize(), w->maximumSize());
+    }
+
+    // A window shown again while it is open comes back, each by the way the console shows it: restored when
+    // it was minimised, and the active window.
+    void windowShownAgainComesBack_data() {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("way");
+        QTest::newRow("Join Server Configuration, by (config)") << u"joinserverconfig"_s << u"config"_s;
+        QTest::newRow("Reader, by a reply it shows") << u"log"_s << u"serverinfo"_s;
+        QTest::newRow("warning box, by Warn Player") << u"Form2"_s << u"warn"_s;
+        QTest::newRow("Wait...") << u"Loadingfdf"_s << u"registry"_s;
+        QTest::newRow("Add New User to Daemon, by its menu entry") << u"Form6"_s << u"add user"_s;
+        QTest::newRow("login, by reset") << u"Form4"_s << u"reset"_s;
+        QTest::newRow("login, when the daemon link is lost") << u"Form4"_s << u"link lost"_s;
+        QTest::newRow("console, by the RCON Server Tool") << u"Main"_s << u"rcon tool"_s;
+    }
+    void windowShownAgainComesBack() {
+        QFETCH(QString, window);
+        QFETCH(QString, way);
+        Console c(u"1"_s, u"poweradmin"_s);
+        c.udp->deliver(replyDatagram(twoPlayerStatus()));
+        c.main.Grid->setRow(c.main.Grid->Rows() - 2); // the last player
+        const QHash<QString, std::function<void()>> ways = {
+            {u"config"_s, [&c] { c.main.Label92_Click(); }},
+            {u"serverinfo"_s,
+             [&c] {
+                 c.main.Send(u"serverinfo"_s);
+                 c.udp->deliver(replyDatagram("Server info settings:\nsv_hostname x"));
+             }},
+            {u"warn"_s, [] { Forms::get<Form3>().warnplayerz_Click(); }},
+            {u"registry"_s, [] { Forms::show<Loadingfdf>(); }},
+            {u"add user"_s, [] { Forms::get<Form3>().addnewusertodaemonz_Click(); }},
+            {u"reset"_s, [&c] { c.main.Image4_Click(); }},
+            {u"link lost"_s, [&c] { c.login.Winsock1_Error(err::WrongState, u"Wrong protocol or state"_s); }},
+            {u"rcon tool"_s, [] { Forms::get<Form1>().Command5_Click(); }},
+        };
+        const std::function<void()> showAgain = ways.value(way);
+        showAgain();
+        QWidget* w = nullptr;
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (top->objectName() == window && top->isVisible())
+                w = top;
+        }
+        QVERIFY2(w, qPrintable(c.boxes().join(u'\n')));
+        w->setWindowState(Qt::WindowMinimized);
+        QVERIFY(w->isMinimized());
+        showAgain();
+        QVERIFY(w->isVisible());
+        QVERIFY(!w->isMinimized());
+        QTRY_COMPARE(QApplication::activeWindow(), w);
+        QCOMPARE(c.fx.fake.dialogs.shown.size(), way == u"link lost" ? 2 : 0);
     }
 
     // Every single-line box of every window keeps one line, and every locked box stays out of the tab

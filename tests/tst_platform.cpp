@@ -8,8 +8,10 @@
 #include "support/files.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QNetworkDatagram>
 #include <QProcess>
 #include <QScopeGuard>
@@ -20,10 +22,15 @@
 #include <QTimer>
 #include <QUdpSocket>
 
+#include <condition_variable>
 #include <csignal>
+#include <fcntl.h>
+#include <mutex>
+#include <optional>
 #include <sys/inotify.h>
 #include <sys/stat.h>
 #include <sys/types.h>
+#include <thread>
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
@@ -79,6 +86,70 @@ private:
     QByteArray name_;
     bool modified_ = false;
 };
+
+// Opens the write end of the FIFO at `path` when the test has not let it go within a few seconds: an open
+// that waits for a writer then ends, and the test fails instead of hanging.
+class FifoWatchdog {
+public:
+    explicit FifoWatchdog(const QString& path)
+        : path_(QFile::encodeName(path)), thread_([this] { watch(); }) {}
+    ~FifoWatchdog() { letGo(); }
+    FifoWatchdog(const FifoWatchdog&) = delete;
+    FifoWatchdog& operator=(const FifoWatchdog&) = delete;
+    // Ends the watch; whether the watchdog had to open the FIFO.
+    bool letGo() {
+        {
+            const std::lock_guard lock(mutex_);
+            done_ = true;
+        }
+        wake_.notify_all();
+        if (thread_.joinable())
+            thread_.join();
+        return opened_;
+    }
+
+private:
+    void watch() {
+        std::unique_lock lock(mutex_);
+        while (!wake_.wait_for(lock, std::chrono::seconds(3), [this] { return done_; })) {
+            // Succeeds only while a reader has it open, or waits in the open.
+            const int fd = ::open(path_.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+            if (fd >= 0) {
+                opened_ = true;
+                ::close(fd);
+            }
+        }
+    }
+
+    QByteArray path_;
+    std::mutex mutex_;
+    std::condition_variable wake_;
+    bool done_ = false;
+    bool opened_ = false;
+    std::thread thread_;
+};
+
+// What stands at a path and where it leads: a save that put a new file in place shows here.
+struct PathState {
+    ino_t inode = 0;
+    mode_t mode = 0;
+    ino_t targetInode = 0;
+    mode_t targetMode = 0;
+    friend bool operator==(const PathState&, const PathState&) = default;
+};
+
+PathState pathState(const QString& path) {
+    const QByteArray native = QFile::encodeName(path);
+    struct stat at = {};
+    struct stat target = {};
+    ::lstat(native.constData(), &at);
+    ::stat(native.constData(), &target);
+    return {at.st_ino, at.st_mode, target.st_ino, target.st_mode};
+}
+
+QStringList entries(const QString& folder) {
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+}
 
 QByteArray procFile(qint64 pid, const char* name) {
     QFile f(u"/proc/"_s + QString::number(pid) + u'/' + QLatin1StringView(name));
@@ -221,6 +292,71 @@ private slots:
         QVERIFY(QFile::setPermissions(path, QFile::ReadOwner));
         s.set(u"[LOGIN1]"_s, u"Name"_s, u"Away"_s);
         QCOMPARE(dialogs.texts(), QStringList{IniSettingsStore::saveFailedText(path)});
+    }
+
+    void settingsAreReadOnlyFromARegularFile_data() {
+        QTest::addColumn<QString>("place"); // what stands at the settings file's path
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<bool>("read");
+        const QByteArray ini = "[%5BLOGIN1%5D]\nName=Home\n";
+        // Filled up to a size with a comment, which QSettings passes over.
+        auto sized = [&ini](qint64 size) -> QByteArray {
+            return ini + ';' + QByteArray(size - ini.size() - 2, 'x') + '\n';
+        };
+        QTest::newRow("a regular file") << u"file"_s << ini << true;
+        QTest::newRow("a link to a regular file") << u"link to file"_s << ini << true;
+        QTest::newRow("a file of the most that is read") << u"file"_s << sized(kMaxSettingsFileBytes) << true;
+        QTest::newRow("a FIFO") << u"fifo"_s << QByteArray() << false;
+        QTest::newRow("a link to a FIFO") << u"link to fifo"_s << QByteArray() << false;
+        QTest::newRow("a folder") << u"folder"_s << QByteArray() << false;
+        QTest::newRow("a link to a character device") << u"link to device"_s << QByteArray() << false;
+        QTest::newRow("a file bigger than that") << u"file"_s << sized(kMaxSettingsFileBytes + 1) << false;
+    }
+    void settingsAreReadOnlyFromARegularFile() {
+        QFETCH(QString, place);
+        QFETCH(QByteArray, file);
+        QFETCH(bool, read);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"torvanex.ini"_s);
+        QVERIFY(test::makePlace(place, path, file));
+        // Rights its owner chose, which a save keeps.
+        const QFile::Permissions chosen = kOwnerOnly | QFile::ReadGroup;
+        if (read)
+            QVERIFY(QFile::setPermissions(path, chosen));
+        const PathState before = pathState(path);
+        const QStringList made = entries(dir.path());
+        test::FakeDialogs dialogs;
+        std::optional<FifoWatchdog> watchdog;
+        if (place.endsWith(u"fifo"))
+            watchdog.emplace(QFileInfo(path).canonicalFilePath());
+        IniSettingsStore s(path, &dialogs);
+        if (watchdog)
+            QVERIFY2(!watchdog->letGo(), "the store waited for a writer");
+        QCOMPARE(s.get(u"[LOGIN1]"_s, u"Name"_s, u"Load Server 1"_s), read ? u"Home"_s : u"Load Server 1"_s);
+        const QStringList boxes = read ? QStringList() : QStringList{IniSettingsStore::readFailedText(path)};
+        QCOMPARE(dialogs.texts(), boxes);
+        s.set(u"[LOGIN1]"_s, u"Pass"_s, u"new"_s);
+        {
+            const SettingsBatch batch(s);
+            s.set(u"[LOGIN2]"_s, u"Name"_s, u"Away"_s);
+        }
+        // What was saved lasts for this run, and no more box is shown.
+        QCOMPARE(s.get(u"[LOGIN1]"_s, u"Pass"_s, {}), u"new"_s);
+        QCOMPARE(s.get(u"[LOGIN2]"_s, u"Name"_s, {}), u"Away"_s);
+        QCOMPARE(dialogs.texts(), boxes);
+        // Nothing is left beside the file.
+        QCOMPARE(entries(dir.path()), made);
+        if (!read) {
+            // Nothing was put in the place of what stands there.
+            QCOMPARE(pathState(path), before);
+            return;
+        }
+        // A link stays a link: the file it leads to was written.
+        QCOMPARE(QFileInfo(path).isSymLink(), place.startsWith(u"link"));
+        QCOMPARE(rights(path), chosen);
+        IniSettingsStore again(path);
+        QCOMPARE(again.get(u"[LOGIN1]"_s, u"Name"_s, {}), u"Home"_s);
+        QCOMPARE(again.get(u"[LOGIN1]"_s, u"Pass"_s, {}), u"new"_s);
     }
 
     void oneSaveIsOneWrite() {

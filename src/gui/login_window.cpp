@@ -311,7 +311,7 @@ void Form4::Winsock1_Error(int number, const QString& description) {
         if (Main* m = Forms::ifLoaded<Main>())
             m->Disconnect();
         // Never leave the administrator without a window.
-        if (!isVisible())
+        if (!isVisible() || isMinimized())
             Show();
         return;
     }
@@ -395,7 +395,7 @@ void Form4::abandonHandOver(const QString& why) {
     passTimer_->stop();
     Label3->setCaption(QString());
     platform().dialogs->msgBox(why, mb::Critical, kBoxTitle);
-    if (!isVisible())
+    if (!isVisible() || isMinimized())
         Show();
 }
 

@@ -42,7 +42,7 @@ bool writeAll(int fd, QByteArrayView bytes) {
 
 } // namespace
 
-PrivateFileWrite writePrivateFile(const QString& path, QByteArrayView bytes) {
+PrivateFileWrite writePrivateFile(const QString& path, QByteArrayView bytes, unsigned rights) {
     const QFileInfo target(path);
     const QString folder = target.absolutePath();
     // A name nobody can guess or hold ready: O_EXCL refuses anything that already stands there, a link too.
@@ -57,8 +57,8 @@ PrivateFileWrite writePrivateFile(const QString& path, QByteArrayView bytes) {
     }
     if (fd < 0)
         return failure(EEXIST);
-    // The mask of the process may have taken bits the owner needs; nobody else gets any.
-    ::fchmod(fd, S_IRUSR | S_IWUSR);
+    // The mask of the process may have taken bits the owner needs; nobody else gets any unless given.
+    ::fchmod(fd, static_cast<mode_t>(rights & 0777));
     const bool written = writeAll(fd, bytes) && ::fsync(fd) == 0;
     const int writeError = errno;
     if (::close(fd) != 0 || !written) {

@@ -14,7 +14,8 @@ struct PrivateFileWrite {
 
 // Writes `bytes` as the new content of `path`: into a new file of mode 0600 beside it, then put in its
 // place in one step. A link at `path` is replaced, never written through; on failure `path` is untouched.
-PrivateFileWrite writePrivateFile(const QString& path, QByteArrayView bytes);
+// A file whose owner chose its rights is given them in `rights` (the permission bits of its mode).
+PrivateFileWrite writePrivateFile(const QString& path, QByteArrayView bytes, unsigned rights = 0600);
 
 // Creates `path` empty with mode 0600 if nothing stands there (a link is not followed); true when a file
 // was created.

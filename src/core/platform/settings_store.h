@@ -2,16 +2,20 @@
 #include "core/platform/platform.h"
 
 #include <QMap>
-
-#include <memory>
-
-class QSettings;
+#include <QVariant>
 
 namespace tvx {
+
+// The most of a settings file that is read. The console's own file holds a few KiB; a bigger one is not
+// its own, and every save reads and writes the whole file again (1 MiB takes some 60 ms).
+inline constexpr qint64 kMaxSettingsFileBytes = 1024 * 1024;
 
 // The per-user settings store: one INI file, made readable by its owner only. Section names keep their
 // brackets. A save that cannot be written is reported once per run through `dialogs` (when given); the
 // values stay in memory until the program ends. A file its owner made read-only is never written.
+// Only a regular file (or a link to one) of kMaxSettingsFileBytes at most is read, and its open never
+// waits. Anything else standing at the path (a pipe, a device, a folder, a file that may not be read) is
+// reported instead, once, when the store opens, and never written: the program runs on the defaults.
 class IniSettingsStore final : public SettingsStore {
 public:
     explicit IniSettingsStore(QString filePath, Dialogs* dialogs = nullptr);
@@ -27,18 +31,24 @@ public:
     static QString defaultPath();
     // The text of the box that reports a save that could not be written.
     static QString saveFailedText(const QString& filePath);
+    // The text of the box that reports a file that could not be read.
+    static QString readFailedText(const QString& filePath);
 
 private:
     void save();
     bool writePending();
+    void reportOnce(const QString& text);
 
     QString path_;
-    std::unique_ptr<QSettings> settings_;
     Dialogs* dialogs_ = nullptr;
+    // What the file held when it was last read or written, by "section/key".
+    QMap<QString, QVariant> values_;
     // Values set and not yet written, by "section/key": the file never takes them while it may not be
-    // written, and QSettings would write whatever it holds when it is destroyed.
+    // written.
     QMap<QString, QString> pending_;
     int batchDepth_ = 0;
+    // False when something stood at the path that could not be read: it is never written over.
+    bool readable_ = true;
     bool failureReported_ = false;
 };
 

@@ -1,47 +1,9 @@
 #include "core/ucon/log_file.h"
 
-#include <QFile>
-
-#include <cerrno>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include "core/platform/regular_file.h"
 
 namespace tvx {
 namespace {
-
-class Descriptor {
-public:
-    explicit Descriptor(int fd) : fd_(fd) {}
-    ~Descriptor() {
-        if (fd_ >= 0)
-            ::close(fd_);
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    int get() const { return fd_; }
-
-private:
-    int fd_;
-};
-
-// Reads `size` bytes at `offset`; false on a read error. A file that shrank meanwhile gives fewer.
-bool readAt(int fd, qint64 offset, qint64 size, QByteArray& out) {
-    out.resize(size);
-    qint64 got = 0;
-    while (got < size) {
-        const ssize_t n = ::pread(fd, out.data() + got, static_cast<size_t>(size - got), offset + got);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return false;
-        if (n == 0)
-            break;
-        got += n;
-    }
-    out.truncate(got);
-    return true;
-}
 
 // Where the text after the first line break of `bytes` starts (bytes.size() when there is none).
 qsizetype afterFirstBreak(const QByteArray& bytes) {
@@ -69,23 +31,17 @@ qsizetype lastLinesStart(const QByteArray& bytes, int maxLines) {
 } // namespace
 
 std::optional<QByteArray> readLogTail(const QString& path, qint64 maxBytes, int maxLines) {
-    const QByteArray native = QFile::encodeName(path);
-    // The type is checked before the open (opening some devices acts on them) and again on what was opened
-    // (the file may have been swapped meanwhile); the open never waits for a pipe's writer.
-    struct stat before = {};
-    if (native.isEmpty() || ::stat(native.constData(), &before) != 0 || !S_ISREG(before.st_mode))
+    const RegularFile file(path);
+    if (!file.isOpen())
         return std::nullopt;
-    const Descriptor fd(::open(native.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-    struct stat opened = {};
-    if (fd.get() < 0 || ::fstat(fd.get(), &opened) != 0 || !S_ISREG(opened.st_mode))
-        return std::nullopt;
-    const qint64 size = opened.st_size;
+    const qint64 size = file.size();
     const qint64 start = qMax<qint64>(0, size - qMax<qint64>(0, maxBytes));
     // One byte before the part read tells whether it starts at the start of a line.
     const qint64 from = start > 0 ? start - 1 : 0;
-    QByteArray bytes;
-    if (!readAt(fd.get(), from, size - from, bytes))
+    std::optional<QByteArray> read = file.read(from, size - from);
+    if (!read)
         return std::nullopt;
+    QByteArray& bytes = *read;
     if (start > 0) {
         const bool atLineStart =
             !bytes.isEmpty() &&
@@ -95,7 +51,7 @@ std::optional<QByteArray> readLogTail(const QString& path, qint64 maxBytes, int 
             bytes.remove(0, afterFirstBreak(bytes));
     }
     bytes.remove(0, lastLinesStart(bytes, qMax(1, maxLines)));
-    return bytes;
+    return read;
 }
 
 } // namespace tvx

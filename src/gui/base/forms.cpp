@@ -28,6 +28,10 @@ void VbForm::Form_QueryClose() {
 }
 
 void VbForm::Show() {
+    // A window that is open but minimised comes back: show() alone leaves it so, and only the window
+    // manager (or the user's Alt+Tab) would bring it.
+    if (isMinimized())
+        setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
     show();
     raise();
     activateWindow();

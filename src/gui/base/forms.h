@@ -20,6 +20,7 @@ public:
     virtual void Form_Load() {}
     // Called when the user closes the window; the default unloads it.
     virtual void Form_QueryClose();
+    // Shows the window, or brings it back when it is open: restored if minimised, raised and active.
     void Show();
     void Hide() { hide(); }
     void Unload();
