@@ -14,7 +14,7 @@ namespace {
 
 void sendDaemonCopy(const QString& cmd) {
     Form4& login = Forms::get<Form4>();
-    login.SendToDaemon(daemonCommandCopy(login.Text1->text(), cmd));
+    login.SendToDaemon(daemonCommandCopy(login.UserName(), cmd));
 }
 
 } // namespace
