@@ -87,7 +87,7 @@ void Main::HandOver(const SessionHandOver& s) {
 }
 
 SessionHandOver Main::session() const {
-    return {Text3->text(), Text4->text(), txtRcon, DaemonMode, level, {Text40, Text41, Text42}};
+    return {Text3->text(), Text4->text(), txtRcon, DaemonMode, level};
 }
 
 void Main::Disconnect() {
