@@ -137,9 +137,11 @@ int main(int argc, char* argv[]) {
 
     long delivered = 0;
     QObject::connect(m.udpClient, &UdpSocket::dataArrival, &app, [&] { ++delivered; });
-    m.Text3->setText(QStringLiteral("127.0.0.1"));
-    m.Text4->setText(QString::number(serverPort.load()));
-    m.txtRcon = QStringLiteral("pw");
+    m.HandOver({QStringLiteral("127.0.0.1"),
+                QString::number(serverPort.load()),
+                QStringLiteral("pw"),
+                QStringLiteral("0"),
+                {}});
     if (!m.Connect()) {
         std::fprintf(stderr, "connect failed\n");
         return 1;
