@@ -106,8 +106,7 @@ QString IniSettingsStore::saveFailedText(const QString& filePath) {
 
 QString IniSettingsStore::defaultPath() {
     const QString app = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u'/' + app +
-           QStringLiteral(".ini");
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u'/' + app + u".ini"_s;
 }
 
 } // namespace tvx
