@@ -414,7 +414,7 @@ void Form4::UCONLoad() {
     // While the client this program started still writes the log, deleting it would leave the client
     // writing into a file nobody can open again: the chat view would freeze for the rest of the run.
     const Form5* client = Forms::ifLoaded<Form5>();
-    if (!client || !client->clientRunning())
+    if (!client || !client->ClientRunning())
         QFile::remove(logFile);
     SaveUCONIni(ini);
 }
