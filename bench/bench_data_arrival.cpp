@@ -10,6 +10,8 @@
 
 #include <cstdio>
 
+using namespace Qt::StringLiterals;
+
 using namespace tvx;
 
 int main(int argc, char* argv[]) {
@@ -21,9 +23,9 @@ int main(int argc, char* argv[]) {
     m.Picture1->hide();
     m.SeeTerminalp->show();
     m.Show();
-    m.LastCommand = QStringLiteral("say hello");
+    m.LastCommand = u"say hello"_s;
     test::FakeUdpSocket* udp = fx.fake.udp();
-    m.udpClient->setRemoteHost(QStringLiteral("127.0.0.1"));
+    m.udpClient->setRemoteHost(u"127.0.0.1"_s);
     m.udpClient->connectSocket();
 
     constexpr int total = 100000;

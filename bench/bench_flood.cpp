@@ -23,13 +23,15 @@
 #include <atomic>
 #include <cstdio>
 
+using namespace Qt::StringLiterals;
+
 using namespace tvx;
 
 namespace {
 
 // "VmHWM" (peak) or "VmRSS" (now) of this process, in kB.
 long memoryKb(const char* field) {
-    QFile f(QStringLiteral("/proc/self/status"));
+    QFile f(u"/proc/self/status"_s);
     if (!f.open(QIODevice::ReadOnly))
         return -1;
     const QByteArray key = QByteArray(field) + ':';
@@ -137,9 +139,7 @@ int main(int argc, char* argv[]) {
 
     long delivered = 0;
     QObject::connect(m.udpClient, &UdpSocket::dataArrival, &app, [&] { ++delivered; });
-    m.Text3->setText(QStringLiteral("127.0.0.1"));
-    m.Text4->setText(QString::number(serverPort.load()));
-    m.txtRcon = QStringLiteral("pw");
+    m.HandOver({u"127.0.0.1"_s, QString::number(serverPort.load()), u"pw"_s, u"0"_s, {}});
     if (!m.Connect()) {
         std::fprintf(stderr, "connect failed\n");
         return 1;
@@ -149,7 +149,7 @@ int main(int argc, char* argv[]) {
     if (banList) {
         m.Image9_Click();
         m.PbListText.clear();
-        m.Send(QStringLiteral("pb_sv_banlist"));
+        m.Send(u"pb_sv_banlist"_s);
     }
 
     const long startKb = memoryKb("VmRSS");

@@ -159,21 +159,20 @@ private slots:
         QCOMPARE(d.udp()->sent, QList<QByteArray>{rconDatagram("late secret", "status")});
     }
 
-    // The console holds the whole session the login handed over, in either mode and whenever the daemon's
-    // password came; the password was in before the first datagram left.
+    // The console holds the whole session the login handed over and the UCON credentials it gave, in either
+    // mode and whenever the daemon's password came; the password was in before the first datagram left.
     void consoleHoldsTheWholeHandOver_data() {
         QTest::addColumn<bool>("daemon");
         QTest::addColumn<bool>("passwordDuringGreeting");
         QTest::addColumn<SessionHandOver>("expected");
-        const UconCredentials ucon = uconCredentials(u"192.168.1.20"_s);
         QTest::newRow("RCON") << false << false
-                              << SessionHandOver{u"127.0.0.1"_s, u"28960"_s, u"typed"_s, u"0"_s, {}, ucon};
+                              << SessionHandOver{u"127.0.0.1"_s, u"28960"_s, u"typed"_s, u"0"_s, {}};
         QTest::newRow("Daemon, password during the greeting")
             << true << true
-            << SessionHandOver{u"127.0.0.1"_s, u"28960"_s, u"secret"_s, u"1"_s, u"poweradmin"_s, ucon};
+            << SessionHandOver{u"127.0.0.1"_s, u"28960"_s, u"secret"_s, u"1"_s, u"poweradmin"_s};
         QTest::newRow("Daemon, password after the greeting")
             << true << false
-            << SessionHandOver{u"127.0.0.1"_s, u"28960"_s, u"secret"_s, u"1"_s, u"poweradmin"_s, ucon};
+            << SessionHandOver{u"127.0.0.1"_s, u"28960"_s, u"secret"_s, u"1"_s, u"poweradmin"_s};
     }
     void consoleHoldsTheWholeHandOver() {
         QFETCH(bool, daemon);
@@ -195,6 +194,7 @@ private slots:
         Main& m = d.main();
         QVERIFY(m.isVisible());
         QCOMPARE(m.session(), expected);
+        QCOMPARE((UconCredentials{m.Text40, m.Text41, m.Text42}), uconCredentials(u"192.168.1.20"_s));
         QCOMPARE(d.udp()->sent, QList<QByteArray>{rconDatagram(expected.password.toLatin1(), "status")});
     }
 

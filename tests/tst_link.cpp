@@ -47,7 +47,7 @@ private slots:
         QCOMPARE(s.main.LastCommand, u"status"_s);
         QCOMPARE(s.main.txtOutput->Text(), u"\r\n[22:10:00] - /status\r\n"_s);
         // The password box is copied once: later changes do not reach the datagram.
-        s.main.txtRcon = u"other"_s;
+        s.main.SetRconPassword(u"other"_s);
         s.main.Send(u"say hi"_s);
         QCOMPARE(s.udp->sent.last(), rconDatagram("pw", "say hi"));
     }

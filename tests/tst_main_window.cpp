@@ -137,7 +137,7 @@ private slots:
         Console c(u"1"_s, u"mp"_s);
         c.click(c.main.Image10);
         QVERIFY(!c.main.Text7->isEnabled());
-        c.main.level = u"poweradmin"_s; // a new login
+        c.handOver(u"1"_s, u"poweradmin"_s); // a new login
         c.click(c.main.Image10);
         QVERIFY(c.main.Text7->isEnabled());
         QCOMPARE(c.main.Text7->text(), u"Sorry but you dont have access to full console command..."_s);
@@ -167,9 +167,7 @@ private slots:
         QFETCH(QStringList, credentials);
         QFETCH(QByteArray, first);
         Console c;
-        c.main.Text40 = credentials[0];
-        c.main.Text41 = credentials[1];
-        c.main.Text42 = credentials[2];
+        c.main.SetUconCredentials({credentials[0], credentials[1], credentials[2]});
         QStringList atSleep;
         c.fx.fake.system.onSleep = [&](int) {
             const Loadingfdf* wait = Forms::ifLoaded<Loadingfdf>();

@@ -746,8 +746,7 @@ private slots:
         QtShell shell;
         const QString sh = shell.findProgram(u"sh"_s);
         QVERIFY2(sh.startsWith(u'/') && sh.endsWith(u"/sh"_s), qPrintable(sh));
-        QCOMPARE(shell.findProgram(
-                     QStringLiteral("tvx-no-such-program-%1").arg(QCoreApplication::applicationPid())),
+        QCOMPARE(shell.findProgram(u"tvx-no-such-program-%1"_s.arg(QCoreApplication::applicationPid())),
                  QString());
     }
 

@@ -186,7 +186,7 @@ private slots:
         QVERIFY(f.Timer1->Enabled());
         QCOMPARE(f.Timer1->interval(), 5000);
         QVERIFY(!f.isVisible());
-        QVERIFY(f.clientRunning());
+        QVERIFY(f.ClientRunning());
     }
 
     void tickShowsTheFilteredLog() {
@@ -320,7 +320,7 @@ private slots:
         Main& m = Forms::get<Main>();
         m.Image6_Click();
         Form5& f = Forms::get<Form5>();
-        QTRY_VERIFY(f.clientRunning());
+        QTRY_VERIFY(f.ClientRunning());
         QTRY_COMPARE(readFile(wineFolder.filePath(u"wine-arguments.txt"_s)),
                      "[" + QFile::encodeName(client) + "]\n[ini=codwaw.ini]\n");
         QCOMPARE(readFile(wineFolder.filePath(u"wine-folder.txt"_s)).trimmed(),
@@ -333,7 +333,7 @@ private slots:
         QVERIFY(m.txtsay2->Text().contains(u" - CHAT - Bob: anyone up for sd?"_s));
         QVERIFY(!m.txtsay2->Text().contains(u"cvars"_s));
         m.Image11_Click();
-        QTRY_VERIFY(!f.clientRunning());
+        QTRY_VERIFY(!f.ClientRunning());
         QCOMPARE(fx.fake.system.endCalls, 1);
     }
 
@@ -389,7 +389,7 @@ private slots:
         Main& m = Forms::get<Main>();
         Form4& login = Forms::get<Form4>();
         Form5& f = Forms::get<Form5>();
-        QTRY_VERIFY(f.clientRunning());
+        QTRY_VERIFY(f.ClientRunning());
         // The client's own process: wine's, or one wine handed it to.
         const qint64 client = clientProcess(fx.fake.folder());
         QVERIFY(processRuns(client));
@@ -419,7 +419,7 @@ private slots:
         }
         QVERIFY(runUntilTheEnd(step));
         QTRY_VERIFY(!processRuns(client));
-        QTRY_VERIFY(!f.clientRunning());
+        QTRY_VERIFY(!f.ClientRunning());
         // Our client has gone: a signal sent to the other at the same time would have ended it too.
         QVERIFY(shell.isRunning(other));
     }

@@ -45,8 +45,8 @@ joinserverconfig::joinserverconfig() {
 void joinserverconfig::Form_Load() {
     // What the console holds, which Save keeps in step with the settings.
     const Main& main = Forms::get<Main>();
-    Text1->setText(main.txtiw3mp);
-    Text2->setText(main.txtserverpass);
+    Text1->setText(main.JoinClientPath());
+    Text2->setText(main.JoinServerPassword());
 }
 
 void joinserverconfig::Command1_Click() {

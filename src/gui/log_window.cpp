@@ -45,7 +45,7 @@ void Form5::Form_Load() {
     hide();
 }
 
-bool Form5::clientRunning() const {
+bool Form5::ClientRunning() const {
     return clientPid_ > 0 && platform().shell->isRunning(clientPid_);
 }
 

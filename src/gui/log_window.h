@@ -22,7 +22,7 @@ public:
     static constexpr qsizetype kHistoryLimit = 1024 * 1024;
 
     // Whether the client this window started is still running.
-    bool clientRunning() const;
+    bool ClientRunning() const;
     // Ends the client this window started, if that very process still runs; never any other.
     void EndClient();
 

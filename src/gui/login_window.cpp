@@ -344,7 +344,7 @@ void Form4::DONELoad() {
             platform().dialogs->msgBox(u"Access Granted to "_s + Text1->text() + u" as "_s + statusz,
                                        mb::OkOnly);
         }
-        Forms::get<Main>().HandOver({Text4->text(), Text5->text(), {}, u"1"_s, statusz, {}});
+        Forms::get<Main>().HandOver({Text4->text(), Text5->text(), {}, u"1"_s, statusz});
         if (RconPassPending == u"1") {
             // The password reply has not arrived yet: go on when it does.
             awaitingPass_ = true;
@@ -369,7 +369,7 @@ void Form4::DONELoad() {
         return;
     }
     Main& main = Forms::get<Main>();
-    const SessionHandOver session{Text4->text(), Text5->text(), Text6->text(), u"0"_s, {}, {}};
+    const SessionHandOver session{Text4->text(), Text5->text(), Text6->text(), u"0"_s, {}};
     main.HandOver(session);
     main.IdentDaemon(session.mode);
     // A failed connect has shown this window again with its error: the session is not handed over.
@@ -414,7 +414,7 @@ void Form4::UCONLoad() {
     // While the client this program started still writes the log, deleting it would leave the client
     // writing into a file nobody can open again: the chat view would freeze for the rest of the run.
     const Form5* client = Forms::ifLoaded<Form5>();
-    if (!client || !client->clientRunning())
+    if (!client || !client->ClientRunning())
         QFile::remove(logFile);
     SaveUCONIni(ini);
 }

@@ -79,6 +79,10 @@ public:
     // A request the daemon answers with a notice: sent as SendToDaemon sends, then its notice is awaited.
     void SendRequestToDaemon(const QString& message, DaemonRequest request);
     bool SaveTextToFile(const QString& path, const QString& text, bool overwrite);
+    // The daemon user name as typed now: every command copy carries it, read when the copy leaves.
+    QString UserName() const { return Text1->text(); }
+    // Whether the daemon link stands now.
+    bool DaemonConnected() const { return Winsock1->state() == sock::Connected; }
 
     // How long the hand-over waits for the daemon's rcon password.
     int rconPassTimeoutMs = 15000;

@@ -79,7 +79,7 @@ void runSetup(const SetupSequence& s) {
 void setupEntry(Form3& holder, void (Form3::*sequence)()) {
     Main& m = Forms::get<Main>();
     resumeNext([&] { m.IsThisDaemon(); });
-    if (setupAllowed(m.Text43, m.level))
+    if (setupAllowed(m.ModeMirror(), m.Level()))
         resumeNext([&] { (holder.*sequence)(); });
     else
         resumeNext([] { Forms::platform().dialogs->msgBox(kSetupDeniedText, mb::Critical, kBoxTitle); });
@@ -129,7 +129,7 @@ void Form3::SetupPksB() {
 bool Form3::daemonUserChecks(const QString& deniedText) {
     Main& m = Forms::get<Main>();
     resumeNext([&] { m.IsThisDaemon(); });
-    switch (daemonUserAccess(m.Text43, m.level)) {
+    switch (daemonUserAccess(m.ModeMirror(), m.Level())) {
     case DaemonUserAccess::NotDaemonMode:
         resumeNext(
             [] { Forms::platform().dialogs->msgBox(kNeedDaemonModeText, mb::Information, kBoxTitle); });

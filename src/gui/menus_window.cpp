@@ -119,8 +119,7 @@ void Form3::connectPlayerMenu() {
 }
 
 QString Form3::playerCell(int column) const {
-    const FlexGrid& grid = *Forms::get<Main>().Grid;
-    return grid.TextMatrix(grid.Row(), column);
+    return Forms::get<Main>().CurrentRowCell(column);
 }
 
 void Form3::sendPlayerCommand(QStringView entry) {

@@ -16,6 +16,10 @@ public:
 
     // Pops `menu` up at `at` (global) and returns at once; the choice arrives as the entry's triggered().
     void PopupMenu(QMenu* menu, const QPoint& at);
+    // The console's two pop-ups: the player menu (its right button on the grid) and the Tools menu (its
+    // "Tools" label).
+    void PopupPlayerMenu(const QPoint& at) { PopupMenu(menuz, at); }
+    void PopupToolsMenu(const QPoint& at) { PopupMenu(toolsz, at); }
     // The last pop-up and where it went, for whoever needs to know (the tests).
     QPointer<QMenu> lastPopup;
     QPoint lastPopupAt;

@@ -34,11 +34,7 @@ struct ConsoleFixture {
                    Connection connection = Connection::Connected, Sockets sockets = Sockets::Fake)
         : fx(sockets) {
         login.Text1->setText(u"bob"_s);
-        main.Text3->setText(u"127.0.0.1"_s);
-        main.Text4->setText(u"28960"_s);
-        main.txtRcon = u"pw"_s;
-        main.IdentDaemon(mode);
-        main.level = level;
+        handOver(mode, level);
         if (timers == Timers::ByHand) {
             main.Timer2->setInterval(3600000);
             main.Timer3->setInterval(3600000);
@@ -50,6 +46,20 @@ struct ConsoleFixture {
         main.Show();
         udp->sent.clear();
         tcp->sent.clear();
+    }
+    // Hands the console a session as the login does, through its entries: in Daemon mode the level, with
+    // the rcon password the daemon sent; in RCON mode the typed password. A level given with RCON mode is
+    // one an earlier Daemon-mode login left: the console keeps it from session to session.
+    void handOver(const QString& mode, const QString& level) {
+        const QString host = u"127.0.0.1"_s;
+        const QString port = u"28960"_s;
+        const bool daemon = mode == u"1";
+        if (!daemon && !level.isEmpty())
+            main.HandOver({host, port, {}, u"1"_s, level});
+        if (daemon)
+            main.SetRconPassword(u"pw"_s);
+        main.HandOver({host, port, daemon ? QString() : u"pw"_s, mode, daemon ? level : QString()});
+        main.IdentDaemon(mode);
     }
     // The shared 1-second tick, n times.
     void ticks(int n) {

@@ -121,8 +121,7 @@ inline char* toString(const UconCredentials& c) {
 }
 inline char* toString(const SessionHandOver& s) {
     using namespace test_print;
-    return fields("SessionHandOver", {q(s.host), q(s.port), q(s.password), q(s.mode), q(s.level),
-                                      q(s.ucon.address), q(s.ucon.login), q(s.ucon.password)});
+    return fields("SessionHandOver", {q(s.host), q(s.port), q(s.password), q(s.mode), q(s.level)});
 }
 inline char* toString(const ReasonBoxes& r) {
     using namespace test_print;

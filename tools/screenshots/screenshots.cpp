@@ -253,8 +253,8 @@ int main(int argc, char* argv[]) {
     shots.save(main, u"09-terminal"_s);
 
     // The same terminal for a Daemon-mode user of level "mp".
+    main.HandOver({u"203.0.113.17"_s, u"28960"_s, {}, u"1"_s, u"mp"_s});
     main.IdentDaemon(u"1"_s);
-    main.level = u"mp"_s;
     main.Image10_Click();
     shots.save(main, u"10-terminal-daemon-mp"_s);
 
@@ -299,8 +299,8 @@ int main(int argc, char* argv[]) {
     menus.SetupPbbans();
     fx.fake.system.onSleep = {};
 
+    main.HandOver({u"203.0.113.17"_s, u"28960"_s, {}, u"1"_s, u"poweradmin"_s});
     main.IdentDaemon(u"1"_s);
-    main.level = u"poweradmin"_s;
     menus.addnewusertodaemonz_Click();
     Form6& users = Forms::get<Form6>();
     users.Text1->setText(u"okafor"_s);

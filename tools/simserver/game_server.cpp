@@ -69,7 +69,7 @@ bool sameName(QByteArrayView a, QByteArrayView b) {
 }
 
 QByteArray stampNow() {
-    return QDateTime::currentDateTime().toString(QStringLiteral("MM.dd.yyyy hh:mm:ss")).toLatin1();
+    return QDateTime::currentDateTime().toString(u"MM.dd.yyyy hh:mm:ss"_s).toLatin1();
 }
 
 // Checksums of the game's archives as a real server lists them: signed 32-bit decimals.

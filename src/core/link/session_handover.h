@@ -1,7 +1,6 @@
 #pragma once
-// What the login window hands the console for one session, as plain values.
-#include "core/ucon/ucon_config.h"
-
+// What the login window hands the console for one session, as plain values. The UCON credentials are not
+// part of it: the login gives them at every login, before its checks (Main::SetUconCredentials).
 #include <QString>
 
 namespace tvx {
@@ -12,7 +11,6 @@ struct SessionHandOver {
     QString password; // the rcon password: typed in RCON mode, sent by the daemon in Daemon mode
     QString mode;     // the mode flag: "1" Daemon, "0" RCON
     QString level;    // the access level the daemon accepted; RCON mode hands none over
-    UconCredentials ucon;
 
     friend bool operator==(const SessionHandOver&, const SessionHandOver&) = default;
 };

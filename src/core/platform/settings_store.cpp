@@ -201,8 +201,7 @@ QString IniSettingsStore::readFailedText(const QString& filePath) {
 
 QString IniSettingsStore::defaultPath() {
     const QString app = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u'/' + app +
-           QStringLiteral(".ini");
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u'/' + app + u".ini"_s;
 }
 
 } // namespace tvx

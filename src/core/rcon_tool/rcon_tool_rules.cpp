@@ -11,13 +11,13 @@ using namespace Qt::StringLiterals;
 namespace tvx {
 namespace {
 
-const QString kConsoleTag = QStringLiteral("[RCON SERVER TOOL CONSOLE] ");
+const QString kConsoleTag = u"[RCON SERVER TOOL CONSOLE] "_s;
 
-const QString kHostip = QStringLiteral("Hostip");
-const QString kPort = QStringLiteral("Port");
-const QString kRcon = QStringLiteral("Rcon");
-const QString kAdmin = QStringLiteral("Admin");
-const QString kSave = QStringLiteral("Save");
+const QString kHostip = u"Hostip"_s;
+const QString kPort = u"Port"_s;
+const QString kRcon = u"Rcon"_s;
+const QString kAdmin = u"Admin"_s;
+const QString kSave = u"Save"_s;
 
 constexpr std::array kPrompts{
     MenuPrompt{u"warnplayerz", u"Please enter the clientnumber of the player to be warned: "},

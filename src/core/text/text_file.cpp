@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+using namespace Qt::StringLiterals;
+
 namespace tvx {
 namespace {
 
@@ -35,17 +37,16 @@ std::optional<FileFailure> saveTextFile(const QString& path, const QString& text
     }
     const QFileInfo dir(QFileInfo(path).absolutePath());
     if (!dir.exists())
-        return FileFailure{err::PathNotFound, QStringLiteral("Path not found")};
+        return FileFailure{err::PathNotFound, u"Path not found"_s};
     if (file.error() == QFileDevice::OpenError || !dir.isWritable())
-        return FileFailure{err::PermissionDenied, QStringLiteral("Permission denied")};
-    return FileFailure{err::PathFileAccess, QStringLiteral("Path/File access error")};
+        return FileFailure{err::PermissionDenied, u"Permission denied"_s};
+    return FileFailure{err::PathFileAccess, u"Path/File access error"_s};
 }
 
 void reportFileFailure(Dialogs& dialogs, const FileFailure& failure) {
     if (failure.number == err::PathFileAccess)
         return;
-    dialogs.msgBox(failure.description, mb::Exclamation,
-                   QStringLiteral("Error ") + QString::number(failure.number));
+    dialogs.msgBox(failure.description, mb::Exclamation, u"Error "_s + QString::number(failure.number));
 }
 
 void saveTextFileReporting(Dialogs& dialogs, const QString& path, const QString& text) {

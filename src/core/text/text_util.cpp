@@ -1,5 +1,7 @@
 #include "core/text/text_util.h"
 
+using namespace Qt::StringLiterals;
+
 namespace tvx {
 
 QString firstLine(const QString& s) {
@@ -65,11 +67,11 @@ QString incrementCounter(const QString& counter) {
 }
 
 QString timeOfDay(const QDateTime& t) {
-    return t.toString(QStringLiteral("HH:mm:ss"));
+    return t.toString(u"HH:mm:ss"_s);
 }
 
 QString bracketStamp(const QDateTime& t) {
-    return u'[' + t.toString(QStringLiteral("MM.dd.yyyy HH:mm:ss")) + u']';
+    return u'[' + t.toString(u"MM.dd.yyyy HH:mm:ss"_s) + u']';
 }
 
 int countWords(const QString& s) {

@@ -2,6 +2,8 @@
 
 #include "core/text/text_util.h"
 
+using namespace Qt::StringLiterals;
+
 namespace tvx {
 
 std::vector<qsizetype> lineStarts(QStringView text) {
@@ -45,7 +47,7 @@ QString textboxLine(QStringView text, qsizetype n) {
 }
 
 QString collapseBlankLines(QString text) {
-    static const QString twice = QStringLiteral("\r\n\r\n");
+    static const QString twice = u"\r\n\r\n"_s;
     qsizetype before = 0;
     do {
         before = text.size();

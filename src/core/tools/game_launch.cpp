@@ -11,7 +11,7 @@ using namespace Qt::StringLiterals;
 namespace tvx {
 
 QString launchWorkingFolder(const QString& clientPath) {
-    const QString folder = removeAll(clientPath, QStringLiteral("CoDWaWmp.exe"));
+    const QString folder = removeAll(clientPath, u"CoDWaWmp.exe"_s);
     if (!folder.isEmpty() && QFileInfo(folder).isDir())
         return folder;
     return QFileInfo(clientPath).absolutePath();
@@ -21,9 +21,7 @@ GameLaunch gameLaunch(const QString& clientPath, const QString& address, const Q
                       const QString& password, const QString& wineProgram) {
     GameLaunch l;
     ProgramStart start = throughWine(
-        clientPath,
-        {QStringLiteral("+connect"), address + u':' + port, QStringLiteral("+password"), password},
-        wineProgram);
+        clientPath, {u"+connect"_s, address + u':' + port, u"+password"_s, password}, wineProgram);
     l.program = std::move(start.program);
     l.arguments = std::move(start.arguments);
     l.workingFolder = launchWorkingFolder(clientPath);

@@ -10,7 +10,7 @@ namespace {
 // The password's prefix is kept in two pieces and joined only when a password is built, so the binary
 // holds no copy of it in one piece.
 QString passwordPrefix() {
-    return QStringLiteral("KQVR") + QStringLiteral("MWZD-");
+    return u"KQVR"_s + u"MWZD-"_s;
 }
 
 } // namespace

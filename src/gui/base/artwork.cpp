@@ -9,6 +9,8 @@
 #include <QRandomGenerator>
 #include <QtMath>
 
+using namespace Qt::StringLiterals;
+
 namespace tvx::art {
 namespace {
 
@@ -187,7 +189,7 @@ TabLook tabLook(Tab tab) {
 
 QFont tahoma(double points, bool bold) {
     QFont f;
-    f.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans Condensed")});
+    f.setFamilies({u"Tahoma"_s, u"DejaVu Sans Condensed"_s});
     f.setPointSizeF(points);
     f.setBold(bold);
     return f;
@@ -412,8 +414,7 @@ QPixmap mapPreview(const QString& mapName, QSize size) {
         p.restore();
         p.setFont(tahoma(8.25, true));
         p.setPen(Qt::white);
-        p.drawText(all.adjusted(0, 0, 0, -8), Qt::AlignHCenter | Qt::AlignBottom,
-                   QStringLiteral("MAP PREVIEW"));
+        p.drawText(all.adjusted(0, 0, 0, -8), Qt::AlignHCenter | Qt::AlignBottom, u"MAP PREVIEW"_s);
         return pm;
     }
     // A top-down sketch of a battlefield, the same for the same name on every run.

@@ -134,8 +134,7 @@ void Main::Label93_Click() {
 }
 
 void Main::Label97_Click() {
-    Form3& holder = Forms::get<Form3>();
-    holder.PopupMenu(holder.toolsz, QCursor::pos());
+    Forms::get<Form3>().PopupToolsMenu(QCursor::pos());
 }
 
 } // namespace tvx

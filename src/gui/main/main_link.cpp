@@ -14,7 +14,7 @@ namespace {
 
 void sendDaemonCopy(const QString& cmd) {
     Form4& login = Forms::get<Form4>();
-    login.SendToDaemon(daemonCommandCopy(login.Text1->text(), cmd));
+    login.SendToDaemon(daemonCommandCopy(login.UserName(), cmd));
 }
 
 } // namespace
@@ -87,7 +87,7 @@ void Main::HandOver(const SessionHandOver& s) {
 }
 
 SessionHandOver Main::session() const {
-    return {Text3->text(), Text4->text(), txtRcon, DaemonMode, level, {Text40, Text41, Text42}};
+    return {Text3->text(), Text4->text(), txtRcon, DaemonMode, level};
 }
 
 void Main::Disconnect() {

@@ -86,9 +86,12 @@ void Main::Grid_MouseDown(int Button, int Shift, double X, double Y) {
     Q_UNUSED(Y);
     // The grid has already made the row under the pointer current: the menu acts on that player.
     if (Button == 2) {
-        Form3& holder = Forms::get<Form3>();
-        holder.PopupMenu(holder.menuz, QCursor::pos());
+        Forms::get<Form3>().PopupPlayerMenu(QCursor::pos());
     }
+}
+
+QString Main::CurrentRowCell(int column) const {
+    return Grid->TextMatrix(Grid->Row(), column);
 }
 
 } // namespace tvx

@@ -217,7 +217,7 @@ void Main::buildChatPage() {
         auto* b = new QPushButton(SeeChatp);
         b->setObjectName(QString::fromUtf16(c.name));
         b->setGeometry(twipsRect(9960 + 360 * k, 240, 255, 255));
-        const QString face = QStringLiteral("rgb(%1,%2,%3)").arg(c.red).arg(c.green).arg(c.blue);
+        const QString face = u"rgb(%1,%2,%3)"_s.arg(c.red).arg(c.green).arg(c.blue);
         b->setStyleSheet(
             u"QPushButton{background-color:"_s + face +
             u";border:1px solid rgb(64,64,64);}QPushButton:pressed{border:2px solid rgb(0,0,0);}"_s);

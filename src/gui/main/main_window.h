@@ -43,6 +43,10 @@ public:
     void Disconnect();
     void IdentDaemon(const QString& Result) { DaemonMode = Result; }
     void IsThisDaemon() { Text43 = DaemonMode == u"1" ? QStringLiteral("1") : QStringLiteral("0"); }
+    // What the Tools menu's entries check after IsThisDaemon: the mode flag as it mirrored it, and the level
+    // the last Daemon-mode hand-over gave.
+    QString ModeMirror() const { return Text43; }
+    QString Level() const { return level; }
     void Timer2_Timer();
     void udpClient_Error(int number, const QString& description);
 
@@ -74,6 +78,9 @@ public:
     // Rebuilds the grid from this status text as given, without the console's own cleaning.
     void FillGridFrom(const QString& statusText);
     void Grid_MouseDown(int Button, int Shift, double X, double Y);
+    // One cell of the grid's current row, read now: the player menu acts on the row the right button made
+    // current, as the grid holds it when an entry is chosen.
+    QString CurrentRowCell(int column) const;
 
     // ---- Tabs, access checks, reset and exit (main_tabs.cpp) ----
     void Image4_Click();  // reset the session, show the login window
@@ -158,6 +165,9 @@ public:
     void Label92_Click(); // "(config)"
     // The game client's path and the server password, as its configuration window saved them.
     void SetJoinServer(const QString& clientPath, const QString& serverPassword);
+    // What the console holds of them, for the configuration window to start from.
+    QString JoinClientPath() const { return txtiw3mp; }
+    QString JoinServerPassword() const { return txtserverpass; }
 
     // ---- Maps page (main_maps.cpp) and the map rotation frame (main_rotation.cpp) ----
     void List1_Click();   // a map chosen in the list

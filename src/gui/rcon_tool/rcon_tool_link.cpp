@@ -69,7 +69,7 @@ void Form1::Winsock1_DataArrival(const QByteArray& bytes) {
 
 void Form1::Command3_Click() {
     Form4& login = Forms::get<Form4>();
-    if (login.Winsock1->state() != sock::Connected)
+    if (!login.DaemonConnected())
         return;
     for (const CommandRow& row : commandsOf(CommandWindow::Form1, u"Command3"))
         login.SendToDaemon(commandText(row));
