@@ -21,9 +21,9 @@ public:
     // Nothing reads the history: it only must not grow with the log for as long as the program runs.
     static constexpr qsizetype kHistoryLimit = 1024 * 1024;
 
-    // Whether the client this window started is still running.
+    // Whether the client this window started, or anything it started, is still running.
     bool ClientRunning() const;
-    // Ends the client this window started, if that very process still runs; never any other.
+    // Ends the client this window started and whatever it started that still runs; never any other process.
     void EndClient();
 
     // Buffers, named as the window names them.
