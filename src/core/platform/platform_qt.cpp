@@ -368,6 +368,33 @@ bool executableNamed(const QString& pidDir, const ProcStat& st, const QByteArray
     return isWineLoader(exe) && name.size() <= kCommLength && st.comm == name;
 }
 
+// A process of this user that runs (this program left out).
+struct OwnProcess {
+    qint64 pid = 0;
+    QString dir; // its folder under /proc
+    ProcStat stat;
+};
+
+QList<OwnProcess> ownProcesses() {
+    QList<OwnProcess> found;
+    const uint me = static_cast<uint>(::getuid());
+    const qint64 self = QCoreApplication::applicationPid();
+    const QDir proc(QStringLiteral("/proc"));
+    for (const QString& entry : proc.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        bool numeric = false;
+        const qint64 pid = entry.toLongLong(&numeric);
+        if (!numeric || pid == self)
+            continue;
+        const QString dir = proc.filePath(entry);
+        if (QFileInfo(dir).ownerId() != me)
+            continue;
+        const std::optional<ProcStat> st = procStat(pid);
+        if (st && st->state != 'Z')
+            found.append({pid, dir, *st});
+    }
+    return found;
+}
+
 } // namespace
 
 qint64 QtShell::execute(const QString& program, const QStringList& arguments, const QString& workingFolder,
@@ -409,17 +436,9 @@ QList<qint64> QtShell::startedProcesses(qint64 pid, const Started& started) cons
         found << pid;
     if (started.session <= 0 || QFileInfo::exists(QStringLiteral("/proc/%1").arg(started.session)))
         return found;
-    const uint me = static_cast<uint>(::getuid());
-    const qint64 self = QCoreApplication::applicationPid();
-    const QDir proc(QStringLiteral("/proc"));
-    for (const QString& entry : proc.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-        bool numeric = false;
-        const qint64 other = entry.toLongLong(&numeric);
-        if (!numeric || other == self || other == pid || QFileInfo(proc.filePath(entry)).ownerId() != me)
-            continue;
-        const std::optional<ProcStat> st = procStat(other);
-        if (st && st->state != 'Z' && st->session == started.session && st->startTime >= started.startTime)
-            found << other;
+    for (const OwnProcess& p : ownProcesses()) {
+        if (p.pid != pid && p.stat.session == started.session && p.stat.startTime >= started.startTime)
+            found << p.pid;
     }
     return found;
 }
@@ -428,22 +447,9 @@ int QtShell::killProcesses(const QString& name) {
     if (name.isEmpty())
         return 0;
     const QByteArray wanted = QFile::encodeName(name);
-    const uint me = static_cast<uint>(::getuid());
-    const qint64 self = QCoreApplication::applicationPid();
     int ended = 0;
-    const QDir proc(QStringLiteral("/proc"));
-    for (const QString& entry : proc.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-        bool numeric = false;
-        const qint64 pid = entry.toLongLong(&numeric);
-        if (!numeric || pid == self)
-            continue;
-        const QString dir = proc.filePath(entry);
-        if (QFileInfo(dir).ownerId() != me)
-            continue;
-        const std::optional<ProcStat> st = procStat(pid);
-        if (!st || st->state == 'Z' || !executableNamed(dir, *st, wanted))
-            continue;
-        if (::kill(static_cast<pid_t>(pid), SIGTERM) == 0)
+    for (const OwnProcess& p : ownProcesses()) {
+        if (executableNamed(p.dir, p.stat, wanted) && ::kill(static_cast<pid_t>(p.pid), SIGTERM) == 0)
             ++ended;
     }
     return ended;
