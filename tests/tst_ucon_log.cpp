@@ -9,6 +9,7 @@
 
 #include "support/fake_platform.h"
 #include "support/files.h"
+#include "support/processes.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -72,15 +73,6 @@ QByteArray pathWithoutWine(const QByteArray& path) {
             kept << folder;
     }
     return kept.join(':');
-}
-
-// Whether the process `pid` runs (one that has ended but is not reaped yet does not).
-bool processRuns(qint64 pid) {
-    QFile stat(u"/proc/"_s + QString::number(pid) + u"/stat"_s);
-    if (pid <= 0 || !stat.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray s = stat.readAll();
-    return !s.mid(s.lastIndexOf(')') + 1).trimmed().startsWith('Z');
 }
 
 // The process id the stand-in client wrote in `folder`, once it is there (0 when it is not).
